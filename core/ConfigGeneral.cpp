@@ -1,0 +1,70 @@
+#include "ConfigGeneral.h"
+
+#include "Bytes.h"
+#include "ProgramFolder.h"
+#include "RecordFile.h"
+#include "TextUtil.h"
+#include "Win1252.h"
+
+#include <QDir>
+#include <QFile>
+
+QByteArray ConfigGeneral::encode() const {
+    QByteArray b(kLength, '\0');
+    Bytes::putI16(b, 0, GrupActual);
+    QByteArray clau = Clau.left(8);
+    clau.append(QByteArray(8 - clau.size(), ' '));
+    Bytes::putBytes(b, 2, clau);
+    Bytes::putU8(b, 10, Demanar);
+    Bytes::putI16(b, 11, Idioma);
+    Bytes::putU8(b, 13, Separador);
+    return b;
+}
+
+ConfigGeneral ConfigGeneral::decode(const QByteArray& record) {
+    ConfigGeneral c;
+    c.GrupActual = Bytes::i16(record, 0);
+    c.Clau = record.mid(2, 8);
+    c.Clau.append(QByteArray(8 - c.Clau.size(), '\0'));
+    c.Demanar = Bytes::u8(record, 10);
+    c.Idioma = Bytes::i16(record, 11);
+    c.Separador = Bytes::u8(record, 13);
+    return c;
+}
+
+QString ConfigGeneral::clauText() const { return TextUtil::trimSpaces(Win1252::decode(Clau)); }
+
+void ConfigGeneral::setClau(const QString& text) { Clau = Win1252::field(TextUtil::trimSpaces(text), 8); }
+
+bool DesarConfigGeneral(const QString& folder, const ConfigGeneral& cfg) {
+    return RecordFile::write(ProgramFolder::generalCfg(folder), ConfigGeneral::kLength, 1,
+                             cfg.encode());
+}
+
+ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok) {
+    bool fine = true;
+    const QString file = ProgramFolder::generalCfg(folder);
+    QDir dir(folder);
+    if (!dir.exists(ProgramFolder::kInf))
+        fine &= dir.mkpath(ProgramFolder::kInf);
+    if (!QFile::exists(file)) {
+        QFile created(file);
+        fine &= created.open(QIODevice::WriteOnly);
+    }
+
+    ConfigGeneral c = ConfigGeneral::decode(RecordFile::read(file, ConfigGeneral::kLength, 1));
+    if (c.GrupActual < 1 || c.GrupActual > 16)
+        c.GrupActual = 1;
+    const bool neverWritten = c.Clau.at(0) == '\0';
+    c.Clau = Win1252::field(TextUtil::trimSpaces(Win1252::decode(c.Clau)), 8);
+    if (neverWritten)
+        c.Clau = Win1252::field("TUXAM", 8);
+
+    for (const char* sub : {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat,
+                            ProgramFolder::kImatges})
+        if (!dir.exists(sub))
+            fine &= dir.mkpath(sub);
+    if (ok)
+        *ok = fine;
+    return c;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+// `General.cfg`: one 14-byte record of program-wide settings.
+struct ConfigGeneral {
+    static constexpr int kLength = 14;
+
+    int16_t GrupActual = 1;
+    QByteArray Clau = "TUXAM   "; // 8 bytes, Windows-1252, space-padded, stored as read
+    uint8_t Demanar = 0;
+    int16_t Idioma = 0;
+    uint8_t Separador = 0;
+
+    QByteArray encode() const;
+    static ConfigGeneral decode(const QByteArray& record);
+
+    // The password as typed and compared: without surrounding spaces.
+    QString clauText() const;
+    void setClau(const QString& text);
+
+    bool operator==(const ConfigGeneral&) const = default;
+};
+
+// Writes `cfg` as record 1 of Inf/General.cfg. Returns false when the file cannot be written.
+bool DesarConfigGeneral(const QString& folder, const ConfigGeneral& cfg);
+
+// The start-up read of General.cfg: creates Inf/ when missing (and with it an empty General.cfg),
+// reads record 1, holds GrupActual to 1..16 (a value outside reads as 1), trims the password and
+// gives a never-written record the password "TUXAM", then creates Inf/Niv, Inf/Hst, Inf/Dat and
+// Imatges when missing. `ok` is false when a folder or the file could not be created.
+ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok = nullptr);

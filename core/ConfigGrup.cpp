@@ -1,0 +1,80 @@
+#include "ConfigGrup.h"
+
+#include "Bytes.h"
+#include "ProgramFolder.h"
+#include "RecordFile.h"
+#include "TextUtil.h"
+#include "Win1252.h"
+
+namespace {
+
+// The numeric value of the leading digits (after leading blanks), as a BASIC Val() reads it.
+qint64 leadingNumber(const QByteArray& text) {
+    int i = 0;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
+    qint64 v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        v = v * 10 + (text[i] - '0');
+    return v;
+}
+
+} // namespace
+
+QByteArray ConfigGrup::encode() const {
+    QByteArray b(kLength, '\0');
+    QByteArray act = Activitats.left(9);
+    act.append(QByteArray(9 - act.size(), ' '));
+    Bytes::putBytes(b, 0, act);
+    Bytes::putU8(b, 9, OpcResta);
+    for (int i = 0; i < 9; ++i)
+        Bytes::putU8(b, 10 + i, Nivells[i]);
+    Bytes::putBytes(b, 19, Win1252::field(NomNivell, kNomNivellWidth));
+    return b;
+}
+
+ConfigGrup ConfigGrup::decode(const QByteArray& record) {
+    ConfigGrup c;
+    c.Activitats = record.left(9);
+    c.OpcResta = Bytes::u8(record, 9);
+    for (int i = 0; i < 9; ++i)
+        c.Nivells[i] = Bytes::u8(record, 10 + i);
+    QByteArray name = record.mid(19, kNomNivellWidth);
+    while (name.endsWith('\0'))
+        name.chop(1);
+    c.NomNivell = TextUtil::trimSpaces(Win1252::decode(name));
+    return c;
+}
+
+bool ConfigGrup::ofereix(int activitat) const {
+    return activitat >= 1 && activitat <= 9 && activitat <= Activitats.size() &&
+           Activitats[activitat - 1] == '1';
+}
+
+int ConfigGrup::nivells(int activitat) const {
+    if (activitat < 1 || activitat > 9)
+        return 10;
+    const int n = Nivells[activitat - 1];
+    return n == 0 ? 10 : n;
+}
+
+ConfigGrup LlegirConfigGrup(const QString& folder, int grup) {
+    const ConfigGrup c = ConfigGrup::decode(
+        RecordFile::read(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup));
+    if (leadingNumber(c.Activitats) == 0)
+        return ConfigGrup{};
+    return c;
+}
+
+bool DesarConfigGrup(const QString& folder, int grup, const ConfigGrup& cfg) {
+    return RecordFile::write(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup,
+                             cfg.encode());
+}
+
+QByteArray CanviaCaracter(char c, const QByteArray& text, int n) {
+    if (n < 1 || n > text.size())
+        return text;
+    QByteArray out = text;
+    out[n - 1] = c;
+    return out;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <cstdint>
+
+// One group's record of `Grups.cfg` (119 bytes): which activities the group is offered, how many
+// levels each has, the division layout option and the name of the group's level set.
+struct ConfigGrup {
+    static constexpr int kLength = 119;
+    static constexpr int kNomNivellWidth = 100;
+
+    QByteArray Activitats = "111111111"; // 9 characters, '1' = offered
+    uint8_t OpcResta = 0;
+    std::array<uint8_t, 9> Nivells{10, 10, 10, 10, 10, 10, 10, 10, 10};
+    QString NomNivell; // without padding
+
+    QByteArray encode() const;
+    static ConfigGrup decode(const QByteArray& record);
+
+    // Activity 1..9 offered to the group.
+    bool ofereix(int activitat) const;
+    // Levels in use for activity 1..9; a stored 0 counts as 10.
+    int nivells(int activitat) const;
+
+    bool operator==(const ConfigGrup&) const = default;
+};
+
+// Reads group `grup`'s record from Inf/Grups.cfg and applies the default rule: a record whose
+// Activitats reads as the number 0 (never written, blanks, "000000000") becomes the defaults.
+// File errors read as a never-written record.
+ConfigGrup LlegirConfigGrup(const QString& folder, int grup);
+
+// Writes `cfg` as record `grup` of Inf/Grups.cfg. Returns false when the file cannot be written.
+bool DesarConfigGrup(const QString& folder, int grup, const ConfigGrup& cfg);
+
+// The text with its n-th character (1-based) replaced by `c`.
+QByteArray CanviaCaracter(char c, const QByteArray& text, int n);

@@ -1,0 +1,40 @@
+#include "RecordFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace RecordFile {
+
+QByteArray read(const QString& path, int length, int n) {
+    QByteArray record(length, '\0');
+    QFile file(path);
+    if (n < 1 || !file.open(QIODevice::ReadOnly))
+        return record;
+    if (!file.seek(qint64(n - 1) * length))
+        return record;
+    const QByteArray got = file.read(length);
+    record.replace(0, got.size(), got);
+    return record;
+}
+
+bool write(const QString& path, int length, int n, const QByteArray& record) {
+    if (n < 1)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    const qint64 at = qint64(n - 1) * length;
+    if (file.size() < at && !file.resize(at))
+        return false;
+    if (!file.seek(at))
+        return false;
+    QByteArray bytes = record.left(length);
+    bytes.append(QByteArray(length - bytes.size(), '\0'));
+    return file.write(bytes) == length && file.flush();
+}
+
+int count(const QString& path, int length) {
+    return int(QFileInfo(path).size() / length);
+}
+
+} // namespace RecordFile

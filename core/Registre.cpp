@@ -1,0 +1,24 @@
+#include "Registre.h"
+
+#include "Bytes.h"
+#include "Win1252.h"
+
+QByteArray Registre::encode() const {
+    QByteArray b(kLength, '\0');
+    Bytes::putU8(b, 0, Numero);
+    Bytes::putBytes(b, 1, Win1252::field(Nom, kNomWidth));
+    for (int i = 0; i < 9; ++i)
+        Bytes::putU8(b, 36 + i, Nivell[i]);
+    Bytes::putBytes(b, 45, Win1252::field(Imatge, kImatgeWidth));
+    return b;
+}
+
+Registre Registre::decode(const QByteArray& record) {
+    Registre r;
+    r.Numero = Bytes::u8(record, 0);
+    r.Nom = Win1252::decode(record.mid(1, kNomWidth));
+    for (int i = 0; i < 9; ++i)
+        r.Nivell[i] = Bytes::u8(record, 36 + i);
+    r.Imatge = Win1252::decode(record.mid(45, kImatgeWidth));
+    return r;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "ConfigGeneral.h"
+#include "ConfigGrup.h"
+#include "Registre.h"
+#include "StringTable.h"
+
+#include <QString>
+
+// The state every window shares for the whole run: the program folder, the one in-memory copy of
+// General.cfg, the current group's record of Grups.cfg and the selected pupil.
+struct Sessio {
+    QString carpeta;
+    ConfigGeneral general;
+    ConfigGrup grup;
+    Registre registre;
+
+    // `TextIdioma` in the current language.
+    QString text(int id) const { return TextIdioma(id, general.Idioma); }
+    // The name of group 1..16 in the current language (string id 92 + group).
+    QString nomGrup(int grup) const { return text(92 + grup); }
+};
