@@ -1,0 +1,35 @@
+#include "SafeName.h"
+
+#include "TextUtil.h"
+
+namespace {
+
+bool isForbidden(QChar c) { return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c == QChar(0x7F); }
+
+} // namespace
+
+namespace SafeName {
+
+bool esValid(const QString& name) {
+    const QString n = TextUtil::trimSpaces(name);
+    if (n.isEmpty() || n == "." || n.contains(".."))
+        return false;
+    for (QChar c : n)
+        if (isForbidden(c))
+            return false;
+    return true;
+}
+
+QString nomFitxer(const QString& name) {
+    QString n = TextUtil::trimSpaces(name);
+    for (QChar& c : n)
+        if (isForbidden(c))
+            c = u'_';
+    if (n.isEmpty())
+        return "_";
+    if (n == "." || n.contains(".."))
+        n.replace(u'.', u'_');
+    return n;
+}
+
+} // namespace SafeName
