@@ -1,0 +1,1 @@
+// The number-name generators of the four languages.
