@@ -21,7 +21,9 @@ inline int32_t i32(const QByteArray& b, int at) {
     return static_cast<int32_t>(v);
 }
 
-inline void putU8(QByteArray& b, int at, uint8_t v) { b[at] = static_cast<char>(v); }
+inline void putU8(QByteArray& b, int at, uint8_t v) {
+    b[at] = static_cast<char>(v);
+}
 
 inline void putI16(QByteArray& b, int at, int16_t v) {
     const auto u = static_cast<uint16_t>(v);

@@ -32,9 +32,13 @@ ConfigGeneral ConfigGeneral::decode(const QByteArray& record) {
     return c;
 }
 
-QString ConfigGeneral::clauText() const { return TextUtil::trimSpaces(Win1252::decode(Clau)); }
+QString ConfigGeneral::clauText() const {
+    return TextUtil::trimSpaces(Win1252::decode(Clau));
+}
 
-void ConfigGeneral::setClau(const QString& text) { Clau = Win1252::field(TextUtil::trimSpaces(text), 8); }
+void ConfigGeneral::setClau(const QString& text) {
+    Clau = Win1252::field(TextUtil::trimSpaces(text), 8);
+}
 
 bool DesarConfigGeneral(const QString& folder, const ConfigGeneral& cfg) {
     return RecordFile::write(ProgramFolder::generalCfg(folder), ConfigGeneral::kLength, 1,
@@ -60,8 +64,8 @@ ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok) {
     if (neverWritten)
         c.Clau = Win1252::field("TUXAM", 8);
 
-    for (const char* sub : {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat,
-                            ProgramFolder::kImatges})
+    for (const char* sub :
+         {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat, ProgramFolder::kImatges})
         if (!dir.exists(sub))
             fine &= dir.mkpath(sub);
     if (ok)

@@ -5,14 +5,20 @@
 
 namespace ProgramFolder {
 
-QString carpetaPrograma() { return QCoreApplication::applicationDirPath(); }
+QString carpetaPrograma() {
+    return QCoreApplication::applicationDirPath();
+}
 
 QString path(const QString& folder, const QString& relative) {
     return QDir(folder).filePath(relative);
 }
 
-QString generalCfg(const QString& folder) { return path(folder, "Inf/General.cfg"); }
+QString generalCfg(const QString& folder) {
+    return path(folder, "Inf/General.cfg");
+}
 
-QString grupsCfg(const QString& folder) { return path(folder, "Inf/Grups.cfg"); }
+QString grupsCfg(const QString& folder) {
+    return path(folder, "Inf/Grups.cfg");
+}
 
 } // namespace ProgramFolder

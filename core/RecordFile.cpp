@@ -12,9 +12,9 @@ QByteArray read(const QString& path, int length, int n) {
         return record;
     if (!file.seek(qint64(n - 1) * length))
         return record;
+    // A record cut short by the end of the file counts as never written.
     const QByteArray got = file.read(length);
-    record.replace(0, got.size(), got);
-    return record;
+    return got.size() == length ? got : record;
 }
 
 bool write(const QString& path, int length, int n, const QByteArray& record) {

@@ -4,7 +4,9 @@
 
 namespace {
 
-bool isForbidden(QChar c) { return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c == QChar(0x7F); }
+bool isForbidden(QChar c) {
+    return c == u'/' || c == u'\\' || c.unicode() < 0x20 || c == QChar(0x7F);
+}
 
 } // namespace
 

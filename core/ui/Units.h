@@ -4,7 +4,9 @@
 
 // Positions and sizes of controls are given in twips (1/1440 inch); at 96 dpi a logical pixel is
 // 15 twips. Qt's device pixel ratio takes care of HiDPI screens.
-constexpr int tw(int twips) { return twips / 15; }
+constexpr int tw(int twips) {
+    return twips / 15;
+}
 
 // Colours are given as 0x00BBGGRR.
 inline QColor colorBgr(unsigned bgr) {
