@@ -1,0 +1,107 @@
+#include "Arrencada.h"
+
+#include "ConfigGeneral.h"
+#include "ConfigGrup.h"
+#include "MigrarDades.h"
+#include "ProgramFolder.h"
+#include "Sessio.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+// Collects the places that block a start-up. Checked up front so that a folder we cannot use is
+// left exactly as it was, instead of half set up.
+class Survey {
+public:
+    explicit Survey(const QString& folder) : m_root(folder) {}
+
+    // A folder the sequence creates when missing: its parent must then accept a new entry.
+    // Returns true when it exists as a folder.
+    bool folder(const QString& relative, const QString& parent) {
+        const QFileInfo info(m_root.filePath(relative));
+        if (info.exists() && !info.isDir())
+            m_blocked << relative;
+        else if (!info.exists())
+            needWritable(parent);
+        return info.isDir();
+    }
+
+    // A file the program writes later in the run (General.cfg, at close) or creates now.
+    void file(const QString& relative, const QString& parent) {
+        const QFileInfo info(m_root.filePath(relative));
+        if (!info.exists())
+            needWritable(parent);
+        else if (!info.isFile() || !info.isWritable())
+            m_blocked << relative;
+    }
+
+    void needWritable(const QString& relative) {
+        if (m_blocked.contains(relative))
+            return;
+        const QFileInfo info(m_root.filePath(relative));
+        if (!info.isDir() || !info.isWritable())
+            m_blocked << relative;
+    }
+
+    QStringList blocked() const { return m_blocked; }
+
+private:
+    QDir m_root;
+    QStringList m_blocked;
+};
+
+} // namespace
+
+Arrencada::Arrencada(const QString& folder) : m_folder(folder), m_lock(folder) {}
+
+QStringList Arrencada::unwritablePlaces(const QString& folder) {
+    if (!QFileInfo(folder).isDir())
+        return {QStringLiteral(".")};
+
+    using namespace ProgramFolder;
+    const QString root = QStringLiteral(".");
+    Survey survey(folder);
+    if (QFileInfo(QDir(folder).filePath(kDades)).exists()) {
+        survey.needWritable(root);
+        survey.needWritable(kDades);
+    }
+    if (survey.folder(kInf, root)) {
+        survey.file(QStringLiteral("Inf/General.cfg"), kInf);
+        for (const char* sub : {kNiv, kHst, kDat})
+            survey.folder(sub, kInf);
+    }
+    survey.folder(kImatges, root);
+    return survey.blocked();
+}
+
+StartupResult Arrencada::run(Sessio& sessio) {
+    // Only a lock that another copy holds stops us; when no lock can be made at all (an unusable
+    // temporary folder) the program still serves its pupils.
+    if (m_lock.acquire() == InstanceLock::HeldByAnother)
+        return {StartupResult::SecondCopy, {}};
+
+    if (const QStringList blocked = unwritablePlaces(m_folder); !blocked.isEmpty())
+        return {StartupResult::NotWritable, blocked};
+
+    QStringList notMoved;
+    if (!MigrarDades(m_folder, &notMoved))
+        return {StartupResult::MigrationFailed, notMoved};
+
+    bool ok = false;
+    const ConfigGeneral general = LlegirConfigGeneral(m_folder, &ok);
+    if (!ok) {
+        // The survey passed, yet something refused a write (a full disk, a race with another
+        // program): report what is still missing.
+        QStringList missing = unwritablePlaces(m_folder);
+        if (missing.isEmpty())
+            missing << QStringLiteral(".");
+        return {StartupResult::NotWritable, missing};
+    }
+
+    sessio.carpeta = m_folder;
+    sessio.general = general;
+    sessio.grup = LlegirConfigGrup(m_folder, general.GrupActual);
+    return {StartupResult::Ok, {}};
+}
