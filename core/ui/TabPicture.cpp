@@ -1,0 +1,100 @@
+#include "TabPicture.h"
+
+#include "StringTable.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPixmapCache>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kLanguagesWithPictures = 5; // CAT, CAS, GAL, EUS, ANG
+constexpr int kTabs = 10;
+constexpr int kFirstTabNameId = 5;
+// 9 pt at 96 dpi, the size of the other captions; a longer name shrinks until it fits.
+constexpr int kLargestPixelSize = 12;
+constexpr int kSmallestPixelSize = 6;
+// Clear space kept at each side so that antialiased strokes never touch the picture's edge.
+constexpr qreal kSideMargin = 2.0;
+
+QFont tabFont(int pixelSize) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+// The ink, not the advance, decides: a trailing "k" or "f" may reach past its advance.
+qreal inkWidth(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    const QRectF ink = metrics.tightBoundingRect(text);
+    return std::max(ink.right(), metrics.horizontalAdvance(text)) - std::min(ink.left(), 0.0);
+}
+
+QFont fittingFont(const QString& text) {
+    const qreal room = TabPicture::kWidth - 2 * kSideMargin;
+    for (int size = kLargestPixelSize; size > kSmallestPixelSize; --size) {
+        const QFont font = tabFont(size);
+        if (inkWidth(font, text) <= room)
+            return font;
+    }
+    return tabFont(kSmallestPixelSize);
+}
+
+QPixmap draw(const QString& text, qreal dpr) {
+    QPixmap pixmap(qRound(TabPicture::kWidth * dpr), qRound(TabPicture::kHeight * dpr));
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(TabPicture::background());
+    if (text.isEmpty())
+        return pixmap;
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(fittingFont(text));
+    painter.setPen(TabPicture::textColour());
+    painter.drawText(QRectF(0, 0, TabPicture::kWidth, TabPicture::kHeight), Qt::AlignCenter, text);
+    return pixmap;
+}
+
+} // namespace
+
+namespace TabPicture {
+
+QColor background() {
+    return QColor(0xC0, 0xC0, 0xC0);
+}
+
+QColor textColour() {
+    return QColor(0x10, 0x10, 0x10);
+}
+
+} // namespace TabPicture
+
+QPixmap ImatgePestanya(int tab, int idioma, qreal devicePixelRatio) {
+    if (idioma < 0 || idioma >= kLanguagesWithPictures)
+        idioma = 0;
+    const bool known = tab >= 0 && tab < kTabs;
+    const QString key = QStringLiteral("xifrum-tab-%1-%2@%3")
+                            .arg(idioma)
+                            .arg(known ? tab : -1)
+                            .arg(devicePixelRatio);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
+    pixmap = draw(known ? TextIdioma(kFirstTabNameId + tab, idioma) : QString(), devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QPixmap ImatgePestanya(const QString& nom, qreal devicePixelRatio) {
+    int idioma = 0;
+    for (int i = 1; i < kLanguagesWithPictures; ++i)
+        if (nom.left(3).compare(CodiIdioma(i), Qt::CaseInsensitive) == 0)
+            idioma = i;
+    const QChar last = nom.isEmpty() ? QChar() : nom.back();
+    const int tab = (nom.size() == 4 && last >= u'0' && last <= u'9') ? last.digitValue() : 0;
+    return ImatgePestanya(tab, idioma, devicePixelRatio);
+}

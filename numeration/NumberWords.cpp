@@ -1,1 +1,0 @@
-// The number-name generators of the four languages.
