@@ -1,0 +1,74 @@
+#include "DadesNivell.h"
+
+#include "Bytes.h"
+
+#include <algorithm>
+
+QByteArray DadesNivell::encode() const {
+    QByteArray b(kLength, '\0');
+    Bytes::putI16(b, 0, Temps);
+    Bytes::putI16(b, 2, Fer);
+    Bytes::putI16(b, 4, Errors);
+    Bytes::putI32(b, 6, Parametre1);
+    Bytes::putI32(b, 10, Parametre2);
+    return b;
+}
+
+DadesNivell DadesNivell::decode(const QByteArray& record) {
+    DadesNivell d;
+    d.Temps = Bytes::i16(record, 0);
+    d.Fer = Bytes::i16(record, 2);
+    d.Errors = Bytes::i16(record, 4);
+    d.Parametre1 = Bytes::i32(record, 6);
+    d.Parametre2 = Bytes::i32(record, 10);
+    return d;
+}
+
+ActivityRanges rangesFor(int activitat) {
+    constexpr int kNineDigits = 999'999'999;
+    using R = ParameterRelation;
+    switch (activitat) {
+    case 1: // Cardinals
+    case 4: // Ordenació
+        return {{0, kNineDigits}, {0, kNineDigits}, R::FirstNotAboveSecond};
+    case 2: // Ordinals
+        return {{1, 1000}, {1, 1000}, R::FirstNotAboveSecond};
+    case 3: // Romans: 3999 is the largest number the numerals can write
+        return {{1, 3999}, {1, 3999}, R::FirstNotAboveSecond};
+    case 5: // Sumar
+    case 6: // Restar
+        return {{1, 5}, {0, 1}, R::None};
+    case 7: // Taules
+        return {{1, 9}, {1, 9}, R::FirstNotAboveSecond};
+    case 8: // Multiplicar
+    case 9: // Dividir
+        return {{1, 5}, {1, 3}, R::SecondNotAboveFirst};
+    default:
+        return {{0, kNineDigits}, {0, kNineDigits}, R::None};
+    }
+}
+
+namespace {
+
+int clampTo(int value, ValueRange r) {
+    return std::clamp(value, r.min, r.max);
+}
+
+} // namespace
+
+DadesNivell clampToRanges(int activitat, const DadesNivell& d) {
+    const ActivityRanges r = rangesFor(activitat);
+    DadesNivell out;
+    out.Temps = int16_t(clampTo(d.Temps, kRangTemps));
+    out.Fer = int16_t(clampTo(d.Fer, kRangFer));
+    out.Errors = int16_t(clampTo(d.Errors, kRangErrors));
+    out.Parametre1 = clampTo(d.Parametre1, r.parametre1);
+    out.Parametre2 = clampTo(d.Parametre2, r.parametre2);
+    // Parametre2 stays inside its own range: where it must not be below Parametre1 both ranges
+    // are the same, and where it must not be above Parametre1 it only moves down.
+    if (r.relation == ParameterRelation::FirstNotAboveSecond && out.Parametre2 < out.Parametre1)
+        out.Parametre2 = out.Parametre1;
+    if (r.relation == ParameterRelation::SecondNotAboveFirst && out.Parametre2 > out.Parametre1)
+        out.Parametre2 = out.Parametre1;
+    return out;
+}

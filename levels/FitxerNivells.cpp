@@ -1,0 +1,60 @@
+#include "FitxerNivells.h"
+
+#include "NivellsPerDefecte.h"
+#include "RecordFile.h"
+#include "Rutes.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace FitxerNivells {
+
+namespace {
+
+bool recordInRange(int k) {
+    return k >= 1 && k <= kRegistresJoc;
+}
+
+} // namespace
+
+DadesNivell llegeix(const QString& path, int k) {
+    if (!recordInRange(k))
+        return {};
+    return DadesNivell::decode(RecordFile::read(path, DadesNivell::kLength, k));
+}
+
+bool escriu(const QString& path, int k, const DadesNivell& d) {
+    if (!recordInRange(k) || !creaSiFalta(path))
+        return false;
+    return RecordFile::write(path, DadesNivell::kLength, k, d.encode());
+}
+
+bool creaSiFalta(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return true;
+    if (!QDir().mkpath(info.absolutePath()))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (!EscriuNivellsPerDefecte(file)) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+DadesNivell LlegeixNivell(const QString& folder, const QString& nomNivell, int activitat,
+                          int nivell) {
+    const QString path = RutaNivell(folder, nomNivell);
+    creaSiFalta(path);
+    const int a = std::clamp(activitat, 1, kActivitats);
+    const int n = std::clamp(nivell, 1, kNivellsPerActivitat);
+    return clampToRanges(a, llegeix(path, IndexNivell(a, n)));
+}
+
+} // namespace FitxerNivells

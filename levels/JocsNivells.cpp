@@ -1,0 +1,375 @@
+#include "JocsNivells.h"
+
+#include "FitxerNivells.h"
+#include "ProgramFolder.h"
+#include "Rutes.h"
+#include "SafeName.h"
+#include "Sessio.h"
+#include "TextUtil.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+constexpr int kIdNivellGeneric = 33;
+constexpr int kIdSi = 34;
+constexpr int kIdNo = 35;
+constexpr int kIdArxivarCanvis = 50;
+constexpr int kIdAlMenysUnaActivitat = 61;
+constexpr int kIdEliminarNivell = 116;
+constexpr int kIdNomNoValid = 117;
+constexpr int kIdFitxerExisteix = 118;
+
+// The longest name a file can have on the file systems the program runs on, in bytes.
+constexpr int kMaxFileNameBytes = 255;
+
+// Copies `from` over `to`. The target is removed only once the source is known to be there, so a
+// failed copy never leaves a set without its file.
+bool copiaFitxer(const QString& from, const QString& to) {
+    if (!QFileInfo::exists(from))
+        return false;
+    if (QFileInfo::exists(to) && !QFile::remove(to))
+        return false;
+    return QFile::copy(from, to);
+}
+
+// Moves `from` to `to`, replacing `to`, under the same rule as copiaFitxer.
+bool mouFitxer(const QString& from, const QString& to) {
+    if (!QFileInfo::exists(from))
+        return false;
+    if (QFileInfo::exists(to) && !QFile::remove(to))
+        return false;
+    return QFile::rename(from, to);
+}
+
+// The number the text starts with, as the grid's numeric cells are read: leading blanks, an
+// optional sign, then digits; held to the 32-bit range however many digits follow.
+qint64 valorCella(const QString& text) {
+    const QString t = TextUtil::trimSpaces(text);
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
+        negative = t[i++] == u'-';
+    qint64 v = 0;
+    for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
+        v = std::min<qint64>(v * 10 + (t[i].unicode() - u'0'), qint64(1) << 32);
+    return negative ? -v : v;
+}
+
+int16_t a16(qint64 v) {
+    return int16_t(std::clamp<qint64>(v, std::numeric_limits<int16_t>::min(),
+                                      std::numeric_limits<int16_t>::max()));
+}
+
+int32_t a32(qint64 v) {
+    return int32_t(std::clamp<qint64>(v, std::numeric_limits<int32_t>::min(),
+                                      std::numeric_limits<int32_t>::max()));
+}
+
+bool ambSeparadors(int a) {
+    return a >= 1 && a <= 4;
+}
+
+bool ambSiNo(int a) {
+    return a == 5 || a == 6;
+}
+
+} // namespace
+
+JocsNivells::JocsNivells(Sessio& sessio, Pregunta pregunta, Missatge missatge, Graella graella)
+    : sessio_(sessio), pregunta_(std::move(pregunta)), missatge_(std::move(missatge)),
+      graella_(std::move(graella)) {}
+
+QString JocsNivells::rutaNiv(const QString& nom) const {
+    return RutaNivell(sessio_.carpeta, nom);
+}
+
+QString JocsNivells::rutaNi2(const QString& nom) const {
+    return RutaCopiaNivell(sessio_.carpeta, nom);
+}
+
+QString JocsNivells::text(int id) const {
+    return sessio_.text(id);
+}
+
+void JocsNivells::Obre() {
+    activitatActual_ = 1;
+    nivellsMostrats();
+    llista_ = llistaFitxers(sessio_.carpeta);
+    const QString nomGrup = TextUtil::trimSpaces(sessio_.grup.NomNivell);
+    const int posicio = std::max<int>(0, int(llista_.indexOf(nomGrup)));
+    if (llista_.isEmpty())
+        llista_.append(text(kIdNivellGeneric));
+    jocObert_.clear();
+    modificat_ = false;
+    Selecciona(posicio);
+}
+
+void JocsNivells::Selecciona(int index) {
+    if (index < 0 || index >= llista_.size())
+        return;
+    seleccionat_ = index;
+    const QString nom = llista_[index];
+    // Reopening the open set takes the backup afresh; with changes pending that would make the
+    // edits already written at tab switches permanent and lose the group's, so they are settled
+    // first, as for any other set.
+    if (!jocObert_.isEmpty() && (nom != jocObert_ || modificat_))
+        ArxivarConfig();
+    ObreJoc(nom);
+}
+
+void JocsNivells::ObreJoc(const QString& nom) {
+    jocObert_ = nom;
+    FitxerNivells::creaSiFalta(rutaNiv(nom));
+    copiaFitxer(rutaNiv(nom), rutaNi2(nom));
+    copiaGrup_ = sessio_.grup;
+    modificat_ = false;
+}
+
+bool JocsNivells::PrenCopiaSeguretat() {
+    if (jocObert_.isEmpty() || modificat_)
+        return false;
+    FitxerNivells::creaSiFalta(rutaNiv(jocObert_));
+    copiaGrup_ = sessio_.grup;
+    return copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
+}
+
+DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
+    DadesNivell d;
+    d.Temps = a16(valorCella(fila[0]));
+    d.Fer = a16(valorCella(fila[1]));
+    d.Errors = a16(valorCella(fila[2]));
+    if (ambSeparadors(a)) {
+        d.Parametre1 = a32(valorCella(NomesXifres(fila[3])));
+        d.Parametre2 = a32(valorCella(NomesXifres(fila[4])));
+    } else {
+        d.Parametre1 = a32(valorCella(fila[3]));
+        if (ambSiNo(a))
+            d.Parametre2 = TextUtil::trimSpaces(fila[4]) == text(kIdSi) ? 1 : 0;
+        else
+            d.Parametre2 = a32(valorCella(fila[4]));
+    }
+    return clampToRanges(a, d);
+}
+
+void JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
+    if (jocObert_.isEmpty())
+        return;
+    const int a = activitatActual_;
+    const int n = std::min<int>(nivellsMostrats(), int(files.size()));
+    const QString path = rutaNiv(jocObert_);
+    for (int l = 1; l <= n; ++l)
+        FitxerNivells::escriu(path, IndexNivell(a, l), llegeixFila(a, files[l - 1]));
+}
+
+void JocsNivells::ArxivarConfig() {
+    if (jocObert_.isEmpty())
+        return;
+    if (!modificat_) {
+        QFile::remove(rutaNi2(jocObert_));
+        return;
+    }
+    const bool si = pregunta_ ? pregunta_(text(kIdArxivarCanvis)) : false;
+    if (ocupat_)
+        ocupat_(true);
+    if (si) {
+        DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{});
+        QFile::remove(rutaNi2(jocObert_));
+        DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+    } else {
+        // With no backup to put back (printing settled the set and no fresh copy was taken) the
+        // file stays as it is rather than being removed.
+        mouFitxer(rutaNi2(jocObert_), rutaNiv(jocObert_));
+        sessio_.grup = copiaGrup_;
+    }
+    if (ocupat_)
+        ocupat_(false);
+    modificat_ = false;
+}
+
+void JocsNivells::CanviaActivitat(int a) {
+    if (a < 1 || a > kActivitats)
+        return;
+    if (modificat_)
+        DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{});
+    activitatActual_ = a;
+    nivellsMostrats();
+}
+
+int JocsNivells::nivellsMostrats() {
+    uint8_t& n = sessio_.grup.Nivells[activitatActual_ - 1];
+    if (n == 0 || n > kNivellsPerActivitat)
+        n = kNivellsPerActivitat;
+    return n;
+}
+
+FilaGraella JocsNivells::fila(int a, int nivell) const {
+    const DadesNivell d =
+        clampToRanges(a, FitxerNivells::llegeix(rutaNiv(jocObert_), IndexNivell(a, nivell)));
+    FilaGraella f{QString::number(d.Temps), QString::number(d.Fer), QString::number(d.Errors),
+                  QString::number(d.Parametre1), QString::number(d.Parametre2)};
+    if (ambSeparadors(a)) {
+        f[3] = FormataNombre(d.Parametre1, sessio_.general.Separador);
+        f[4] = FormataNombre(d.Parametre2, sessio_.general.Separador);
+    } else if (ambSiNo(a)) {
+        f[4] = text(d.Parametre2 == 1 ? kIdSi : kIdNo);
+    }
+    return f;
+}
+
+QList<FilaGraella> JocsNivells::CarregaActivitat() {
+    QList<FilaGraella> files;
+    const int n = nivellsMostrats();
+    for (int l = 1; l <= n; ++l)
+        files.append(fila(activitatActual_, l));
+    return files;
+}
+
+std::optional<FilaGraella> JocsNivells::MesNivells() {
+    const int n = nivellsMostrats();
+    if (n >= kNivellsPerActivitat)
+        return std::nullopt;
+    sessio_.grup.Nivells[activitatActual_ - 1] = uint8_t(n + 1);
+    modificat_ = true;
+    return fila(activitatActual_, n + 1);
+}
+
+bool JocsNivells::MenysNivells() {
+    const int n = nivellsMostrats();
+    if (n <= 1)
+        return false;
+    sessio_.grup.Nivells[activitatActual_ - 1] = uint8_t(n - 1);
+    modificat_ = true;
+    return true;
+}
+
+bool JocsNivells::CanviaIncloure(bool inclosa) {
+    QByteArray actual = sessio_.grup.Activitats;
+    if (actual.size() < kActivitats)
+        actual.append(QByteArray(kActivitats - actual.size(), '0'));
+    const QByteArray nou = CanviaCaracter(inclosa ? '1' : '0', actual, activitatActual_);
+    // Any character but "1" hides an activity, so a text with no "1" is as empty as "000000000".
+    if (!nou.contains('1')) {
+        if (missatge_)
+            missatge_(text(kIdAlMenysUnaActivitat));
+        return false;
+    }
+    if (nou != sessio_.grup.Activitats) {
+        sessio_.grup.Activitats = nou;
+        modificat_ = true;
+    }
+    return true;
+}
+
+void JocsNivells::CanviaOpcResta(bool ambResta) {
+    sessio_.grup.OpcResta = ambResta ? 1 : 0;
+    modificat_ = true;
+}
+
+void JocsNivells::seleccionaNou(const QString& nom) {
+    llista_.append(nom);
+    Selecciona(int(llista_.size()) - 1);
+}
+
+bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
+    const QString nom = TextUtil::trimSpaces(textNom);
+    const int bytes = int(QFile::encodeName(nom).size()) + 4; // ".niv" / ".ni2"
+    if (!SafeName::esValid(nom) || bytes > kMaxFileNameBytes) {
+        if (missatge_)
+            missatge_(text(kIdNomNoValid));
+        return false;
+    }
+    if (QFileInfo::exists(rutaNiv(nom))) {
+        if (missatge_)
+            missatge_(text(kIdFitxerExisteix));
+        return false;
+    }
+    if (opcio == Opcio::Afegir) {
+        seleccionaNou(nom);
+        return true;
+    }
+    // Moving rather than copying and deleting: the old file disappears only as the new one
+    // appears, so no failure can leave the set without a file.
+    if (jocObert_.isEmpty() || !mouFitxer(rutaNiv(jocObert_), rutaNiv(nom)))
+        return false;
+    mouFitxer(rutaNi2(jocObert_), rutaNi2(nom));
+    if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
+        llista_[seleccionat_] = nom;
+    jocObert_ = nom;
+    return true;
+}
+
+void JocsNivells::Duplica() {
+    if (seleccionat_ < 0 || seleccionat_ >= llista_.size())
+        return;
+    const QString n = llista_[seleccionat_];
+    QString m;
+    for (int k = 1;; ++k) {
+        m = n + " (" + QString::number(k) + ")";
+        if (!QFileInfo::exists(rutaNiv(m)))
+            break;
+    }
+    copiaFitxer(rutaNiv(n), rutaNiv(m));
+    copiaFitxer(rutaNi2(n), rutaNi2(m));
+    seleccionaNou(m);
+}
+
+bool JocsNivells::Elimina() {
+    if (!pregunta_ || !pregunta_(text(kIdEliminarNivell)))
+        return false;
+    if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
+        llista_.removeAt(seleccionat_);
+    QFile::remove(rutaNiv(jocObert_));
+    QFile::remove(rutaNi2(jocObert_));
+    // The group's pending edits go with the set's: what stays in memory is what was there when
+    // the set was opened.
+    sessio_.grup = copiaGrup_;
+    modificat_ = false;
+    if (llista_.isEmpty())
+        llista_.append(text(kIdNivellGeneric));
+    Selecciona(0);
+    return true;
+}
+
+QStringList JocsNivells::llistaFitxers(const QString& folder) {
+    const QDir dir(ProgramFolder::path(folder, ProgramFolder::kNiv));
+    const QStringList fitxers = dir.entryList(
+        {"*.niv"}, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
+    QStringList noms;
+    for (const QString& f : fitxers) {
+        const QString nom = f.chopped(4);
+        if (!nom.isEmpty() && SafeName::nomFitxer(nom) == nom)
+            noms.append(nom);
+    }
+    std::sort(noms.begin(), noms.end(), [](const QString& x, const QString& y) {
+        const int c = x.compare(y, Qt::CaseInsensitive);
+        return c != 0 ? c < 0 : x < y;
+    });
+    return noms;
+}
+
+QString JocsNivells::FormataNombre(qint64 value, int separador) {
+    const QString sep = separador == 1 ? " " : separador == 2 ? "" : ".";
+    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
+    const QString digits = QString::number(magnitude);
+    QString out;
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += sep;
+        out += digits[i];
+    }
+    return (value < 0 ? "-" : "") + out + "   ";
+}
+
+QString JocsNivells::NomesXifres(const QString& text) {
+    QString out;
+    for (QChar c : text)
+        if (c >= u'0' && c <= u'9')
+            out += c;
+    return out;
+}

@@ -1,0 +1,617 @@
+#include "FitxerNivells.h"
+#include "JocsNivells.h"
+#include "ProgramFolder.h"
+#include "Rutes.h"
+#include "Sessio.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QByteArray record(const QByteArray& file, int k) {
+    return file.mid((k - 1) * 14, 14);
+}
+
+// The level editor in a program folder of its own: the questions it asks are answered from
+// `respostes` ("No" when empty), its messages are collected, and `graella` plays the grid.
+struct Editor {
+    QTemporaryDir dir;
+    Sessio sessio;
+    QStringList preguntes;
+    QStringList missatges;
+    QList<bool> respostes;
+    QList<FilaGraella> graella;
+    std::unique_ptr<JocsNivells> jocs;
+
+    explicit Editor(int idioma = 0) {
+        sessio.carpeta = dir.path();
+        sessio.general.GrupActual = 3;
+        sessio.general.Idioma = int16_t(idioma);
+        QDir().mkpath(dir.filePath("Inf/Niv"));
+        jocs = std::make_unique<JocsNivells>(
+            sessio,
+            [this](const QString& q) {
+                preguntes << q;
+                return respostes.isEmpty() ? false : respostes.takeFirst();
+            },
+            [this](const QString& m) { missatges << m; }, [this] { return graella; });
+    }
+
+    QString niv(const QString& nom) const { return RutaNivell(dir.path(), nom); }
+    QString ni2(const QString& nom) const { return RutaCopiaNivell(dir.path(), nom); }
+    QStringList fitxers() const {
+        return QDir(dir.filePath("Inf/Niv")).entryList(QDir::Files, QDir::Name);
+    }
+    void creaJoc(const QString& nom) { FitxerNivells::creaSiFalta(niv(nom)); }
+    // Opens the window and shows the grid of the activity shown.
+    void obre() {
+        jocs->Obre();
+        graella = jocs->CarregaActivitat();
+    }
+    void mostra(int a) {
+        jocs->CanviaActivitat(a);
+        graella = jocs->CarregaActivitat();
+    }
+    void edita(int row, int col, const QString& text) {
+        graella[row - 1][col - 1] = text;
+        jocs->marcaModificat();
+    }
+};
+
+} // namespace
+
+class TestJocsNivells : public QObject {
+    Q_OBJECT
+private slots:
+    void emptyFolderOpensGenericSet_data() {
+        QTest::addColumn<int>("idioma");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("catalan") << 0 << "Nivell genèric";
+        QTest::newRow("galician") << 2 << "Nivel xenérico";
+    }
+    void emptyFolderOpensGenericSet() {
+        QFETCH(int, idioma);
+        QFETCH(QString, nom);
+        Editor e(idioma);
+        e.obre();
+        QCOMPARE(e.jocs->llista(), QStringList{nom});
+        QCOMPARE(e.jocs->JocObert(), nom);
+        QCOMPARE(e.jocs->seleccionat(), 0);
+        QCOMPARE(QFileInfo(e.niv(nom)).size(), 1260);
+        QCOMPARE(readAll(e.ni2(nom)), readAll(e.niv(nom)));
+        QCOMPARE(e.fitxers(), (QStringList{nom + ".ni2", nom + ".niv"}));
+    }
+
+    void listing() {
+        Editor e;
+        for (const char* f : {"b.niv", "a.niv", "C.niv", "A.niv", "notes.txt", "d.NIV", "e.ni2"})
+            QVERIFY(writeAll(e.dir.filePath(QString("Inf/Niv/") + f), "x"));
+        // A name with surrounding blanks maps to another file; a folder is not a set.
+        QVERIFY(writeAll(e.dir.filePath("Inf/Niv/ f .niv"), "x"));
+        QVERIFY(QDir().mkpath(e.dir.filePath("Inf/Niv/carpeta.niv")));
+        QCOMPARE(JocsNivells::llistaFitxers(e.dir.path()), (QStringList{"A", "a", "b", "C"}));
+    }
+
+    void opensTheGroupsSet_data() {
+        QTest::addColumn<QString>("nomNivell");
+        QTest::addColumn<int>("posicio");
+        QTest::newRow("assigned") << " Segon " << 1;
+        QTest::newRow("none") << "" << 0;
+        QTest::newRow("missing file") << "Altre" << 0;
+    }
+    void opensTheGroupsSet() {
+        QFETCH(QString, nomNivell);
+        QFETCH(int, posicio);
+        Editor e;
+        e.creaJoc("Primer");
+        e.creaJoc("Segon");
+        e.sessio.grup.NomNivell = nomNivell;
+        e.obre();
+        QCOMPARE(e.jocs->seleccionat(), posicio);
+        QCOMPARE(e.jocs->JocObert(), e.jocs->llista().at(posicio));
+        QVERIFY(QFileInfo::exists(e.ni2(e.jocs->JocObert())));
+        QCOMPARE(e.fitxers().size(), 3);
+    }
+
+    void openingReplacesOldBackupAndCountsZeroLevelsAsTen() {
+        Editor e;
+        e.creaJoc("Joc");
+        QVERIFY(writeAll(e.ni2("Joc"), "stale"));
+        e.sessio.grup.Nivells[0] = 0;
+        e.obre();
+        QCOMPARE(readAll(e.ni2("Joc")), readAll(e.niv("Joc")));
+        QCOMPARE(e.sessio.grup.Nivells[0], uint8_t(10));
+        QCOMPARE(e.jocs->CopiaGrup().Nivells[0], uint8_t(10));
+        QCOMPARE(e.graella.size(), 10);
+        QVERIFY(!e.jocs->Modificat());
+        QCOMPARE(e.jocs->ActivitatActual(), 1);
+        e.sessio.grup.Nivells[4] = 0;
+        e.mostra(5);
+        QCOMPARE(e.sessio.grup.Nivells[4], uint8_t(10));
+    }
+
+    void gridText_data() {
+        QTest::addColumn<int>("separador");
+        QTest::addColumn<int>("activitat");
+        QTest::addColumn<int>("nivell");
+        QTest::addColumn<QStringList>("fila");
+        QTest::newRow("cardinals point")
+            << 0 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100.000.000   "};
+        QTest::newRow("cardinals space")
+            << 1 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100 000 000   "};
+        QTest::newRow("cardinals none")
+            << 2 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100000000   "};
+        QTest::newRow("romans") << 0 << 3 << 10
+                                << QStringList{"150", "20", "5", "1   ", "3.999   "};
+        QTest::newRow("ordenacio") << 1 << 4 << 3 << QStringList{"180", "8", "5", "0   ", "999   "};
+        QTest::newRow("sumar no") << 0 << 5 << 5 << QStringList{"160", "5", "5", "5", "No"};
+        QTest::newRow("restar si") << 0 << 6 << 6 << QStringList{"170", "5", "5", "2", "Sí"};
+        QTest::newRow("taules") << 0 << 7 << 4 << QStringList{"60", "11", "5", "2", "4"};
+        QTest::newRow("dividir") << 0 << 9 << 10 << QStringList{"300", "5", "5", "5", "3"};
+    }
+    void gridText() {
+        QFETCH(int, separador);
+        QFETCH(int, activitat);
+        QFETCH(int, nivell);
+        QFETCH(QStringList, fila);
+        Editor e;
+        e.sessio.general.Separador = uint8_t(separador);
+        e.obre();
+        e.mostra(activitat);
+        const FilaGraella f = e.graella.at(nivell - 1);
+        QCOMPARE(QStringList(f.begin(), f.end()), fila);
+    }
+
+    // Every activity's grid, saved as shown, writes back the bytes it was read from.
+    void gridRoundTrip_data() {
+        QTest::addColumn<int>("separador");
+        QTest::newRow("point") << 0;
+        QTest::newRow("space") << 1;
+        QTest::newRow("none") << 2;
+    }
+    void gridRoundTrip() {
+        QFETCH(int, separador);
+        Editor e;
+        e.sessio.general.Separador = uint8_t(separador);
+        e.obre();
+        const QByteArray before = readAll(e.niv(e.jocs->JocObert()));
+        for (int a = 1; a <= 9; ++a) {
+            e.mostra(a);
+            e.jocs->DesaActivitat(e.graella);
+        }
+        QCOMPARE(readAll(e.niv(e.jocs->JocObert())), before);
+    }
+
+    void savingReadsGridCells_data() {
+        QTest::addColumn<int>("activitat");
+        QTest::addColumn<QStringList>("fila");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("cardinals points")
+            << 1 << QStringList{"200", "19", "4", "1.234   ", "1.000.000   "}
+            << QByteArray("\xC8\x00\x13\x00\x04\x00\xD2\x04\x00\x00\x40\x42\x0F\x00", 14);
+        QTest::newRow("ordenacio spaces")
+            << 4 << QStringList{"180", "8", "5", "12 345   ", "999 999 999   "}
+            << QByteArray("\xB4\x00\x08\x00\x05\x00\x39\x30\x00\x00\xFF\xC9\x9A\x3B", 14);
+        QTest::newRow("ordinals digits only")
+            << 2 << QStringList{"120", "15", "5", "1   ", "1.000   "}
+            << QByteArray("\x78\x00\x0F\x00\x05\x00\x01\x00\x00\x00\xE8\x03\x00\x00", 14);
+        QTest::newRow("sumar yes")
+            << 5 << QStringList{"130", "5", "5", "3", "Sí"}
+            << QByteArray("\x82\x00\x05\x00\x05\x00\x03\x00\x00\x00\x01\x00\x00\x00", 14);
+        QTest::newRow("restar no")
+            << 6 << QStringList{"130", "5", "5", "4", "No"}
+            << QByteArray("\x82\x00\x05\x00\x05\x00\x04\x00\x00\x00\x00\x00\x00\x00", 14);
+        QTest::newRow("taules") << 7 << QStringList{"60", "10", "0", "3", "8"}
+                                << QByteArray(
+                                       "\x3C\x00\x0A\x00\x00\x00\x03\x00\x00\x00\x08\x00\x00\x00",
+                                       14);
+        QTest::newRow("multiplicar")
+            << 8 << QStringList{"999", "999", "999", "5", "3"}
+            << QByteArray("\xE7\x03\xE7\x03\xE7\x03\x05\x00\x00\x00\x03\x00\x00\x00", 14);
+        // Cells the grid never shows still cannot put a value outside the limits on disk.
+        QTest::newRow("held to limits")
+            << 1 << QStringList{"5", "-3", "123456", "99999999999999", "7"}
+            << QByteArray("\x0A\x00\x01\x00\xE7\x03\xFF\xC9\x9A\x3B\xFF\xC9\x9A\x3B", 14);
+        QTest::newRow("dividir divisor above")
+            << 9 << QStringList{"120", "5", "5", "2", "3"}
+            << QByteArray("\x78\x00\x05\x00\x05\x00\x02\x00\x00\x00\x02\x00\x00\x00", 14);
+    }
+    void savingReadsGridCells() {
+        QFETCH(int, activitat);
+        QFETCH(QStringList, fila);
+        QFETCH(QByteArray, bytes);
+        Editor e;
+        e.obre();
+        e.mostra(activitat);
+        const QString path = e.niv(e.jocs->JocObert());
+        const QByteArray before = readAll(path);
+        FilaGraella f;
+        std::copy(fila.begin(), fila.end(), f.begin());
+        e.graella[1] = f;
+        e.jocs->DesaActivitat(e.graella);
+        const QByteArray after = readAll(path);
+        const int k = IndexNivell(activitat, 2);
+        QCOMPARE(record(after, k), bytes);
+        QCOMPARE(after.left((k - 1) * 14), before.left((k - 1) * 14));
+        QCOMPARE(after.mid(k * 14), before.mid(k * 14));
+    }
+
+    void savingLeavesLevelsAboveNivells() {
+        Editor e;
+        e.sessio.grup.Nivells[6] = 3;
+        e.obre();
+        e.mostra(7);
+        QCOMPARE(e.graella.size(), 3);
+        const QString path = e.niv(e.jocs->JocObert());
+        const QByteArray before = readAll(path);
+        QList<FilaGraella> rows(10, FilaGraella{"99", "9", "9", "9", "9"});
+        e.jocs->DesaActivitat(rows);
+        const QByteArray after = readAll(path);
+        for (int l = 1; l <= 10; ++l) {
+            const QByteArray r = record(after, IndexNivell(7, l));
+            if (l <= 3)
+                QCOMPARE(
+                    r, QByteArray("\x63\x00\x09\x00\x09\x00\x09\x00\x00\x00\x09\x00\x00\x00", 14));
+            else
+                QCOMPARE(r, record(before, IndexNivell(7, l)));
+        }
+    }
+
+    void settlingCleanSetRemovesBackup() {
+        Editor e;
+        e.obre();
+        const QString nom = e.jocs->JocObert();
+        const QByteArray before = readAll(e.niv(nom));
+        e.jocs->ArxivarConfig();
+        QVERIFY(e.preguntes.isEmpty());
+        QVERIFY(!QFileInfo::exists(e.ni2(nom)));
+        QCOMPARE(readAll(e.niv(nom)), before);
+        QVERIFY(!QFileInfo::exists(ProgramFolder::grupsCfg(e.dir.path())));
+    }
+
+    void answeringYesStoresActivityAndGroup() {
+        Editor e;
+        e.sessio.grup.NomNivell = "Prova";
+        e.creaJoc("Prova");
+        e.obre();
+        e.edita(1, 1, "200");
+        e.edita(1, 5, "1.000.000   ");
+        QVERIFY(e.jocs->CanviaIncloure(false));
+        QVERIFY(e.jocs->MenysNivells());
+        e.graella.removeLast();
+        e.mostra(9);
+        e.jocs->CanviaOpcResta(true);
+        e.edita(2, 4, "4");
+        e.respostes = {true};
+        e.jocs->ArxivarConfig();
+
+        QCOMPARE(e.preguntes, QStringList{"Arxivar els canvis?"});
+        QVERIFY(!e.jocs->Modificat());
+        QVERIFY(!QFileInfo::exists(e.ni2("Prova")));
+        const QByteArray set = readAll(e.niv("Prova"));
+        QCOMPARE(set.size(), 1260);
+        QCOMPARE(record(set, 1),
+                 QByteArray("\xC8\x00\x14\x00\x05\x00\x00\x00\x00\x00\x40\x42\x0F\x00", 14));
+        QCOMPARE(record(set, 82),
+                 QByteArray("\x8C\x00\x05\x00\x05\x00\x04\x00\x00\x00\x01\x00\x00\x00", 14));
+
+        const QByteArray grups = readAll(ProgramFolder::grupsCfg(e.dir.path()));
+        QCOMPARE(grups.size(), 3 * 119);
+        QCOMPARE(grups.left(2 * 119), QByteArray(2 * 119, '\0'));
+        QByteArray expected = QByteArray("011111111") + '\x01' +
+                              QByteArray("\x09\x0A\x0A\x0A\x0A\x0A\x0A\x0A\x0A", 9) + "Prova";
+        expected.append(QByteArray(119 - expected.size(), ' '));
+        QCOMPARE(grups.mid(2 * 119), expected);
+    }
+
+    void answeringNoRestoresFileAndGroup() {
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        const QByteArray atOpening = readAll(e.niv("Joc"));
+        const ConfigGrup grupAtOpening = e.sessio.grup;
+
+        e.edita(3, 2, "7");
+        e.mostra(5); // writes activity 1
+        QCOMPARE(record(readAll(e.niv("Joc")), 3),
+                 QByteArray("\x8C\x00\x07\x00\x05\x00\x00\x00\x00\x00\x64\x00\x00\x00", 14));
+        e.edita(6, 5, "No");
+        QVERIFY(e.jocs->MesNivells() == std::nullopt);
+        QVERIFY(e.jocs->MenysNivells());
+        e.jocs->CanviaOpcResta(true);
+        e.mostra(8); // writes activity 5
+        QCOMPARE(record(readAll(e.niv("Joc")), 46),
+                 QByteArray("\xAA\x00\x05\x00\x05\x00\x02\x00\x00\x00\x00\x00\x00\x00", 14));
+
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(e.preguntes.size(), 1);
+        QCOMPARE(readAll(e.niv("Joc")), atOpening);
+        QVERIFY(!QFileInfo::exists(e.ni2("Joc")));
+        QVERIFY(!QFileInfo::exists(ProgramFolder::grupsCfg(e.dir.path())));
+        QVERIFY(e.sessio.grup == grupAtOpening);
+        QVERIFY(!e.jocs->Modificat());
+    }
+
+    void noWithoutBackupKeepsTheFile() {
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        e.jocs->ArxivarConfig(); // as printing does: the set stays open without a backup
+        e.edita(1, 1, "500");
+        e.mostra(2);
+        const QByteArray edited = readAll(e.niv("Joc"));
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(readAll(e.niv("Joc")), edited);
+        QCOMPARE(record(edited, 1).left(2), QByteArray("\xF4\x01", 2));
+    }
+
+    void freshBackupAfterPrinting() {
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        e.edita(1, 1, "500");
+        e.respostes = {true};
+        e.jocs->ArxivarConfig(); // printing settles the set
+        QVERIFY(e.jocs->PrenCopiaSeguretat());
+        const QByteArray printed = readAll(e.niv("Joc"));
+        QCOMPARE(readAll(e.ni2("Joc")), printed);
+
+        e.edita(2, 1, "600");
+        QVERIFY(!e.jocs->PrenCopiaSeguretat()); // never over pending changes
+        e.mostra(3);
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(readAll(e.niv("Joc")), printed);
+    }
+
+    void choosingAnotherSetSettlesTheOpenOne() {
+        Editor e;
+        e.creaJoc("A");
+        e.creaJoc("B");
+        e.obre();
+        e.edita(1, 1, "777");
+        e.respostes = {true};
+        e.jocs->Selecciona(1);
+        QCOMPARE(e.preguntes.size(), 1);
+        QCOMPARE(e.jocs->JocObert(), QString("B"));
+        QVERIFY(!QFileInfo::exists(e.ni2("A")));
+        QVERIFY(QFileInfo::exists(e.ni2("B")));
+        QCOMPARE(record(readAll(e.niv("A")), 1).left(2), QByteArray("\x09\x03", 2));
+    }
+
+    void choosingTheOpenSetWithChangesAsksFirst() {
+        Editor e;
+        e.creaJoc("A");
+        e.obre();
+        const QByteArray atOpening = readAll(e.niv("A"));
+        e.edita(1, 1, "777");
+        e.mostra(2); // written through
+        e.respostes = {false};
+        e.jocs->Selecciona(0);
+        QCOMPARE(e.preguntes.size(), 1);
+        QCOMPARE(readAll(e.niv("A")), atOpening);
+        QCOMPARE(readAll(e.ni2("A")), atOpening);
+        QVERIFY(!e.jocs->Modificat());
+    }
+
+    void levelsOfTheShownActivity() {
+        Editor e;
+        e.sessio.grup.Nivells[1] = 1;
+        e.obre();
+        e.mostra(2);
+        QVERIFY(!e.jocs->MenysNivells());
+        QVERIFY(!e.jocs->Modificat());
+        const auto added = e.jocs->MesNivells();
+        QVERIFY(added.has_value());
+        QCOMPARE(QStringList(added->begin(), added->end()),
+                 (QStringList{"120", "15", "5", "1   ", "20   "}));
+        QCOMPARE(e.sessio.grup.Nivells[1], uint8_t(2));
+        QVERIFY(e.jocs->Modificat());
+    }
+
+    void lastIncludedActivityStays() {
+        Editor e;
+        e.sessio.grup.Activitats = "100000000";
+        e.obre();
+        QVERIFY(!e.jocs->CanviaIncloure(false));
+        QCOMPARE(e.missatges, QStringList{"El quadern ha de tenir al menys una activitat!"});
+        QCOMPARE(e.sessio.grup.Activitats, QByteArray("100000000"));
+        QVERIFY(!e.jocs->Modificat());
+        e.mostra(3);
+        QVERIFY(e.jocs->CanviaIncloure(true));
+        QCOMPARE(e.sessio.grup.Activitats, QByteArray("101000000"));
+        QVERIFY(e.jocs->Modificat());
+    }
+
+    void invalidNames_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::addColumn<int>("opcio");
+        QTest::newRow("empty") << "" << 0;
+        QTest::newRow("blanks") << "   " << 0;
+        QTest::newRow("slash") << "a/b" << 0;
+        QTest::newRow("backslash") << "a\\b" << 0;
+        QTest::newRow("parent") << ".." << 0;
+        QTest::newRow("climbing") << "../../fora" << 0;
+        QTest::newRow("dots inside") << "a..b" << 1;
+        QTest::newRow("dot") << "." << 1;
+        QTest::newRow("tab") << "a\tb" << 1;
+        QTest::newRow("newline") << "a\nb" << 1;
+        QTest::newRow("too long") << QString(300, u'x') << 0;
+        QTest::newRow("rename to slash") << "x/" << 1;
+    }
+    void invalidNames() {
+        QFETCH(QString, nom);
+        QFETCH(int, opcio);
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        const QStringList before = e.fitxers();
+        QVERIFY(!e.jocs->EntraNom(nom, JocsNivells::Opcio(opcio)));
+        QCOMPARE(e.missatges, QStringList{"El nom de fitxer no és vàlid"});
+        QCOMPARE(e.fitxers(), before);
+        QCOMPARE(QDir(e.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"Inf"});
+        QCOMPARE(e.jocs->llista(), QStringList{"Joc"});
+        QCOMPARE(e.jocs->JocObert(), QString("Joc"));
+    }
+
+    void existingName_data() {
+        QTest::addColumn<int>("opcio");
+        QTest::newRow("adding") << 0;
+        QTest::newRow("renaming") << 1;
+    }
+    void existingName() {
+        QFETCH(int, opcio);
+        Editor e;
+        e.creaJoc("A");
+        e.creaJoc("B");
+        QVERIFY(writeAll(e.niv("B"), "B's own bytes"));
+        e.obre();
+        const QByteArray a = readAll(e.niv("A"));
+        QVERIFY(!e.jocs->EntraNom(" B ", JocsNivells::Opcio(opcio)));
+        QCOMPARE(e.missatges, QStringList{"El fitxer ja existeix"});
+        QCOMPARE(readAll(e.niv("A")), a);
+        QCOMPARE(readAll(e.ni2("A")), a);
+        QCOMPARE(readAll(e.niv("B")), QByteArray("B's own bytes"));
+        QCOMPARE(e.jocs->llista(), (QStringList{"A", "B"}));
+        QCOMPARE(e.jocs->JocObert(), QString("A"));
+    }
+
+    void addingOpensNewSet() {
+        Editor e;
+        e.creaJoc("A");
+        e.obre();
+        QVERIFY(e.jocs->EntraNom("Nou", JocsNivells::Opcio::Afegir));
+        QCOMPARE(e.jocs->llista(), (QStringList{"A", "Nou"}));
+        QCOMPARE(e.jocs->seleccionat(), 1);
+        QCOMPARE(e.jocs->JocObert(), QString("Nou"));
+        QCOMPARE(QFileInfo(e.niv("Nou")).size(), 1260);
+        QCOMPARE(e.fitxers(), (QStringList{"A.niv", "Nou.ni2", "Nou.niv"}));
+    }
+
+    void renamingMovesBothFiles() {
+        Editor e;
+        e.creaJoc("A");
+        e.creaJoc("B");
+        e.obre();
+        e.edita(1, 1, "321");
+        e.mostra(2);
+        const QByteArray niv = readAll(e.niv("A"));
+        const QByteArray ni2 = readAll(e.ni2("A"));
+        QVERIFY(niv != ni2);
+        QVERIFY(e.jocs->EntraNom("Reanomenat", JocsNivells::Opcio::Editar));
+        QCOMPARE(e.jocs->llista(), (QStringList{"Reanomenat", "B"}));
+        QCOMPARE(e.jocs->JocObert(), QString("Reanomenat"));
+        QCOMPARE(e.fitxers(), (QStringList{"B.niv", "Reanomenat.ni2", "Reanomenat.niv"}));
+        QCOMPARE(readAll(e.niv("Reanomenat")), niv);
+        QCOMPARE(readAll(e.ni2("Reanomenat")), ni2);
+        // The backup followed the name: "No" still restores the state at opening.
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(readAll(e.niv("Reanomenat")), ni2);
+    }
+
+    void duplicatingTakesNextFreeNumber() {
+        Editor e;
+        e.creaJoc("N");
+        e.creaJoc("N (1)");
+        e.obre();
+        QCOMPARE(e.jocs->JocObert(), QString("N"));
+        e.edita(1, 1, "444");
+        e.mostra(2); // on disk now
+        const QByteArray onDisk = readAll(e.niv("N"));
+        e.respostes = {true};
+        e.jocs->Duplica();
+        QCOMPARE(e.jocs->llista(), (QStringList{"N", "N (1)", "N (2)"}));
+        QCOMPARE(e.jocs->seleccionat(), 2);
+        QCOMPARE(e.jocs->JocObert(), QString("N (2)"));
+        QCOMPARE(readAll(e.niv("N (2)")), onDisk);
+        QCOMPARE(readAll(e.ni2("N (2)")), onDisk);
+        QCOMPARE(e.fitxers(), (QStringList{"N (1).niv", "N (2).ni2", "N (2).niv", "N.niv"}));
+    }
+
+    void deletingTheOnlySetOpensGenericSet() {
+        Editor e;
+        e.creaJoc("Unic");
+        e.obre();
+        e.edita(1, 1, "444");
+        e.respostes = {true};
+        QVERIFY(e.jocs->Elimina());
+        QCOMPARE(e.preguntes, QStringList{"Eliminar definitivament el nivell?"});
+        QCOMPARE(e.jocs->llista(), QStringList{"Nivell genèric"});
+        QCOMPARE(e.jocs->JocObert(), QString("Nivell genèric"));
+        QCOMPARE(e.fitxers(), (QStringList{"Nivell genèric.ni2", "Nivell genèric.niv"}));
+        QCOMPARE(QFileInfo(e.niv("Nivell genèric")).size(), 1260);
+        QVERIFY(!e.jocs->Modificat());
+    }
+
+    void deletingDropsGroupEdits() {
+        Editor e;
+        e.creaJoc("A");
+        e.creaJoc("B");
+        e.obre();
+        const ConfigGrup atOpening = e.sessio.grup;
+        e.jocs->CanviaOpcResta(true);
+        e.respostes = {true};
+        QVERIFY(e.jocs->Elimina());
+        QCOMPARE(e.preguntes.size(), 1); // no "Arxivar els canvis?" for the deleted set
+        QCOMPARE(e.jocs->llista(), QStringList{"B"});
+        QCOMPARE(e.jocs->JocObert(), QString("B"));
+        QVERIFY(e.sessio.grup == atOpening);
+        QCOMPARE(e.fitxers(), (QStringList{"B.ni2", "B.niv"}));
+    }
+
+    void deletingAnsweredNoChangesNothing() {
+        Editor e;
+        e.creaJoc("A");
+        e.obre();
+        const QStringList before = e.fitxers();
+        e.respostes = {false};
+        QVERIFY(!e.jocs->Elimina());
+        QCOMPARE(e.fitxers(), before);
+        QCOMPARE(e.jocs->llista(), QStringList{"A"});
+    }
+
+    void formataNombre_data() {
+        QTest::addColumn<qint64>("value");
+        QTest::addColumn<int>("separador");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("zero") << qint64(0) << 0 << "0   ";
+        QTest::newRow("three digits") << qint64(999) << 0 << "999   ";
+        QTest::newRow("four digits") << qint64(1000) << 0 << "1.000   ";
+        QTest::newRow("space") << qint64(100000) << 1 << "100 000   ";
+        QTest::newRow("none") << qint64(100000000) << 2 << "100000000   ";
+        QTest::newRow("negative") << qint64(-1234567) << 0 << "-1.234.567   ";
+        QTest::newRow("lowest") << std::numeric_limits<qint64>::min() << 2
+                                << "-9223372036854775808   ";
+    }
+    void formataNombre() {
+        QFETCH(qint64, value);
+        QFETCH(int, separador);
+        QFETCH(QString, text);
+        QCOMPARE(JocsNivells::FormataNombre(value, separador), text);
+        if (value >= 0)
+            QCOMPARE(JocsNivells::NomesXifres(text).toLongLong(), value);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestJocsNivells)
+#include "tst_JocsNivells.moc"
