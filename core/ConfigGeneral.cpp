@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 QByteArray ConfigGeneral::encode() const {
     QByteArray b(kLength, '\0');
@@ -49,7 +50,7 @@ ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok) {
     bool fine = true;
     const QString file = ProgramFolder::generalCfg(folder);
     QDir dir(folder);
-    if (!dir.exists(ProgramFolder::kInf))
+    if (!QFileInfo(dir.filePath(ProgramFolder::kInf)).isDir())
         fine &= dir.mkpath(ProgramFolder::kInf);
     if (!QFile::exists(file)) {
         QFile created(file);
@@ -66,7 +67,7 @@ ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok) {
 
     for (const char* sub :
          {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat, ProgramFolder::kImatges})
-        if (!dir.exists(sub))
+        if (!QFileInfo(dir.filePath(sub)).isDir())
             fine &= dir.mkpath(sub);
     if (ok)
         *ok = fine;
