@@ -1,0 +1,78 @@
+#include "FitxerAlumnes.h"
+
+#include "RecordFile.h"
+#include "Rutes.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+bool ensureFolder(const QString& path) {
+    return QDir().mkpath(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+namespace FitxerAlumnes {
+
+QList<FilaAlumne> llegeix(const QString& folder, int grup, int idioma) {
+    QList<FilaAlumne> files;
+    QFile file(RutaRegistres(folder, grup, idioma));
+    if (!file.open(QIODevice::ReadOnly))
+        return files;
+    const QByteArray bytes = file.readAll();
+    const int n = int(bytes.size() / Registre::kLength);
+    for (int p = 1; p <= n; ++p) {
+        const Registre r =
+            Registre::decode(bytes.mid((p - 1) * Registre::kLength, Registre::kLength));
+        if (r.Numero != 0)
+            files << LlistaAlumnes::fila(r, p);
+    }
+    return files;
+}
+
+bool escriu(const QString& folder, int grup, int idioma, int posicio, const Registre& r) {
+    const QString path = RutaRegistres(folder, grup, idioma);
+    if (posicio < 1 || posicio > RecordFile::count(path, Registre::kLength) + 1)
+        return false;
+    if (!ensureFolder(path))
+        return false;
+    return RecordFile::write(path, Registre::kLength, posicio, r.encode());
+}
+
+bool reescriu(const QString& folder, int grup, int idioma, QList<FilaAlumne>& files) {
+    const QString path = RutaRegistres(folder, grup, idioma);
+    if (files.isEmpty())
+        return !QFileInfo::exists(path) || QFile::remove(path);
+
+    if (!ensureFolder(path))
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const FilaAlumne& f : files)
+        if (file.write(LlistaAlumnes::registre(f).encode()) != Registre::kLength)
+            return false;
+    if (!file.commit())
+        return false;
+    for (int i = 0; i < files.size(); ++i) {
+        while (files[i].size() < LlistaAlumnes::kColumnes)
+            files[i] << QString();
+        files[i][LlistaAlumnes::kColPosicio] = QString::number(i + 1);
+    }
+    return true;
+}
+
+bool desaNivellSuperat(const QString& folder, int grup, int idioma, int activitat, int jugat,
+                       int nivells, Registre& r, FilaAlumne& fila) {
+    if (activitat < 1 || activitat > 9)
+        return false;
+    LlistaAlumnes::aplicaNivell(r, fila, activitat,
+                                LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells));
+    return escriu(folder, grup, idioma, LlistaAlumnes::posicio(fila), r);
+}
+
+} // namespace FitxerAlumnes
