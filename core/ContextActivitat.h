@@ -1,9 +1,10 @@
 #pragma once
 
-#include "DadesNivell.h"
-
 class Atzar;
 
+// The board's activities live in two rooms (numeration and board), so the interface between an
+// activity and its series lives here, below both.
+//
 // What an activity sees of the series it runs in: the two reports (right exercise, wrong
 // character), the message button, and the settings the series was opened with. The series
 // implements it; activity tests use a small fake.
@@ -25,8 +26,9 @@ public:
     virtual bool ajudaDemanada() const = 0;
     virtual bool esperaActiva() const = 0;
 
-    // The level played, with its parameters already held to the editor's ranges.
-    virtual const DadesNivell& nivell() const = 0;
+    // The two parameters of the level played, already held to the editor's ranges.
+    virtual int parametre1() const = 0;
+    virtual int parametre2() const = 0;
     virtual int separador() const = 0; // 0 ".", 1 blank, 2 none
     virtual int idioma() const = 0;
     virtual bool ambResta() const = 0; // division layout with the subtractions written
