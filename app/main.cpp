@@ -1,21 +1,63 @@
+#include "Arrencada.h"
+#include "ConfigGeneral.h"
+#include "Missatges.h"
 #include "Portada.h"
 #include "ProgramFolder.h"
+#include "QtSoundPlayer.h"
+#include "RecordFile.h"
 #include "Sessio.h"
 
 #include <QApplication>
+#include <QDir>
+
+namespace {
+
+// The language to speak in before General.cfg has been read properly: whatever the file holds,
+// read without creating or changing anything.
+int idiomaSenseEscriure(const QString& folder) {
+    const ConfigGeneral c = ConfigGeneral::decode(
+        RecordFile::read(ProgramFolder::generalCfg(folder), ConfigGeneral::kLength, 1));
+    return (c.Idioma >= 0 && c.Idioma <= 3) ? c.Idioma : 0;
+}
+
+QString llistaLlocs(const QString& folder, const QStringList& paths) {
+    QStringList shown;
+    for (const QString& p : paths)
+        shown << QDir::toNativeSeparators(QDir(folder).absoluteFilePath(p));
+    return shown.join('\n');
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("XIFRUM");
 
     Sessio sessio;
-    sessio.carpeta = ProgramFolder::carpetaPrograma();
-    sessio.general = LlegirConfigGeneral(sessio.carpeta);
-    sessio.grup = LlegirConfigGrup(sessio.carpeta, sessio.general.GrupActual);
+    const QString folder = ProgramFolder::carpetaPrograma();
+    Arrencada arrencada(folder);
+    const StartupResult result = arrencada.run(sessio);
+    switch (result.status) {
+    case StartupResult::Ok:
+        break;
+    case StartupResult::SecondCopy:
+        return 0;
+    case StartupResult::NotWritable:
+    case StartupResult::MigrationFailed: {
+        const int idioma = idiomaSenseEscriure(folder);
+        const int id = result.status == StartupResult::NotWritable ? 120 : 121;
+        Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(folder, result.paths),
+                              idioma);
+        return 1;
+    }
+    }
 
+    QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio);
     portada.show();
+    so.ReproduirSo(QString::number(sessio.general.GrupActual));
     const int code = QApplication::exec();
-    DesarConfigGeneral(sessio.carpeta, sessio.general);
+    if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
+        Missatges::Informacio(sessio.text(120), sessio.general.Idioma);
     return code;
 }

@@ -4,9 +4,10 @@
 
 struct Sessio;
 class QLabel;
+class QPushButton;
 
-// The main window. For now it shows the title and the current group; the groups, tabs and pupil
-// list come with the front page proper.
+// The main window. For now it shows the title, the credit line, the current group and the
+// language tool; the groups, tabs and pupil list come with the front page proper.
 class Portada : public QMainWindow {
     Q_OBJECT
 public:
@@ -15,7 +16,11 @@ public:
     void aplicaTextos();
 
 private:
+    void obreIdioma();
+
     Sessio& sessio_;
     QLabel* titol_;
+    QLabel* credit_;
     QLabel* grup_;
+    QPushButton* idioma_;
 };

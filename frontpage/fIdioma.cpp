@@ -1,5 +1,7 @@
 #include "fIdioma.h"
 
+#include "Missatges.h"
+
 #include "Sessio.h"
 #include "Units.h"
 #include "Wingdings.h"
@@ -174,7 +176,9 @@ void fIdioma::triaIdioma(int index) {
 }
 
 void fIdioma::accept() {
-    DesarConfigGeneral(sessio_.carpeta, sessio_.general);
+    // The choice stays in memory either way and is written again when the program closes.
+    if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
+        Missatges::Informacio(sessio_.text(120), sessio_.general.Idioma, this);
     QDialog::accept();
 }
 
