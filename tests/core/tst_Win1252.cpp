@@ -9,8 +9,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("ascii") << "ANNA" << QByteArray("ANNA");
-        QTest::newRow("catalan") << QString::fromUtf8("Ordenació·ç") << QByteArray("Ordenaci\xF3\xB7\xE7");
-        QTest::newRow("euro and quotes") << QString::fromUtf8("€‘’“”") << QByteArray("\x80\x91\x92\x93\x94");
+        QTest::newRow("catalan") << QString::fromUtf8("Ordenació·ç")
+                                 << QByteArray("Ordenaci\xF3\xB7\xE7");
+        QTest::newRow("euro and quotes")
+            << QString::fromUtf8("€‘’“”") << QByteArray("\x80\x91\x92\x93\x94");
         QTest::newRow("ntilde upper") << QString::fromUtf8("ÑÜ") << QByteArray("\xD1\xDC");
     }
     void roundTrip() {
@@ -25,7 +27,9 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::newRow("greek") << QString::fromUtf8("αβ") << QByteArray("??");
         QTest::newRow("emoji is one character") << QString::fromUtf8("A😀B") << QByteArray("A?B");
-        QTest::newRow("polish l") << QString::fromUtf8("Łódź") << QByteArray("?\xF3" "d?");
+        QTest::newRow("polish l") << QString::fromUtf8("Łódź")
+                                  << QByteArray("?\xF3"
+                                                "d?");
     }
     void unmappable() {
         QFETCH(QString, text);
@@ -40,7 +44,8 @@ private slots:
         QTest::newRow("padded") << "AB" << 5 << QByteArray("AB   ");
         QTest::newRow("cut") << "ABCDEFG" << 3 << QByteArray("ABC");
         QTest::newRow("empty") << "" << 2 << QByteArray("  ");
-        QTest::newRow("accent counts one byte") << QString::fromUtf8("ÀÈ") << 3 << QByteArray("\xC0\xC8 ");
+        QTest::newRow("accent counts one byte")
+            << QString::fromUtf8("ÀÈ") << 3 << QByteArray("\xC0\xC8 ");
     }
     void field() {
         QFETCH(QString, text);
