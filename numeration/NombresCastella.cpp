@@ -1,0 +1,101 @@
+#include "NombresCastella.h"
+
+#include "CardinalGroups.h"
+#include "DigitGrouping.h"
+#include "NumberRanges.h"
+#include "UpperCase.h"
+
+namespace {
+
+constexpr QStringView kCentenes[] = {u"",     u"cien ", u"dosc",  u"tresc", u"cuatroc",
+                                     u"quin", u"seisc", u"setec", u"ochoc", u"novec"};
+constexpr QStringView kDesenes[] = {u"",          u"",        u"",        u"treinta", u"cuarenta",
+                                    u"cincuenta", u"sesenta", u"setenta", u"ochenta", u"noventa"};
+constexpr QStringView kDeus[] = {u"",          u"once",      u"doce",      u"trece",
+                                 u"catorce",   u"quince",    u"dieciséis", u"diecisiete",
+                                 u"dieciocho", u"diecinueve"};
+constexpr QStringView kUnitatsVinti[] = {u"",      u"uno",  u"dós",   u"trés", u"cuatro",
+                                         u"cinco", u"séis", u"siete", u"ocho", u"nueve"};
+constexpr QStringView kUnitats[] = {u"",      u"uno",  u"dos",   u"tres", u"cuatro",
+                                    u"cinco", u"seis", u"siete", u"ocho", u"nueve"};
+
+const CardinalScales kEscales{
+    {u" millones ", u" mil ", u" "}, {u" millón ", u" mil ", u" "}, u" mil ", false};
+
+constexpr QStringView kOrdCentenes[] = {u"",         u"c",    u"duoc",    u"tric",   u"cuadric",
+                                        u"quincuac", u"sexc", u"septing", u"octing", u"noning"};
+constexpr QStringView kOrdDesenes[] = {u"",        u"",     u"vi",     u"tri",  u"quadra",
+                                       u"quincua", u"sexa", u"septua", u"octo", u"nona"};
+constexpr QStringView kOrdUnitats[] = {u"",       u"primero", u"segundo", u"tercero", u"cuarto",
+                                       u"quinto", u"sexto",   u"séptimo", u"octavo",  u"noveno"};
+constexpr QStringView kDecims[] = {u"décimo", u"undécimo", u"duodécimo"};
+
+void textGrup(QString& text, int i, GrupNombre g) {
+    if (g.h == 1 && g.t + g.u > 0) {
+        text += u"ciento ";
+    } else if (g.h >= 1) {
+        text += kCentenes[g.h];
+        if (g.h >= 2)
+            text += u"ientos ";
+    }
+    if (g.t >= 1) {
+        text += kDesenes[g.t];
+        if (g.t == 1 && g.u == 0)
+            text += u"diez ";
+        else if (g.t == 2 && g.u == 0)
+            text += u"veinte ";
+        else if (g.t == 2)
+            text += u"veinti";
+        else if (g.t >= 3 && g.u >= 1)
+            text += u" y ";
+    }
+    if (g.u >= 1) {
+        if (g.t == 1)
+            text += kDeus[g.u];
+        else if (g.u == 1 && i <= 2) // before millón, millones or mil
+            text += g.t == 2 ? QStringView(u"ún") : QStringView(u"un");
+        else
+            text += g.t == 2 ? kUnitatsVinti[g.u] : kUnitats[g.u];
+    }
+}
+
+} // namespace
+
+namespace NombresCastella {
+
+NumberPhrase cardinal(qint64 n, int separador) {
+    n = NumberRanges::clampCardinal(n);
+    QString frase = n == 0 ? QStringLiteral("cero") : CardinalGroups::join(n, kEscales, textGrup);
+    return {UpperCase::of(std::move(frase)), DigitGrouping::group(n, separador)};
+}
+
+NumberPhrase ordinal(qint64 n) {
+    n = NumberRanges::clampOrdinal(n);
+    const int h = int(n / 100 % 10);
+    const int t = int(n / 10 % 10);
+    int u = int(n % 10);
+
+    QString frase;
+    if (n == 1000) {
+        frase = QStringLiteral("milésimo");
+    } else if (h >= 1) {
+        frase += kOrdCentenes[h];
+        frase += u"entésimo ";
+    }
+    if (t >= 1) {
+        frase += kOrdDesenes[t];
+        if (t >= 2) {
+            frase += u"gésimo ";
+        } else if (u <= 2) {
+            frase += kDecims[u];
+            u = 0;
+        } else {
+            frase += u == 8 ? QStringView(u"decim") : QStringView(u"decimo");
+        }
+    }
+    if (u >= 1)
+        frase += kOrdUnitats[u];
+    return {UpperCase::of(std::move(frase)), QString::number(n)};
+}
+
+} // namespace NombresCastella

@@ -1,0 +1,100 @@
+#include "NombresGalec.h"
+
+#include "CardinalGroups.h"
+#include "DigitGrouping.h"
+#include "NumberRanges.h"
+#include "UpperCase.h"
+
+namespace {
+
+constexpr QStringView kCentenes[] = {u"",     u"cen ",  u"dousc", u"tresc", u"catroc",
+                                     u"quiñ", u"seisc", u"setec", u"oitoc", u"novec"};
+constexpr QStringView kDesenes[] = {u"",          u"",        u"",        u"trinta",  u"corenta",
+                                    u"cincuenta", u"sesenta", u"setenta", u"oitenta", u"noventa"};
+constexpr QStringView kDeus[] = {u"",       u"once",     u"doce",     u"trece",    u"catorce",
+                                 u"quince", u"dezaseis", u"dezasete", u"dezaoito", u"dezanove"};
+constexpr QStringView kUnitatsVinte[] = {u"",      u"ún",   u"dous", u"trés", u"catro",
+                                         u"cinco", u"seis", u"sete", u"oito", u"nove"};
+constexpr QStringView kUnitats[] = {u"",      u"un",   u"dous", u"tres", u"catro",
+                                    u"cinco", u"seis", u"sete", u"oito", u"nove"};
+
+const CardinalScales kEscales{
+    {u" millóns ", u" mil ", u" "}, {u" millón ", u" mil ", u" "}, u" mil ", false};
+
+constexpr QStringView kOrdCentenes[] = {u"",     u"c",    u"duoc",   u"tric",  u"cuadric",
+                                        u"quix", u"sexc", u"septix", u"octix", u"nonix"};
+constexpr QStringView kOrdDesenes[] = {u"",        u"",     u"vi",     u"tri",  u"cuadra",
+                                       u"quincua", u"sesa", u"septua", u"octo", u"nona"};
+constexpr QStringView kOrdUnitats[] = {u"",       u"primeiro", u"segundo", u"terceiro", u"cuarto",
+                                       u"quinto", u"sexto",    u"sétimo",  u"oitavo",   u"noveno"};
+constexpr QStringView kDecims[] = {u"décimo", u"undécimo", u"duodécimo"};
+
+void textGrup(QString& text, int i, GrupNombre g) {
+    if (g.h == 1 && g.t + g.u > 0) {
+        text += u"cento ";
+    } else if (g.h >= 1) {
+        text += kCentenes[g.h];
+        if (g.h >= 2)
+            text += u"entos ";
+    }
+    if (g.t >= 1) {
+        text += kDesenes[g.t];
+        if (g.t == 1 && g.u == 0)
+            text += u"dez ";
+        else if (g.t == 2 && g.u == 0)
+            text += u"vinte ";
+        else if (g.t == 2)
+            text += u"vinte";
+        else if (g.t >= 3 && g.u >= 1)
+            text += u" e ";
+    }
+    if (g.u >= 1) {
+        if (g.t == 1)
+            text += kDeus[g.u];
+        else if (g.u == 1 && i <= 2) // before millón, millóns or mil
+            text += g.t == 2 ? QStringView(u"ún") : QStringView(u"un");
+        else
+            text += g.t == 2 ? kUnitatsVinte[g.u] : kUnitats[g.u];
+    }
+}
+
+} // namespace
+
+namespace NombresGalec {
+
+NumberPhrase cardinal(qint64 n, int separador) {
+    n = NumberRanges::clampCardinal(n);
+    QString frase = n == 0 ? QStringLiteral("cero") : CardinalGroups::join(n, kEscales, textGrup);
+    return {UpperCase::of(std::move(frase)), DigitGrouping::group(n, separador)};
+}
+
+NumberPhrase ordinal(qint64 n) {
+    n = NumberRanges::clampOrdinal(n);
+    const int h = int(n / 100 % 10);
+    const int t = int(n / 10 % 10);
+    int u = int(n % 10);
+
+    QString frase;
+    if (n == 1000) {
+        frase = QStringLiteral("milésimo");
+    } else if (h >= 1) {
+        frase += kOrdCentenes[h];
+        frase += u"entésimo ";
+    }
+    if (t >= 1) {
+        frase += kOrdDesenes[t];
+        if (t >= 2) {
+            frase += u"xésimo ";
+        } else if (u <= 2) {
+            frase += kDecims[u];
+            u = 0;
+        } else {
+            frase += u"décimo ";
+        }
+    }
+    if (u >= 1)
+        frase += kOrdUnitats[u];
+    return {UpperCase::of(std::move(frase)), QString::number(n)};
+}
+
+} // namespace NombresGalec

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+// What a cardinal or ordinal generator hands to the board for one number.
+struct NumberPhrase {
+    // The question as `Pregunta` shows it: upper case, keeping the leading and trailing blanks
+    // the word rules give it (" MIL " for 1000 in Catalan).
+    QString frase;
+    // `Solucio`, exactly what the pupil must type.
+    QString solucio;
+
+    bool operator==(const NumberPhrase&) const = default;
+};
