@@ -1,0 +1,365 @@
+#include "Serie.h"
+
+#include "Activitat.h"
+#include "EscriuHistorial.h"
+#include "FitxerAlumnes.h"
+#include "FitxerNivells.h"
+#include "LiniaHistorial.h"
+#include "LlistaAlumnes.h"
+#include "Rutes.h"
+#include "Sessio.h"
+#include "SoundPlayer.h"
+#include "StringTable.h"
+#include "TextUtil.h"
+
+#include <algorithm>
+
+namespace {
+
+// Result words of the history line.
+constexpr int kHistTemps = 43;
+constexpr int kHistErrors = 45;
+constexpr int kHistAcaba = 300;
+constexpr int kHistSuperat = 301;
+constexpr int kHistAbandona = 302;
+
+// Messages of the continue button at the end of a series.
+constexpr int kMsgTemps = 75;
+constexpr int kMsgErrors = 76;
+constexpr int kMsgFinal = 77;
+constexpr int kMsgSuperat = 78;
+
+constexpr int kIdTitol = 2;
+constexpr int kIdEtiqueta0 = 18;
+
+// The level as the board plays it, held to the editor's limits, except that a counter may read as
+// low as 0 (a negative one reads as 0): the board has its own rules for a counter at 0 (no
+// errors allowed, the series over at the first tick, passed when the clock runs out), which a
+// level set written elsewhere may rely on.
+DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
+                          int nivell) {
+    DadesNivell d = FitxerNivells::LlegeixNivell(carpeta, nomNivell, activitat, nivell);
+    const DadesNivell cru =
+        FitxerNivells::llegeix(RutaNivell(carpeta, nomNivell),
+                               IndexNivell(activitat, std::clamp(nivell, 1, kNivellsPerActivitat)));
+    const auto desde0 = [](int v, ValueRange r) { return int16_t(std::clamp(v, 0, r.max)); };
+    d.Temps = desde0(cru.Temps, kRangTemps);
+    d.Fer = desde0(cru.Fer, kRangFer);
+    d.Errors = desde0(cru.Errors, kRangErrors);
+    return d;
+}
+
+} // namespace
+
+ObreSerie ObreSerie::deSessio(const Sessio& s, int activitat, int posicio, uint32_t llavor) {
+    ObreSerie o;
+    o.carpeta = s.carpeta;
+    o.grup = s.general.GrupActual;
+    o.idioma = s.general.Idioma;
+    o.separador = s.general.Separador;
+    o.configGrup = s.grup;
+    o.registre = s.registre;
+    o.posicio = posicio;
+    o.activitat = activitat;
+    o.llavor = llavor;
+    return o;
+}
+
+Serie::Serie(ObreSerie dades, EntornSerie entorn, CreaActivitat crea, QObject* parent)
+    : QObject(parent), dades_(std::move(dades)), entorn_(std::move(entorn)), crea_(std::move(crea)),
+      activitat_(std::clamp(dades_.activitat, 1, kActivitats)),
+      ambResta_(activitat_ == 9 && dades_.configGrup.OpcResta != 0), atzar_(dades_.llavor),
+      teclats_(activitat_, dades_.separador, ambResta_, dades_.idioma) {}
+
+Serie::~Serie() = default;
+
+void Serie::obre() {
+    if (act_ || tancada_)
+        return;
+    const Registre& r = dades_.registre;
+    nivellJugat_ = r.Nivell[activitat_ - 1];
+    dadesText_ = {QString::number(r.Numero), TextUtil::trimSpaces(r.Nom),
+                  QString::number(nivellJugat_)};
+
+    nivell_ = llegeixNivell(dades_.carpeta, dades_.configGrup.NomNivell, activitat_, nivellJugat_);
+    afirmatives_ = nivell_.Fer;
+    negatives_ = nivell_.Errors;
+
+    if (crea_)
+        act_ = crea_(activitat_, *this);
+    if (act_)
+        act_->preparar();
+
+    rellotge_ = nivell_.Temps;
+    rellotgeEnMarxa_ = true;
+    emit canviat();
+}
+
+QString Serie::text(int id) const {
+    return TextIdioma(id, dades_.idioma);
+}
+
+QString Serie::titol() const {
+    return QStringLiteral(" ") + text(kIdTitol) + QStringLiteral(": ") + text(5 + activitat_);
+}
+
+QString Serie::etiqueta(int i) const {
+    return (i >= 0 && i < 3) ? text(kIdEtiqueta0 + i) : QString();
+}
+
+QString Serie::dades(int i) const {
+    return (i >= 0 && i < 3) ? dadesText_[i] : QString();
+}
+
+bool Serie::mostraImatge() const {
+    return !TextUtil::trimSpaces(dades_.registre.Imatge).isEmpty();
+}
+
+QString Serie::textAfirmatives() const {
+    return QString::number(afirmatives_);
+}
+
+QString Serie::textNegatives() const {
+    return esgotats_ ? QStringLiteral(" ") : QString::number(negatives_);
+}
+
+QString Serie::textRellotge() const {
+    return QString::number(rellotge_);
+}
+
+QString Serie::textBtTxt() const {
+    return missatge_ == 0 ? QString() : text(missatge_);
+}
+
+int Serie::teclatVisible() const {
+    return act_ ? act_->teclat() : -1;
+}
+
+void Serie::so(const char* nom) {
+    if (entorn_.so)
+        entorn_.so->ReproduirSo(QString::fromLatin1(nom));
+}
+
+void Serie::mostraBtTxt(int id) {
+    missatge_ = id;
+    btTxtVisible_ = true;
+    ActivaTeclat(false);
+}
+
+void Serie::NovaOperacio() {
+    if (!act_ || !enJoc())
+        return;
+    exerciciTancat_ = false;
+    // Only multiplication reads the flag, and it keeps it for the whole series; the answer-line
+    // activities start every exercise with it cleared.
+    if (activitat_ <= 3 || activitat_ == 7)
+        ajudaDemanada_ = false;
+    act_->novaOperacio();
+    emit canviat();
+}
+
+void Serie::RespostaCorrecta(int missatgeEspera) {
+    if (!enJoc())
+        return;
+    --afirmatives_;
+    exerciciTancat_ = true;
+    so("20");
+    if (afirmatives_ == 0) {
+        FinalSerie();
+    } else if (esperaActiva_) {
+        mostraBtTxt(missatgeEspera);
+    } else if (missatge_ == 0) {
+        NovaOperacio();
+    }
+    emit canviat();
+}
+
+void Serie::RespostaErronia() {
+    if (!enJoc())
+        return;
+    if (negatives_ > 0)
+        --negatives_;
+    else
+        esgotats_ = true;
+    so("24");
+    if (esgotats_)
+        FinalSerie();
+    emit canviat();
+}
+
+void Serie::mostraMissatge(int id) {
+    // Once the series is over the button keeps its end message: an activity that reports an
+    // error and then shows its own message would otherwise cover "Massa errors!".
+    if (!enJoc())
+        return;
+    mostraBtTxt(id);
+    emit canviat();
+}
+
+void Serie::tic() {
+    if (!rellotgeEnMarxa_ || !enJoc())
+        return;
+    if (rellotge_ <= 0)
+        FinalSerie();
+    else
+        --rellotge_;
+    emit canviat();
+}
+
+void Serie::FinalSerie() {
+    rellotgeEnMarxa_ = false;
+    acabada_ = true;
+
+    if (esgotats_) {
+        so("22");
+        escriuHistorial(kHistErrors);
+        missatge_ = kMsgErrors;
+    } else if (afirmatives_ <= 0) {
+        const int nou = LlistaAlumnes::nivellDespresDeSuperar(
+            nivellJugat_, dades_.configGrup.nivells(activitat_));
+        missatge_ = nou == 0 ? kMsgFinal : kMsgSuperat;
+        so("23");
+        // The line records the level just played, so it goes before `Dades`(2) changes.
+        escriuHistorial(nou == 0 ? kHistAcaba : kHistSuperat);
+        dadesText_[2] = LlistaAlumnes::textNivell(nou);
+        desaNivell(nou);
+    } else {
+        so("22");
+        escriuHistorial(kHistTemps);
+        missatge_ = kMsgTemps;
+    }
+
+    btTxtVisible_ = true;
+    ActivaTeclat(false);
+    sortida_ = true;
+}
+
+void Serie::desaNivell(int nou) {
+    Registre& r = dades_.registre;
+    r.Nivell[activitat_ - 1] = uint8_t(nou);
+    FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r);
+    if (entorn_.receptor)
+        entorn_.receptor->nivellSuperat(activitat_, r, dadesText_[2]);
+}
+
+void Serie::escriuHistorial(int idResultat) {
+    LiniaHistorial l;
+    l.data = entorn_.avui ? entorn_.avui() : QDate::currentDate();
+    l.idioma = dades_.idioma;
+    l.activitat = activitat_;
+    l.resultat = text(idResultat);
+    l.nivell = dadesText_[2];
+    l.fer = nivell_.Fer;
+    l.errors = nivell_.Errors;
+    l.temps = nivell_.Temps;
+    l.fets = nivell_.Fer - LiniaHistorial::valorComptador(textAfirmatives());
+    l.errorsFets = nivell_.Errors - LiniaHistorial::valorComptador(textNegatives());
+    l.segonsUsats = nivell_.Temps - LiniaHistorial::valorComptador(textRellotge());
+    EscriuHistorial(dades_.carpeta, dadesText_[1], l);
+}
+
+bool Serie::continua() {
+    if (tancada_)
+        return true;
+    if (!btTxtVisible_)
+        return false;
+    if (sortida_) {
+        tancada_ = true;
+        return true;
+    }
+    // The ordering activity reads the message still on the button to keep a badly ordered list.
+    NovaOperacio();
+    missatge_ = 0;
+    btTxtVisible_ = false;
+    ActivaTeclat(true);
+    emit canviat();
+    return false;
+}
+
+bool Serie::BtTancar() {
+    return tancaDesDeFora();
+}
+
+bool Serie::tancaDesDeFora() {
+    if (!tancada_) {
+        escriuHistorial(kHistAbandona);
+        tancada_ = true;
+        rellotgeEnMarxa_ = false;
+    }
+    return true;
+}
+
+ResultatTecla Serie::tecla(int key, const QString& text) {
+    const bool ordenacio = activitat_ == 4;
+    if (tancada_)
+        return {};
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        if (btTxtVisible_)
+            return {true, continua()};
+        return {!ordenacio, false};
+    }
+    // Tab stays with the window so the buttons can be reached from the keyboard.
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || ordenacio)
+        return {};
+
+    if (btTxtVisible_ || !act_)
+        return {true, false};
+    if (key == Qt::Key_Left) {
+        if (activitat_ == 8)
+            act_->fletxaEsquerra();
+        emit canviat();
+        return {true, false};
+    }
+    for (QChar c : text) {
+        if (btTxtVisible_)
+            break;
+        c = c.toUpper();
+        if (act_->accepta(c))
+            act_->caracter(c);
+    }
+    emit canviat();
+    return {true, false};
+}
+
+void Serie::clicTecla(int index) {
+    if (!act_ || !enJoc() || !teclatActiu_)
+        return;
+    if (Teclats::panell(index) != act_->teclat())
+        return;
+    act_->caracter(teclats_.caracter(index));
+    emit canviat();
+}
+
+void Serie::ajuda() {
+    if (!act_ || !enJoc() || btTxtVisible_)
+        return;
+    ajudaDemanada_ = true;
+    RespostaErronia();
+    if (acabada_)
+        return;
+    act_->ajuda();
+    emit canviat();
+}
+
+void Serie::canviaEspera() {
+    esperaActiva_ = !esperaActiva_;
+    emit canviat();
+}
+
+QList<int> Serie::clicPersiana() {
+    if (persianaComprova() || !teclatActiu_ || tancada_)
+        return {};
+    so("21");
+    QList<int> passos = persiana_.clic();
+    emit canviat();
+    return passos;
+}
+
+QList<int> Serie::clicMarcador() {
+    if (tancada_)
+        return {};
+    so("21");
+    QList<int> passos = marcador_.clic();
+    emit canviat();
+    return passos;
+}

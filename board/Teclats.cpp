@@ -1,0 +1,63 @@
+#include "Teclats.h"
+
+#include "StringTable.h"
+
+namespace {
+
+constexpr int kIdEspai = 202;
+
+// Captions of keys 0..28 as the board is built; key 20 is re-captioned at opening.
+constexpr char16_t kCaptions[Teclats::kTecles] = {
+    u'0', u'1',  u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'9', // Teclat(0)
+    u'9', u'1',  u'2', u'3', u'4', u'5', u'6', u'7', u'8', u'0', // Teclat(1)
+    u'.', u'\0',                                                 // extra key, no key 21
+    u'I', u'V',  u'X', u'L', u'C', u'D', u'M',                   // Teclat(2)
+};
+
+} // namespace
+
+Teclats::Teclats(int activitat, int separador, bool ambResta, int idioma) {
+    // With a blank separator the extra key types the blank. Cardinals show it as "Espai"; the
+    // Roman-numeral activity types the blank with the same key, so it reads "Espai" there too
+    // instead of a "." that would type something else.
+    if (activitat == 8) {
+        extra_ = QStringLiteral("+");
+    } else if (activitat == 9 && ambResta) {
+        extra_ = QStringLiteral("-");
+    } else if ((activitat == 1 || activitat == 3) && separador == 1) {
+        extra_ = TextIdioma(kIdEspai, idioma);
+        espai_ = true;
+    } else {
+        extra_ = QStringLiteral(".");
+    }
+}
+
+int Teclats::panell(int index) {
+    if (index >= 0 && index <= 9)
+        return 0;
+    if (index >= 10 && index <= kTeclaExtra)
+        return 1;
+    if (index >= 22 && index < kTecles)
+        return 2;
+    return -1;
+}
+
+QString Teclats::caption(int index) const {
+    if (panell(index) < 0)
+        return {};
+    if (index == kTeclaExtra)
+        return extra_;
+    return QString(QChar(kCaptions[index]));
+}
+
+bool Teclats::lletraPetita(int index) const {
+    return index == kTeclaExtra && espai_;
+}
+
+QChar Teclats::caracter(int index) const {
+    if (panell(index) < 0)
+        return {};
+    if (index == kTeclaExtra)
+        return espai_ ? QChar(u' ') : extra_.at(0);
+    return QChar(kCaptions[index]);
+}
