@@ -1,5 +1,7 @@
 #include "JocsNivells.h"
 
+#include "DigitGrouping.h"
+
 #include "FitxerNivells.h"
 #include "ProgramFolder.h"
 #include "Rutes.h"
@@ -214,8 +216,8 @@ FilaGraella JocsNivells::fila(int a, int nivell) const {
     FilaGraella f{QString::number(d.Temps), QString::number(d.Fer), QString::number(d.Errors),
                   QString::number(d.Parametre1), QString::number(d.Parametre2)};
     if (ambSeparadors(a)) {
-        f[3] = FormataNombre(d.Parametre1, sessio_.general.Separador);
-        f[4] = FormataNombre(d.Parametre2, sessio_.general.Separador);
+        f[3] = DigitGrouping::FormataNombre(d.Parametre1, sessio_.general.Separador);
+        f[4] = DigitGrouping::FormataNombre(d.Parametre2, sessio_.general.Separador);
     } else if (ambSiNo(a)) {
         f[4] = text(d.Parametre2 == 1 ? kIdSi : kIdNo);
     }
@@ -351,19 +353,6 @@ QStringList JocsNivells::llistaFitxers(const QString& folder) {
         return c != 0 ? c < 0 : x < y;
     });
     return noms;
-}
-
-QString JocsNivells::FormataNombre(qint64 value, int separador) {
-    const QString sep = separador == 1 ? " " : separador == 2 ? "" : ".";
-    const quint64 magnitude = value < 0 ? 0 - quint64(value) : quint64(value);
-    const QString digits = QString::number(magnitude);
-    QString out;
-    for (qsizetype i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            out += sep;
-        out += digits[i];
-    }
-    return (value < 0 ? "-" : "") + out + "   ";
 }
 
 QString JocsNivells::NomesXifres(const QString& text) {

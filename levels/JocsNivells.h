@@ -106,9 +106,6 @@ public:
     // system). A file whose name would not map back to itself through RutaNivell is left out.
     static QStringList llistaFitxers(const QString& folder);
 
-    // Parameters of activities 1 to 4 as the grid shows them: grouped in threes from the right
-    // with the separator of `separador` (0 ".", 1 " ", 2 none), then three spaces.
-    static QString FormataNombre(qint64 value, int separador);
     // Only the characters "0" to "9" of `text`, in order.
     static QString NomesXifres(const QString& text);
 

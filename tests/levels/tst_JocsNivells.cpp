@@ -1,3 +1,4 @@
+#include "DigitGrouping.h"
 #include "FitxerNivells.h"
 #include "JocsNivells.h"
 #include "ProgramFolder.h"
@@ -607,7 +608,7 @@ private slots:
         QFETCH(qint64, value);
         QFETCH(int, separador);
         QFETCH(QString, text);
-        QCOMPARE(JocsNivells::FormataNombre(value, separador), text);
+        QCOMPARE(DigitGrouping::FormataNombre(value, separador), text);
         if (value >= 0)
             QCOMPARE(JocsNivells::NomesXifres(text).toLongLong(), value);
     }
