@@ -1,0 +1,143 @@
+#include "Contrasenya.h"
+
+#include "Missatges.h"
+
+#include "ClauAcces.h"
+#include "Sessio.h"
+#include "TextUtil.h"
+#include "Units.h"
+#include "Wingdings.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+namespace {
+
+constexpr int kPuntsText = 12;
+constexpr int kPuntsGlif = 20;
+constexpr int kEspai = 180;
+constexpr int kAmpleClau = 2400;
+
+// Every edit of the new password goes through the key filter, pasted text included.
+class FiltreClau : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        input = ClauAcces::filtra(input, &pos);
+        return Acceptable;
+    }
+};
+
+// The cross and the check mark, drawn as the language window draws them.
+void preparaMou(QPushButton* boto, int index, const QString& ajuda) {
+    const int glif = index == 0 ? Wingdings::kCross : Wingdings::kCheck;
+    boto->setObjectName(QStringLiteral("Mou_%1").arg(index));
+    boto->setText(Wingdings::text(glif));
+    boto->setFont(Wingdings::font(glif, kPuntsGlif));
+    boto->setMinimumSize(tw(1100), tw(660));
+    QPalette p = boto->palette();
+    p.setColor(QPalette::ButtonText,
+               index == 0 ? QColor(0xC6, 0x28, 0x28) : QColor(0x2E, 0x7D, 0x32));
+    boto->setPalette(p);
+    boto->setToolTip(ajuda);
+    boto->setAccessibleName(ajuda);
+}
+
+} // namespace
+
+Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
+    : QDialog(parent), sessio_(sessio), etiqueta_{new QLabel, new QLabel, new QLabel},
+      actual_(new QLabel), nova_(new QLineEdit),
+      demanar_(new QCheckBox), mou_{new QPushButton, new QPushButton} {
+    setObjectName("Contrasenya");
+    setModal(true);
+    setWindowTitle(TextUtil::trimSpaces(sessio_.text(172)));
+    QFont lletra = font();
+    lletra.setPointSize(kPuntsText);
+    setFont(lletra);
+
+    const int textos[3] = {25, 26, 27};
+    for (int i = 0; i < 3; ++i) {
+        etiqueta_[i]->setObjectName(QStringLiteral("Etiqueta_%1").arg(i));
+        etiqueta_[i]->setText(sessio_.text(textos[i]));
+    }
+
+    actual_->setObjectName("Actual");
+    actual_->setTextFormat(Qt::PlainText);
+    actual_->setText(sessio_.general.clauText());
+    QFont lletraValor = lletra;
+    lletraValor.setBold(true);
+    actual_->setFont(lletraValor);
+    actual_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    nova_->setObjectName("Nova");
+    nova_->setValidator(new FiltreClau(nova_));
+    nova_->setMinimumWidth(tw(kAmpleClau));
+    nova_->setAccessibleName(etiqueta_[1]->text());
+    etiqueta_[1]->setBuddy(nova_);
+
+    demanar_->setObjectName("Demanar");
+    demanar_->setChecked(sessio_.general.Demanar == 1);
+    demanar_->setAccessibleName(etiqueta_[2]->text());
+    etiqueta_[2]->setBuddy(demanar_);
+    // The caption sits beside the box, so a click on it is a click on the box.
+    etiqueta_[2]->installEventFilter(this);
+
+    preparaMou(mou_[0], 0, sessio_.text(87));
+    preparaMou(mou_[1], 1, sessio_.text(82));
+    mou_[1]->setDefault(true);
+
+    auto* graella = new QGridLayout;
+    graella->setHorizontalSpacing(tw(kEspai));
+    graella->setVerticalSpacing(tw(kEspai));
+    for (int i = 0; i < 3; ++i)
+        graella->addWidget(etiqueta_[i], i, 0);
+    graella->addWidget(actual_, 0, 1);
+    graella->addWidget(nova_, 1, 1);
+    graella->addWidget(demanar_, 2, 1, Qt::AlignLeft);
+    graella->setColumnStretch(1, 1);
+
+    auto* botons = new QHBoxLayout;
+    botons->addStretch();
+    botons->addWidget(mou_[0]);
+    botons->addWidget(mou_[1]);
+
+    auto* tot = new QVBoxLayout(this);
+    tot->setContentsMargins(tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2));
+    tot->setSpacing(tw(kEspai * 2));
+    tot->addLayout(graella);
+    tot->addLayout(botons);
+    tot->setSizeConstraint(QLayout::SetFixedSize);
+
+    nova_->setFocus();
+    // The box is usually set together with a new password, so the typing goes back there.
+    connect(demanar_, &QCheckBox::clicked, nova_, [this] { nova_->setFocus(); });
+    connect(mou_[0], &QPushButton::clicked, this, &Contrasenya::reject);
+    connect(mou_[1], &QPushButton::clicked, this, &Contrasenya::accept);
+}
+
+bool Contrasenya::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == etiqueta_[2] && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+        demanar_->click();
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Contrasenya::accept() {
+    if (!nova_->text().isEmpty())
+        sessio_.general.Clau = ClauAcces::novaClau(nova_->text());
+    sessio_.general.Demanar = demanar_->isChecked() ? 1 : 0;
+    // The choice stays in memory either way and is written again when the program closes.
+    if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
+        Missatges::Informacio(sessio_.text(120), sessio_.general.Idioma, this);
+    QDialog::accept();
+}
