@@ -53,9 +53,8 @@ int main(int argc, char* argv[]) {
     }
 
     QtSoundPlayer so(sessio.carpeta);
-    Portada portada(sessio);
+    Portada portada(sessio, so);
     portada.show();
-    so.ReproduirSo(QString::number(sessio.general.GrupActual));
     const int code = QApplication::exec();
     if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
         Missatges::Informacio(sessio.text(120), sessio.general.Idioma);

@@ -1,58 +1,709 @@
 #include "Portada.h"
 
+#include "BotoGrup.h"
+#include "BotoPersiana.h"
+#include "Contrasenya.h"
+#include "ImatgesPortada.h"
+#include "LlistaImpresa.h"
+#include "Missatges.h"
+#include "Pas.h"
+#include "Pestanyes.h"
+#include "PortadaLayout.h"
+#include "Sanefa.h"
 #include "Sessio.h"
+#include "SoundPlayer.h"
+#include "TabPicture.h"
+#include "Units.h"
 #include "fIdioma.h"
 
+#include <QApplication>
+#include <QDate>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
-#include <QVBoxLayout>
+#include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
+
+namespace L = PortadaLayout;
 
 namespace {
 
-QLabel* etiqueta(const char* name, int pointSize, bool bold) {
-    auto* l = new QLabel;
-    l->setObjectName(name);
-    l->setAlignment(Qt::AlignCenter);
-    QFont f = l->font();
-    f.setPointSize(pointSize);
-    f.setBold(bold);
-    l->setFont(f);
+constexpr int kPestanyes = 10;
+constexpr int kNomPestanya0 = 5; // "Portada"; the activities follow
+constexpr int kMidaTitol = 20;
+constexpr int kMidaTitolBasc = 16;
+constexpr int kBasc = 3;
+constexpr int kPuntsGraella = 8;
+constexpr int kPuntsValor = 12;
+constexpr int kPuntsTitolBarra = 8;
+constexpr int kTwipsPerPixel = 15;
+constexpr int kMaxColorsPocs = 256;
+
+// The tool-tip ids of bEines(0..8) and of the exit button.
+constexpr int kAjudaEina[9] = {172, 171, 173, 179, 174, 175, 176, 177, 178};
+constexpr int kAjudaSortida = 170;
+constexpr int kAjudaHistorial = 177;
+constexpr int kClauAcces = 28;
+
+// Tools whose windows are not part of the program yet: they show, greyed.
+constexpr int kEinesPendents[] = {1, 3, 5, 6, 7};
+
+const QColor kFons(0xFF, 0xF1, 0xD0);
+const QColor kTitol(0xE4, 0x57, 0x2E);
+const QColor kOmbra(0x7A, 0x3B, 0x12);
+
+QRect px(const QRect& twips) {
+    return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
+}
+
+QLabel* etiqueta(QWidget* pare, const char* nom, const QRect& twips, Qt::Alignment alineacio) {
+    auto* l = new QLabel(pare);
+    l->setObjectName(QString::fromUtf8(nom));
+    l->setGeometry(px(twips));
+    l->setAlignment(alineacio);
     return l;
+}
+
+QFont mida(QFont f, int punts, bool negreta) {
+    f.setPointSize(punts);
+    f.setBold(negreta);
+    return f;
+}
+
+QString netejat(const QString& ajuda) {
+    return ajuda.trimmed();
 }
 
 } // namespace
 
-Portada::Portada(Sessio& sessio, QWidget* parent)
-    : QMainWindow(parent), sessio_(sessio), titol_(etiqueta("lblTitol", 36, true)),
-      credit_(etiqueta("lblAutor", 12, false)), grup_(etiqueta("lblGrup", 20, true)),
-      idioma_(new QPushButton) {
-    auto* central = new QWidget;
-    auto* layout = new QVBoxLayout(central);
-    idioma_->setObjectName("bEines_2");
-    connect(idioma_, &QPushButton::clicked, this, &Portada::obreIdioma);
-    layout->addStretch();
-    layout->addWidget(titol_);
-    layout->addWidget(credit_);
-    layout->addStretch();
-    layout->addWidget(grup_);
-    layout->addStretch();
-    layout->addWidget(idioma_, 0, Qt::AlignCenter);
-    setCentralWidget(central);
-    resize(640, 420);
-    aplicaTextos();
+Portada::Portada(Sessio& sessio, SoundPlayer& so, QWidget* parent)
+    : QMainWindow(parent), sessio_(sessio), estat_(sessio, so),
+      demanaClau_([this] { return Pas::Demana(sessio_, this); }), canviaClau_([this] {
+          Contrasenya finestra(sessio_, this);
+          finestra.exec();
+      }) {
+    construeix();
+    disposaPerPantalla();
+    coloraGraellaPocsColors();
+    aplicaIdioma();
+    grups_[sessio_.general.GrupActual]->setSeleccionat(true);
+    so.ReproduirSo(QString::number(sessio_.general.GrupActual));
+    QFont lletra = relacio_->font();
+    lletra.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    lletra.setPointSize(kPuntsGraella);
+    lletra.setBold(false);
+    relacio_->setFont(lletra);
+    relacio_->horizontalHeader()->setFont(lletra);
 }
 
-void Portada::aplicaTextos() {
-    setWindowTitle(sessio_.text(2));
-    titol_->setText(sessio_.text(2));
-    credit_->setText(sessio_.text(3));
-    grup_->setText(sessio_.nomGrup(sessio_.general.GrupActual));
-    idioma_->setText(sessio_.text(499));
-    idioma_->setToolTip(sessio_.text(173).trimmed());
+// --- Building -------------------------------------------------------------------------------
+
+void Portada::construeix() {
+    auto* fons = new QWidget;
+    fons->setObjectName("Fons");
+    QPalette paleta = fons->palette();
+    paleta.setColor(QPalette::Window, kFons);
+    fons->setPalette(paleta);
+    fons->setAutoFillBackground(true);
+    setCentralWidget(fons);
+
+    llistes_ = new Pestanyes(fons);
+    llistes_->setObjectName("Llistes");
+    llistes_->setIconSize(QSize(TabPicture::kWidth, TabPicture::kHeight));
+    for (int t = 0; t < kPestanyes; ++t) {
+        auto* pagina = new QWidget;
+        pagina->setFocusPolicy(Qt::NoFocus);
+        llistes_->addTab(pagina, QString());
+    }
+    llistes_->setStyleSheet(QStringLiteral("QTabWidget::pane { background: %1;"
+                                           " border: 1px solid #D9A95A; border-radius: 4px; }")
+                                .arg(kFons.name()));
+    connect(llistes_, &QTabWidget::currentChanged, this, &Portada::pestanyaCanviada);
+    sanefa_ = new Sanefa(fons);
+    sanefa_->setObjectName("frieze");
+
+    construeixGrups(fons);
+    construeixBarres(fons);
+    construeixPanel(fons);
+    mostraPanel(false);
+    ordreTabulacio();
 }
 
-void Portada::obreIdioma() {
-    fIdioma finestra(sessio_, this);
-    finestra.exec();
-    aplicaTextos();
+void Portada::construeixGrups(QWidget* fons) {
+    pGrups_ = new QWidget(fons);
+    pGrups_->setObjectName("pGrups");
+
+    command1_ = new QPushButton(pGrups_);
+    command1_->setObjectName("Command1");
+    command1_->setGeometry(px(L::kCommand1));
+    command1_->setFocusPolicy(Qt::NoFocus);
+    command1_->setFlat(true);
+    command1_->setStyleSheet("QPushButton { border: none; background: transparent; }");
+
+    frame1_ = new QFrame(pGrups_);
+    frame1_->setObjectName("Frame1");
+    frame1_->setGeometry(px(L::kFrame1));
+    frame1_->setStyleSheet("QFrame#Frame1 { background: #FFE08A; border: 2px solid #E8A33D;"
+                           " border-radius: 14px; }");
+    programa_[0] = etiqueta(frame1_, "lblPrograma_0", L::kPrograma0, Qt::AlignCenter);
+    programa_[1] = etiqueta(frame1_, "lblPrograma_1", L::kPrograma1, Qt::AlignCenter);
+    programa_[0]->setStyleSheet(QStringLiteral("color: %1;").arg(kOmbra.name()));
+    programa_[1]->setStyleSheet(QStringLiteral("color: %1;").arg(kTitol.name()));
+    autor_ = etiqueta(frame1_, "lblAutor", L::kAutor, Qt::AlignCenter);
+    autor_->setFont(mida(autor_->font(), 11, true));
+    autor_->setStyleSheet("color: #5A3A10;");
+    data_ = etiqueta(frame1_, "lblData", L::kData, Qt::AlignCenter);
+    data_->setFont(mida(data_->font(), 8, false));
+    data_->setStyleSheet("color: #7A5A30;");
+
+    for (int g = 1; g <= 16; ++g) {
+        grups_[g] = new BotoGrup(g, pGrups_);
+        grups_[g]->setGeometry(px(L::grup(g)));
+        connect(grups_[g], &QAbstractButton::clicked, this, [this, g] { grupPremut(g); });
+    }
+}
+
+void Portada::construeixBarres(QWidget* fons) {
+    const QString estilEina =
+        "QPushButton { background: #FFFDF6; border: 1px solid #D9A95A; border-radius: 8px; }"
+        "QPushButton:hover { background: #FFF0C8; }"
+        "QPushButton:pressed { background: #F5D38C; }"
+        "QPushButton:focus { border: 3px solid #E4572E; }"
+        "QPushButton:disabled { background: #EFE8DA; border-color: #D8CDB8; }";
+
+    pSortida_ = new QWidget(fons);
+    pSortida_->setObjectName("pSortida");
+    bSortida_ = new QPushButton(pSortida_);
+    bSortida_->setObjectName("bSortida");
+    bSortida_->setGeometry(px(L::kBotoSortida));
+    bSortida_->setStyleSheet(estilEina);
+    bSortida_->setFont(mida(bSortida_->font(), 10, true));
+    bSortida_->setIconSize(QSize(tw(420), tw(420)));
+    connect(bSortida_, &QPushButton::clicked, this, &QWidget::close);
+    bSortida_->installEventFilter(this);
+
+    pPortada_ = new QWidget(fons);
+    pPortada_->setObjectName("pPortada");
+    pEines_ = new QWidget; // placed in the list page once it exists
+    pEines_->setObjectName("pEines");
+    for (int i = 0; i < 9; ++i) {
+        bEines_[i] = new QPushButton(i <= 2 ? pPortada_ : pEines_);
+        bEines_[i]->setObjectName(QStringLiteral("bEines_%1").arg(i));
+        bEines_[i]->setGeometry(px(L::eina(i)));
+        bEines_[i]->setStyleSheet(estilEina);
+        const int costat = i <= 2 ? tw(480) : tw(450);
+        bEines_[i]->setIconSize(QSize(costat, costat));
+        bEines_[i]->hide();
+        bEines_[i]->installEventFilter(this);
+        connect(bEines_[i], &QPushButton::clicked, this, [this, i] { einaPremuda(i); });
+    }
+    for (int i : kEinesPendents)
+        bEines_[i]->setEnabled(false);
+
+    const QRect persianes[2] = {L::kPersiana, L::kPersiana0};
+    const char* noms[2] = {"Persiana", "Persiana0"};
+    const char* panys[2] = {"Pany", "Pany0"};
+    QWidget* pares[2] = {pEines_, pPortada_};
+    const QRect llocPany[2] = {{L::kXPany, L::kPanyTancat, L::kMidaPany, L::kMidaPany},
+                               {L::kPany0Tancat, L::kYPany0, L::kMidaPany, L::kMidaPany}};
+    for (int q = 0; q < 2; ++q) {
+        persiana_[q] = new BotoPersiana(q == 0 ? Qt::Vertical : Qt::Horizontal, pares[q]);
+        persiana_[q]->setObjectName(noms[q]);
+        persiana_[q]->setGeometry(px(persianes[q]));
+        persiana_[q]->setMida(q == 0 ? L::kPersiana.height() : L::kPersiana0.width());
+        connect(persiana_[q], &QAbstractButton::clicked, this, [this, q] { persianaPremuda(q); });
+        pany_[q] = new QLabel(pares[q]);
+        pany_[q]->setObjectName(panys[q]);
+        pany_[q]->setGeometry(px(llocPany[q]));
+        pany_[q]->setAttribute(Qt::WA_TransparentForMouseEvents);
+        pany_[q]->setPixmap(ImatgesPortada::pany(false, tw(L::kMidaPany), devicePixelRatioF()));
+    }
+}
+
+void Portada::construeixPanel(QWidget* fons) {
+    panel_ = new QWidget(fons);
+    panel_->setObjectName("Panel");
+    QPalette paleta = panel_->palette();
+    paleta.setColor(QPalette::Window, kFons);
+    panel_->setPalette(paleta);
+    panel_->setAutoFillBackground(true);
+
+    frame2_ = new QFrame(panel_);
+    frame2_->setObjectName("Frame2");
+    frame2_->setGeometry(px(L::kFrame2));
+    frame2_->setStyleSheet("QFrame#Frame2 { background: #E3F3D3; border: 1px solid #9CCB7A;"
+                           " border-radius: 8px; }");
+    const char* titols[3] = {"lblNúmero", "lblNivell", "lblNom"};
+    const char* valors[3] = {"tNúmero", "tNom", "tNivell"};
+    QLabel** llocsTitol[3] = {&lblNumero_, &lblNivell_, &lblNom_};
+    QLabel** llocsValor[3] = {&tNumero_, &tNom_, &tNivell_};
+    for (int c = 0; c < 3; ++c) {
+        const L::ColumnaBarra col = L::kBarra[c];
+        const Qt::Alignment alineacio = c == 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter;
+        QLabel* titol = etiqueta(frame2_, titols[c],
+                                 {col.x, L::kYTitolBarra, col.ample, L::kAltTitolBarra}, alineacio);
+        titol->setFont(mida(titol->font(), kPuntsTitolBarra, false));
+        titol->setStyleSheet("color: #3F6B22;");
+        QLabel* valor = etiqueta(frame2_, valors[c],
+                                 {col.x, L::kYValorBarra, col.ample, L::kAltValorBarra}, alineacio);
+        valor->setFont(mida(valor->font(), kPuntsValor, true));
+        valor->setStyleSheet("color: #1F3A10;");
+        *llocsTitol[c] = titol;
+        *llocsValor[c] = valor;
+    }
+
+    relacio_ = new QTableWidget(0, LlistaAlumnes::kColumnes, panel_);
+    relacio_->setObjectName(QString::fromUtf8("Relació"));
+    relacio_->move(tw(L::kXRelacio), tw(L::kYRelacio));
+    relacio_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    relacio_->setSelectionMode(QAbstractItemView::SingleSelection);
+    relacio_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    relacio_->setTabKeyNavigation(false);
+    relacio_->setSortingEnabled(false);
+    relacio_->setWordWrap(false);
+    relacio_->verticalHeader()->hide();
+    relacio_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    relacio_->verticalHeader()->setDefaultSectionSize(tw(L::kAltFila));
+    relacio_->horizontalHeader()->setFixedHeight(tw(L::kAltFila));
+    relacio_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    relacio_->horizontalHeader()->setSectionsClickable(false);
+    relacio_->horizontalHeader()->setHighlightSections(false);
+    relacio_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    relacio_->setAlternatingRowColors(true);
+    relacio_->setStyleSheet(
+        "QTableWidget { background: white; alternate-background-color: #FFF8E8;"
+        " gridline-color: #E8D9BC; }"
+        "QHeaderView::section { background: #F6E3B8; border: none;"
+        " border-right: 1px solid #E0C48E; border-bottom: 1px solid #E0C48E; }");
+    for (int c = 0; c < LlistaAlumnes::kColumnes; ++c)
+        relacio_->setHorizontalHeaderItem(c, new QTableWidgetItem);
+    connect(relacio_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this](const QModelIndex& actual) { filaCanviada(actual.row()); });
+
+    farcit_ = new QFrame(panel_);
+    farcit_->setObjectName("filler");
+    farcit_->setStyleSheet("QFrame#filler { background: #FFFBF0; border: 1px dashed #E3C894;"
+                           " border-radius: 6px; }");
+
+    semafor_ = new QPushButton(panel_);
+    semafor_->setObjectName(QString::fromUtf8("Semàfor"));
+    semafor_->hide();
+    const QSize foto = px(L::kImatgeGrup).size() - QSize(8, 8);
+    QIcon defecte;
+    defecte.addPixmap(
+        ImatgesPortada::semafor(true, foto.width(), foto.height(), devicePixelRatioF()),
+        QIcon::Normal);
+    defecte.addPixmap(
+        ImatgesPortada::semafor(false, foto.width(), foto.height(), devicePixelRatioF()),
+        QIcon::Disabled);
+    semafor_->setIcon(defecte);
+
+    imatgeGrup_ = new QPushButton(panel_);
+    imatgeGrup_->setObjectName("ImatgeGrup");
+    imatgeGrup_->setGeometry(px(L::kImatgeGrup));
+    imatgeGrup_->setIconSize(foto);
+    imatgeGrup_->setIcon(defecte);
+    imatgeGrup_->setStyleSheet(
+        "QPushButton { background: #FFFDF6; border: 2px solid #9CCB7A; border-radius: 10px; }"
+        "QPushButton:hover { background: #EEF8E4; }"
+        "QPushButton:focus { border: 3px solid #E4572E; }"
+        "QPushButton:disabled { background: #F3EDE2; border-color: #D8CDB8; }");
+    imatgeGrup_->setEnabled(false);
+    imatgeGrup_->installEventFilter(this);
+    connect(imatgeGrup_, &QPushButton::clicked, this, &Portada::iniciaPissarra);
+
+    pEines_->setParent(panel_);
+    pEines_->setGeometry(px(L::kEines));
+}
+
+void Portada::ordreTabulacio() {
+    QList<QWidget*> ordre;
+    for (int g = 1; g <= 16; ++g)
+        ordre << grups_[g];
+    ordre << llistes_->tabBar() << bSortida_ << persiana_[1] << bEines_[1] << bEines_[0]
+          << bEines_[2] << relacio_ << imatgeGrup_ << persiana_[0];
+    for (int i = 3; i <= 8; ++i)
+        ordre << bEines_[i];
+    for (qsizetype i = 1; i < ordre.size(); ++i)
+        setTabOrder(ordre.at(i - 1), ordre.at(i));
+}
+
+void Portada::disposaPerPantalla() {
+    const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int alcada = pantalla ? pantalla->geometry().height() * kTwipsPerPixel : 0;
+    const L::Disposicio d = L::perPantalla(alcada);
+    llistes_->setGeometry(px(d.llistes));
+    pGrups_->setGeometry(px(d.grups));
+    panel_->setGeometry(px(d.panel));
+    pSortida_->setGeometry(px(d.sortida));
+    pPortada_->setGeometry(px(d.portada));
+    setFixedSize(tw(L::kAmpleFinestra), tw(d.altFinestra()));
+    const QRect sanefa = L::sanefa(d);
+    sanefa_->setVisible(!sanefa.isEmpty());
+    sanefa_->setGeometry(px(sanefa));
+    if (pantalla) {
+        QRect lloc(QPoint(), size());
+        lloc.moveCenter(pantalla->availableGeometry().center());
+        move(lloc.topLeft());
+    }
+}
+
+// Displays of 256 colours or fewer cannot show the grid's tints: plain colours instead.
+void Portada::coloraGraellaPocsColors() {
+    const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
+    if (!pantalla || (1LL << qMin(pantalla->depth(), 62)) > kMaxColorsPocs)
+        return;
+    relacio_->setStyleSheet(QString());
+    relacio_->setAlternatingRowColors(false);
+    QPalette p = relacio_->palette();
+    p.setColor(QPalette::Base, Qt::white);
+    p.setColor(QPalette::Highlight, colorBgr(0xFF0000));
+    p.setColor(QPalette::HighlightedText, colorBgr(0xFFFF00));
+    relacio_->setPalette(p);
+}
+
+// --- Texts ----------------------------------------------------------------------------------
+
+void Portada::aplicaIdioma() {
+    for (int g = 1; g <= 16; ++g)
+        grups_[g]->setNom(sessio_.nomGrup(g));
+    setWindowTitle(estat_.titol());
+    refrescaActivitats();
+
+    const int punts = sessio_.general.Idioma == kBasc ? kMidaTitolBasc : kMidaTitol;
+    for (QLabel* l : programa_) {
+        l->setFont(mida(l->font(), punts, true));
+        l->setText(sessio_.text(2));
+    }
+    autor_->setText(sessio_.text(3));
+    data_->setText(sessio_.text(4));
+    lblNumero_->setText(sessio_.text(18));
+    lblNivell_->setText(sessio_.text(19));
+    lblNom_->setText(sessio_.text(20));
+
+    for (int i = 0; i < 9; ++i) {
+        bEines_[i]->setToolTip(sessio_.text(kAjudaEina[i]));
+        bEines_[i]->setAccessibleName(netejat(sessio_.text(kAjudaEina[i])));
+    }
+    bSortida_->setToolTip(sessio_.text(kAjudaSortida));
+    bSortida_->setAccessibleName(netejat(sessio_.text(kAjudaSortida)));
+    bSortida_->setText(netejat(sessio_.text(80)));
+    for (BotoPersiana* p : persiana_)
+        p->setAccessibleName(sessio_.text(kClauAcces));
+    relacio_->setAccessibleName(sessio_.nomGrup(sessio_.general.GrupActual));
+    mostraSeleccio();
+
+    const qreal dpr = devicePixelRatioF();
+    for (int i = 0; i < 9; ++i)
+        bEines_[i]->setIcon(ImatgesPortada::eina(i, bEines_[i]->iconSize().width(), dpr));
+    bSortida_->setIcon(ImatgesPortada::eina(-1, bSortida_->iconSize().width(), dpr));
+}
+
+void Portada::refrescaActivitats() {
+    estat_.refrescaActivitats();
+    const qreal dpr = devicePixelRatioF();
+    QTabBar* barra = llistes_->tabBar();
+    const QSignalBlocker bloqueig(llistes_);
+    for (int t = 0; t < kPestanyes; ++t) {
+        llistes_->setTabText(t, QString());
+        llistes_->setTabIcon(t, ImatgePestanya(t, sessio_.general.Idioma, dpr));
+        llistes_->setTabVisible(t, estat_.pestanyaVisible(t));
+        const QString nom = sessio_.text(kNomPestanya0 + t);
+        llistes_->setTabToolTip(t, nom);
+        barra->setAccessibleTabName(t, nom);
+    }
+    // A hidden tab may have handed the selection to another one while signals were blocked.
+    if (llistes_->currentIndex() != estat_.pestanya())
+        pestanyaCanviada(llistes_->currentIndex());
+    barra->updateGeometry();
+    llistes_->update();
+    pGrups_->update();
+    pSortida_->update();
+}
+
+// --- Groups and tabs ------------------------------------------------------------------------
+
+void Portada::grupPremut(int grup) {
+    const int anterior = sessio_.general.GrupActual;
+    if (!estat_.triaGrup(grup))
+        return;
+    grups_[anterior]->setSeleccionat(false);
+    grups_[grup]->setSeleccionat(true);
+    setWindowTitle(estat_.titol());
+    relacio_->setAccessibleName(sessio_.nomGrup(grup));
+    refrescaActivitats();
+}
+
+void Portada::pestanyaCanviada(int nova) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    switch (estat_.canviaPestanya(nova)) {
+    case EstatPortada::Canvi::Llegida:
+        ompleGraella();
+        formataGraella();
+        mostraSeleccio();
+        mostraPanel(true);
+        relacio_->setFocus();
+        break;
+    case EstatPortada::Canvi::Portada:
+        mostraPanel(false);
+        break;
+    case EstatPortada::Canvi::Rellegida:
+        ompleGraella();
+        formataGraella();
+        mostraSeleccio();
+        break;
+    case EstatPortada::Canvi::NomesAmples:
+        posaAmples(L::amplesLlistaBuida(nova));
+        break;
+    case EstatPortada::Canvi::Cap:
+        break;
+    }
+    QApplication::restoreOverrideCursor();
+    bEines_[7]->setToolTip(sessio_.text(kAjudaHistorial) + ": " + tNom_->text());
+}
+
+void Portada::mostraPanel(bool panel) {
+    pGrups_->setVisible(!panel);
+    pSortida_->setVisible(!panel);
+    pPortada_->setVisible(!panel);
+    panel_->setVisible(panel);
+    if (panel)
+        panel_->raise();
+}
+
+// --- The pupil list -------------------------------------------------------------------------
+
+void Portada::ompleGraella() {
+    omplint_ = true;
+    const QList<FilaAlumne>& files = estat_.files();
+    relacio_->clearContents();
+    // An empty list still shows one blank line under the headings.
+    relacio_->setRowCount(files.isEmpty() ? 1 : int(files.size()));
+    for (int r = 0; r < files.size(); ++r) {
+        for (int c = 0; c < LlistaAlumnes::kColumnes; ++c) {
+            auto* item = new QTableWidgetItem(files.at(r).value(c));
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setTextAlignment(c == LlistaAlumnes::kColNom ? Qt::AlignLeft | Qt::AlignVCenter
+                                                               : Qt::AlignCenter);
+            relacio_->setItem(r, c, item);
+        }
+    }
+    if (estat_.fila() >= 0)
+        relacio_->setCurrentCell(estat_.fila(), LlistaAlumnes::kColNom);
+    else
+        relacio_->setCurrentCell(-1, -1);
+    omplint_ = false;
+}
+
+void Portada::formataGraella() {
+    relacio_->horizontalHeaderItem(0)->setText(sessio_.text(91));
+    relacio_->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignCenter);
+    relacio_->horizontalHeaderItem(1)->setText(sessio_.text(92));
+    relacio_->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (int a = 1; a <= 9; ++a) {
+        relacio_->horizontalHeaderItem(a + 1)->setText(sessio_.text(a + 5));
+        relacio_->horizontalHeaderItem(a + 1)->setTextAlignment(Qt::AlignCenter);
+    }
+    const int files = relacio_->rowCount() + 1;
+    const L::FormatGraella f = L::formatGraella(estat_.pestanya(), files, estat_.buida());
+    posaAmples(f.amples);
+    relacio_->setVerticalScrollBarPolicy(f.barra ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    relacio_->resize(tw(L::kAmpleRelacio), tw(f.alcada));
+    farcit_->setGeometry(px(f.farcit));
+}
+
+void Portada::posaAmples(const std::array<int, 13>& amples) {
+    for (int c = 0; c < LlistaAlumnes::kColumnes; ++c) {
+        relacio_->setColumnHidden(c, amples[c] == 0);
+        if (amples[c] > 0)
+            relacio_->setColumnWidth(c, tw(amples[c]));
+    }
+}
+
+void Portada::filaCanviada(int fila) {
+    if (omplint_ || estat_.pestanya() == 0 || estat_.buida())
+        return;
+    estat_.seleccionaFila(fila);
+    mostraSeleccio();
+}
+
+void Portada::mostraSeleccio() {
+    tNumero_->setText(estat_.numero());
+    tNom_->setText(estat_.nom());
+    tNivell_->setText(estat_.nivell());
+
+    QPixmap foto;
+    if (const QString ruta = estat_.rutaImatge(); !ruta.isEmpty())
+        foto.load(ruta);
+    if (foto.isNull()) {
+        imatgeGrup_->setIcon(semafor_->icon());
+    } else {
+        foto = foto.scaled(imatgeGrup_->iconSize() * devicePixelRatioF(), Qt::KeepAspectRatio,
+                           Qt::SmoothTransformation);
+        foto.setDevicePixelRatio(devicePixelRatioF());
+        QIcon icona;
+        icona.addPixmap(foto, QIcon::Normal);
+        icona.addPixmap(foto, QIcon::Disabled);
+        imatgeGrup_->setIcon(icona);
+    }
+    imatgeGrup_->setEnabled(estat_.imatgeActiva());
+    imatgeGrup_->setAccessibleName(
+        estat_.nom().isEmpty() ? sessio_.text(kNomPestanya0 + estat_.pestanya()) : estat_.nom());
+    // The history tool names the pupil it would open.
+    bEines_[7]->setToolTip(sessio_.text(kAjudaHistorial) + ": " + estat_.nom());
+}
+
+void Portada::nivellSuperat(int activitat, const QString& text) {
+    estat_.nivellSuperat(activitat, text);
+    const int fila = estat_.fila();
+    if (fila >= 0 && fila < relacio_->rowCount())
+        if (QTableWidgetItem* item =
+                relacio_->item(fila, LlistaAlumnes::kColNivell1 + activitat - 1))
+            item->setText(text);
+    mostraSeleccio();
+}
+
+void Portada::iniciaPissarra() {
+    const int resultat = estat_.comprovaInici();
+    if (resultat == EstatPortada::kRes)
+        return;
+    if (resultat != EstatPortada::kObrePissarra) {
+        Missatges::Informacio(sessio_.text(resultat), sessio_.general.Idioma, this);
+        return;
+    }
+    if (obrePissarra_)
+        obrePissarra_();
+}
+
+// --- Tools and blinds -----------------------------------------------------------------------
+
+void Portada::einaPremuda(int index) {
+    estat_.einaPremuda(index);
+    switch (index) {
+    case 0:
+        if (canviaClau_)
+            canviaClau_();
+        if (sessio_.general.Demanar == 1)
+            TancaPersiana0();
+        break;
+    case 2: {
+        fIdioma finestra(sessio_, this);
+        finestra.exec();
+        aplicaIdioma();
+        break;
+    }
+    case 4:
+        if (!estat_.potAfegir())
+            Missatges::Informacio(sessio_.text(110), sessio_.general.Idioma, this);
+        break;
+    case 8:
+        imprimeixLlista();
+        break;
+    default:
+        break;
+    }
+}
+
+void Portada::imprimeixLlista() {
+    if (estat_.buida())
+        return;
+    estat_.rellegeix();
+    ompleGraella();
+    formataGraella();
+    mostraSeleccio();
+    if (estat_.buida())
+        return;
+    const LlistaImpresa::Dades dades =
+        LlistaImpresa::dades(sessio_, estat_.files(), QDate::currentDate());
+    QPrinter impressora(QPrinter::HighResolution);
+    LlistaImpresa::preparaImpressora(impressora);
+    QPrintPreviewDialog vista(&impressora, this);
+    vista.setObjectName("VistaPrevia");
+    vista.setWindowTitle(netejat(sessio_.text(178)));
+    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
+            [&dades](QPrinter* p) { LlistaImpresa::imprimeix(*p, dades); });
+    vista.exec();
+}
+
+void Portada::persianaPremuda(int quina) {
+    BotoPersiana* persiana = persiana_[quina];
+    if (persiana->enMoviment())
+        return;
+    if (persiana->oberta()) {
+        tancaPersiana(quina);
+        return;
+    }
+    if (sessio_.general.Demanar == 1 && demanaClau_ && !demanaClau_())
+        return;
+    obrePersiana(quina);
+}
+
+void Portada::obrePersiana(int quina) {
+    estat_.persianaPremuda();
+    pany_[quina]->hide();
+    for (int i = quina == 0 ? 3 : 0; i <= (quina == 0 ? 8 : 2); ++i)
+        bEines_[i]->show();
+    const QList<int> passos = quina == 0
+                                  ? L::passosObrir(L::kPersiana.height(), L::kPersianaOberta)
+                                  : L::passosObrir(L::kPersiana0.width(), L::kPersiana0Oberta);
+    persiana_[quina]->mou(passos, true, [this, quina] {
+        pany_[quina]->setPixmap(ImatgesPortada::pany(true, tw(L::kMidaPany), devicePixelRatioF()));
+        if (quina == 0)
+            pany_[0]->move(tw(L::kXPany), tw(L::kPanyObert));
+        else
+            pany_[1]->move(tw(L::kPany0Obert), tw(L::kYPany0));
+        pany_[quina]->show();
+        pany_[quina]->raise();
+    });
+}
+
+void Portada::tancaPersiana(int quina) {
+    estat_.persianaPremuda();
+    const QList<int> passos =
+        quina == 0 ? L::passosTancar(L::kPersiana.height(), L::kIniciTancarPersiana)
+                   : L::passosTancar(L::kPersiana0.width(), L::kIniciTancarPersiana0);
+    persiana_[quina]->mou(passos, false, [this, quina] {
+        pany_[quina]->setPixmap(ImatgesPortada::pany(false, tw(L::kMidaPany), devicePixelRatioF()));
+        if (quina == 0)
+            pany_[0]->move(tw(L::kXPany), tw(L::kPanyTancat));
+        else
+            pany_[1]->move(tw(L::kPany0Tancat), tw(L::kYPany0));
+        pany_[quina]->show();
+        for (int i = quina == 0 ? 3 : 0; i <= (quina == 0 ? 8 : 2); ++i)
+            bEines_[i]->hide();
+    });
+}
+
+void Portada::TancaPersiana() {
+    if (persiana_[0]->oberta())
+        tancaPersiana(0);
+}
+
+void Portada::TancaPersiana0() {
+    if (persiana_[1]->oberta())
+        tancaPersiana(1);
+}
+
+void Portada::setAnimacions(bool animacions) {
+    for (BotoPersiana* p : persiana_) {
+        p->setAnimacio(animacions);
+        if (!animacions)
+            p->acaba();
+    }
+}
+
+bool Portada::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(event)->key();
+        auto* boto = qobject_cast<QAbstractButton*>(watched);
+        if (boto && boto->isEnabled() && (tecla == Qt::Key_Return || tecla == Qt::Key_Enter)) {
+            boto->click();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,0 +1,118 @@
+#include "BotoGrup.h"
+
+#include "AnimalsGrups.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace {
+
+const QColor kFonsGrup(0xFF, 0xFD, 0xF6);
+const QColor kVoraGrup(0xE3, 0xB5, 0x65);
+const QColor kTextGrup(0x3A, 0x2A, 0x10);
+const QColor kSeleccionat(0, 0, 255); // the chosen group, as the program always showed it
+const QColor kFocus(0xE4, 0x57, 0x2E);
+
+constexpr qreal kMarge = 3;
+constexpr qreal kRadi = 9;
+constexpr int kPuntsMaxim = 10;
+constexpr int kPuntsMinim = 6;
+
+// The largest bold size at which `text` fits `caixa` in at most two lines, breaking only between
+// words; the smallest size when nothing fits.
+QFont lletraQueHiCap(const QString& text, const QRectF& caixa) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    f.setBold(true);
+    for (int punts = kPuntsMaxim; punts >= kPuntsMinim; --punts) {
+        f.setPointSize(punts);
+        const QFontMetricsF m(f);
+        const QRectF ocupat = m.boundingRect(caixa, Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (ocupat.width() <= caixa.width() && ocupat.height() <= caixa.height())
+            return f;
+    }
+    f.setPointSize(kPuntsMinim);
+    return f;
+}
+
+} // namespace
+
+BotoGrup::BotoGrup(int grup, QWidget* parent) : QAbstractButton(parent), grup_(grup) {
+    setObjectName(QStringLiteral("Grup_%1").arg(grup));
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    setSeleccionat(false);
+}
+
+void BotoGrup::setNom(const QString& nom) {
+    nom_ = nom;
+    setAccessibleName(nom);
+    update();
+}
+
+void BotoGrup::setSeleccionat(bool seleccionat) {
+    seleccionat_ = seleccionat;
+    QPalette p = palette();
+    p.setColor(QPalette::Button, seleccionat ? kSeleccionat : kFonsGrup);
+    p.setColor(QPalette::ButtonText, seleccionat ? Qt::white : kTextGrup);
+    setPalette(p);
+    update();
+}
+
+QSize BotoGrup::sizeHint() const {
+    return {81, 97};
+}
+
+void BotoGrup::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF carta = QRectF(rect()).adjusted(kMarge, kMarge, -kMarge, -kMarge);
+    QColor fons = palette().color(QPalette::Button);
+    if (isDown())
+        fons = fons.darker(115);
+    else if (sobre_ && !seleccionat_)
+        fons = QColor(0xFF, 0xF0, 0xC8);
+    p.setPen(QPen(hasFocus() ? kFocus : (seleccionat_ ? kSeleccionat.darker(150) : kVoraGrup),
+                  hasFocus() ? 3 : 1.5));
+    p.setBrush(fons);
+    p.drawRoundedRect(carta, kRadi, kRadi);
+
+    const qreal costat = qMin(carta.width() - 8, carta.height() * 0.6);
+    const QRectF imatge(carta.center().x() - costat / 2, carta.top() + 4, costat, costat);
+    if (seleccionat_) {
+        // A light disc behind the animal keeps dark animals visible on the blue.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 225));
+        p.drawEllipse(imatge.adjusted(-1, -1, 1, 1));
+    }
+    p.drawPixmap(imatge.toRect(),
+                 AnimalsGrups::imatge(grup_, nom_, qRound(costat), devicePixelRatioF()));
+
+    const QRectF text(carta.left() + 1, imatge.bottom() + 1, carta.width() - 2,
+                      carta.bottom() - imatge.bottom() - 3);
+    p.setFont(lletraQueHiCap(nom_, text));
+    p.setPen(palette().color(QPalette::ButtonText));
+    p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, nom_);
+}
+
+void BotoGrup::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}
+
+void BotoGrup::enterEvent(QEnterEvent* event) {
+    sobre_ = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void BotoGrup::leaveEvent(QEvent* event) {
+    sobre_ = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}

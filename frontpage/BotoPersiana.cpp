@@ -1,0 +1,101 @@
+#include "BotoPersiana.h"
+
+#include "Units.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <utility>
+
+namespace {
+
+constexpr int kMsPerPas = 12;
+constexpr qreal kLama = 7; // slat pitch, logical pixels
+const QColor kFusta(0xE0, 0xA8, 0x6A);
+const QColor kRatlla(0xA8, 0x6A, 0x32);
+const QColor kFocus(0xE4, 0x57, 0x2E);
+
+} // namespace
+
+BotoPersiana::BotoPersiana(Qt::Orientation orientacio, QWidget* parent)
+    : QAbstractButton(parent), orientacio_(orientacio) {
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::PointingHandCursor);
+    timer_.setInterval(kMsPerPas);
+    connect(&timer_, &QTimer::timeout, this, &BotoPersiana::pas);
+}
+
+void BotoPersiana::setMida(int twips) {
+    mida_ = twips;
+    if (orientacio_ == Qt::Vertical)
+        resize(width(), tw(twips));
+    else
+        resize(tw(twips), height());
+}
+
+void BotoPersiana::mou(const QList<int>& passos, bool obrir, std::function<void()> final) {
+    if (passos.isEmpty())
+        return;
+    oberta_ = obrir;
+    passos_ = passos;
+    final_ = std::move(final);
+    if (animacio_) {
+        pas();
+        if (!passos_.isEmpty())
+            timer_.start();
+    } else {
+        acaba();
+    }
+}
+
+void BotoPersiana::pas() {
+    if (passos_.isEmpty()) {
+        timer_.stop();
+        return;
+    }
+    setMida(passos_.takeFirst());
+    if (passos_.isEmpty()) {
+        timer_.stop();
+        if (auto final = std::exchange(final_, nullptr))
+            final();
+    }
+}
+
+void BotoPersiana::acaba() {
+    if (passos_.isEmpty())
+        return;
+    const int ultim = passos_.constLast();
+    passos_ = {ultim};
+    pas();
+}
+
+void BotoPersiana::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(kRatlla, 1));
+    p.setBrush(isDown() ? kFusta.darker(110) : kFusta);
+    p.drawRoundedRect(r, 4, 4);
+    // Slats across the direction the blind rolls in.
+    p.setPen(QPen(kRatlla, 1));
+    if (orientacio_ == Qt::Vertical) {
+        for (qreal y = r.bottom() - kLama; y > r.top() + 2; y -= kLama)
+            p.drawLine(QPointF(r.left() + 3, y), QPointF(r.right() - 3, y));
+    } else {
+        for (qreal x = r.right() - kLama; x > r.left() + 2; x -= kLama)
+            p.drawLine(QPointF(x, r.top() + 3), QPointF(x, r.bottom() - 3));
+    }
+    if (hasFocus()) {
+        p.setPen(QPen(kFocus, 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
+    }
+}
+
+void BotoPersiana::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
+}

@@ -1,0 +1,162 @@
+#include "EstatPortada.h"
+
+#include "FitxerAlumnes.h"
+#include "ProgramFolder.h"
+#include "Rutes.h"
+#include "SafeName.h"
+#include "Sessio.h"
+#include "SoundPlayer.h"
+#include "TextUtil.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int kPestanyes = 10;
+const QString kSoEina = QStringLiteral("20");
+const QString kSoPersiana = QStringLiteral("21");
+constexpr int kEditarNivells = 1;
+
+} // namespace
+
+EstatPortada::EstatPortada(Sessio& sessio, SoundPlayer& so) : sessio_(sessio), so_(so) {}
+
+bool EstatPortada::triaGrup(int grup) {
+    if (grup < 1 || grup > 16 || grup == sessio_.general.GrupActual)
+        return false;
+    sessio_.general.GrupActual = int16_t(grup);
+    refrescaActivitats();
+    so_.ReproduirSo(QString::number(grup));
+    return true;
+}
+
+void EstatPortada::refrescaActivitats() {
+    sessio_.grup = LlegirConfigGrup(sessio_.carpeta, sessio_.general.GrupActual);
+}
+
+bool EstatPortada::pestanyaVisible(int pestanya) const {
+    if (pestanya == 0)
+        return true;
+    return pestanya > 0 && pestanya < kPestanyes && sessio_.grup.ofereix(pestanya);
+}
+
+int EstatPortada::pestanyesVisibles() const {
+    int n = 0;
+    for (int p = 0; p < kPestanyes; ++p)
+        n += pestanyaVisible(p) ? 1 : 0;
+    return n;
+}
+
+QString EstatPortada::titol() const {
+    return " " + sessio_.text(2) + ": " + sessio_.nomGrup(sessio_.general.GrupActual);
+}
+
+EstatPortada::Canvi EstatPortada::canviaPestanya(int nova) {
+    if (nova == pestanya_ || nova < 0 || nova >= kPestanyes)
+        return Canvi::Cap;
+    so_.ReproduirSo(kSoEina);
+    const int anterior = pestanya_;
+    pestanya_ = nova;
+    if (anterior == 0) {
+        llegeix();
+        seleccionaFila(0);
+        return Canvi::Llegida;
+    }
+    if (nova == 0)
+        return Canvi::Portada;
+    if (buida())
+        return Canvi::NomesAmples;
+    rellegeix();
+    return Canvi::Rellegida;
+}
+
+void EstatPortada::rellegeix() {
+    const int fila = fila_;
+    llegeix();
+    seleccionaFila(qBound(0, fila, int(files_.size()) - 1));
+}
+
+void EstatPortada::llegeix() {
+    files_ =
+        FitxerAlumnes::llegeix(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma);
+    LlistaAlumnes::ordena(files_);
+    fila_ = -1;
+}
+
+void EstatPortada::seleccionaFila(int fila) {
+    if (fila < 0 || fila >= files_.size()) {
+        fila_ = -1;
+        return;
+    }
+    fila_ = fila;
+    sessio_.registre = LlistaAlumnes::registre(files_.at(fila));
+}
+
+const FilaAlumne* EstatPortada::filaActual() const {
+    return fila_ >= 0 && fila_ < files_.size() ? &files_.at(fila_) : nullptr;
+}
+
+QString EstatPortada::numero() const {
+    const FilaAlumne* f = filaActual();
+    return f ? f->value(LlistaAlumnes::kColNumero) : QString();
+}
+
+QString EstatPortada::nom() const {
+    const FilaAlumne* f = filaActual();
+    return f ? TextUtil::trimSpaces(f->value(LlistaAlumnes::kColNom)) : QString();
+}
+
+QString EstatPortada::nivell() const {
+    const FilaAlumne* f = filaActual();
+    if (!f || pestanya_ < 1)
+        return {};
+    return f->value(LlistaAlumnes::kColNivell1 + pestanya_ - 1);
+}
+
+bool EstatPortada::imatgeActiva() const {
+    return filaActual() && pestanya_ >= 1 && LlistaAlumnes::nivellDeText(nivell()) > 0;
+}
+
+QString EstatPortada::rutaImatge() const {
+    const FilaAlumne* f = filaActual();
+    if (!f)
+        return {};
+    const QString imatge = TextUtil::trimSpaces(f->value(LlistaAlumnes::kColImatge));
+    if (imatge.isEmpty())
+        return {};
+    return ProgramFolder::path(sessio_.carpeta, QString(ProgramFolder::kImatges) + '/' +
+                                                    SafeName::nomFitxer(imatge));
+}
+
+int EstatPortada::comprovaInici() const {
+    const QString nomNivell = TextUtil::trimSpaces(sessio_.grup.NomNivell);
+    if (nomNivell.isEmpty())
+        return 113;
+    if (!QFile::exists(RutaNivell(sessio_.carpeta, nomNivell)))
+        return 115;
+    if (!filaActual())
+        return kRes;
+    if (LlistaAlumnes::nivellDeText(nivell()) == 0)
+        return 111;
+    return kObrePissarra;
+}
+
+void EstatPortada::nivellSuperat(int activitat, const QString& text) {
+    if (!filaActual() || activitat < 1 || activitat > 9)
+        return;
+    files_[fila_][LlistaAlumnes::kColNivell1 + activitat - 1] = text;
+    seleccionaFila(fila_);
+}
+
+void EstatPortada::einaPremuda(int index) {
+    if (index != kEditarNivells)
+        so_.ReproduirSo(kSoEina);
+}
+
+void EstatPortada::persianaPremuda() {
+    so_.ReproduirSo(kSoPersiana);
+}
+
+bool EstatPortada::potAfegir() const {
+    return LlistaAlumnes::potAfegir(files_.size());
+}

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "LlistaAlumnes.h"
+
+#include <QList>
+#include <QString>
+
+struct Sessio;
+class SoundPlayer;
+
+// What the front page knows and decides: the chosen group and its activities, the open tab, the
+// group's pupil list as read from its file, the selected pupil and the checks before a series.
+// The window shows this state and forwards its events here.
+class EstatPortada {
+public:
+    // What a tab change asks the window to show.
+    enum class Canvi {
+        Llegida,     // the list was read for the first time since the groups page
+        Portada,     // back to the groups page
+        Rellegida,   // the list was read again, the row number kept
+        NomesAmples, // the list is empty: only the visible level column changes
+        Cap,         // the same tab: nothing to do
+    };
+    // What pressing the pupil's picture comes to, apart from a message id (113, 115, 111).
+    static constexpr int kObrePissarra = -1;
+    static constexpr int kRes = 0;
+
+    EstatPortada(Sessio& sessio, SoundPlayer& so);
+
+    // Groups and activities.
+    // Makes `grup` the current group, re-reads its activities and plays its sound. False, with
+    // nothing done, when it already is the current group.
+    bool triaGrup(int grup);
+    // Re-reads the current group's record of Grups.cfg.
+    void refrescaActivitats();
+    // Tab 0 always; an activity tab when the group is offered that activity.
+    bool pestanyaVisible(int pestanya) const;
+    int pestanyesVisibles() const;
+    // The window caption: " " + title + ": " + the group's name.
+    QString titol() const;
+
+    // Tabs and the pupil list.
+    Canvi canviaPestanya(int nova);
+    int pestanya() const { return pestanya_; }
+    // Reads the list again keeping the row number, then selects that row.
+    void rellegeix();
+    const QList<FilaAlumne>& files() const { return files_; }
+    bool buida() const { return files_.isEmpty(); }
+    int fila() const { return fila_; }
+    // Record selection: `Registre` takes the row's record. Ignored outside the list.
+    void seleccionaFila(int fila);
+
+    // The pupil bar and the picture button, for the selected pupil; empty without one.
+    QString numero() const;
+    QString nom() const;
+    QString nivell() const;
+    bool imatgeActiva() const;
+    // The pupil's picture file; empty when the record names none.
+    QString rutaImatge() const;
+
+    // What pressing the pupil's picture does: kObrePissarra, kRes or a message id.
+    int comprovaInici() const;
+    // The board passed a level of `activitat`: its cell in the selected row takes `text`, and the
+    // selection is shown again.
+    void nivellSuperat(int activitat, const QString& text);
+
+    // Tools and blinds: the sounds they play.
+    void einaPremuda(int index);
+    void persianaPremuda();
+    // Whether the list has room for one more pupil.
+    bool potAfegir() const;
+
+private:
+    void llegeix();
+    const FilaAlumne* filaActual() const;
+
+    Sessio& sessio_;
+    SoundPlayer& so_;
+    int pestanya_ = 0;
+    QList<FilaAlumne> files_;
+    int fila_ = -1;
+};

@@ -1,0 +1,191 @@
+#include "ImatgesPortada.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QHash>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextLayout>
+
+namespace ImatgesPortada {
+
+namespace {
+
+const QString kFamiliaEmoji = QStringLiteral("Noto Color Emoji");
+
+QFont lletraEmoji(qreal pixels) {
+    QFont f(kFamiliaEmoji);
+    f.setStyleStrategy(QFont::NoFontMerging);
+    f.setPixelSize(qMax(1, qRound(pixels)));
+    return f;
+}
+
+QPixmap llenc(int ample, int alt, qreal dpr) {
+    QPixmap p(qRound(ample * dpr), qRound(alt * dpr));
+    p.setDevicePixelRatio(dpr);
+    p.fill(Qt::transparent);
+    return p;
+}
+
+struct Eina {
+    const char* emoji;
+    const char* lletra;
+    bool mes; // a green "+" badge: adding
+};
+
+// Index 0..8 are the tools, the last entry the exit.
+const Eina kEines[] = {
+    {"\U0001F511", "C", false},       // key: the password
+    {"\U0001FA9C", "N", false},       // ladder: the difficulty levels
+    {"\U0001F30D", "A", false},       // globe: the language
+    {"\U0001F3F7\uFE0F", "G", false}, // label: a level set for the group
+    {"\U0001F9D2", "+", true},        // child: a new pupil
+    {"\u270F\uFE0F", "E", false},     // pencil: edit a pupil
+    {"\U0001F5D1\uFE0F", "X", false}, // wastebasket: delete pupils
+    {"\U0001F4D6", "H", false},       // open book: the history
+    {"\U0001F5A8\uFE0F", "P", false}, // printer: the list
+    {"\U0001F6AA", "S", false},       // door: leave the program
+};
+
+void pintaMes(QPainter& p, const QRectF& caixa) {
+    const qreal r = caixa.width() * 0.22;
+    const QRectF cercle(caixa.right() - 2 * r, caixa.bottom() - 2 * r, 2 * r, 2 * r);
+    p.setPen(QPen(Qt::white, r * 0.25));
+    p.setBrush(QColor(0x2E, 0x9D, 0x3A));
+    p.drawEllipse(cercle);
+    p.setPen(QPen(Qt::white, r * 0.4, Qt::SolidLine, Qt::RoundCap));
+    const QPointF c = cercle.center();
+    p.drawLine(c - QPointF(r * 0.5, 0), c + QPointF(r * 0.5, 0));
+    p.drawLine(c - QPointF(0, r * 0.5), c + QPointF(0, r * 0.5));
+}
+
+} // namespace
+
+bool teEmoji(const QString& emoji) {
+    static QHash<QString, bool> cache;
+    if (auto it = cache.constFind(emoji); it != cache.constEnd())
+        return *it;
+    bool te = false;
+    if (QFontDatabase::families().contains(kFamiliaEmoji)) {
+        QTextLayout layout(emoji, lletraEmoji(64));
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        // A sequence the font cannot join comes out as several pictures; a missing character as
+        // glyph 0 (or in another font, which merging being off rules out).
+        qsizetype glifs = 0;
+        bool buit = false;
+        for (const QGlyphRun& run : layout.glyphRuns()) {
+            for (quint32 g : run.glyphIndexes()) {
+                ++glifs;
+                buit = buit || g == 0;
+            }
+        }
+        te = glifs == 1 && !buit;
+    }
+    cache.insert(emoji, te);
+    return te;
+}
+
+bool pintaEmoji(QPainter& painter, const QRectF& caixa, const QString& emoji) {
+    if (!teEmoji(emoji))
+        return false;
+    painter.save();
+    // The font's pictures are a little wider than their pixel size: 85% keeps them inside.
+    painter.setFont(lletraEmoji(qMin(caixa.width(), caixa.height()) * 0.85));
+    painter.drawText(caixa, Qt::AlignCenter, emoji);
+    painter.restore();
+    return true;
+}
+
+void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal costat = qMin(caixa.width(), caixa.height()) * 0.9;
+    QRectF cercle(0, 0, costat, costat);
+    cercle.moveCenter(caixa.center());
+    painter.setPen(QPen(c.darker(140), costat * 0.05));
+    painter.setBrush(c);
+    painter.drawEllipse(cercle);
+    QFont f;
+    f.setBold(true);
+    f.setPixelSize(qMax(1, qRound(costat * 0.55)));
+    painter.setFont(f);
+    painter.setPen(Qt::white);
+    painter.drawText(cercle, Qt::AlignCenter, lletra);
+    painter.restore();
+}
+
+QPixmap pany(bool obert, int costat, qreal dpr) {
+    QPixmap pixmap = llenc(costat, costat, dpr);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal s = costat;
+    const QRectF cos(s * 0.18, s * 0.45, s * 0.64, s * 0.5);
+    // The shackle: both ends in the body when shut, the right end lifted out when open.
+    QPainterPath arc;
+    const qreal esquerra = s * 0.3, dreta = s * 0.7, dalt = s * 0.12;
+    const qreal base = cos.top() + s * 0.02;
+    const qreal aixecat = obert ? s * 0.12 : 0;
+    arc.moveTo(esquerra, base - aixecat);
+    arc.lineTo(esquerra, dalt + s * 0.2 - aixecat);
+    arc.arcTo(QRectF(esquerra, dalt - aixecat, dreta - esquerra, s * 0.4), 180, -180);
+    arc.lineTo(dreta, obert ? dalt + s * 0.26 - aixecat : base);
+    p.setPen(QPen(QColor(0x55, 0x5B, 0x66), s * 0.1, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(arc);
+    p.setPen(QPen(QColor(0x8A, 0x5A, 0x00), s * 0.04));
+    p.setBrush(obert ? QColor(0x7C, 0xC5, 0x5A) : QColor(0xF2, 0xB1, 0x34));
+    p.drawRoundedRect(cos, s * 0.08, s * 0.08);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0x40, 0x30, 0x10));
+    p.drawEllipse(QPointF(cos.center().x(), cos.center().y() - s * 0.04), s * 0.06, s * 0.06);
+    p.drawRect(
+        QRectF(cos.center().x() - s * 0.025, cos.center().y() - s * 0.02, s * 0.05, s * 0.14));
+    return pixmap;
+}
+
+QPixmap semafor(bool verd, int ample, int alt, qreal dpr) {
+    QPixmap pixmap = llenc(ample, alt, dpr);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal cosAmple = qMin<qreal>(ample * 0.5, alt * 0.34);
+    const qreal cosAlt = cosAmple * 2.7;
+    QRectF cos(0, 0, cosAmple, cosAlt);
+    cos.moveCenter(QRectF(0, 0, ample, alt).center());
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), cosAmple * 0.05));
+    p.setBrush(QColor(0x37, 0x3B, 0x44));
+    p.drawRoundedRect(cos, cosAmple * 0.25, cosAmple * 0.25);
+    const qreal r = cosAmple * 0.32;
+    const QColor apagat(0x55, 0x55, 0x55);
+    const QColor llums[3] = {verd ? apagat : QColor(0xF0, 0x3A, 0x2E), apagat,
+                             verd ? QColor(0x3D, 0xD1, 0x5A) : apagat};
+    for (int i = 0; i < 3; ++i) {
+        const QPointF c(cos.center().x(), cos.top() + cosAlt * (i + 0.5) / 3);
+        p.setPen(Qt::NoPen);
+        p.setBrush(llums[i]);
+        p.drawEllipse(c, r, r);
+        if (llums[i] != apagat) {
+            p.setBrush(QColor(255, 255, 255, 110));
+            p.drawEllipse(c - QPointF(r * 0.35, r * 0.35), r * 0.3, r * 0.3);
+        }
+    }
+    return pixmap;
+}
+
+QPixmap eina(int index, int costat, qreal dpr) {
+    const int i = (index >= 0 && index <= 8) ? index : 9;
+    QPixmap pixmap = llenc(costat, costat, dpr);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRectF caixa(0, 0, costat, costat);
+    const Eina& e = kEines[i];
+    if (!pintaEmoji(p, caixa, QString::fromUtf8(e.emoji)))
+        pintaLletra(p, caixa, QString::fromUtf8(e.lletra), QColor(0x3B, 0x7D, 0xD8));
+    if (e.mes)
+        pintaMes(p, caixa);
+    return pixmap;
+}
+
+} // namespace ImatgesPortada

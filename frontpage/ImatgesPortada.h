@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QString>
+
+class QPainter;
+class QRectF;
+
+// The front page's pictures, drawn rather than stored so that they stay sharp on any screen:
+// colour emoji where the emoji font holds them, the padlocks of the blinds, the traffic light of
+// `Semàfor` and the tools' pictures.
+namespace ImatgesPortada {
+
+// Whether the colour emoji font draws `emoji` (one character or a joined sequence) as a single
+// picture of its own.
+bool teEmoji(const QString& emoji);
+// Draws `emoji` centred in `caixa`; false, with nothing drawn, when the font lacks it.
+bool pintaEmoji(QPainter& painter, const QRectF& caixa, const QString& emoji);
+// A round badge holding `lletra`, for a picture the emoji font lacks.
+void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c);
+
+// The padlock of a blind: shut while the blind is closed, open once it is.
+QPixmap pany(bool obert, int costat, qreal dpr);
+// `Semàfor`'s pictures for the pupil's picture button: green light to start, red when the
+// activity cannot be started.
+QPixmap semafor(bool verd, int ample, int alt, qreal dpr);
+// Tool 0..8 and the exit button (index -1).
+QPixmap eina(int index, int costat, qreal dpr);
+
+} // namespace ImatgesPortada
