@@ -1,0 +1,99 @@
+#include "ActivitatRomans.h"
+
+#include "Atzar.h"
+#include "ContextActivitat.h"
+#include "DigitGrouping.h"
+#include "NombreRoma.h"
+#include "NumberRanges.h"
+#include "StringTable.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kIdEspai = 202;
+constexpr qint64 kAmbSeparador = 1000;
+constexpr int kTeclatRoma = 2;
+constexpr QStringView kLletres = u"IVXLCDM";
+
+} // namespace
+
+ActivitatRomans::ActivitatRomans(ContextActivitat& ctx, QObject* parent) : Activitat(ctx, parent) {}
+
+void ActivitatRomans::preparar() {
+    NombreRoma();
+    emit canviat();
+}
+
+void ActivitatRomans::novaOperacio() {
+    NombreRoma();
+    emit canviat();
+}
+
+void ActivitatRomans::NombreRoma() {
+    // Outside 1..3999 there is no numeral to ask for (0 has none, 4000 would need a fourth M),
+    // so the range is held there and the largest never below the smallest.
+    const qint64 inferior = NumberRanges::clampRoman(ctx_.parametre1());
+    const qint64 superior =
+        std::clamp<qint64>(ctx_.parametre2(), inferior, NumberRanges::kRomanMax);
+    Atzar& atzar = ctx_.atzar();
+    nombre_ = atzar.entre(int(inferior), int(superior));
+    const QString roma = ::NombreRoma::numeral(nombre_);
+    const QString text = ::NombreRoma::textNombre(nombre_, ctx_.separador());
+
+    romaDemanat_ = atzar.entre(1, 2) == 2;
+    if (romaDemanat_) {
+        pregunta_ = text;
+        linia_.inicia(roma);
+        teclat_ = kTeclatRoma;
+    } else {
+        pregunta_ = roma;
+        linia_.inicia(text);
+        teclat_ = superior >= kAmbSeparador ? 1 : 0;
+    }
+    completa_ = false;
+}
+
+void ActivitatRomans::caracter(QChar c) {
+    if (completa_)
+        return;
+    switch (linia_.caracter(c)) {
+    case LiniaResposta::Completa:
+        completa_ = true;
+        emit canviat();
+        ctx_.RespostaCorrecta();
+        break;
+    case LiniaResposta::Avanca:
+        emit canviat();
+        break;
+    case LiniaResposta::Erronia:
+        emit canviat();
+        ctx_.RespostaErronia();
+        break;
+    }
+}
+
+void ActivitatRomans::ajuda() {
+    const QChar c = linia_.caracterAjuda();
+    if (!c.isNull())
+        caracter(c);
+}
+
+bool ActivitatRomans::accepta(QChar c) const {
+    if (romaDemanat_)
+        return kLletres.contains(c);
+    // The point passes whatever the separator; where the answer holds none it costs an error
+    // like any other wrong character.
+    if ((c >= u'0' && c <= u'9') || c == u'.')
+        return true;
+    const QString sep = DigitGrouping::separator(ctx_.separador());
+    return !sep.isEmpty() && c == sep.at(0);
+}
+
+bool ActivitatRomans::teclaExtraBlanc() const {
+    return ctx_.separador() == 1;
+}
+
+QString ActivitatRomans::teclaExtra() const {
+    return teclaExtraBlanc() ? TextIdioma(kIdEspai, ctx_.idioma()) : QStringLiteral(".");
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "Activitat.h"
+#include "LiniaResposta.h"
+
+#include <QString>
+
+// Activity 3 (Romans): a number of the level's range, shown either as a Roman numeral to be
+// written in digits or in digits to be written as a Roman numeral, with equal chances. The
+// keypad follows the answer of each exercise.
+class ActivitatRomans : public Activitat {
+    Q_OBJECT
+public:
+    explicit ActivitatRomans(ContextActivitat& ctx, QObject* parent = nullptr);
+
+    void preparar() override;
+    void novaOperacio() override;
+    void caracter(QChar c) override;
+    void ajuda() override;
+    bool accepta(QChar c) const override;
+    int teclat() const override { return teclat_; }
+    QString teclaExtra() const override;
+    // With the blank separator the extra key reads "Espai" and types a blank.
+    bool teclaExtraBlanc() const;
+
+    qint64 nombre() const { return nombre_; }
+    bool romaDemanat() const { return romaDemanat_; } // `RomàDemanat`
+    const QString& pregunta() const { return pregunta_; }
+    const QString& solucio() const { return linia_.solucio(); }
+    const LiniaResposta& linia() const { return linia_; }
+    bool completa() const { return completa_; }
+
+private:
+    void NombreRoma();
+
+    qint64 nombre_ = 1;
+    bool romaDemanat_ = false;
+    int teclat_ = 0;
+    QString pregunta_;
+    LiniaResposta linia_;
+    bool completa_ = false;
+};
