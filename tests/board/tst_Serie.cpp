@@ -1,5 +1,7 @@
 #include "helpers/SerieProva.h"
 
+#include "Activitat.h"
+#include "FabricaActivitats.h"
 #include "FitxerNivells.h"
 #include "Rutes.h"
 #include "StringTable.h"
@@ -68,6 +70,8 @@ private slots:
     void ajudaDemanadaPerActivitat_data();
     void ajudaDemanadaPerActivitat();
     void persianaIMarcador();
+    void serieSenceraAmbAjuda_data();
+    void serieSenceraAmbAjuda();
 };
 
 void TestSerie::obertura() {
@@ -611,6 +615,66 @@ void TestSerie::persianaIMarcador() {
     QVERIFY(ordenar.persianaComprova());
     QVERIFY(ordenar.clicPersiana().isEmpty());
     QVERIFY(o.so.played.isEmpty());
+}
+
+void TestSerie::serieSenceraAmbAjuda_data() {
+    QTest::addColumn<int>("activitat");
+    QTest::addColumn<int>("p1");
+    QTest::addColumn<int>("p2");
+    QTest::addColumn<int>("separador");
+    QTest::addColumn<int>("opcResta");
+    QTest::addColumn<int>("teclat"); // keyboard of the first exercise, -2 when it may vary
+
+    QTest::newRow("cardinals amb espai") << 1 << 1000 << 999999 << 1 << 0 << 1;
+    QTest::newRow("cardinals petits") << 1 << 0 << 999 << 0 << 0 << 0;
+    QTest::newRow("ordinals") << 2 << 1 << 1000 << 0 << 0 << 1;
+    QTest::newRow("romans") << 3 << 1 << 3999 << 0 << 0 << -2;
+    QTest::newRow("ordenacio") << 4 << 1 << 50 << 0 << 0 << -1;
+    QTest::newRow("sumar") << 5 << 3 << 1 << 0 << 0 << 0;
+    QTest::newRow("restar") << 6 << 3 << 1 << 0 << 0 << 0;
+    QTest::newRow("taules") << 7 << 2 << 9 << 0 << 0 << 0;
+    QTest::newRow("multiplicar") << 8 << 3 << 2 << 0 << 0 << 1;
+    QTest::newRow("dividir") << 9 << 4 << 2 << 0 << 0 << 0;
+    QTest::newRow("dividir amb restes") << 9 << 4 << 2 << 0 << 1 << 1;
+}
+
+// Every activity the board can open plays a whole series: help alone answers every exercise,
+// through the activity's own route, and the series is passed.
+void TestSerie::serieSenceraAmbAjuda() {
+    QFETCH(int, activitat);
+    QFETCH(int, p1);
+    QFETCH(int, p2);
+    QFETCH(int, separador);
+    QFETCH(int, opcResta);
+    QFETCH(int, teclat);
+
+    SerieProva p(activitat, 3, nivellAmb(999, 3, 999, p1, p2));
+    p.obertura.separador = separador;
+    p.obertura.configGrup.OpcResta = uint8_t(opcResta);
+    Serie& s = p.obreAmb(&FabricaActivitats::crea);
+    QVERIFY(s.activitat());
+    if (teclat != -2)
+        QCOMPARE(s.teclatVisible(), teclat);
+
+    int ajudes = 0;
+    for (int i = 0; i < 2000 && !s.acabada(); ++i) {
+        if (s.btTxtVisible()) {
+            QVERIFY(!s.continua());
+        } else {
+            s.ajuda();
+            ++ajudes;
+        }
+    }
+    QVERIFY(s.acabada());
+    QCOMPARE(s.missatge(), 78);
+    QCOMPARE(s.textAfirmatives(), QStringLiteral("0"));
+    QCOMPARE(s.textNegatives(), QString::number(999 - ajudes));
+    QCOMPARE(p.so.played.count(QStringLiteral("20")), 3);
+    QCOMPARE(p.so.played.count(QStringLiteral("24")), ajudes);
+    QCOMPARE(p.so.played.constLast(), QStringLiteral("23"));
+    QCOMPARE(p.nivellAlFitxer(SerieProva::kPosicio, activitat), 4);
+    QCOMPARE(p.liniesHistorial().size(), 1);
+    QVERIFY(p.historial().contains("\tSuperat\t 3\t  3\t(3)\t"));
 }
 
 QTEST_GUILESS_MAIN(TestSerie)

@@ -55,15 +55,19 @@ SerieProva::SerieProva(int activitat, int nivellAlumne, const DadesNivell& d, in
 }
 
 Serie& SerieProva::obre() {
-    EntornSerie entorn;
-    entorn.so = &so;
-    entorn.receptor = &receptor;
-    entorn.avui = [] { return QDate(2001, 12, 5); };
-    serie = std::make_unique<Serie>(obertura, entorn, [this](int, ContextActivitat& ctx) {
+    return obreAmb([this](int, ContextActivitat& ctx) {
         auto a = std::make_unique<FakeActivitat>(ctx);
         act = a.get();
         return a;
     });
+}
+
+Serie& SerieProva::obreAmb(Serie::CreaActivitat crea) {
+    EntornSerie entorn;
+    entorn.so = &so;
+    entorn.receptor = &receptor;
+    entorn.avui = [] { return QDate(2001, 12, 5); };
+    serie = std::make_unique<Serie>(obertura, entorn, std::move(crea));
     serie->obre();
     return *serie;
 }

@@ -46,8 +46,10 @@ public:
     std::unique_ptr<Serie> serie;
     FakeActivitat* act = nullptr;
 
-    // Creates the series and opens it.
+    // Creates the series over a FakeActivitat and opens it.
     Serie& obre();
+    // The same over the activity `crea` makes.
+    Serie& obreAmb(Serie::CreaActivitat crea);
 
     // Types every character of `s` as a physical key.
     void escriu(const QString& s);
