@@ -1,0 +1,61 @@
+#include "FitxerHistorial.h"
+
+#include "Rutes.h"
+#include "Win1252.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace FitxerHistorial {
+
+std::optional<QString> obre(const QString& folder, const QString& nomAlumne) {
+    const QString ruta = RutaHistorial(folder, nomAlumne);
+    QFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::ReadOnly)) {
+        // Only a missing file is created: truncating one that merely refused to open would throw
+        // away a history.
+        if (QFileInfo::exists(ruta) || !QDir().mkpath(QFileInfo(ruta).absolutePath()))
+            return std::nullopt;
+        QFile nou(ruta);
+        if (!nou.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+            return std::nullopt;
+        nou.close();
+        if (!fitxer.open(QIODevice::ReadOnly))
+            return std::nullopt;
+    }
+    return text(fitxer.readAll());
+}
+
+bool desa(const QString& folder, const QString& nomAlumne, const QString& text) {
+    const QString ruta = RutaHistorial(folder, nomAlumne);
+    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
+        return false;
+    QSaveFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray contingut = bytes(text);
+    if (fitxer.write(contingut) != contingut.size()) {
+        fitxer.cancelWriting();
+        return false;
+    }
+    return fitxer.commit();
+}
+
+QString text(const QByteArray& bytes) {
+    QString t = Win1252::decode(bytes);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(u'\r', u'\n');
+    return t;
+}
+
+QByteArray bytes(const QString& text) {
+    QString t = text;
+    if (!t.isEmpty() && !t.endsWith(u'\n'))
+        t.append(u'\n');
+    t.replace(u'\n', QStringLiteral("\r\n"));
+    return Win1252::encode(t);
+}
+
+} // namespace FitxerHistorial

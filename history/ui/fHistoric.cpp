@@ -1,0 +1,283 @@
+#include "fHistoric.h"
+
+#include "FitxerHistorial.h"
+#include "HistorialImpres.h"
+#include "ImatgesHistoric.h"
+#include "Missatges.h"
+#include "RtfHistorial.h"
+#include "Sessio.h"
+#include "TextUtil.h"
+#include "Units.h"
+#include "Wingdings.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDate>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTextCursor>
+#include <QToolButton>
+
+namespace {
+
+// Window layout, in twips.
+constexpr int kAmple = 8400;
+constexpr int kAlt = 7320;
+constexpr int kMarge = 180;
+constexpr QRect kImatge(kMarge, 120, 1200, 1200);
+constexpr int kEinaX = 1560;
+constexpr int kEinaY = 270;
+constexpr int kEina = 900;
+constexpr int kEinaPas = 1020;
+constexpr int kEtiY = 1410;
+constexpr int kEtiAlt = 330;
+constexpr QRect kVisor(kMarge, 1740, kAmple - 2 * kMarge, kAlt - 1740 - kMarge);
+constexpr int kPuntsVisor = 9;
+constexpr int kPuntsSimbol = 12;
+
+// Each heading over its column: its left edge, measured like the tab stops, and its width. The
+// symbols are centred: the level's over its two figures, the others over the gap between the
+// amount used and the amount allowed.
+struct Columna {
+    int x;
+    int ample;
+};
+constexpr Columna kEti[7] = {{0, 900},    {900, 1460}, {3425, 400}, {2360, 1165},
+                             {4210, 400}, {5260, 400}, {6340, 400}};
+constexpr int kCodiEti[7] = {
+    0, 0, Wingdings::kQuery, 0, Wingdings::kCheck, Wingdings::kCross, Wingdings::kClock};
+constexpr int kTextEti[7] = {251, 15, 0, 252, 0, 0, 0};
+constexpr int kAjudaEina[5] = {180, 181, 183, 182, 80};
+constexpr int kAjudaNivell = 20;
+constexpr int kTitol = 250;
+constexpr int kPagina = 79;
+constexpr int kErrorImpressio = 109;
+constexpr int kErrorEscriptura = 120;
+
+QRect px(const QRect& twips) {
+    return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
+}
+
+QFont arial(int punts, bool negreta = false) {
+    QFont f;
+    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(punts);
+    f.setBold(negreta);
+    return f;
+}
+
+} // namespace
+
+void fHistoric::Obre(Sessio& sessio, const QPixmap& imatge, QWidget* parent) {
+    fHistoric finestra(sessio, imatge, parent);
+    finestra.exec();
+}
+
+const QList<int>& fHistoric::tabulacions() {
+    static const QList<int> t = {900, 2360, 3525, 4035, 4410, 5085, 5460, 6165, 6540};
+    return t;
+}
+
+fHistoric::fHistoric(Sessio& sessio, const QPixmap& imatge, QWidget* parent)
+    : QDialog(parent), sessio_(sessio), imatge_(imatge),
+      nom_(TextUtil::trimSpaces(sessio.registre.Nom)), visor_(new QPlainTextEdit(this)),
+      imatgeBoto_(new QPushButton(this)) {
+    setObjectName(QStringLiteral("fHistòric"));
+    setModal(true);
+    construeix();
+    posaTextos();
+    carrega();
+    connect(visor_, &QPlainTextEdit::textChanged, this, &fHistoric::canvi);
+}
+
+void fHistoric::construeix() {
+    setFixedSize(tw(kAmple), tw(kAlt));
+
+    visor_->setObjectName(QStringLiteral("Visor"));
+    visor_->setGeometry(px(kVisor));
+    visor_->setFont(arial(kPuntsVisor));
+    // The box breaks lines only where the history does, so its lines are the file's lines and the
+    // printed ones, and the columns stay under their headings.
+    visor_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // A TAB is part of a history line; Shift+Tab leaves the box.
+    visor_->setTabChangesFocus(false);
+    // Set on the document once, so that every line, loaded or typed, takes the same stops.
+    QTextOption opcio = visor_->document()->defaultTextOption();
+    QList<QTextOption::Tab> tabs;
+    for (int t : tabulacions())
+        tabs << QTextOption::Tab(tw(t), QTextOption::LeftTab);
+    opcio.setTabs(tabs);
+    visor_->document()->setDefaultTextOption(opcio);
+
+    const int origen =
+        visor_->x() + visor_->frameWidth() + qRound(visor_->document()->documentMargin());
+    for (int i = 0; i < 7; ++i) {
+        eti_[i] = new QLabel(this);
+        eti_[i]->setObjectName(QStringLiteral("Eti_%1").arg(i));
+        eti_[i]->setGeometry(origen + tw(kEti[i].x), tw(kEtiY), tw(kEti[i].ample), tw(kEtiAlt));
+        if (kCodiEti[i] != 0) {
+            eti_[i]->setFont(Wingdings::font(kCodiEti[i], kPuntsSimbol));
+            eti_[i]->setAlignment(Qt::AlignCenter);
+        } else {
+            eti_[i]->setFont(arial(kPuntsVisor, true));
+            eti_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+    }
+
+    imatgeBoto_->setObjectName(QStringLiteral("Imatge"));
+    imatgeBoto_->setGeometry(px(kImatge));
+    imatgeBoto_->setFocusPolicy(Qt::NoFocus);
+    if (!imatge_.isNull()) {
+        imatgeBoto_->setIcon(QIcon(imatge_));
+        imatgeBoto_->setIconSize(imatgeBoto_->size() - QSize(8, 8));
+    }
+
+    for (int i = 0; i < 5; ++i) {
+        auto* b = new QToolButton(this);
+        bEines_[i] = b;
+        b->setObjectName(QStringLiteral("bEines_%1").arg(i));
+        const int x = i < 4 ? kEinaX + i * kEinaPas : kAmple - kMarge - kEina;
+        b->setGeometry(px(QRect(x, kEinaY, kEina, kEina)));
+        b->setIconSize(b->size() - QSize(14, 14));
+        b->setIcon(ImatgesHistoric::eina(i, b->iconSize().width(), devicePixelRatioF()));
+        b->setFocusPolicy(Qt::StrongFocus);
+        connect(b, &QToolButton::clicked, this, [this, i] { eina(i); });
+    }
+    bEines_[0]->setShortcut(QKeySequence::Save);
+    bEines_[3]->setShortcut(QKeySequence::Print);
+}
+
+void fHistoric::posaTextos() {
+    setWindowTitle(u' ' + nom_ + QStringLiteral(": ") + sessio_.text(kTitol));
+    for (int i = 0; i < 7; ++i)
+        eti_[i]->setText(kCodiEti[i] != 0 ? Wingdings::text(kCodiEti[i])
+                                          : u' ' + sessio_.text(kTextEti[i]));
+    eti_[2]->setToolTip(u' ' + sessio_.text(kAjudaNivell) + u' ');
+    for (int i = 0; i < 5; ++i) {
+        bEines_[i]->setToolTip(sessio_.text(kAjudaEina[i]));
+        bEines_[i]->setAccessibleName(sessio_.text(kAjudaEina[i]).trimmed());
+    }
+    imatgeBoto_->setAccessibleName(nom_);
+    visor_->setAccessibleName(windowTitle().trimmed());
+}
+
+void fHistoric::carrega() {
+    // A file that cannot be read leaves the box empty; one that is missing is created empty.
+    visor_->setPlainText(FitxerHistorial::obre(sessio_.carpeta, nom_).value_or(QString()));
+    visor_->moveCursor(QTextCursor::End);
+    estat_.carrega(textVisor());
+    mostraEines();
+}
+
+void fHistoric::canvi() {
+    estat_.canvia(textVisor());
+    mostraEines();
+}
+
+void fHistoric::eina(int index) {
+    switch (index) {
+    case 0:
+        desa();
+        break;
+    case 1:
+        copia();
+        break;
+    case 2:
+        buida();
+        break;
+    case 3:
+        imprimeix();
+        break;
+    default:
+        close();
+        break;
+    }
+}
+
+void fHistoric::desa() {
+    if (!FitxerHistorial::desa(sessio_.carpeta, nom_, textVisor())) {
+        // Save stays enabled: the edits are still in the box for another try.
+        avisa(kErrorEscriptura);
+        return;
+    }
+    estat_.desat();
+    mostraEines();
+}
+
+void fHistoric::copia() {
+    const QString text = textVisor();
+    auto* dades = new QMimeData;
+    dades->setText(text);
+    dades->setData(QStringLiteral("text/rtf"),
+                   RtfHistorial::document(text, tabulacions(), kPuntsVisor));
+    QGuiApplication::clipboard()->setMimeData(dades);
+    estat_.copiat();
+    mostraEines();
+}
+
+void fHistoric::buida() {
+    // One edit of the box rather than a new text, so that Ctrl+Z brings the history back.
+    QTextCursor cursor(visor_->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+}
+
+void fHistoric::imprimeix() {
+    HistorialImpres::Dades d;
+    d.nom = nom_;
+    d.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
+    d.pagina = sessio_.text(kPagina);
+    for (QLabel* e : eti_)
+        d.eti << e->text();
+    d.linies = textVisor().split(u'\n');
+    // The empty line after the last line end holds nothing to print.
+    if (d.linies.size() > 1 && d.linies.last().isEmpty())
+        d.linies.removeLast();
+    if (!imatge_.isNull())
+        d.imatge = imatge_.size();
+
+    QPrinter impressora(QPrinter::HighResolution);
+    HistorialImpres::preparaImpressora(impressora);
+    if (!HistorialImpres::pagines(d, HistorialImpres::paper(impressora),
+                                  HistorialImpres::mesures(impressora))) {
+        avisa(kErrorImpressio);
+        return;
+    }
+    QPrintPreviewDialog vista(&impressora, this);
+    vista.setObjectName(QStringLiteral("VistaPrevia"));
+    vista.setWindowTitle(sessio_.text(182).trimmed());
+    bool error = false;
+    connect(&vista, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        error = !HistorialImpres::imprimeix(*p, d, imatge_) || error;
+        QGuiApplication::restoreOverrideCursor();
+    });
+    vista.exec();
+    if (error)
+        avisa(kErrorImpressio);
+}
+
+void fHistoric::mostraEines() {
+    bEines_[0]->setEnabled(estat_.desar());
+    bEines_[1]->setEnabled(estat_.copiar());
+    bEines_[2]->setEnabled(estat_.buidar());
+    bEines_[3]->setEnabled(estat_.imprimir());
+}
+
+QString fHistoric::textVisor() const {
+    // The raw text keeps what the file held (a no-break space stays one); only the separators the
+    // document puts between its lines become line ends.
+    QString t = visor_->document()->toRawText();
+    t.replace(QChar::ParagraphSeparator, u'\n');
+    t.replace(QChar::LineSeparator, u'\n');
+    return t;
+}
+
+void fHistoric::avisa(int id) {
+    Missatges::Informacio(sessio_.text(id), sessio_.general.Idioma, this);
+}
