@@ -4,7 +4,8 @@
 #include "ContextActivitat.h"
 #include "DadesNivell.h"
 
-ActivitatTaules::ActivitatTaules(ContextActivitat& ctx, QObject* parent) : Activitat(ctx, parent) {}
+ActivitatTaules::ActivitatTaules(ContextActivitat& ctx, QObject* parent)
+    : ActivitatLinia(ctx, parent) {}
 
 void ActivitatTaules::preparar() {
     genera();
@@ -12,31 +13,6 @@ void ActivitatTaules::preparar() {
 
 void ActivitatTaules::novaOperacio() {
     genera();
-}
-
-void ActivitatTaules::caracter(QChar c) {
-    if (completa_ || !accepta(c))
-        return;
-    switch (linia_.caracter(c)) {
-    case LiniaResposta::Completa:
-        completa_ = true;
-        emit canviat();
-        ctx_.RespostaCorrecta();
-        break;
-    case LiniaResposta::Avanca:
-        emit canviat();
-        break;
-    case LiniaResposta::Erronia:
-        emit canviat();
-        ctx_.RespostaErronia();
-        break;
-    }
-}
-
-void ActivitatTaules::ajuda() {
-    const QChar c = linia_.caracterAjuda();
-    if (!c.isNull())
-        caracter(c);
 }
 
 bool ActivitatTaules::accepta(QChar c) const {
@@ -56,8 +32,6 @@ void ActivitatTaules::genera() {
     Atzar& atzar = ctx_.atzar();
     a_ = atzar.entre(0, 9);
     b_ = atzar.entre(primera, ultima);
-    pregunta_ = QStringLiteral("%1 x %2").arg(a_).arg(b_);
-    linia_.inicia(QString::number(a_ * b_));
-    completa_ = false;
+    nouExercici(QStringLiteral("%1 x %2").arg(a_).arg(b_), QString::number(a_ * b_));
     emit canviat();
 }

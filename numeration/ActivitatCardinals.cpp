@@ -16,7 +16,7 @@ constexpr qint64 kAmbSeparador = 1000;
 } // namespace
 
 ActivitatCardinals::ActivitatCardinals(Tipus tipus, ContextActivitat& ctx, QObject* parent)
-    : Activitat(ctx, parent), tipus_(tipus) {}
+    : ActivitatLinia(ctx, parent), tipus_(tipus) {}
 
 int ActivitatCardinals::separador() const {
     // A damaged General.cfg can hold any byte; the grouping then uses nothing, like Cap, and the
@@ -35,13 +35,12 @@ void ActivitatCardinals::preparar() {
 
 void ActivitatCardinals::novaOperacio() {
     // The line is emptied even when the language has no words and the question stays.
-    linia_.inicia(linia_.solucio());
+    nouExercici(pregunta(), solucio());
     genera();
     emit canviat();
 }
 
 void ActivitatCardinals::genera() {
-    completa_ = false;
     if (tipus_ == Cardinals)
         Cardinal();
     else
@@ -69,8 +68,7 @@ void ActivitatCardinals::Cardinal() {
         return;
     nombre_ = sorteja();
     if (const auto frase = NumberNames::cardinal(ctx_.idioma(), nombre_, separador())) {
-        pregunta_ = frase->frase;
-        linia_.inicia(frase->solucio);
+        nouExercici(frase->frase, frase->solucio);
     }
 }
 
@@ -79,34 +77,8 @@ void ActivitatCardinals::Ordinal() {
         return;
     nombre_ = sorteja();
     if (const auto frase = NumberNames::ordinal(ctx_.idioma(), nombre_)) {
-        pregunta_ = frase->frase;
-        linia_.inicia(frase->solucio);
+        nouExercici(frase->frase, frase->solucio);
     }
-}
-
-void ActivitatCardinals::caracter(QChar c) {
-    if (completa_)
-        return;
-    switch (linia_.caracter(c)) {
-    case LiniaResposta::Completa:
-        completa_ = true;
-        emit canviat();
-        ctx_.RespostaCorrecta();
-        break;
-    case LiniaResposta::Avanca:
-        emit canviat();
-        break;
-    case LiniaResposta::Erronia:
-        emit canviat();
-        ctx_.RespostaErronia();
-        break;
-    }
-}
-
-void ActivitatCardinals::ajuda() {
-    const QChar c = linia_.caracterAjuda();
-    if (!c.isNull())
-        caracter(c);
 }
 
 bool ActivitatCardinals::accepta(QChar c) const {

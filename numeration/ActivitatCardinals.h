@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Activitat.h"
-#include "LiniaResposta.h"
+#include "ActivitatLinia.h"
 
 #include <QString>
 #include <utility>
@@ -9,7 +8,7 @@
 // Activities 1 (Cardinals) and 2 (Ordinals): a number drawn from the level's range is shown in
 // words, in the interface language and in upper case; the pupil types it in digits on the answer
 // line. Both kinds share everything but the generator, the separator and the keys.
-class ActivitatCardinals : public Activitat {
+class ActivitatCardinals : public ActivitatLinia {
     Q_OBJECT
 public:
     enum Tipus { Cardinals, Ordinals };
@@ -18,8 +17,6 @@ public:
 
     void preparar() override;
     void novaOperacio() override;
-    void caracter(QChar c) override;
-    void ajuda() override;
     bool accepta(QChar c) const override;
     int teclat() const override { return teclat_; }
     QString teclaExtra() const override;
@@ -28,10 +25,6 @@ public:
 
     Tipus tipus() const { return tipus_; }
     qint64 nombre() const { return nombre_; }
-    const QString& pregunta() const { return pregunta_; } // `Pregunta`
-    const QString& solucio() const { return linia_.solucio(); }
-    const LiniaResposta& linia() const { return linia_; }
-    bool completa() const { return completa_; }
 
 private:
     void genera();
@@ -44,7 +37,4 @@ private:
     Tipus tipus_;
     int teclat_ = 0;
     qint64 nombre_ = 0;
-    QString pregunta_;
-    LiniaResposta linia_;
-    bool completa_ = false;
 };

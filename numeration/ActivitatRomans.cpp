@@ -18,7 +18,8 @@ constexpr QStringView kLletres = u"IVXLCDM";
 
 } // namespace
 
-ActivitatRomans::ActivitatRomans(ContextActivitat& ctx, QObject* parent) : Activitat(ctx, parent) {}
+ActivitatRomans::ActivitatRomans(ContextActivitat& ctx, QObject* parent)
+    : ActivitatLinia(ctx, parent) {}
 
 void ActivitatRomans::preparar() {
     NombreRoma();
@@ -43,40 +44,12 @@ void ActivitatRomans::NombreRoma() {
 
     romaDemanat_ = atzar.entre(1, 2) == 2;
     if (romaDemanat_) {
-        pregunta_ = text;
-        linia_.inicia(roma);
+        nouExercici(text, roma);
         teclat_ = kTeclatRoma;
     } else {
-        pregunta_ = roma;
-        linia_.inicia(text);
+        nouExercici(roma, text);
         teclat_ = superior >= kAmbSeparador ? 1 : 0;
     }
-    completa_ = false;
-}
-
-void ActivitatRomans::caracter(QChar c) {
-    if (completa_)
-        return;
-    switch (linia_.caracter(c)) {
-    case LiniaResposta::Completa:
-        completa_ = true;
-        emit canviat();
-        ctx_.RespostaCorrecta();
-        break;
-    case LiniaResposta::Avanca:
-        emit canviat();
-        break;
-    case LiniaResposta::Erronia:
-        emit canviat();
-        ctx_.RespostaErronia();
-        break;
-    }
-}
-
-void ActivitatRomans::ajuda() {
-    const QChar c = linia_.caracterAjuda();
-    if (!c.isNull())
-        caracter(c);
 }
 
 bool ActivitatRomans::accepta(QChar c) const {

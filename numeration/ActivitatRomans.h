@@ -1,22 +1,19 @@
 #pragma once
 
-#include "Activitat.h"
-#include "LiniaResposta.h"
+#include "ActivitatLinia.h"
 
 #include <QString>
 
 // Activity 3 (Romans): a number of the level's range, shown either as a Roman numeral to be
 // written in digits or in digits to be written as a Roman numeral, with equal chances. The
 // keypad follows the answer of each exercise.
-class ActivitatRomans : public Activitat {
+class ActivitatRomans : public ActivitatLinia {
     Q_OBJECT
 public:
     explicit ActivitatRomans(ContextActivitat& ctx, QObject* parent = nullptr);
 
     void preparar() override;
     void novaOperacio() override;
-    void caracter(QChar c) override;
-    void ajuda() override;
     bool accepta(QChar c) const override;
     int teclat() const override { return teclat_; }
     QString teclaExtra() const override;
@@ -25,10 +22,6 @@ public:
 
     qint64 nombre() const { return nombre_; }
     bool romaDemanat() const { return romaDemanat_; } // `RomàDemanat`
-    const QString& pregunta() const { return pregunta_; }
-    const QString& solucio() const { return linia_.solucio(); }
-    const LiniaResposta& linia() const { return linia_; }
-    bool completa() const { return completa_; }
 
 private:
     void NombreRoma();
@@ -36,7 +29,4 @@ private:
     qint64 nombre_ = 1;
     bool romaDemanat_ = false;
     int teclat_ = 0;
-    QString pregunta_;
-    LiniaResposta linia_;
-    bool completa_ = false;
 };
