@@ -211,8 +211,11 @@ int JocsNivells::nivellsMostrats() {
 }
 
 FilaGraella JocsNivells::fila(int a, int nivell) const {
-    const DadesNivell d =
-        clampToRanges(a, FitxerNivells::llegeix(rutaNiv(jocObert_), IndexNivell(a, nivell)));
+    return filaDe(a, FitxerNivells::llegeix(rutaNiv(jocObert_), IndexNivell(a, nivell)));
+}
+
+FilaGraella JocsNivells::filaDe(int a, const DadesNivell& dades) const {
+    const DadesNivell d = clampToRanges(a, dades);
     FilaGraella f{QString::number(d.Temps), QString::number(d.Fer), QString::number(d.Errors),
                   QString::number(d.Parametre1), QString::number(d.Parametre2)};
     if (ambSeparadors(a)) {

@@ -80,6 +80,10 @@ public:
     QList<FilaGraella> CarregaActivitat();
     // One row as the grid shows level `nivell` of activity `a` of the open set.
     FilaGraella fila(int a, int nivell) const;
+    // The grid's text of `d` as a level of activity `a`, and back: the numbers a row stands for,
+    // held to the activity's limits.
+    FilaGraella filaDe(int a, const DadesNivell& d) const;
+    DadesNivell llegeixFila(int a, const FilaGraella& fila) const;
 
     // Number of levels in use for the shown activity; a stored 0 (or a damaged value above 10)
     // is made 10 in the group's record.
@@ -113,7 +117,6 @@ private:
     QString rutaNiv(const QString& nom) const;
     QString rutaNi2(const QString& nom) const;
     QString text(int id) const;
-    DadesNivell llegeixFila(int a, const FilaGraella& fila) const;
     void seleccionaNou(const QString& nom);
 
     Sessio& sessio_;

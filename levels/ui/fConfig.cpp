@@ -1,0 +1,514 @@
+#include "fConfig.h"
+
+#include "GraellaNivells.h"
+#include "InformeNivells.h"
+#include "PanelComptadors.h"
+#include "PanelDivisio.h"
+#include "PanelRang.h"
+#include "PanelTaules.h"
+#include "PanelXifres.h"
+
+#include "Missatges.h"
+#include "QtSoundPlayer.h"
+#include "Sessio.h"
+#include "TabPicture.h"
+#include "TextUtil.h"
+#include "Units.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScreen>
+#include <QStackedWidget>
+
+namespace {
+
+constexpr int kIdTitol = 2;
+constexpr int kIdEditarNivells = 40;
+constexpr int kIdNivells = 41;
+constexpr int kIdInclosa = 55;
+constexpr int kIdAmbResta = 56;
+constexpr int kIdSortir = 80;
+constexpr int kIdsOpcions[5] = {81, 83, 150, 86, 400};
+constexpr int kPocsColors = 8; // bits per pixel of a 256-colour display
+
+// The tabs of the activities, in twips inside their column.
+constexpr int kFullX = 240;
+constexpr int kFullY = 120;
+constexpr int kFullAmple = 1215;
+constexpr int kFullAlt = 405;
+constexpr int kFullPas = 510;
+constexpr int kMarcadorX = 45;
+constexpr int kMarcadorAmple = 135;
+constexpr int kMarcadorSobre = 30;
+// The tab pictures are drawn larger than on the front page: here they are the only way to tell
+// the activities apart.
+constexpr qreal kEscalaFull = 1.5;
+
+constexpr int kPuntsEtiqueta = 14;
+
+QPushButton* boto(const QString& nom) {
+    auto* b = new QPushButton;
+    b->setObjectName(nom);
+    // Enter belongs to the name box, never to a button of the window.
+    b->setAutoDefault(false);
+    return b;
+}
+
+} // namespace
+
+void fConfig::Obre(Sessio& sessio, QWidget* parent) {
+    QtSoundPlayer so(sessio.carpeta);
+    fConfig finestra(sessio, so, parent);
+    finestra.exec();
+}
+
+fConfig::fConfig(Sessio& sessio, SoundPlayer& so, QWidget* parent)
+    : QDialog(parent), sessio_(sessio), so_(so),
+      jocs_(
+          sessio,
+          [this](const QString& text) {
+              return Missatges::Pregunta(text, sessio_.general.Idioma, this);
+          },
+          [this](const QString& text) {
+              Missatges::Informacio(text, sessio_.general.Idioma, this);
+          },
+          [this] { return edicio_.files(); }),
+      edicio_(jocs_) {
+    setModal(true);
+    jocs_.setOcupat([](bool ocupat) {
+        if (ocupat)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
+    });
+    construeix();
+    posaTextos();
+    if (screen() && screen()->depth() <= kPocsColors)
+        graella_->pocsColors();
+
+    jocs_.Obre();
+    mouMarcador();
+    mostraJoc();
+}
+
+void fConfig::construeix() {
+    arxius_ = new QComboBox;
+    arxius_->setObjectName("ArxiusCfg");
+    arxius_->setMinimumWidth(tw(3600));
+    nouNom_ = new QLineEdit;
+    nouNom_->setObjectName("NouNom");
+    nouNom_->hide();
+    nouNom_->installEventFilter(this);
+    auto* noms = new QGridLayout;
+    noms->addWidget(arxius_, 0, 0);
+    noms->addWidget(nouNom_, 0, 0);
+
+    auto* barra = new QHBoxLayout;
+    barra->addLayout(noms);
+    barra->addSpacing(tw(240));
+    for (int i = 0; i < 5; ++i) {
+        opcCfg_[i] = boto(QStringLiteral("OpcCfg_%1").arg(i));
+        barra->addWidget(opcCfg_[i]);
+        connect(opcCfg_[i], &QPushButton::pressed, this, [this, i] { opcioPremuda(i); });
+    }
+    barra->addStretch();
+
+    graella_ = new GraellaNivells;
+    comptadors_ = new PanelComptadors;
+    panel1_ = new PanelRang;
+    panel2_ = new PanelXifres;
+    panel3_ = new PanelTaules;
+    panel4_ = new PanelDivisio;
+    panells_ = new QStackedWidget;
+    for (QWidget* p : {static_cast<QWidget*>(panel1_), static_cast<QWidget*>(panel2_),
+                       static_cast<QWidget*>(panel3_), static_cast<QWidget*>(panel4_)})
+        panells_->addWidget(p);
+    auto* frame2 = new QFrame;
+    frame2->setObjectName("Frame2");
+    frame2->setFrameShape(QFrame::StyledPanel);
+    auto* capsaPanells = new QVBoxLayout(frame2);
+    capsaPanells->addWidget(panells_);
+    comptadors_->setObjectName("Frame1");
+
+    etiqueta_ = new QLabel;
+    etiqueta_->setObjectName("Etiqueta");
+    QFont gran = etiqueta_->font();
+    gran.setPointSize(kPuntsEtiqueta);
+    gran.setBold(true);
+    etiqueta_->setFont(gran);
+
+    mesNivells_ = boto("MésNivells");
+    mesNivells_->setText("+");
+    menysNivells_ = boto("MenysNivells");
+    menysNivells_->setText("-");
+    for (QPushButton* b : {mesNivells_, menysNivells_})
+        b->setFixedSize(tw(450), tw(405));
+    incloure_ = new QCheckBox;
+    incloure_->setObjectName("Incloure");
+    opcResta_ = new QCheckBox;
+    opcResta_->setObjectName("OpcResta");
+    bTancar_ = boto("bTancar");
+
+    nivellsEti_ = new QLabel;
+    auto* nivells = new QHBoxLayout;
+    nivells->addWidget(nivellsEti_);
+    nivells->addSpacing(tw(120));
+    nivells->addWidget(mesNivells_);
+    nivells->addWidget(menysNivells_);
+    nivells->addSpacing(tw(360));
+    nivells->addWidget(incloure_);
+    nivells->addStretch();
+
+    auto* dreta = new QVBoxLayout;
+    dreta->addWidget(comptadors_);
+    dreta->addWidget(frame2, 1);
+    dreta->addWidget(opcResta_);
+
+    quadre1_ = new QFrame;
+    quadre1_->setObjectName("Quadre1");
+    quadre1_->setFrameShape(QFrame::StyledPanel);
+    auto* q1 = new QGridLayout(quadre1_);
+    q1->setHorizontalSpacing(tw(360));
+    q1->addWidget(etiqueta_, 0, 0, 1, 2);
+    q1->addWidget(graella_, 1, 0, Qt::AlignTop);
+    q1->addLayout(dreta, 1, 1);
+    q1->addLayout(nivells, 2, 0);
+    q1->addWidget(bTancar_, 2, 1, Qt::AlignRight);
+
+    auto* mig = new QHBoxLayout;
+    mig->addWidget(construeixFulls(), 0, Qt::AlignTop);
+    mig->addWidget(quadre1_, 1);
+
+    auto* tot = new QVBoxLayout(this);
+    tot->addLayout(barra);
+    tot->addLayout(mig, 1);
+
+    connect(arxius_, &QComboBox::activated, this, &fConfig::triaJoc);
+    connect(graella_, &GraellaNivells::nivellTriat, this, &fConfig::nivellTriat);
+    connect(comptadors_, &PanelComptadors::comptador, this, &fConfig::comptadorMogut);
+    connect(comptadors_, &PanelComptadors::incrementa, this, &fConfig::incrementPremut);
+    connect(panel1_, &PanelRang::parametre, this, &fConfig::digitPremut);
+    connect(panel2_, &PanelXifres::xifres, this, [this](int i) { parametreCanviat(1, i); });
+    connect(panel2_, &PanelXifres::portant, this, &fConfig::portantClicat);
+    connect(panel3_, &PanelTaules::parametre, this, &fConfig::parametreCanviat);
+    connect(panel4_, &PanelDivisio::parametre, this, &fConfig::parametreCanviat);
+    connect(mesNivells_, &QPushButton::clicked, this, &fConfig::mesNivells);
+    connect(menysNivells_, &QPushButton::clicked, this, &fConfig::menysNivells);
+    connect(incloure_, &QCheckBox::clicked, this, &fConfig::incloureClicat);
+    connect(opcResta_, &QCheckBox::clicked, this, &fConfig::opcRestaClicat);
+    connect(bTancar_, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QWidget* fConfig::construeixFulls() {
+    quadre0_ = new QFrame;
+    quadre0_->setObjectName("Quadre0");
+    marcador_ = new QFrame(quadre0_);
+    marcador_->setObjectName("Marcador");
+    marcador_->setAutoFillBackground(true);
+    QPalette blau = marcador_->palette();
+    blau.setColor(QPalette::Window, QColor(0, 0, 255));
+    marcador_->setPalette(blau);
+    marcador_->resize(tw(kMarcadorAmple), tw(kFullAlt + 2 * kMarcadorSobre));
+    const QSize mida(tw(kFullAmple), tw(kFullAlt));
+    for (int a = 1; a <= kActivitats; ++a) {
+        auto* full = new QPushButton(quadre0_);
+        full->setObjectName(QStringLiteral("Fulls_%1").arg(a));
+        full->setAutoDefault(false);
+        full->setGeometry(QRect(QPoint(tw(kFullX), tw(kFullY + (a - 1) * kFullPas)), mida));
+        full->setIconSize(QSize(qRound(TabPicture::kWidth * kEscalaFull),
+                                qRound(TabPicture::kHeight * kEscalaFull)));
+        fulls_[a] = full;
+        connect(full, &QPushButton::clicked, this, [this, a] { fullPremut(a); });
+    }
+    quadre0_->setFixedSize(tw(kFullX + kFullAmple + kFullX),
+                           tw(kFullY * 2 + (kActivitats - 1) * kFullPas + kFullAlt));
+    return quadre0_;
+}
+
+void fConfig::posaTextos() {
+    setWindowTitle(" " + sessio_.text(kIdTitol) + ": " + sessio_.text(kIdEditarNivells));
+    for (int i = 0; i < 5; ++i)
+        opcCfg_[i]->setText(sessio_.text(kIdsOpcions[i]));
+    arxius_->setAccessibleName(sessio_.text(kIdNivells));
+    const qreal dpr = devicePixelRatioF();
+    for (int a = 1; a <= kActivitats; ++a) {
+        QPixmap imatge = ImatgePestanya(a, sessio_.general.Idioma, dpr * kEscalaFull);
+        imatge.setDevicePixelRatio(dpr);
+        fulls_[a]->setIcon(imatge);
+        fulls_[a]->setAccessibleName(sessio_.text(5 + a));
+        fulls_[a]->setToolTip(sessio_.text(5 + a));
+    }
+    nivellsEti_->setText(sessio_.text(kIdNivells));
+    mesNivells_->setAccessibleName(sessio_.text(kIdNivells) + " +");
+    menysNivells_->setAccessibleName(sessio_.text(kIdNivells) + " -");
+    incloure_->setText(sessio_.text(kIdInclosa));
+    opcResta_->setText(sessio_.text(kIdAmbResta));
+    bTancar_->setText(TextUtil::trimSpaces(sessio_.text(kIdSortir)));
+    bTancar_->setToolTip(sessio_.text(kIdSortir));
+    comptadors_->prepara(sessio_);
+}
+
+// --- Event handlers -----------------------------------------------------------------------
+
+void fConfig::triaJoc(int index) {
+    jocs_.Selecciona(index);
+    mostraJoc();
+}
+
+void fConfig::opcioPremuda(int i) {
+    opcioTriada_ = i;
+    // Acting on the press, a question box may take the release: the button must not stay down.
+    opcCfg_[i]->setDown(false);
+    graella_->setFocus();
+    switch (i) {
+    case 0:
+    case 1:
+        nouNom_->setText(i == 0 ? QString() : arxius_->currentText());
+        nouNom_->setAccessibleName(opcCfg_[i]->text());
+        nouNom_->show();
+        nouNom_->raise();
+        nouNom_->setFocus();
+        break;
+    case 2:
+        jocs_.Duplica();
+        mostraJoc();
+        break;
+    case 3:
+        if (jocs_.Elimina())
+            mostraJoc();
+        break;
+    case 4:
+        imprimeix();
+        break;
+    default:
+        break;
+    }
+}
+
+void fConfig::nomEntrat() {
+    const auto opcio = opcioTriada_ == 1 ? JocsNivells::Opcio::Editar : JocsNivells::Opcio::Afegir;
+    if (!jocs_.EntraNom(nouNom_->text(), opcio))
+        return;
+    if (opcio == JocsNivells::Opcio::Afegir) {
+        mostraJoc();
+    } else {
+        // Only the name changed: the grid keeps the edits not yet written.
+        const QSignalBlocker blocker(arxius_);
+        arxius_->setItemText(jocs_.seleccionat(), jocs_.JocObert());
+    }
+    tornaALlista();
+}
+
+void fConfig::tornaALlista() {
+    arxius_->setFocus();
+    // Losing the focus hides the box; said again for a window that is not the active one.
+    nouNom_->hide();
+}
+
+void fConfig::fullPremut(int a) {
+    graella_->setFocus();
+    so_.ReproduirSo(QStringLiteral("20"));
+    jocs_.CanviaActivitat(a);
+    mouMarcador();
+    mostraActivitat(1);
+}
+
+void fConfig::nivellTriat(int fila) {
+    setUpdatesEnabled(false);
+    SeleccionaNivell(fila);
+    setUpdatesEnabled(true);
+}
+
+void fConfig::comptadorMogut(int i, int valor) {
+    if (!editorsCarregats_)
+        return;
+    const int fila = graella_->filaActual();
+    edicio_.posaComptador(fila, i, valor);
+    graella_->pintaFila(fila, edicio_.files().value(fila - 1));
+}
+
+void fConfig::incrementPremut(int i, int k) {
+    graella_->setFocus();
+    edicio_.Increment(i, k);
+    for (int fila = 1; fila <= edicio_.nivells(); ++fila)
+        graella_->pintaFila(fila, edicio_.files().at(fila - 1));
+    SeleccionaNivell(graella_->filaActual());
+}
+
+void fConfig::parametreCanviat(int quin, int valor) {
+    if (!editorsCarregats_)
+        return;
+    const int fila = graella_->filaActual();
+    edicio_.posaParametre(fila, quin, valor);
+    graella_->pintaFila(fila, edicio_.files().value(fila - 1));
+    // The other parameter may have followed.
+    mostraParametres(fila);
+}
+
+void fConfig::digitPremut(int quin, int valor, bool ambRatoli) {
+    if (ambRatoli)
+        graella_->setFocus();
+    parametreCanviat(quin, valor);
+}
+
+void fConfig::portantClicat(bool ambPortant) {
+    const int fila = graella_->filaActual();
+    if (edicio_.posaPortant(fila, ambPortant))
+        graella_->pintaFila(fila, edicio_.files().value(fila - 1));
+}
+
+void fConfig::mesNivells() {
+    if (edicio_.MesNivells())
+        graella_->afegeixFila(edicio_.files().constLast());
+}
+
+void fConfig::menysNivells() {
+    if (!edicio_.MenysNivells())
+        return;
+    graella_->treuUltimaFila();
+    if (graella_->filaActual() >= edicio_.nivells() || graella_->filaActual() < 1)
+        SeleccionaNivell(edicio_.nivells());
+}
+
+void fConfig::incloureClicat(bool inclosa) {
+    if (!jocs_.CanviaIncloure(inclosa))
+        incloure_->setChecked(true);
+    graella_->setFocus();
+}
+
+void fConfig::opcRestaClicat(bool ambResta) {
+    jocs_.CanviaOpcResta(ambResta);
+}
+
+void fConfig::imprimeix() {
+    const int fila = graella_->filaActual();
+    ArxivarConfig();
+    // Printing leaves the set open: a fresh backup lets a later "No" go back to the printed state.
+    jocs_.PrenCopiaSeguretat();
+    mostraActivitat(fila);
+
+    const InformeNivells::Dades dades = InformeNivells::dades(sessio_, jocs_.JocObert());
+    QPrinter impressora(QPrinter::HighResolution);
+    InformeNivells::preparaImpressora(impressora);
+    QPrintPreviewDialog vista(&impressora, this);
+    vista.setObjectName("VistaPrevia");
+    vista.setWindowTitle(sessio_.text(kIdsOpcions[4]) + ": " + jocs_.JocObert());
+    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
+            [&dades](QPrinter* p) { InformeNivells::imprimeix(*p, dades); });
+    vista.exec();
+}
+
+void fConfig::ArxivarConfig() {
+    jocs_.ArxivarConfig();
+}
+
+void fConfig::done(int resultat) {
+    ArxivarConfig();
+    QDialog::done(resultat);
+}
+
+bool fConfig::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != nouNom_)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress) {
+        const int tecla = static_cast<QKeyEvent*>(event)->key();
+        if (tecla == Qt::Key_Return || tecla == Qt::Key_Enter) {
+            nomEntrat();
+            return true;
+        }
+        if (tecla == Qt::Key_Escape) {
+            tornaALlista();
+            return true;
+        }
+    } else if (event->type() == QEvent::FocusOut) {
+        // A message box over the window takes the focus for a moment; the name stays to be
+        // corrected.
+        const Qt::FocusReason motiu = static_cast<QFocusEvent*>(event)->reason();
+        if (motiu != Qt::ActiveWindowFocusReason && motiu != Qt::PopupFocusReason)
+            nouNom_->hide();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// --- What the window shows ----------------------------------------------------------------
+
+void fConfig::mostraJoc() {
+    {
+        const QSignalBlocker blocker(arxius_);
+        arxius_->clear();
+        arxius_->addItems(jocs_.llista());
+        arxius_->setCurrentIndex(jocs_.seleccionat());
+    }
+    mostraActivitat(1);
+}
+
+void fConfig::mostraActivitat(int fila) {
+    const int a = jocs_.ActivitatActual();
+    etiqueta_->setText(sessio_.text(5 + a));
+    graella_->PreparaGraella(a, sessio_);
+    if (a == 1 || a == 4) {
+        panel1_->prepara(a, sessio_);
+        panells_->setCurrentWidget(panel1_);
+    } else if (a == 2 || a == 3 || a == 7) {
+        panel3_->prepara(a, sessio_);
+        panells_->setCurrentWidget(panel3_);
+    } else if (a == 5 || a == 6) {
+        panel2_->prepara(a, sessio_);
+        panells_->setCurrentWidget(panel2_);
+    } else {
+        panel4_->prepara(a, sessio_);
+        panells_->setCurrentWidget(panel4_);
+    }
+    edicio_.CarregaActivitat();
+    graella_->mostra(edicio_.files());
+    incloure_->setChecked(sessio_.grup.ofereix(a));
+    opcResta_->setChecked(sessio_.grup.OpcResta == 1);
+    opcResta_->setVisible(a == kActivitats);
+    SeleccionaNivell(std::clamp(fila, 1, edicio_.nivells()));
+}
+
+void fConfig::SeleccionaNivell(int fila) {
+    editorsCarregats_ = false;
+    graella_->selecciona(fila);
+    comptadors_->mostra(edicio_.dades(fila));
+    mostraParametres(fila);
+    editorsCarregats_ = true;
+}
+
+void fConfig::mostraParametres(int fila) {
+    const QScopedValueRollback<bool> carregant(editorsCarregats_, false);
+    const DadesNivell d = edicio_.dades(fila);
+    switch (jocs_.ActivitatActual()) {
+    case 1:
+    case 4:
+        panel1_->mostra(d);
+        break;
+    case 2:
+    case 3:
+    case 7:
+        panel3_->mostra(d);
+        break;
+    case 5:
+    case 6:
+        panel2_->mostra(d);
+        break;
+    default:
+        panel4_->mostra(d);
+        break;
+    }
+}
+
+void fConfig::mouMarcador() {
+    const QPushButton* full = fulls_[jocs_.ActivitatActual()];
+    marcador_->move(tw(kMarcadorX), full->y() - tw(kMarcadorSobre));
+}
