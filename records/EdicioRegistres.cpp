@@ -1,0 +1,152 @@
+#include "EdicioRegistres.h"
+
+#include "FitxerAlumnes.h"
+#include "Rutes.h"
+#include "Sessio.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+
+EdicioRegistres::EdicioRegistres(Sessio& sessio, Mode mode, QList<FilaAlumne>& files, int fila)
+    : sessio_(sessio), mode_(mode), files_(files) {
+    for (uint8_t& n : sessio_.grup.Nivells)
+        if (n == 0)
+            n = LlistaAlumnes::kMaxNivells;
+    // Read even when the caller's list is empty: a new record must not land on a pupil the
+    // caller has not seen yet.
+    rellegeix();
+    if (mode_ == Afegir)
+        camps_ = registreNou();
+    else if (!files_.isEmpty())
+        mostra(std::clamp(fila, 0, int(files_.size()) - 1));
+}
+
+int EdicioRegistres::idAccio() const {
+    switch (mode_) {
+    case Afegir:
+        return 81;
+    case Editar:
+        return 83;
+    case Eliminar:
+        break;
+    }
+    return 86;
+}
+
+int EdicioRegistres::nivellMaxim(int activitat) const {
+    return std::min(sessio_.grup.nivells(activitat), LlistaAlumnes::kMaxNivells);
+}
+
+bool EdicioRegistres::nivellEditable(int activitat) const {
+    return mode_ != Eliminar && sessio_.grup.ofereix(activitat);
+}
+
+bool EdicioRegistres::mostra(int fila) {
+    if (fila < 0 || fila >= files_.size())
+        return false;
+    fila_ = fila;
+    camps_ = LlistaAlumnes::registre(files_[fila]);
+    sessio_.registre = camps_;
+    return true;
+}
+
+bool EdicioRegistres::afegeix() {
+    if (mode_ != Afegir)
+        return false;
+    const int grup = sessio_.general.GrupActual;
+    const int idioma = sessio_.general.Idioma;
+    if (!FitxerAlumnes::escriu(sessio_.carpeta, grup, idioma, LlistaAlumnes::posicioNova(files_),
+                               camps_))
+        return false;
+    desat_ = true;
+    sessio_.registre = camps_;
+    rellegeix();
+    camps_.Numero = uint8_t(std::min(camps_.Numero + 1, kNumeroMaxim));
+    camps_.Nom.clear();
+    camps_.Imatge.clear();
+    return true;
+}
+
+bool EdicioRegistres::edita(Historial* historial) {
+    if (mode_ != Editar || fila_ < 0)
+        return false;
+    const FilaAlumne abans = files_[fila_];
+    const FilaAlumne despres = LlistaAlumnes::fila(camps_, LlistaAlumnes::posicio(abans));
+    // The record first: a history renamed for a name that never reached the file would no longer
+    // be found under the pupil's name.
+    if (!FitxerAlumnes::escriu(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma,
+                               LlistaAlumnes::posicio(abans), camps_))
+        return false;
+    desat_ = true;
+    files_[fila_] = despres;
+    sessio_.registre = LlistaAlumnes::registre(despres);
+    const Historial h = reanomenaHistorial(sessio_.carpeta, abans.value(LlistaAlumnes::kColNom),
+                                           despres.value(LlistaAlumnes::kColNom));
+    if (historial)
+        *historial = h;
+    return true;
+}
+
+void EdicioRegistres::elimina() {
+    if (mode_ != Eliminar || fila_ < 0)
+        return;
+    files_.removeAt(fila_);
+    esborrats_ = true;
+    if (files_.isEmpty()) {
+        fila_ = -1;
+        camps_ = Registre{};
+        return;
+    }
+    mostra(std::min(fila_, int(files_.size()) - 1));
+}
+
+bool EdicioRegistres::tanca(bool confirma) {
+    if (!esborrats_)
+        return true;
+    esborrats_ = false;
+    bool ok = true;
+    if (confirma) {
+        ok = FitxerAlumnes::reescriu(sessio_.carpeta, sessio_.general.GrupActual,
+                                     sessio_.general.Idioma, files_);
+        desat_ = desat_ || ok;
+    }
+    if (!confirma || !ok)
+        rellegeix();
+    LlistaAlumnes::ordena(files_);
+    return ok;
+}
+
+EdicioRegistres::Historial EdicioRegistres::reanomenaHistorial(const QString& folder,
+                                                               const QString& nomVell,
+                                                               const QString& nomNou) {
+    const QString vell = RutaHistorial(folder, nomVell);
+    const QString nou = RutaHistorial(folder, nomNou);
+    if (vell == nou)
+        return Historial::Igual;
+    if (!QFileInfo::exists(vell))
+        return Historial::SenseFitxer;
+    // Renaming over an existing file would throw away another pupil's history.
+    if (QFileInfo::exists(nou))
+        return Historial::Ocupat;
+    return QFile::rename(vell, nou) ? Historial::Reanomenat : Historial::Error;
+}
+
+Registre EdicioRegistres::registreNou() const {
+    int numero = 0;
+    for (const FilaAlumne& f : files_)
+        numero = std::max(numero, int(LlistaAlumnes::registre(f).Numero));
+    Registre r;
+    r.Numero = uint8_t(std::clamp(numero + 1, 1, kNumeroMaxim));
+    r.Nivell.fill(1);
+    return r;
+}
+
+void EdicioRegistres::rellegeix() {
+    files_ =
+        FitxerAlumnes::llegeix(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma);
+    LlistaAlumnes::ordena(files_);
+    if (fila_ >= files_.size())
+        fila_ = int(files_.size()) - 1;
+}

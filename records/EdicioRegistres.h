@@ -1,0 +1,101 @@
+#pragma once
+
+#include "LlistaAlumnes.h"
+#include "Registre.h"
+
+#include <QList>
+#include <QString>
+
+struct Sessio;
+
+// What the records editor `Edició` does with the current group's pupil list: it adds pupils,
+// edits one pupil's record (renaming the history file with the name) and deletes pupils. The
+// rows it works on are the front page's rows of `Relació`, in grid order; adds and edits reach
+// the file at once, deletions stay in the rows until the window closes and the teacher confirms.
+// The record shown in the window's fields is `camps()`; the window edits it there.
+class EdicioRegistres {
+public:
+    enum Mode { Afegir = 0, Editar = 1, Eliminar = 2 };
+
+    // What became of the pupil's history file when an edit was written.
+    enum class Historial {
+        Igual,       // the name leads to the same file: nothing to do
+        SenseFitxer, // the pupil has no history yet
+        Reanomenat,  // the file now carries the new name
+        Ocupat,      // a file of the new name exists (another pupil's): both are left as they are
+        Error,       // the rename failed; the file keeps the old name
+    };
+
+    inline static constexpr int kNumeroMaxim = 99;
+
+    // Opening: the list is read again from the group's file and sorted, keeping row number `fila`
+    // (0-based, clamped to the list); modes 1 and 2 show that row, mode 0 a new pupil. A group
+    // count of 0 levels becomes 10 in the session's group record.
+    EdicioRegistres(Sessio& sessio, Mode mode, QList<FilaAlumne>& files, int fila);
+
+    Mode mode() const { return mode_; }
+    const QList<FilaAlumne>& files() const { return files_; }
+    // The row shown in the fields; -1 when there is none.
+    int fila() const { return fila_; }
+    bool buida() const { return files_.isEmpty(); }
+    // Rows were deleted and wait for the closing question.
+    bool esborrats() const { return esborrats_; }
+    // The group's file was written (an add, an edit or a confirmed deletion).
+    bool desat() const { return desat_; }
+
+    // The window caption's string id: "Afegint registres...", "Editant..." or "Eliminant...".
+    int idTitol() const { return 21 + int(mode_); }
+    // The string id of the action button `Mou(1)`.
+    int idAccio() const;
+    // Number, picture and picture removal can be changed (adding and editing).
+    bool campsEditables() const { return mode_ != Eliminar; }
+    // `Anterior` and `Següent` work (editing and deleting).
+    bool navega() const { return mode_ != Afegir; }
+    // The action button can act: always when adding, on a pupil otherwise.
+    bool accioActiva() const { return mode_ == Afegir || fila_ >= 0; }
+    // The highest level the up-down of activity 1..9 reaches: the group's count, at most 10.
+    int nivellMaxim(int activitat) const;
+    // The level of activity 1..9 can be changed: the group is offered it and no row is deleted.
+    bool nivellEditable(int activitat) const;
+
+    Registre& camps() { return camps_; }
+    const Registre& camps() const { return camps_; }
+
+    // Shows row `fila`: the fields and the session's `Registre` take its record.
+    bool mostra(int fila);
+    // `Anterior`, `Següent`: false (the window beeps) at either end.
+    bool anterior() { return mostra(fila_ - 1); }
+    bool seguent() { return mostra(fila_ + 1); }
+
+    // `Mou(1)` while adding: writes the fields as a new record, reads the list again and sorts it,
+    // then prepares the next pupil (next number, no name, no picture, the same levels). False,
+    // with the fields kept, when the record could not be written.
+    bool afegeix();
+    // `Mou(1)` while editing: writes the fields at the shown row's position, updates the row in
+    // place and renames the history file when the stored name leads to another one. False, with
+    // nothing changed, when the record could not be written.
+    bool edita(Historial* historial = nullptr);
+    // `Mou(1)` while deleting: removes the shown row from the rows only and shows the row that
+    // takes its place (the last one when it was the last).
+    void elimina();
+    // Closing after deletions: "Sí" rewrites the file from the rows (removing it when none is
+    // left), "No" reads the rows back from the file. Either way the rows are sorted again. False
+    // when the rewrite failed; the rows then hold the file as it still is.
+    bool tanca(bool confirma);
+
+    // Renames Inf/Hst/<old name>.rtf to Inf/Hst/<new name>.rtf (names trimmed and made safe).
+    static Historial reanomenaHistorial(const QString& folder, const QString& nomVell,
+                                        const QString& nomNou);
+
+private:
+    Registre registreNou() const;
+    void rellegeix();
+
+    Sessio& sessio_;
+    Mode mode_;
+    QList<FilaAlumne>& files_;
+    int fila_ = -1;
+    bool esborrats_ = false;
+    bool desat_ = false;
+    Registre camps_;
+};

@@ -1,0 +1,411 @@
+#include "Edicio.h"
+
+#include "BotoImatge.h"
+#include "CaixaMissatges.h"
+#include "ImatgeAlumne.h"
+#include "UpDown.h"
+
+#include "Sessio.h"
+#include "SoundPlayer.h"
+#include "TextUtil.h"
+#include "Units.h"
+#include "Wingdings.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kPuntsText = 12;
+constexpr int kPuntsValor = 14;
+constexpr int kEspai = 180;
+constexpr int kCaixaValor = 660;
+constexpr int kAmpleNom = 4935;
+constexpr int kCostatImatge = 1500;
+constexpr int kAmpleBoto = 1500;
+constexpr int kAltBoto = 540;
+constexpr int kActivitatsNumeracio = 4; // activities 1..4; 5..9 are calculation
+constexpr int kTitolImatge = 200;
+constexpr int kFiltreImatge = 201;
+constexpr int kErrorEscriptura = 120;
+constexpr auto kSoAvis = "24";
+
+Edicio::TriaFitxer& triaFitxer() {
+    static Edicio::TriaFitxer tria;
+    return tria;
+}
+
+QString dialegImatge(QWidget* parent, const QString& titol, const QString& filtre) {
+    return QFileDialog::getOpenFileName(parent, titol, QString(), filtre);
+}
+
+// Red text while the button can be pressed, the usual grey once disabled.
+void vermell(QPushButton* boto) {
+    QPalette p = boto->palette();
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive})
+        p.setColor(g, QPalette::ButtonText, QColor(0xC6, 0x28, 0x28));
+    boto->setPalette(p);
+}
+
+QLabel* caixaValor(const char* nom, const QFont& lletra) {
+    auto* l = new QLabel;
+    l->setObjectName(nom);
+    l->setFont(lletra);
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    l->setMinimumSize(tw(kCaixaValor), tw(kCaixaValor * 2 / 3));
+    l->setAutoFillBackground(true);
+    l->setBackgroundRole(QPalette::Base);
+    return l;
+}
+
+} // namespace
+
+bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaActual,
+                  SoundPlayer* so, QWidget* parent) {
+    if (mode < EdicioRegistres::Afegir || mode > EdicioRegistres::Eliminar)
+        return false;
+    const QList<QStringList> abans = files;
+    Edicio finestra(sessio, EdicioRegistres::Mode(mode), files, filaActual, so, parent);
+    finestra.exec();
+    return finestra.edicio().desat() || files != abans;
+}
+
+void Edicio::setTriaFitxer(TriaFitxer tria) {
+    triaFitxer() = std::move(tria);
+}
+
+QString Edicio::filtre(const QString& text) {
+    const QStringList parts = text.split(u'|');
+    QStringList filtres;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QStringList patrons = parts[i + 1].split(u';', Qt::SkipEmptyParts);
+        if (filtres.isEmpty())
+            patrons << "*.png"
+                    << "*.jpg"
+                    << "*.jpeg";
+        filtres << QStringLiteral("%1 (%2)").arg(parts[i].trimmed(), patrons.join(u' '));
+    }
+    return filtres.join(QStringLiteral(";;"));
+}
+
+Edicio::Edicio(Sessio& sessio, EdicioRegistres::Mode mode, QList<QStringList>& files,
+               int filaActual, SoundPlayer* so, QWidget* parent)
+    : QDialog(parent), sessio_(sessio), edicio_(sessio, mode, files, filaActual), so_(so) {
+    setModal(true);
+    construeix();
+    posaTextos();
+    mostraCamps();
+    nom_->setFocus();
+}
+
+QString Edicio::text(int id) const {
+    return sessio_.text(id);
+}
+
+void Edicio::construeix() {
+    QFont lletra = font();
+    lletra.setPointSize(kPuntsText);
+    setFont(lletra);
+    QFont lletraValor = lletra;
+    lletraValor.setPointSize(kPuntsValor);
+    lletraValor.setBold(true);
+    QFont lletraTitol = lletra;
+    lletraTitol.setBold(true);
+
+    for (int i = 0; i < 6; ++i) {
+        etiqueta_[i] = new QLabel;
+        etiqueta_[i]->setObjectName(QStringLiteral("Etiqueta_%1").arg(i));
+        etiqueta_[i]->setFont(lletraTitol);
+    }
+
+    // Pupil: number, name, picture.
+    num_ = caixaValor("Num", lletraValor);
+    upNum_ = new UpDown;
+    upNum_->setObjectName("upNum");
+    upNum_->setRange(1, EdicioRegistres::kNumeroMaxim);
+    nom_ = new QLineEdit;
+    nom_->setObjectName("Nom");
+    nom_->setFont(lletraValor);
+    nom_->setMaxLength(Registre::kNomWidth);
+    nom_->setMinimumWidth(tw(kAmpleNom));
+    etiqueta_[1]->setBuddy(nom_);
+    imatge_ = new BotoImatge;
+    imatge_->setObjectName("Imatge");
+    imatge_->setFixedSize(tw(kCostatImatge), tw(kCostatImatge));
+    imatge_->setIconSize(QSize(tw(kCostatImatge - 180), tw(kCostatImatge - 180)));
+    esborrar_ = new QPushButton(Wingdings::text(Wingdings::kCross));
+    esborrar_->setObjectName("Esborrar");
+    esborrar_->setFont(Wingdings::font(Wingdings::kCross, kPuntsText));
+    esborrar_->setFixedSize(tw(kAltBoto), tw(kAltBoto));
+    vermell(esborrar_);
+
+    auto* numero = new QHBoxLayout;
+    numero->setSpacing(tw(60));
+    numero->addWidget(num_);
+    numero->addWidget(upNum_);
+    auto* alumne = new QGridLayout;
+    alumne->setHorizontalSpacing(tw(kEspai));
+    alumne->addWidget(etiqueta_[0], 0, 0);
+    alumne->addWidget(etiqueta_[1], 0, 1);
+    alumne->addLayout(numero, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    alumne->addWidget(nom_, 1, 1, Qt::AlignTop);
+    alumne->setRowStretch(2, 1);
+    alumne->setColumnStretch(1, 1);
+    auto* imatge = new QGridLayout;
+    imatge->setSpacing(0);
+    imatge->addWidget(imatge_, 0, 0);
+    imatge->addWidget(esborrar_, 0, 0, Qt::AlignRight | Qt::AlignBottom);
+    auto* dalt = new QHBoxLayout;
+    dalt->setSpacing(tw(kEspai * 2));
+    dalt->addLayout(alumne, 1);
+    dalt->addLayout(imatge);
+
+    // Levels: numeration on the left, calculation on the right.
+    QGridLayout* families[2] = {new QGridLayout, new QGridLayout};
+    const int capcaleres[2][2] = {{3, 2}, {4, 5}};
+    for (int f = 0; f < 2; ++f) {
+        families[f]->setHorizontalSpacing(tw(120));
+        families[f]->setVerticalSpacing(tw(90));
+        families[f]->addWidget(etiqueta_[capcaleres[f][0]], 0, 0);
+        families[f]->addWidget(etiqueta_[capcaleres[f][1]], 0, 1, 1, 2, Qt::AlignLeft);
+        families[f]->setColumnStretch(0, 1);
+    }
+    for (int a = 1; a <= 9; ++a) {
+        const int f = a <= kActivitatsNumeracio ? 0 : 1;
+        const int fila = f == 0 ? a : a - kActivitatsNumeracio;
+        activitat_[a] = new QLabel;
+        activitat_[a]->setObjectName(QStringLiteral("Activitat_%1").arg(a));
+        nValor_[a] = caixaValor("", lletraValor);
+        nValor_[a]->setObjectName(QStringLiteral("nValor_%1").arg(a));
+        upAct_[a] = new UpDown;
+        upAct_[a]->setObjectName(QStringLiteral("UpAct_%1").arg(a));
+        families[f]->addWidget(activitat_[a], fila, 0);
+        families[f]->addWidget(nValor_[a], fila, 1);
+        families[f]->addWidget(upAct_[a], fila, 2);
+        connect(upAct_[a], &UpDown::valueChanged, this, [this, a](int v) {
+            edicio_.camps().Nivell[a - 1] = uint8_t(v);
+            nValor_[a]->setText(QString::number(v));
+        });
+    }
+    families[1]->setRowStretch(6, 1);
+    families[0]->setRowStretch(6, 1);
+    auto* nivells = new QHBoxLayout;
+    nivells->setSpacing(tw(kEspai * 2));
+    for (QGridLayout* familia : families) {
+        auto* caixa = new QGroupBox;
+        caixa->setLayout(familia);
+        nivells->addWidget(caixa, 1);
+    }
+
+    // Buttons: close and the mode's action on the left, moving through the list on the right.
+    QFont lletraBoto = lletra;
+    lletraBoto.setBold(true);
+    for (int i = 0; i < 4; ++i) {
+        mou_[i] = new QPushButton;
+        mou_[i]->setObjectName(QStringLiteral("Mou_%1").arg(i));
+        mou_[i]->setFont(lletraBoto);
+        mou_[i]->setMinimumSize(tw(kAmpleBoto), tw(kAltBoto));
+        mou_[i]->setAutoDefault(false);
+    }
+    auto* botons = new QHBoxLayout;
+    botons->setSpacing(tw(kEspai));
+    botons->addWidget(mou_[0]);
+    botons->addWidget(mou_[1]);
+    botons->addStretch();
+    botons->addWidget(mou_[2]);
+    botons->addWidget(mou_[3]);
+
+    auto* tot = new QVBoxLayout(this);
+    const int marge = tw(kEspai * 2);
+    tot->setContentsMargins(marge, marge, marge, marge);
+    tot->setSpacing(tw(kEspai * 2));
+    tot->addLayout(dalt);
+    tot->addLayout(nivells);
+    tot->addLayout(botons);
+    tot->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* ordre[] = {nom_,      upNum_,    imatge_,   esborrar_, upAct_[1], upAct_[2],
+                        upAct_[3], upAct_[4], upAct_[5], upAct_[6], upAct_[7], upAct_[8],
+                        upAct_[9], mou_[1],   mou_[0],   mou_[2],   mou_[3]};
+    for (size_t i = 0; i + 1 < std::size(ordre); ++i)
+        setTabOrder(ordre[i], ordre[i + 1]);
+
+    // Which controls act in this mode.
+    const bool editables = edicio_.campsEditables();
+    upNum_->setEnabled(editables);
+    nom_->setReadOnly(!editables);
+    imatge_->setEnabled(editables);
+    esborrar_->setEnabled(editables);
+    mou_[2]->setEnabled(edicio_.navega());
+    mou_[3]->setEnabled(edicio_.navega());
+    mou_[1]->setEnabled(edicio_.accioActiva());
+    // Enter in the name adds or stores; deleting wants a deliberate press.
+    if (edicio_.mode() == EdicioRegistres::Eliminar)
+        vermell(mou_[1]);
+    else
+        mou_[1]->setDefault(true);
+    for (int a = 1; a <= 9; ++a) {
+        upAct_[a]->setRange(0, edicio_.nivellMaxim(a));
+        upAct_[a]->setEnabled(edicio_.nivellEditable(a));
+        const bool inclosa = sessio_.grup.ofereix(a);
+        activitat_[a]->setEnabled(inclosa);
+        nValor_[a]->setEnabled(inclosa);
+    }
+
+    connect(upNum_, &UpDown::valueChanged, this, [this](int v) {
+        edicio_.camps().Numero = uint8_t(v);
+        num_->setText(QString::number(v));
+    });
+    connect(nom_, &QLineEdit::textEdited, this, &Edicio::nomEditat);
+    connect(imatge_, &QPushButton::clicked, this, &Edicio::triaImatge);
+    connect(esborrar_, &QPushButton::clicked, this, &Edicio::esborraImatge);
+    connect(mou_[0], &QPushButton::clicked, this, [this] {
+        nom_->setFocus();
+        reject();
+    });
+    connect(mou_[1], &QPushButton::clicked, this, &Edicio::accio);
+    connect(mou_[2], &QPushButton::clicked, this, [this] { mou(-1); });
+    connect(mou_[3], &QPushButton::clicked, this, [this] { mou(1); });
+}
+
+void Edicio::posaTextos() {
+    setWindowTitle(text(edicio_.idTitol()));
+    const int etiquetes[6] = {18, 19, 20, 16, 17, 20};
+    for (int i = 0; i < 6; ++i)
+        etiqueta_[i]->setText(text(etiquetes[i]));
+    upNum_->setAccessibleName(text(18));
+    nom_->setAccessibleName(text(19));
+    for (int a = 1; a <= 9; ++a) {
+        activitat_[a]->setText(" " + text(a + 5));
+        upAct_[a]->setAccessibleName(text(a + 5));
+    }
+    imatge_->setToolTip(text(kTitolImatge));
+    imatge_->setAccessibleName(text(kTitolImatge));
+    esborrar_->setToolTip(text(86));
+    esborrar_->setAccessibleName(text(86));
+    const int botons[4] = {80, edicio_.idAccio(), 84, 85};
+    for (int i = 0; i < 4; ++i) {
+        mou_[i]->setText(text(botons[i]));
+        mou_[i]->setAccessibleName(TextUtil::trimSpaces(mou_[i]->text()));
+    }
+}
+
+void Edicio::mostraCamps() {
+    const Registre& r = edicio_.camps();
+    const bool res = edicio_.mode() != EdicioRegistres::Afegir && edicio_.fila() < 0;
+    num_->setText(res ? QString() : QString::number(r.Numero));
+    upNum_->setValue(r.Numero);
+    nom_->setText(TextUtil::trimSpaces(r.Nom));
+    for (int a = 1; a <= 9; ++a) {
+        nValor_[a]->setText(res ? QString() : QString::number(r.Nivell[a - 1]));
+        upAct_[a]->setValue(r.Nivell[a - 1]);
+    }
+    mostraImatge();
+}
+
+void Edicio::mostraImatge() {
+    QIcon icona;
+    const QString cami = ImatgeAlumne::ruta(sessio_.carpeta, edicio_.camps().Imatge);
+    const QPixmap pixmap = cami.isEmpty() ? QPixmap() : QPixmap(cami);
+    if (!pixmap.isNull()) {
+        const QPixmap escalat = pixmap.scaled(imatge_->iconSize() * devicePixelRatioF(),
+                                              Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        icona.addPixmap(escalat, QIcon::Normal);
+        // While deleting the button is disabled yet shows the picture as it is.
+        icona.addPixmap(escalat, QIcon::Disabled);
+    }
+    imatge_->setIcon(icona);
+}
+
+void Edicio::nomEditat(const QString& text) {
+    const QString majuscules = text.toUpper();
+    if (majuscules != text) {
+        const int cursor = nom_->cursorPosition();
+        nom_->setText(majuscules.left(nom_->maxLength()));
+        nom_->setCursorPosition(cursor);
+    }
+    edicio_.camps().Nom = nom_->text();
+}
+
+void Edicio::triaImatge() {
+    const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegImatge;
+    const QString cami = tria(this, text(kTitolImatge), filtre(text(kFiltreImatge)));
+    if (cami.isEmpty())
+        return;
+    // A file no picture can be read from is not copied and leaves the record's picture alone.
+    QImageReader lector(cami);
+    if (!lector.canRead()) {
+        imatge_->setIcon(QIcon());
+        return;
+    }
+    const QString nom = ImatgeAlumne::copia(sessio_.carpeta, cami);
+    if (nom.isEmpty()) {
+        imatge_->setIcon(QIcon());
+        avisaError();
+        return;
+    }
+    edicio_.camps().Imatge = nom;
+    mostraImatge();
+}
+
+void Edicio::esborraImatge() {
+    edicio_.camps().Imatge.clear();
+    mostraImatge();
+}
+
+void Edicio::accio() {
+    nom_->setFocus();
+    switch (edicio_.mode()) {
+    case EdicioRegistres::Afegir:
+        if (!edicio_.afegeix()) {
+            avisaError();
+            return;
+        }
+        mostraCamps();
+        break;
+    case EdicioRegistres::Editar:
+        if (!edicio_.edita())
+            avisaError();
+        break;
+    case EdicioRegistres::Eliminar:
+        edicio_.elimina();
+        mostraCamps();
+        mou_[1]->setEnabled(edicio_.accioActiva());
+        break;
+    }
+}
+
+void Edicio::mou(int passos) {
+    nom_->setFocus();
+    if ((passos < 0 ? edicio_.anterior() : edicio_.seguent())) {
+        mostraCamps();
+        return;
+    }
+    if (so_)
+        so_->ReproduirSo(kSoAvis);
+    else
+        QApplication::beep();
+}
+
+void Edicio::avisaError() {
+    CaixaMissatges::informacio(text(kErrorEscriptura), sessio_.general.Idioma, this);
+}
+
+void Edicio::done(int result) {
+    if (edicio_.esborrats()) {
+        const bool si = CaixaMissatges::pregunta(text(24), sessio_.general.Idioma, this);
+        if (!edicio_.tanca(si))
+            avisaError();
+    }
+    QDialog::done(result);
+}
