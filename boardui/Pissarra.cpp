@@ -1,0 +1,478 @@
+#include "Pissarra.h"
+
+#include "Activitat.h"
+#include "ActivitatCardinals.h"
+#include "ActivitatRomans.h"
+#include "ActivitatSumRes.h"
+#include "ActivitatTaules.h"
+#include "PanelNombres.h"
+#include "PanelSumRes.h"
+#include "PanellActivitat.h"
+#include "PissarraEstil.h"
+#include "StringTable.h"
+#include "TeclatWidget.h"
+#include "TextUtil.h"
+#include "Wingdings.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace PissarraEstil;
+
+namespace {
+
+constexpr int kIdAjuda = 90;
+constexpr int kIdEsperar = 88; // `BtEspera`(0): the board waits after each exercise
+constexpr int kIdNoEsperar = 89;
+constexpr int kIdSortir = 80;
+constexpr int kIdFer = 44;
+constexpr int kIdErrors = 45;
+constexpr int kIdTemps = 43;
+
+constexpr int kIntervalRellotge = 1000;
+// The rollers move one step per frame; 17 steps of the blind take under a third of a second.
+constexpr int kIntervalPas = 16;
+
+// Handles, in board units: the knob hangs from the bottom edge while the roller moves.
+constexpr int kAmplePom = 28;
+constexpr int kAltPom = 13;
+constexpr int kAltPom2 = 12;
+
+// The scoreboard's three counters, each under its Wingdings symbol.
+constexpr int kAmpleComptador = 86;
+
+const QString kMaAssenyala = QStringLiteral("\U0001F449"); // 👉
+const QString kTortuga = QStringLiteral("\U0001F422");     // waits after each exercise
+const QString kLlebre = QStringLiteral("\U0001F407");      // goes straight on
+const QString kPorta = QStringLiteral("\U0001F6AA");
+
+QString estilPom(int radi) {
+    return QStringLiteral("QLabel { border: 1px solid #4a2a10; border-radius: %1px;"
+                          " background: qradialgradient(cx:0.4, cy:0.35, radius:0.7,"
+                          " fx:0.4, fy:0.35, stop:0 #f0c68a, stop:1 #7a4a1e); }")
+        .arg(radi);
+}
+
+QPushButton* nouBoto(const QString& nom, QWidget* pare) {
+    auto* b = new QPushButton(pare);
+    b->setObjectName(nom);
+    b->setAutoDefault(false);
+    // Clicks leave the focus in the keyboard box; Tab still reaches every button.
+    b->setFocusPolicy(Qt::TabFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+// A picture is shown at most at its own size: a small one is never blown up.
+QPixmap ajusta(const QPixmap& pm, QSize caixa, qreal dpr) {
+    if (pm.isNull())
+        return pm;
+    const QSize fisic = caixa * dpr;
+    const QSize propi = pm.size();
+    if (propi.width() <= fisic.width() && propi.height() <= fisic.height())
+        return pm;
+    QPixmap r = pm.scaled(fisic, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    r.setDevicePixelRatio(dpr);
+    return r;
+}
+
+} // namespace
+
+Pissarra::Pissarra(ObreSerie dades, EntornSerie entorn, ImatgesPissarra imatges,
+                   Serie::CreaActivitat crea, QWidget* parent)
+    : QDialog(parent), imatges_(std::move(imatges)), idioma_(dades.idioma) {
+    setObjectName(QStringLiteral("Pissarra"));
+    setModal(true);
+    setFixedSize(Lloc::kFinestra.size());
+
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    serie_ = std::make_unique<Serie>(std::move(dades), std::move(entorn), std::move(crea));
+    serie_->obre();
+    construeix();
+    QGuiApplication::restoreOverrideCursor();
+
+    connect(serie_.get(), &Serie::canviat, this, &Pissarra::refresca);
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kIntervalRellotge);
+    connect(timer1_, &QTimer::timeout, this, &Pissarra::tic);
+    animacio_ = new QTimer(this);
+    animacio_->setInterval(kIntervalPas);
+    connect(animacio_, &QTimer::timeout, this, &Pissarra::pasAnimacio);
+
+    refresca();
+    if (serie_->rellotgeEnMarxa())
+        timer1_->start();
+    tornaFocus();
+}
+
+Pissarra::~Pissarra() = default;
+
+QString Pissarra::text(int id) const {
+    return TextIdioma(id, idioma_);
+}
+
+void Pissarra::construeix() {
+    setStyleSheet(estilBotons() + estilRodets() + estilImatge());
+    construeixFitxa();
+
+    persiana_ = nouBoto(QStringLiteral("Persiana"), this);
+    persiana_->setCursor(Qt::OpenHandCursor);
+    persiana_->setGeometry(Lloc::kVista);
+    persiana_->setFont(rodona(14));
+    pom_ = new QLabel(persiana_);
+    pom_->setObjectName(QStringLiteral("Pom"));
+    pom_->setStyleSheet(estilPom(6));
+    pom_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    posaPersiana(serie_->persiana().alcada(), serie_->persiana().pom());
+    connect(persiana_, &QPushButton::clicked, this, &Pissarra::clicPersiana);
+
+    construeixMarcador();
+
+    panell_ = creaPanell();
+    if (panell_)
+        panell_->setGeometry(Lloc::kPanell);
+
+    btTxt_ = nouBoto(QStringLiteral("BtTxt"), this);
+    btTxt_->setGeometry(Lloc::kBtTxt);
+    btTxt_->setFont(rodona(19));
+    connect(btTxt_, &QPushButton::clicked, this, &Pissarra::clicBtTxt);
+    pulsa_ = new QLabel(kMaAssenyala, this);
+    pulsa_->setObjectName(QStringLiteral("Pulsa"));
+    pulsa_->setFont(emoji(40));
+    pulsa_->setAlignment(Qt::AlignCenter);
+    pulsa_->setGeometry(Lloc::kPulsa);
+
+    caixaTeclat_ = new QFrame(this);
+    caixaTeclat_->setObjectName(QStringLiteral("CaixaTeclat"));
+    caixaTeclat_->setFocusPolicy(Qt::StrongFocus);
+    caixaTeclat_->setGeometry(Lloc::kCaixaTeclat);
+    for (int k = 0; k < 3; ++k) {
+        teclats_[k] = new TeclatWidget(k, serie_->teclats(), caixaTeclat_);
+        teclats_[k]->move((caixaTeclat_->width() - teclats_[k]->width()) / 2,
+                          (caixaTeclat_->height() - teclats_[k]->height()) / 2);
+        connect(teclats_[k], &TeclatWidget::premuda, this, &Pissarra::clicTecla);
+    }
+
+    construeixBotons();
+}
+
+void Pissarra::construeixFitxa() {
+    imatge_ = nouBoto(QStringLiteral("Imatge"), this);
+    imatge_->setGeometry(Lloc::kImatge);
+    imatge_->setEnabled(false);
+    const QSize icona = Lloc::kImatge.size() - QSize(12, 12);
+    imatge_->setIconSize(icona);
+    QIcon ic;
+    ic.addPixmap(ajusta(imatges_.alumne, icona, devicePixelRatioF()), QIcon::Disabled);
+    imatge_->setIcon(ic);
+    imatge_->setVisible(serie_->mostraImatge() && !imatges_.alumne.isNull());
+
+    animal_ = new QLabel(this);
+    animal_->setObjectName(QStringLiteral("AnimalGrup"));
+    animal_->setAlignment(Qt::AlignCenter);
+    animal_->setGeometry(Lloc::kAnimal);
+    animal_->setPixmap(ajusta(imatges_.animal, Lloc::kAnimal.size(), devicePixelRatioF()));
+
+    // Number and level beside the picture, the name across the card under it.
+    const QRect llocs[3][2] = {
+        {{134, 30, 130, 20}, {134, 48, 130, 34}},
+        {{26, 132, 236, 20}, {26, 150, 240, 58}},
+        {{134, 84, 130, 20}, {134, 102, 130, 34}},
+    };
+    for (int i = 0; i < 3; ++i) {
+        etiqueta_[i] = new QLabel(this);
+        etiqueta_[i]->setObjectName(QStringLiteral("Etiqueta_%1").arg(i));
+        etiqueta_[i]->setFont(rodona(11, false));
+        posaColor(etiqueta_[i], QColor(0x8a, 0x6a, 0x3a));
+        etiqueta_[i]->setGeometry(llocs[i][0]);
+        dades_[i] = new QLabel(this);
+        dades_[i]->setObjectName(QStringLiteral("Dades_%1").arg(i));
+        dades_[i]->setFont(rodona(i == 1 ? 16 : 22));
+        dades_[i]->setWordWrap(i == 1);
+        dades_[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        posaColor(dades_[i], QColor(0x1b, 0x3a, 0x6b));
+        dades_[i]->setGeometry(llocs[i][1]);
+    }
+}
+
+void Pissarra::construeixMarcador() {
+    marcador_ = nouBoto(QStringLiteral("Marcador"), this);
+    marcador_->setCursor(Qt::OpenHandCursor);
+    connect(marcador_, &QPushButton::clicked, this, &Pissarra::clicMarcador);
+
+    const int simbols[3] = {Wingdings::kCheck, Wingdings::kCross, Wingdings::kClock};
+    const QColor colors[3] = {QColor(0x7c, 0xe0, 0x6a), QColor(0xff, 0x80, 0x74),
+                              QColor(0xff, 0xe0, 0x7a)};
+    QLabel** comptadors[3] = {&afirmatives_, &negatives_, &rellotge_};
+    const char* noms[3] = {"Afirmatives", "Negatives", "Rellotge"};
+    for (int i = 0; i < 3; ++i) {
+        auto* simbol = new QLabel(Wingdings::text(simbols[i]), marcador_);
+        simbol->setFont(Wingdings::font(simbols[i], 20));
+        posaColor(simbol, colors[i]);
+        simbol->setAlignment(Qt::AlignCenter);
+        simbol->setGeometry(i * kAmpleComptador, 6, kAmpleComptador, 34);
+        simbol->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+        auto* c = new QLabel(marcador_);
+        c->setObjectName(QString::fromLatin1(noms[i]));
+        c->setFont(rodona(28));
+        posaColor(c, guix());
+        c->setAlignment(Qt::AlignCenter);
+        c->setGeometry(i * kAmpleComptador, 38, kAmpleComptador, 54);
+        c->setAttribute(Qt::WA_TransparentForMouseEvents);
+        *comptadors[i] = c;
+    }
+    pom2_ = new QLabel(marcador_);
+    pom2_->setObjectName(QStringLiteral("Pom2"));
+    pom2_->setStyleSheet(estilPom(6));
+    pom2_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    posaMarcador(serie_->marcador().alcada(), serie_->marcador().pom());
+}
+
+void Pissarra::construeixBotons() {
+    btAjuda_ = nouBoto(QStringLiteral("BtAjuda"), this);
+    btAjuda_->setGeometry(Lloc::kBtAjuda);
+    btAjuda_->setText(QStringLiteral("?"));
+    btAjuda_->setFont(rodona(44));
+    connect(btAjuda_, &QPushButton::clicked, this, &Pissarra::clicAjuda);
+
+    for (int i = 0; i < 2; ++i) {
+        btEspera_[i] = nouBoto(QStringLiteral("BtEspera_%1").arg(i), this);
+        btEspera_[i]->setGeometry(Lloc::kBtEspera);
+        btEspera_[i]->setText(i == 0 ? kTortuga : kLlebre);
+        btEspera_[i]->setFont(emoji(44));
+        connect(btEspera_[i], &QPushButton::clicked, this, &Pissarra::clicEspera);
+    }
+
+    btTancar_ = nouBoto(QStringLiteral("BtTancar"), this);
+    btTancar_->setGeometry(Lloc::kBtTancar);
+    btTancar_->setText(kPorta);
+    btTancar_->setFont(emoji(32));
+    connect(btTancar_, &QPushButton::clicked, this, &Pissarra::clicBtTancar);
+}
+
+PanellActivitat* Pissarra::creaPanell() {
+    Activitat* a = serie_->activitat();
+    if (!a)
+        return nullptr;
+    const int n = serie_->numActivitat();
+    switch (n) {
+    case 1:
+    case 2:
+        if (auto* c = qobject_cast<ActivitatCardinals*>(a))
+            return new PanelNombres(*c, FontNombres::de(*c), n, this);
+        break;
+    case 3:
+        if (auto* r = qobject_cast<ActivitatRomans*>(a))
+            return new PanelNombres(*r, FontNombres::de(*r), n, this);
+        break;
+    case 5:
+    case 6:
+        if (auto* s = qobject_cast<ActivitatSumRes*>(a))
+            return new PanelSumRes(*s, this);
+        break;
+    case 7:
+        if (auto* t = qobject_cast<ActivitatTaules*>(a))
+            return new PanelNombres(*t, FontNombres::de(*t), n, this);
+        break;
+    default:
+        break;
+    }
+    return nullptr;
+}
+
+void Pissarra::refresca() {
+    const Serie& s = *serie_;
+    setWindowTitle(s.titol());
+    for (int i = 0; i < 3; ++i) {
+        etiqueta_[i]->setText(s.etiqueta(i));
+        dades_[i]->setText(s.dades(i));
+    }
+    imatge_->setAccessibleName(s.dades(1));
+
+    afirmatives_->setText(s.textAfirmatives());
+    negatives_->setText(s.textNegatives());
+    rellotge_->setText(s.textRellotge());
+    marcador_->setAccessibleName(QStringLiteral("%1 %2, %3 %4, %5 %6")
+                                     .arg(text(kIdFer), s.textAfirmatives(), text(kIdErrors),
+                                          s.textNegatives().trimmed(), text(kIdTemps),
+                                          s.textRellotge()));
+
+    btTxt_->setText(s.textBtTxt());
+    btTxt_->setAccessibleName(s.textBtTxt());
+    btTxt_->setVisible(s.btTxtVisible());
+    pulsa_->setVisible(s.btTxtVisible());
+
+    for (int i = 0; i < 2; ++i) {
+        const QString t = text(i == 0 ? kIdEsperar : kIdNoEsperar);
+        btEspera_[i]->setToolTip(t);
+        btEspera_[i]->setAccessibleName(t);
+        btEspera_[i]->setVisible(s.btEsperaVisible(i));
+    }
+    btAjuda_->setToolTip(text(kIdAjuda));
+    btAjuda_->setAccessibleName(text(kIdAjuda));
+    const QString sortir = TextUtil::trimSpaces(text(kIdSortir));
+    btTancar_->setToolTip(sortir);
+    btTancar_->setAccessibleName(sortir);
+
+    for (TeclatWidget* t : teclats_) {
+        t->setVisible(s.teclatVisible() == t->panell());
+        t->activa(s.teclatActiu());
+    }
+
+    const QString textPersiana = panell_ ? panell_->textPersiana() : QString();
+    persiana_->setText(textPersiana);
+    persiana_->setAccessibleName(textPersiana.isEmpty() ? persiana_->objectName() : textPersiana);
+    pom_->setVisible(textPersiana.isEmpty());
+    persiana_->setEnabled(s.teclatActiu());
+
+    if (!s.rellotgeEnMarxa())
+        timer1_->stop();
+    if (panell_)
+        panell_->refresca();
+}
+
+void Pissarra::tornaFocus() {
+    caixaTeclat_->setFocus(Qt::OtherFocusReason);
+}
+
+void Pissarra::tic() {
+    serie_->tic();
+}
+
+void Pissarra::clicTecla(int index) {
+    serie_->clicTecla(index);
+    tornaFocus();
+}
+
+void Pissarra::clicBtTxt() {
+    tornaFocus();
+    if (serie_->continua())
+        accept();
+}
+
+void Pissarra::clicBtTancar() {
+    serie_->BtTancar();
+    reject();
+}
+
+void Pissarra::clicAjuda() {
+    tornaFocus();
+    serie_->ajuda();
+}
+
+void Pissarra::clicEspera() {
+    serie_->canviaEspera();
+    tornaFocus();
+}
+
+void Pissarra::clicPersiana() {
+    tornaFocus();
+    if (serie_->persianaComprova()) {
+        if (panell_)
+            panell_->clicPersiana();
+        return;
+    }
+    passosPersiana_ += serie_->clicPersiana();
+    if (!passosPersiana_.isEmpty())
+        animacio_->start();
+}
+
+void Pissarra::clicMarcador() {
+    tornaFocus();
+    passosMarcador_ += serie_->clicMarcador();
+    if (!passosMarcador_.isEmpty())
+        animacio_->start();
+}
+
+void Pissarra::posaPersiana(int alcada, int pom) {
+    persiana_->resize(Lloc::kVista.width(), ub(alcada));
+    pom_->setGeometry((persiana_->width() - ub(kAmplePom)) / 2, ub(pom), ub(kAmplePom),
+                      ub(kAltPom));
+    update(Lloc::kVista);
+}
+
+void Pissarra::posaMarcador(int alcada, int pom) {
+    marcador_->setGeometry(Lloc::kMarcador.x(), Lloc::kMarcador.y(), Lloc::kMarcador.width(),
+                           ub(alcada));
+    pom2_->setGeometry((marcador_->width() - ub(kAmplePom)) / 2, ub(pom), ub(kAmplePom),
+                       ub(kAltPom2));
+    update(Lloc::kMarcador.adjusted(0, 0, 6, 6));
+}
+
+void Pissarra::pasAnimacio() {
+    // While it moves the knob hangs from the bottom edge; at rest it is where the series puts it.
+    if (!passosPersiana_.isEmpty()) {
+        const int h = passosPersiana_.takeFirst();
+        posaPersiana(h, passosPersiana_.isEmpty() ? serie_->persiana().pom() : h - kAltPom);
+    }
+    if (!passosMarcador_.isEmpty()) {
+        const int h = passosMarcador_.takeFirst();
+        posaMarcador(h, passosMarcador_.isEmpty() ? serie_->marcador().pom() : h - kAltPom2);
+    }
+    if (passosPersiana_.isEmpty() && passosMarcador_.isEmpty())
+        animacio_->stop();
+}
+
+void Pissarra::acabaAnimacions() {
+    animacio_->stop();
+    passosPersiana_.clear();
+    passosMarcador_.clear();
+    posaPersiana(serie_->persiana().alcada(), serie_->persiana().pom());
+    posaMarcador(serie_->marcador().alcada(), serie_->marcador().pom());
+}
+
+void Pissarra::done(int r) {
+    // Every close the series did not ask for is an abandoned series; the series writes its line
+    // only once, so the board's own closes add nothing.
+    serie_->tancaDesDeFora();
+    timer1_->stop();
+    animacio_->stop();
+    QDialog::done(r);
+}
+
+void Pissarra::keyPressEvent(QKeyEvent* e) {
+    // Escape would abandon the series by accident; only the close button and the frame do.
+    if (e->key() == Qt::Key_Escape) {
+        e->accept();
+        return;
+    }
+    const ResultatTecla r = serie_->tecla(e->key(), e->text());
+    if (r.tanca) {
+        accept();
+        return;
+    }
+    if (r.consumida)
+        e->accept();
+    else
+        QDialog::keyPressEvent(e);
+}
+
+void Pissarra::pintaFons() {
+    const qreal dpr = devicePixelRatioF();
+    fons_ = QPixmap(size() * dpr);
+    fons_.setDevicePixelRatio(dpr);
+    QPainter p(&fons_);
+    pintaParet(p, rect());
+    pintaFitxa(p, Lloc::kFitxa);
+    pintaMarcVista(p, Lloc::kMarcVista, Lloc::kVista);
+    pintaVista(p, Lloc::kVista);
+    pintaPissarra(p, Lloc::kMarc, Lloc::kLlosa);
+    pintaFitxa(p, Lloc::kCaixaTeclat.adjusted(-2, -4, 2, 4));
+}
+
+void Pissarra::paintEvent(QPaintEvent*) {
+    if (fons_.size() != size() * devicePixelRatioF() ||
+        fons_.devicePixelRatio() != devicePixelRatioF())
+        pintaFons();
+    QPainter p(this);
+    p.drawPixmap(0, 0, fons_);
+    pintaPersiana(p, Lloc::kVista, persiana_->height());
+    pintaMarcador(p, marcador_->geometry(), ub(Lloc::kMarcador.height()));
+}
