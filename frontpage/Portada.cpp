@@ -1,23 +1,31 @@
 #include "Portada.h"
 
+#include "Activitat.h"
+#include "AnimalsGrups.h"
+#include "Assignar.h"
 #include "BotoGrup.h"
 #include "BotoPersiana.h"
 #include "Contrasenya.h"
+#include "Edicio.h"
 #include "ImatgesPortada.h"
 #include "LlistaImpresa.h"
 #include "Missatges.h"
 #include "Pas.h"
 #include "Pestanyes.h"
+#include "Pissarra.h"
 #include "PortadaLayout.h"
 #include "Sanefa.h"
 #include "Sessio.h"
 #include "SoundPlayer.h"
 #include "TabPicture.h"
 #include "Units.h"
+#include "fConfig.h"
+#include "fHistoric.h"
 #include "fIdioma.h"
 
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -50,8 +58,6 @@ constexpr int kAjudaHistorial = 177;
 constexpr int kClauAcces = 28;
 
 // Tools whose windows are not part of the program yet: they show, greyed.
-constexpr int kEinesPendents[] = {1, 3, 5, 6, 7};
-
 const QColor kFons(0xFF, 0xF1, 0xD0);
 const QColor kTitol(0xE4, 0x57, 0x2E);
 const QColor kOmbra(0x7A, 0x3B, 0x12);
@@ -81,11 +87,12 @@ QString netejat(const QString& ajuda) {
 } // namespace
 
 Portada::Portada(Sessio& sessio, SoundPlayer& so, QWidget* parent)
-    : QMainWindow(parent), sessio_(sessio), estat_(sessio, so),
+    : QMainWindow(parent), sessio_(sessio), so_(so), estat_(sessio, so),
       demanaClau_([this] { return Pas::Demana(sessio_, this); }), canviaClau_([this] {
           Contrasenya finestra(sessio_, this);
           finestra.exec();
-      }) {
+      }),
+      obrePissarra_([this] { obreLaPissarra(); }) {
     construeix();
     disposaPerPantalla();
     coloraGraellaPocsColors();
@@ -201,8 +208,6 @@ void Portada::construeixBarres(QWidget* fons) {
         bEines_[i]->installEventFilter(this);
         connect(bEines_[i], &QPushButton::clicked, this, [this, i] { einaPremuda(i); });
     }
-    for (int i : kEinesPendents)
-        bEines_[i]->setEnabled(false);
 
     const QRect persianes[2] = {L::kPersiana, L::kPersiana0};
     const char* noms[2] = {"Persiana", "Persiana0"};
@@ -590,15 +595,36 @@ void Portada::einaPremuda(int index) {
         if (sessio_.general.Demanar == 1)
             TancaPersiana0();
         break;
+    case 1:
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        fConfig::Obre(sessio_, this);
+        refrescaActivitats();
+        QApplication::restoreOverrideCursor();
+        break;
     case 2: {
         fIdioma finestra(sessio_, this);
         finestra.exec();
         aplicaIdioma();
         break;
     }
+    case 3:
+        Assignar::Obre(sessio_, this);
+        refrescaActivitats();
+        break;
     case 4:
         if (!estat_.potAfegir())
             Missatges::Informacio(sessio_.text(110), sessio_.general.Idioma, this);
+        else
+            editaRegistres(0);
+        break;
+    case 5:
+    case 6:
+        if (!estat_.buida())
+            editaRegistres(index - 4);
+        break;
+    case 7:
+        if (!estat_.buida())
+            fHistoric::Obre(sessio_, QPixmap(estat_.rutaImatge()), this);
         break;
     case 8:
         imprimeixLlista();
@@ -606,6 +632,49 @@ void Portada::einaPremuda(int index) {
     default:
         break;
     }
+}
+
+// The board tells the front page about a passed level through this; nothing else of the front
+// page is reachable from the board.
+class Portada::Receptor : public ReceptorNivell {
+public:
+    explicit Receptor(Portada& portada) : portada_(portada) {}
+    void nivellSuperat(int activitat, const Registre& registre, const QString& text) override {
+        portada_.sessio_.registre = registre;
+        portada_.nivellSuperat(activitat, text);
+    }
+
+private:
+    Portada& portada_;
+};
+
+void Portada::obreLaPissarra() {
+    if (estat_.fila() < 0 || estat_.fila() >= estat_.files().size())
+        return;
+    const FilaAlumne& fila = estat_.files().at(estat_.fila());
+    Receptor receptor(*this);
+    EntornSerie entorn;
+    entorn.so = &so_;
+    entorn.receptor = &receptor;
+    const int grup = sessio_.general.GrupActual;
+    const ObreSerie dades = ObreSerie::deSessio(sessio_, estat_.pestanya(),
+                                                fila.value(LlistaAlumnes::kColPosicio).toInt(),
+                                                uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    const ImatgesPissarra imatges{
+        QPixmap(estat_.rutaImatge()),
+        AnimalsGrups::imatge(grup, sessio_.nomGrup(grup), 160, devicePixelRatioF())};
+    Pissarra pissarra(dades, entorn, imatges, FabricaActivitats::crea, this);
+    pissarra.exec();
+}
+
+void Portada::editaRegistres(int mode) {
+    QList<QStringList> files = estat_.files();
+    Edicio::Obre(sessio_, mode, files, estat_.fila(), &so_, this);
+    // The editor wrote the file; the list is read from it again, keeping the row.
+    estat_.rellegeix();
+    ompleGraella();
+    formataGraella();
+    mostraSeleccio();
 }
 
 void Portada::imprimeixLlista() {

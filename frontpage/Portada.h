@@ -55,6 +55,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    class Receptor;
+
     void construeix();
     void construeixGrups(QWidget* fons);
     void construeixPanel(QWidget* fons);
@@ -75,10 +77,13 @@ private:
     void posaAmples(const std::array<int, 13>& amples);
     void mostraSeleccio();
     void imprimeixLlista();
+    void obreLaPissarra();
+    void editaRegistres(int mode); // the records editor in mode 0 add, 1 edit, 2 delete
     void obrePersiana(int quina);
     void tancaPersiana(int quina);
 
     Sessio& sessio_;
+    SoundPlayer& so_;
     EstatPortada estat_;
     std::function<bool()> demanaClau_;
     std::function<void()> canviaClau_;

@@ -45,7 +45,8 @@ PanelComptadors::PanelComptadors(QWidget* parent) : QWidget(parent) {
         increment_[k]->setFrameShape(QFrame::StyledPanel);
         increment_[k]->setMinimumWidth(tw(kAmpleNombre));
         increment_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        upDown_[k] = new UpDown(-kMaxIncrement, kMaxIncrement);
+        upDown_[k] = new UpDown;
+        upDown_[k]->setRange(-kMaxIncrement, kMaxIncrement);
         upDown_[k]->setObjectName(QStringLiteral("UpDown1_%1").arg(i));
         bIncrement_[k] = new QPushButton(QStringLiteral("↓"));
         bIncrement_[k]->setObjectName(QStringLiteral("bIncrement_%1").arg(i));

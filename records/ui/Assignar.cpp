@@ -1,6 +1,6 @@
 #include "Assignar.h"
 
-#include "CaixaMissatges.h"
+#include "Missatges.h"
 
 #include "Sessio.h"
 #include "TextUtil.h"
@@ -143,8 +143,7 @@ void Assignar::done(int result) {
     if (!tancada_) {
         tancada_ = true;
         if (!assignacio_.tanca(result == QDialog::Accepted))
-            CaixaMissatges::informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma,
-                                       this);
+            Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma, this);
     }
     QDialog::done(result);
 }

@@ -1,8 +1,8 @@
 #include "Edicio.h"
 
 #include "BotoImatge.h"
-#include "CaixaMissatges.h"
 #include "ImatgeAlumne.h"
+#include "Missatges.h"
 #include "UpDown.h"
 
 #include "Sessio.h"
@@ -398,12 +398,12 @@ void Edicio::mou(int passos) {
 }
 
 void Edicio::avisaError() {
-    CaixaMissatges::informacio(text(kErrorEscriptura), sessio_.general.Idioma, this);
+    Missatges::Informacio(text(kErrorEscriptura), sessio_.general.Idioma, this);
 }
 
 void Edicio::done(int result) {
     if (edicio_.esborrats()) {
-        const bool si = CaixaMissatges::pregunta(text(24), sessio_.general.Idioma, this);
+        const bool si = Missatges::Pregunta(text(24), sessio_.general.Idioma, this);
         if (!edicio_.tanca(si))
             avisaError();
     }

@@ -238,7 +238,7 @@ private slots:
         Editor e;
         e.obre();
         e.triaFila(4);
-        auto* fletxa = e.w("UpDown1_1")->findChild<QToolButton*>(passos > 0 ? "amunt" : "avall");
+        auto* fletxa = e.w("UpDown1_1")->findChild<QToolButton*>(passos > 0 ? "Amunt" : "Avall");
         for (int i = 0; i < std::abs(passos); ++i)
             QTest::mouseClick(fletxa, Qt::LeftButton);
         QCOMPARE(e.w<QLabel>("Increment_1")->text(), QString::number(passos));
