@@ -2,11 +2,11 @@
 
 #include "Missatges.h"
 
+#include "BotoGlif.h"
 #include "ClauAcces.h"
 #include "Sessio.h"
 #include "TextUtil.h"
 #include "Units.h"
-#include "Wingdings.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -21,7 +21,6 @@
 namespace {
 
 constexpr int kPuntsText = 12;
-constexpr int kPuntsGlif = 20;
 constexpr int kEspai = 180;
 constexpr int kAmpleClau = 2400;
 
@@ -35,19 +34,10 @@ public:
     }
 };
 
-// The cross and the check mark, drawn as the language window draws them.
+// The cross and the check mark, as in every small window.
 void preparaMou(QPushButton* boto, int index, const QString& ajuda) {
-    const int glif = index == 0 ? Wingdings::kCross : Wingdings::kCheck;
-    boto->setObjectName(QStringLiteral("Mou_%1").arg(index));
-    boto->setText(Wingdings::text(glif));
-    boto->setFont(Wingdings::font(glif, kPuntsGlif));
-    boto->setMinimumSize(tw(1100), tw(660));
-    QPalette p = boto->palette();
-    p.setColor(QPalette::ButtonText,
-               index == 0 ? QColor(0xC6, 0x28, 0x28) : QColor(0x2E, 0x7D, 0x32));
-    boto->setPalette(p);
-    boto->setToolTip(ajuda);
-    boto->setAccessibleName(ajuda);
+    BotoGlif::prepara(boto, index == 0 ? BotoGlif::Cancel : BotoGlif::Accepta,
+                      QStringLiteral("Mou_%1").arg(index), ajuda);
 }
 
 } // namespace

@@ -1,10 +1,10 @@
 #include "fIdioma.h"
 
+#include "BotoGlif.h"
 #include "Missatges.h"
 
 #include "Sessio.h"
 #include "Units.h"
-#include "Wingdings.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>
@@ -22,7 +22,6 @@ constexpr int kIdiomes = 4; // Catalan, Spanish, Galician, Basque; English is ne
 constexpr int kAngles = 4;
 constexpr int kNomIdioma = 480;
 constexpr int kPuntsText = 12;
-constexpr int kPuntsGlif = 20;
 constexpr int kEspai = 180;
 
 QFont lletraValor(QFont f) {
@@ -69,17 +68,8 @@ fIdioma::fIdioma(Sessio& sessio, QWidget* parent)
     if (QAbstractButton* marcat = separadors->button(sessio_.general.Separador))
         marcat->setChecked(true);
 
-    const int glifs[2] = {Wingdings::kCross, Wingdings::kCheck};
-    const QColor colors[2] = {QColor(0xC6, 0x28, 0x28), QColor(0x2E, 0x7D, 0x32)};
-    for (int i = 0; i < 2; ++i) {
-        boto_[i]->setObjectName(QStringLiteral("Botó_%1").arg(i));
-        boto_[i]->setText(Wingdings::text(glifs[i]));
-        boto_[i]->setFont(Wingdings::font(glifs[i], kPuntsGlif));
-        boto_[i]->setMinimumSize(tw(1100), tw(660));
-        QPalette p = boto_[i]->palette();
-        p.setColor(QPalette::ButtonText, colors[i]);
-        boto_[i]->setPalette(p);
-    }
+    BotoGlif::prepara(boto_[0], BotoGlif::Cancel, QString::fromUtf8("Botó_0"));
+    BotoGlif::prepara(boto_[1], BotoGlif::Accepta, QString::fromUtf8("Botó_1"));
     boto_[1]->setDefault(true);
 
     auto* graella = new QGridLayout;

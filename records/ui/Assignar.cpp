@@ -2,10 +2,10 @@
 
 #include "Missatges.h"
 
+#include "BotoGlif.h"
 #include "Sessio.h"
 #include "TextUtil.h"
 #include "Units.h"
-#include "Wingdings.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -17,7 +17,6 @@
 namespace {
 
 constexpr int kPuntsText = 12;
-constexpr int kPuntsGlif = 20;
 constexpr int kEspai = 180;
 constexpr int kAmpleLlista = 4200;
 constexpr int kAltLlista = 2400;
@@ -75,19 +74,10 @@ void Assignar::construeix() {
         triat_->setText(assignacio_.triat());
     });
 
-    const int glifs[2] = {Wingdings::kCross, Wingdings::kCheck};
-    const int ajudes[2] = {87, 82};
-    const QColor colors[2] = {QColor(0xC6, 0x28, 0x28), QColor(0x2E, 0x7D, 0x32)};
     for (int i = 0; i < 2; ++i) {
-        boto_[i] = new QPushButton(Wingdings::text(glifs[i]));
-        boto_[i]->setObjectName(QStringLiteral("Botó_%1").arg(i));
-        boto_[i]->setFont(Wingdings::font(glifs[i], kPuntsGlif));
-        boto_[i]->setMinimumSize(tw(1100), tw(660));
-        boto_[i]->setToolTip(sessio_.text(ajudes[i]));
-        boto_[i]->setAccessibleName(sessio_.text(ajudes[i]));
-        QPalette p = boto_[i]->palette();
-        p.setColor(QPalette::ButtonText, colors[i]);
-        boto_[i]->setPalette(p);
+        boto_[i] = new QPushButton;
+        BotoGlif::prepara(boto_[i], i == 0 ? BotoGlif::Cancel : BotoGlif::Accepta,
+                          QString::fromUtf8("Botó_%1").arg(i), sessio_.text(i == 0 ? 87 : 82));
     }
     boto_[1]->setDefault(true);
     connect(boto_[0], &QPushButton::clicked, this, &Assignar::reject);
