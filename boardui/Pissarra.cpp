@@ -2,10 +2,16 @@
 
 #include "Activitat.h"
 #include "ActivitatCardinals.h"
+#include "ActivitatDividir.h"
+#include "ActivitatMultiplicar.h"
+#include "ActivitatOrdenar.h"
 #include "ActivitatRomans.h"
 #include "ActivitatSumRes.h"
 #include "ActivitatTaules.h"
+#include "PanelDividir.h"
+#include "PanelMultiplicar.h"
 #include "PanelNombres.h"
+#include "PanelOrdenar.h"
 #include "PanelSumRes.h"
 #include "PanellActivitat.h"
 #include "PissarraEstil.h"
@@ -14,6 +20,7 @@
 #include "TextUtil.h"
 #include "Wingdings.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -68,6 +75,20 @@ QPushButton* nouBoto(const QString& nom, QWidget* pare) {
     return b;
 }
 
+// A push button never wraps its caption: the blind's caption is broken between words so that
+// every line fits across the blind.
+QString partit(const QString& text, const QFont& font, int ample) {
+    const QFontMetrics fm(font);
+    QStringList linies;
+    for (const QString& paraula : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!linies.isEmpty() && fm.horizontalAdvance(linies.last() + u' ' + paraula) <= ample)
+            linies.last() += u' ' + paraula;
+        else
+            linies << paraula;
+    }
+    return linies.join(u'\n');
+}
+
 // A picture is shown at most at its own size: a small one is never blown up.
 QPixmap ajusta(const QPixmap& pm, QSize caixa, qreal dpr) {
     if (pm.isNull())
@@ -85,7 +106,7 @@ QPixmap ajusta(const QPixmap& pm, QSize caixa, qreal dpr) {
 
 Pissarra::Pissarra(ObreSerie dades, EntornSerie entorn, ImatgesPissarra imatges,
                    Serie::CreaActivitat crea, QWidget* parent)
-    : QDialog(parent), imatges_(std::move(imatges)), idioma_(dades.idioma) {
+    : QDialog(parent), imatges_(std::move(imatges)), idioma_(dades.idioma), so_(entorn.so) {
     setObjectName(QStringLiteral("Pissarra"));
     setModal(true);
     setFixedSize(Lloc::kFinestra.size());
@@ -272,6 +293,11 @@ PanellActivitat* Pissarra::creaPanell() {
         if (auto* r = qobject_cast<ActivitatRomans*>(a))
             return new PanelNombres(*r, FontNombres::de(*r), n, this);
         break;
+    case 4:
+        if (auto* o = qobject_cast<ActivitatOrdenar*>(a))
+            return new PanelOrdenar(
+                *o, idioma_, so_, [this] { return serie_->teclatActiu(); }, this);
+        break;
     case 5:
     case 6:
         if (auto* s = qobject_cast<ActivitatSumRes*>(a))
@@ -280,6 +306,14 @@ PanellActivitat* Pissarra::creaPanell() {
     case 7:
         if (auto* t = qobject_cast<ActivitatTaules*>(a))
             return new PanelNombres(*t, FontNombres::de(*t), n, this);
+        break;
+    case 8:
+        if (auto* m = qobject_cast<ActivitatMultiplicar*>(a))
+            return new PanelMultiplicar(*m, this);
+        break;
+    case 9:
+        if (auto* d = qobject_cast<ActivitatDividir*>(a))
+            return new PanelDividir(*d, this);
         break;
     default:
         break;
@@ -327,7 +361,7 @@ void Pissarra::refresca() {
     }
 
     const QString textPersiana = panell_ ? panell_->textPersiana() : QString();
-    persiana_->setText(textPersiana);
+    persiana_->setText(partit(textPersiana, persiana_->font(), persiana_->width() - ub(24)));
     persiana_->setAccessibleName(textPersiana.isEmpty() ? persiana_->objectName() : textPersiana);
     pom_->setVisible(textPersiana.isEmpty());
     persiana_->setEnabled(s.teclatActiu());

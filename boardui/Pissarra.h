@@ -14,6 +14,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
+class SoundPlayer;
 class TeclatWidget;
 
 // The pictures the front page lends the board.
@@ -73,6 +74,7 @@ private:
     std::unique_ptr<Serie> serie_;
     ImatgesPissarra imatges_;
     int idioma_;
+    SoundPlayer* so_; // lent to the panels that make sounds of their own
 
     QTimer* timer1_ = nullptr;
     QTimer* animacio_ = nullptr;

@@ -27,6 +27,18 @@ constexpr int ub(int unitats) {
     return tw(unitats * kTwipsPerUnitat);
 }
 
+// The long multiplication and division keep the offsets of their rows in finer units of their
+// own: columns of 405 and rows 570 apart in the multiplication, columns of 300 in the division.
+// One unit is 1.5 twips in the multiplication and 2 twips in the division, so that either column
+// is as wide as a blank and a digit of their 36-point bold figures and every row keeps its digits
+// in line with the others. A division too tall for the slate shrinks its unit, figures and all.
+constexpr qreal uMultiplicar(qreal unitats) {
+    return unitats * 1.5 / 15;
+}
+constexpr qreal uDividir(qreal unitats) {
+    return unitats * 2 / 15;
+}
+
 // --- Colours
 QColor verdPissarra(); // the slate
 QColor guix();         // chalk white: questions, operands, signs
