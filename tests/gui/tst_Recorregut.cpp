@@ -1,4 +1,6 @@
 #include "ActivitatCardinals.h"
+#include "ActivitatDividir.h"
+#include "ActivitatMultiplicar.h"
 #include "ActivitatSumRes.h"
 #include "ConfigGrup.h"
 #include "Pissarra.h"
@@ -67,6 +69,14 @@ QChar seguent(Pissarra* p) {
         return s->esperat().at(s->esperat().size() - 1 - s->columna());
     if (auto* c = qobject_cast<ActivitatCardinals*>(a))
         return c->linia().caracterAjuda();
+    if (auto* d = qobject_cast<ActivitatDividir*>(a))
+        return d->caracterAjuda();
+    if (auto* m = qobject_cast<ActivitatMultiplicar*>(a)) {
+        if (m->fase() == 4)
+            return u'+';
+        const QString fila = m->resposta(m->filaActual());
+        return fila.at(fila.size() - 1 - m->columna()); // a blank is typed with the left arrow
+    }
     return {};
 }
 
@@ -94,6 +104,10 @@ void TestRecorregut::serieDesDeLaPortada_data() {
     QTest::newRow("addition passed") << 5 << suma << Encerta << kNivell + 1 << "Superat";
     QTest::newRow("cardinals passed")
         << 1 << nivell(60, 2, 3, 1, 99) << Encerta << kNivell + 1 << "Superat";
+    QTest::newRow("long multiplication passed")
+        << 8 << nivell(60, 2, 3, 3, 2) << Encerta << kNivell + 1 << "Superat";
+    QTest::newRow("long division passed")
+        << 9 << nivell(60, 2, 3, 3, 1) << Encerta << kNivell + 1 << "Superat";
     QTest::newRow("lost on errors") << 5 << suma << Erra << kNivell << "Errors";
     QTest::newRow("closed by the frame") << 5 << suma << Tanca << kNivell << "Abandona";
 }
@@ -155,7 +169,10 @@ void TestRecorregut::serieDesDeLaPortada() {
         while (joc != Tanca && !p->serie().sortida() && tecles < 100) {
             const QChar bo = seguent(p);
             const QChar c = joc == Encerta ? bo : QChar(u'0' + (bo.digitValue() + 1) % 10);
-            QTest::keyClick(p, c.toLatin1());
+            if (c == u' ')
+                QTest::keyClick(p, Qt::Key_Left);
+            else
+                QTest::keyClick(p, c.toLatin1());
             ++tecles;
         }
         if (joc == Tanca)
