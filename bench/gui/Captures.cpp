@@ -1,0 +1,126 @@
+// Drives the program's windows on a real display for scripts/screenshots: fills the program
+// folder given with a sample group, then saves what the screen shows of the front page, its
+// pupil list and the board of two activities. Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
+
+#include "Arrencada.h"
+#include "NivellsPerDefecte.h"
+#include "Portada.h"
+#include "ProgramFolder.h"
+#include "QtSoundPlayer.h"
+#include "Rutes.h"
+#include "Sessio.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+QByteArray alumne(char numero, const QByteArray& nom, const QByteArray& nivells) {
+    return QByteArray(1, numero) + nom.leftJustified(35, ' ') + nivells + QByteArray(20, ' ');
+}
+
+bool preparaCarpeta(const QString& carpeta) {
+    QDir().mkpath(carpeta + "/Inf/Niv");
+    QDir().mkpath(carpeta + "/Inf/Dat");
+    QFile grups(ProgramFolder::grupsCfg(carpeta));
+    QByteArray g = "111111111";
+    g += char(0) + QByteArray(9, char(10)) + QByteArray("Escola").leftJustified(100, ' ');
+    if (!grups.open(QIODevice::WriteOnly) || grups.write(g) != g.size())
+        return false;
+    QFile niv(RutaNivell(carpeta, "Escola"));
+    if (!niv.open(QIODevice::WriteOnly) || !EscriuNivellsPerDefecte(niv))
+        return false;
+    QFile dat(RutaRegistres(carpeta, 1, 0));
+    const QByteArray alumnes =
+        alumne(1, "Arnau Vidal", "\x02\x01\x01\x01\x03\x01\x01\x01\x01") +
+        alumne(2, "Bet Soler", "\x04\x02\x01\x01\x05\x02\x01\x01\x01") +
+        alumne(3, "Carla Puig", "\x01\x01\x01\x01\x01\x01\x01\x01\x01") +
+        alumne(4, "Dani Roca", "\x03\x03\x02\x01\x02\x01\x01\x01\x01") +
+        alumne(5, "Laia Roig", QByteArray("\x00\x02\x01\x01\x04\x01\x01\x01\x01", 9));
+    return dat.open(QIODevice::WriteOnly) && dat.write(alumnes) == alumnes.size();
+}
+
+void espera(int ms) {
+    QTest::qWait(ms);
+}
+
+bool desa(QWidget* w, const QString& ruta) {
+    const QRect r = w->frameGeometry();
+    const QPixmap p = w->screen()->grabWindow(0, r.x(), r.y(), r.width(), r.height());
+    const bool ok = p.save(ruta);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(ruta));
+    return ok;
+}
+
+void pestanya(Portada& portada, int t) {
+    auto* llistes = portada.findChild<QTabWidget*>("Llistes");
+    QTest::mouseClick(llistes->tabBar(), Qt::LeftButton, {},
+                      llistes->tabBar()->tabRect(t).center());
+}
+
+void fila(Portada& portada, int r) {
+    auto* g = portada.findChild<QTableWidget*>(QString::fromUtf8("Relació"));
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {},
+                      g->visualRect(g->model()->index(r, 1)).center());
+}
+
+// Opens the board for the selected pupil, saves it once it has settled, and closes it.
+bool pissarra(Portada& portada, const QString& ruta) {
+    bool ok = false;
+    QTimer::singleShot(800, [&] {
+        if (auto* p = QApplication::activeModalWidget()) {
+            ok = desa(p, ruta);
+            p->close();
+        }
+    });
+    portada.iniciaPissarra();
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_FOLDER\n", argv[0]);
+        return 2;
+    }
+    const QString carpeta = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString sortida = QString::fromLocal8Bit(argv[2]);
+    if (!preparaCarpeta(carpeta))
+        return 1;
+
+    Sessio sessio;
+    Arrencada arrencada(carpeta);
+    if (arrencada.run(sessio).status != StartupResult::Ok)
+        return 1;
+    QtSoundPlayer so(sessio.carpeta);
+    Portada portada(sessio, so);
+    portada.move(0, 0);
+    portada.show();
+    if (!QTest::qWaitForWindowExposed(&portada))
+        return 1;
+    espera(500);
+    bool ok = desa(&portada, sortida + "/portada.png");
+
+    pestanya(portada, 5);
+    fila(portada, 1);
+    espera(300);
+    ok = desa(&portada, sortida + "/portada-llista.png") && ok;
+    ok = pissarra(portada, sortida + "/pissarra-sumar.png") && ok;
+
+    pestanya(portada, 1);
+    fila(portada, 3);
+    espera(300);
+    ok = pissarra(portada, sortida + "/pissarra-cardinals.png") && ok;
+    return ok ? 0 : 1;
+}
