@@ -1,6 +1,7 @@
 #include "Arrencada.h"
 #include "ConfigGeneral.h"
 #include "Missatges.h"
+#include "Pissarra.h"
 #include "Portada.h"
 #include "ProgramFolder.h"
 #include "QtSoundPlayer.h"
@@ -9,6 +10,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 
 namespace {
 
@@ -55,6 +57,9 @@ int main(int argc, char* argv[]) {
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);
     portada.show();
+    // Once the front page is on screen, the board's background is drawn while nobody waits.
+    QTimer::singleShot(0, &portada,
+                       [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
     const int code = QApplication::exec();
     if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
         Missatges::Informacio(sessio.text(120), sessio.general.Idioma);

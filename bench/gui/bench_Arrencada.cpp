@@ -128,6 +128,8 @@ int main(int argc, char* argv[]) {
             if (!QTest::qWaitForWindowExposed(&portada))
                 return 1;
             portades.push_back(ms(t));
+            // What main() does while the front page waits for the first click.
+            Pissarra::preparaFons(portada.devicePixelRatioF());
 
             auto* llistes = portada.findChild<QTabWidget*>("Llistes");
             QTest::mouseClick(llistes->tabBar(), Qt::LeftButton, {},

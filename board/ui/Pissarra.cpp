@@ -488,17 +488,38 @@ void Pissarra::keyPressEvent(QKeyEvent* e) {
         QDialog::keyPressEvent(e);
 }
 
-void Pissarra::pintaFons() {
-    const qreal dpr = devicePixelRatioF();
-    fons_ = QPixmap(size() * dpr);
-    fons_.setDevicePixelRatio(dpr);
-    QPainter p(&fons_);
-    pintaParet(p, rect());
+namespace {
+
+// The wall, the wooden frame and the slate are the same on every board (the drawing is seeded),
+// and drawing the wood grain is most of the cost of opening a board: it is drawn once per pixel
+// ratio and kept for every board that follows.
+QPixmap fonsComu(qreal dpr) {
+    static QPixmap desat;
+    const QSize mida = Lloc::kFinestra.size();
+    if (desat.size() == mida * dpr && desat.devicePixelRatio() == dpr)
+        return desat;
+    QPixmap fons(mida * dpr);
+    fons.setDevicePixelRatio(dpr);
+    QPainter p(&fons);
+    pintaParet(p, QRectF(QPointF(0, 0), QSizeF(mida)));
     pintaFitxa(p, Lloc::kFitxa);
     pintaMarcVista(p, Lloc::kMarcVista, Lloc::kVista);
     pintaVista(p, Lloc::kVista);
     pintaPissarra(p, Lloc::kMarc, Lloc::kLlosa);
     pintaFitxa(p, Lloc::kCaixaTeclat.adjusted(-2, -4, 2, 4));
+    p.end();
+    desat = fons;
+    return desat;
+}
+
+} // namespace
+
+void Pissarra::preparaFons(qreal dpr) {
+    fonsComu(dpr);
+}
+
+void Pissarra::pintaFons() {
+    fons_ = fonsComu(devicePixelRatioF());
 }
 
 void Pissarra::paintEvent(QPaintEvent*) {
