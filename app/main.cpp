@@ -57,8 +57,9 @@ int main(int argc, char* argv[]) {
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);
     portada.show();
-    // Once the front page is on screen, the board's background is drawn while nobody waits.
-    QTimer::singleShot(0, &portada,
+    // Shortly after the front page is on screen (not before its first paint), the board's
+    // background is drawn while nobody waits: the first board then opens as fast as the next.
+    QTimer::singleShot(300, &portada,
                        [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
     const int code = QApplication::exec();
     if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
