@@ -1,3 +1,5 @@
+#include "helpers/TaulerProva.h"
+
 #include "ActivitatDividir.h"
 #include "DadesNivell.h"
 #include "Pissarra.h"
@@ -30,29 +32,9 @@ struct Tauler {
 
     explicit Tauler(bool ambResta) {
         const DadesNivell nivell{300, 3, 5, 3, 1};
-        QByteArray niv(kRegistresJoc * DadesNivell::kLength, '\0');
-        niv.replace((IndexNivell(9, 1) - 1) * DadesNivell::kLength, DadesNivell::kLength,
-                    nivell.encode());
-        QFile f(RutaNivell(dir.path(), QStringLiteral("Proves")));
-        QDir().mkpath(QFileInfo(f).path());
-        if (!f.open(QIODevice::WriteOnly) || f.write(niv) != niv.size())
-            qFatal("cannot write the level set");
-        f.close();
-
-        ObreSerie o;
-        o.carpeta = dir.path();
-        o.activitat = 9;
-        o.configGrup.NomNivell = QStringLiteral("Proves");
-        o.configGrup.OpcResta = ambResta ? 1 : 0;
-        o.registre.Numero = 1;
-        o.registre.Nom = QStringLiteral("Pau");
-        o.registre.Nivell.fill(1);
-        o.posicio = 1;
         EntornSerie e;
         e.so = &so;
-        w = std::make_unique<Pissarra>(o, e);
-        w->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-        w->show();
+        w = obreTaulerProva(dir.path(), 9, nivell, e, nullptr, ambResta);
     }
 
     template <class T = QLabel> T* fill(const QString& nom) const { return w->findChild<T*>(nom); }

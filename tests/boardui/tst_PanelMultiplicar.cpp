@@ -1,3 +1,5 @@
+#include "helpers/TaulerProva.h"
+
 #include "ActivitatMultiplicar.h"
 #include "DadesNivell.h"
 #include "FabricaActivitats.h"
@@ -24,25 +26,6 @@ namespace {
 const QColor kGroc(255, 255, 0);
 const QColor kGris(0xC0, 0xC0, 0xC0);
 const QColor kVermell(255, 0, 0);
-
-// The series as the activity sees it, except that the operands come from a script.
-struct Guio : ContextActivitat {
-    ContextActivitat* serie = nullptr;
-    ScriptedAtzar atzarGuionat;
-    explicit Guio(QList<float> r) : atzarGuionat(std::move(r)) {}
-    void RespostaCorrecta(int m = 71) override { serie->RespostaCorrecta(m); }
-    void RespostaErronia() override { serie->RespostaErronia(); }
-    void mostraMissatge(int id) override { serie->mostraMissatge(id); }
-    int missatge() const override { return serie->missatge(); }
-    bool ajudaDemanada() const override { return serie->ajudaDemanada(); }
-    bool esperaActiva() const override { return serie->esperaActiva(); }
-    int parametre1() const override { return serie->parametre1(); }
-    int parametre2() const override { return serie->parametre2(); }
-    int separador() const override { return serie->separador(); }
-    int idioma() const override { return serie->idioma(); }
-    bool ambResta() const override { return serie->ambResta(); }
-    Atzar& atzar() override { return atzarGuionat; }
-};
 
 int potencia10(int e) {
     int p = 1;
@@ -71,32 +54,9 @@ struct Tauler {
                 rPer(operand2, int(QString::number(operand2).size()))}) {
         const DadesNivell nivell{300, 5, 5, int(QString::number(operand1).size()),
                                  int(QString::number(operand2).size())};
-        QByteArray niv(kRegistresJoc * DadesNivell::kLength, '\0');
-        niv.replace((IndexNivell(8, 1) - 1) * DadesNivell::kLength, DadesNivell::kLength,
-                    nivell.encode());
-        QFile f(RutaNivell(dir.path(), QStringLiteral("Proves")));
-        QDir().mkpath(QFileInfo(f).path());
-        if (!f.open(QIODevice::WriteOnly) || f.write(niv) != niv.size())
-            qFatal("cannot write the level set");
-        f.close();
-
-        ObreSerie o;
-        o.carpeta = dir.path();
-        o.activitat = 8;
-        o.configGrup.NomNivell = QStringLiteral("Proves");
-        o.registre.Numero = 1;
-        o.registre.Nom = QStringLiteral("Pau");
-        o.registre.Nivell.fill(1);
-        o.posicio = 1;
         EntornSerie e;
         e.so = &so;
-        auto crea = [this](int activitat, ContextActivitat& serie) {
-            guio.serie = &serie;
-            return FabricaActivitats::crea(activitat, guio);
-        };
-        w = std::make_unique<Pissarra>(o, e, ImatgesPissarra{}, crea);
-        w->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-        w->show();
+        w = obreTaulerProva(dir.path(), 8, nivell, e, &guio);
         QTest::mouseClick(w->findChild<QPushButton*>(QStringLiteral("BtEspera_1")), Qt::LeftButton);
     }
 

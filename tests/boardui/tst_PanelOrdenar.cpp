@@ -1,3 +1,5 @@
+#include "helpers/TaulerProva.h"
+
 #include "DadesNivell.h"
 #include "FabricaActivitats.h"
 #include "FakeContext.h"
@@ -25,25 +27,6 @@ namespace {
 using Nombres = QList<int>;
 using Deixades = QList<std::pair<int, int>>; // (dragged word, word it is dropped on)
 
-// The series as the activity sees it, except that the numbers come from a script.
-struct Guio : ContextActivitat {
-    ContextActivitat* serie = nullptr;
-    ScriptedAtzar atzarGuionat;
-    explicit Guio(QList<float> r) : atzarGuionat(std::move(r)) {}
-    void RespostaCorrecta(int m = 71) override { serie->RespostaCorrecta(m); }
-    void RespostaErronia() override { serie->RespostaErronia(); }
-    void mostraMissatge(int id) override { serie->mostraMissatge(id); }
-    int missatge() const override { return serie->missatge(); }
-    bool ajudaDemanada() const override { return serie->ajudaDemanada(); }
-    bool esperaActiva() const override { return serie->esperaActiva(); }
-    int parametre1() const override { return serie->parametre1(); }
-    int parametre2() const override { return serie->parametre2(); }
-    int separador() const override { return serie->separador(); }
-    int idioma() const override { return serie->idioma(); }
-    bool ambResta() const override { return serie->ambResta(); }
-    Atzar& atzar() override { return atzarGuionat; }
-};
-
 // Numbers 0..99 drawn as they are listed.
 QList<float> rs(const Nombres& nombres) {
     QList<float> r;
@@ -62,32 +45,9 @@ struct Tauler {
 
     explicit Tauler(const Nombres& nombres) : guio(rs(nombres)) {
         const DadesNivell nivell{300, 5, 3, 0, 99};
-        QByteArray niv(kRegistresJoc * DadesNivell::kLength, '\0');
-        niv.replace((IndexNivell(4, 1) - 1) * DadesNivell::kLength, DadesNivell::kLength,
-                    nivell.encode());
-        QFile f(RutaNivell(dir.path(), QStringLiteral("Proves")));
-        QDir().mkpath(QFileInfo(f).path());
-        if (!f.open(QIODevice::WriteOnly) || f.write(niv) != niv.size())
-            qFatal("cannot write the level set");
-        f.close();
-
-        ObreSerie o;
-        o.carpeta = dir.path();
-        o.activitat = 4;
-        o.configGrup.NomNivell = QStringLiteral("Proves");
-        o.registre.Numero = 1;
-        o.registre.Nom = QStringLiteral("Pau");
-        o.registre.Nivell.fill(1);
-        o.posicio = 1;
         EntornSerie e;
         e.so = &so;
-        auto crea = [this](int activitat, ContextActivitat& serie) {
-            guio.serie = &serie;
-            return FabricaActivitats::crea(activitat, guio);
-        };
-        w = std::make_unique<Pissarra>(o, e, ImatgesPissarra{}, crea);
-        w->findChild<QTimer*>(QStringLiteral("Timer1"))->stop();
-        w->show();
+        w = obreTaulerProva(dir.path(), 4, nivell, e, &guio);
     }
 
     template <class T = QLabel> T* fill(const QString& nom) const { return w->findChild<T*>(nom); }
