@@ -1,6 +1,7 @@
 #include "Arrencada.h"
 #include "ConfigGeneral.h"
 #include "ConfigGrup.h"
+#include "FitxersProva.h"
 #include "Sessio.h"
 
 #include <QDir>
@@ -10,18 +11,6 @@
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // Every entry under `dir` with its size, sorted, so "nothing was written" can be compared.
 QStringList tree(const QString& dir) {

@@ -1,3 +1,4 @@
+#include "FitxersProva.h"
 #include "MigrarDades.h"
 
 #include <QDir>
@@ -7,18 +8,6 @@
 #include <QTest>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
 
 // Every entry under `dir`, relative and sorted, folders marked with a trailing slash.
 QStringList tree(const QString& dir) {
