@@ -2,6 +2,7 @@
 
 #include "CardinalGroups.h"
 #include "DigitGrouping.h"
+#include "GrupIberic.h"
 #include "NumberRanges.h"
 #include "UpperCase.h"
 
@@ -30,33 +31,12 @@ constexpr QStringView kOrdUnitats[] = {u"",       u"primero", u"segundo", u"terc
                                        u"quinto", u"sexto",   u"séptimo", u"octavo",  u"noveno"};
 constexpr QStringView kDecims[] = {u"décimo", u"undécimo", u"duodécimo"};
 
+const GrupIberic::Paraules kParaules{kCentenes,  kDesenes,   kDeus,      kUnitatsVinti,
+                                     kUnitats,   u"ciento ", u"ientos ", u"diez ",
+                                     u"veinte ", u"veinti",  u" y "};
+
 void textGrup(QString& text, int i, GrupNombre g) {
-    if (g.h == 1 && g.t + g.u > 0) {
-        text += u"ciento ";
-    } else if (g.h >= 1) {
-        text += kCentenes[g.h];
-        if (g.h >= 2)
-            text += u"ientos ";
-    }
-    if (g.t >= 1) {
-        text += kDesenes[g.t];
-        if (g.t == 1 && g.u == 0)
-            text += u"diez ";
-        else if (g.t == 2 && g.u == 0)
-            text += u"veinte ";
-        else if (g.t == 2)
-            text += u"veinti";
-        else if (g.t >= 3 && g.u >= 1)
-            text += u" y ";
-    }
-    if (g.u >= 1) {
-        if (g.t == 1)
-            text += kDeus[g.u];
-        else if (g.u == 1 && i <= 2) // before millón, millones or mil
-            text += g.t == 2 ? QStringView(u"ún") : QStringView(u"un");
-        else
-            text += g.t == 2 ? kUnitatsVinti[g.u] : kUnitats[g.u];
-    }
+    GrupIberic::text(text, i, g, kParaules);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "CardinalGroups.h"
 #include "DigitGrouping.h"
+#include "GrupIberic.h"
 #include "NumberRanges.h"
 #include "UpperCase.h"
 
@@ -29,33 +30,12 @@ constexpr QStringView kOrdUnitats[] = {u"",       u"primeiro", u"segundo", u"ter
                                        u"quinto", u"sexto",    u"sétimo",  u"oitavo",   u"noveno"};
 constexpr QStringView kDecims[] = {u"décimo", u"undécimo", u"duodécimo"};
 
+const GrupIberic::Paraules kParaules{kCentenes, kDesenes,  kDeus,     kUnitatsVinte,
+                                     kUnitats,  u"cento ", u"entos ", u"dez ",
+                                     u"vinte ", u"vinte",  u" e "};
+
 void textGrup(QString& text, int i, GrupNombre g) {
-    if (g.h == 1 && g.t + g.u > 0) {
-        text += u"cento ";
-    } else if (g.h >= 1) {
-        text += kCentenes[g.h];
-        if (g.h >= 2)
-            text += u"entos ";
-    }
-    if (g.t >= 1) {
-        text += kDesenes[g.t];
-        if (g.t == 1 && g.u == 0)
-            text += u"dez ";
-        else if (g.t == 2 && g.u == 0)
-            text += u"vinte ";
-        else if (g.t == 2)
-            text += u"vinte";
-        else if (g.t >= 3 && g.u >= 1)
-            text += u" e ";
-    }
-    if (g.u >= 1) {
-        if (g.t == 1)
-            text += kDeus[g.u];
-        else if (g.u == 1 && i <= 2) // before millón, millóns or mil
-            text += g.t == 2 ? QStringView(u"ún") : QStringView(u"un");
-        else
-            text += g.t == 2 ? kUnitatsVinte[g.u] : kUnitats[g.u];
-    }
+    GrupIberic::text(text, i, g, kParaules);
 }
 
 } // namespace
