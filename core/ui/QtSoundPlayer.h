@@ -2,33 +2,57 @@
 
 #include "SoundPlayer.h"
 
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QUrl>
 #include <memory>
 
-class QSoundEffect;
+class SortidaSo;
 
-// The program's sound player: plays <folder>/Sons/S<name>.wav through one QSoundEffect, so a new
-// sound cuts off the one still playing, and never waits for the end. A missing sound file gives
-// the desktop's beep instead; sounds are never worth an error.
+// The program's sound player: plays <folder>/Sons/S<name>.wav, a new sound cutting off the one
+// still playing, and never waits for the end. A missing sound file gives the desktop's beep
+// instead; sounds are never worth an error.
+//
+// The playing itself is done by the sound module (libxifrum_so.so, see SortidaSo.h), which holds
+// Qt Multimedia and its audio libraries. The player starts loading it on a second thread as soon
+// as it is constructed, while the first window is built, and sets up its output a moment after
+// the event loop starts (kEsperaSortida), once the first window is on screen. A sound asked for
+// before that (the group's sound at start-up) plays then. Without the module every sound beeps.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    explicit QtSoundPlayer(const QString& folder);
+    // Loads the module from the first of `moduls` that holds it.
+    explicit QtSoundPlayer(const QString& folder, const QStringList& moduls = rutesModul());
     ~QtSoundPlayer() override;
 
     void ReproduirSo(const QString& name) override;
 
     // The file the player was last asked to play; empty when the last request beeped.
     QUrl source() const;
-    // How many requests found no file and beeped instead.
+    // How many requests beeped: no sound file, or no sound module.
     int beeps() const { return m_beeps; }
+    // Whether the sound module was found and loaded; sets up the output at once if it was not yet.
+    bool ambModul();
+
+    // How long after construction the output is set up, in milliseconds.
+    static constexpr int kEsperaSortida = 100;
 
     // <folder>/Sons/S<name>.wav
     static QString soundPath(const QString& folder, const QString& name);
+    // Where the module is looked for: beside the executable, then in the build folder.
+    static QStringList rutesModul();
 
 private:
+    SortidaSo* sortida();
+    void preparaSortida();
+    void beep();
+
     QString m_folder;
-    std::unique_ptr<QSoundEffect> m_effect;
+    QStringList m_moduls;
+    std::unique_ptr<SortidaSo> m_sortida;
+    bool m_preparat = false;
+    QString m_pendent;                  // the file asked for before the output was set up
+    std::unique_ptr<QObject> m_context; // owns the set-up timer, so it dies with the player
+    QUrl m_source;
     int m_beeps = 0;
-    bool m_lastBeeped = false;
 };

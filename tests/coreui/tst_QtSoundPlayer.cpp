@@ -95,6 +95,50 @@ private slots:
                  last.isEmpty() ? QUrl() : QUrl::fromLocalFile(dir.filePath("Sons/" + last)));
     }
 
+    // The module is found where the program looks for it, and loaded.
+    void moduleIsFoundAndLoaded() {
+        QTemporaryDir dir;
+        QtSoundPlayer player(dir.path());
+        QVERIFY(player.ambModul());
+    }
+
+    // A sound asked for before the output is set up is kept for it, and the output is set up
+    // on its own once the event loop runs.
+    void soundBeforeSetUpWaitsForTheOutput() {
+        QTemporaryDir dir;
+        addSound(dir, "7");
+        QtSoundPlayer player(dir.path());
+        player.ReproduirSo("7");
+        QCOMPARE(player.source(), QUrl::fromLocalFile(dir.filePath("Sons/S7.wav")));
+        QTest::qWait(QtSoundPlayer::kEsperaSortida + 50);
+        QVERIFY(player.ambModul());
+        QCOMPARE(player.beeps(), 0);
+    }
+
+    // Without a usable module a present sound beeps, like a missing one; nothing crashes.
+    void withoutModule_data() {
+        QTest::addColumn<QByteArray>("contents"); // what stands where the module should be
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("not a library") << QByteArray("not an ELF file");
+    }
+    void withoutModule() {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        addSound(dir, "1");
+        const QString fals = dir.filePath("libxifrum_so.so");
+        if (!contents.isEmpty()) {
+            QFile f(fals);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(contents);
+        }
+        QtSoundPlayer player(dir.path(), {fals});
+        QVERIFY(!player.ambModul());
+        player.ReproduirSo("1");
+        player.ReproduirSo("1");
+        QCOMPARE(player.beeps(), 2);
+        QCOMPARE(player.source(), QUrl());
+    }
+
     void folderWhereTheSoundIsAFolder() {
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("Sons/S20.wav")));
