@@ -1,6 +1,8 @@
 #include "AnimalsGrups.h"
 
+#include "EmojiPortada.h"
 #include "ImatgesPortada.h"
+#include "TaulaEmoji.h"
 
 #include <QColor>
 #include <QPainter>
@@ -10,40 +12,14 @@ namespace AnimalsGrups {
 
 namespace {
 
-// Groups 1..16: dolphins, parrots, cats, orangutans, lions, tigers, brown bears, elephants,
-// chimpanzees, butterflies, rhinos, wolves, sharks, polar bears, pumas and giraffes. Emoji has no
-// chimpanzee or puma: the monkey and the leopard are the nearest.
-const char* const kEmoji[16] = {
-    "\U0001F42C",                   // dolphin
-    "\U0001F99C",                   // parrot
-    "\U0001F431",                   // cat face
-    "\U0001F9A7",                   // orangutan
-    "\U0001F981",                   // lion face
-    "\U0001F42F",                   // tiger face
-    "\U0001F43B",                   // bear face
-    "\U0001F418",                   // elephant
-    "\U0001F412",                   // monkey
-    "\U0001F98B",                   // butterfly
-    "\U0001F98F",                   // rhinoceros
-    "\U0001F43A",                   // wolf face
-    "\U0001F988",                   // shark
-    "\U0001F43B\u200D\u2744\uFE0F", // polar bear
-    "\U0001F406",                   // leopard
-    "\U0001F992",                   // giraffe
-};
-
 QColor colorLletra(int grup) {
     return QColor::fromHsv((grup * 360 / 16 + 20) % 360, 170, 210);
 }
 
 } // namespace
 
-QString emoji(int grup) {
-    return grup >= 1 && grup <= 16 ? QString::fromUtf8(kEmoji[grup - 1]) : QString();
-}
-
 bool ambEmoji(int grup) {
-    return grup >= 1 && grup <= 16 && ImatgesPortada::teEmoji(emoji(grup));
+    return grup >= 1 && grup <= 16 && EmojiPortada::te(TaulaEmoji::kAnimals[grup - 1].nom);
 }
 
 QPixmap imatge(int grup, const QString& nom, int costat, qreal dpr) {
@@ -63,7 +39,7 @@ QPixmap imatge(int grup, const QString& nom, int costat, qreal dpr) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF caixa(0, 0, costat, costat);
-    if (!amb || !ImatgesPortada::pintaEmoji(p, caixa, emoji(grup)))
+    if (!amb || !ImatgesPortada::pintaEmoji(p, caixa, TaulaEmoji::kAnimals[grup - 1].nom))
         ImatgesPortada::pintaLletra(p, caixa, nom.left(1).toUpper(), colorLletra(grup));
     p.end();
     QPixmapCache::insert(clau, pixmap);

@@ -7,8 +7,6 @@
 // lacks one, a coloured badge with the first letter of the group's name stands in.
 namespace AnimalsGrups {
 
-// The emoji of group 1..16; empty outside.
-QString emoji(int grup);
 // Whether group `grup` is drawn with its emoji rather than a letter.
 bool ambEmoji(int grup);
 // The picture of group `grup`, `costat` logical pixels square; `nom` gives the stand-in letter.

@@ -1,6 +1,7 @@
 #include "BotoGrup.h"
 
 #include "AnimalsGrups.h"
+#include "LletraPortada.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -16,24 +17,22 @@ const QColor kFocus(0xE4, 0x57, 0x2E);
 
 constexpr qreal kMarge = 3;
 constexpr qreal kRadi = 9;
-constexpr int kPuntsMaxim = 10;
-constexpr int kPuntsMinim = 6;
+// The name is drawn at the face's own size or, stepping down by a tenth, as small as 60 %.
+constexpr int kPassos = 5;
 
-// The largest bold size at which `text` fits `caixa` in at most two lines, breaking only between
-// words; the smallest size when nothing fits.
-QFont lletraQueHiCap(const QString& text, const QRectF& caixa) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setBold(true);
-    for (int punts = kPuntsMaxim; punts >= kPuntsMinim; --punts) {
-        f.setPointSize(punts);
-        const QFontMetricsF m(f);
-        const QRectF ocupat = m.boundingRect(caixa, Qt::AlignCenter | Qt::TextWordWrap, text);
-        if (ocupat.width() <= caixa.width() && ocupat.height() <= caixa.height())
-            return f;
+// The largest scale of `lletra` at which `text` fits `caixa` in at most two lines, breaking only
+// between words; the smallest scale when nothing fits.
+qreal escalaQueHiCap(const QFont& lletra, const QString& text, const QRectF& caixa) {
+    const QFontMetricsF m(lletra);
+    qreal escala = 1.0;
+    for (int pas = 0; pas < kPassos; ++pas) {
+        escala = 1.0 - pas / 10.0;
+        const QRectF espai(0, 0, caixa.width() / escala, caixa.height() / escala);
+        const QRectF ocupat = m.boundingRect(espai, Qt::AlignCenter | Qt::TextWordWrap, text);
+        if (ocupat.width() <= espai.width() && ocupat.height() <= espai.height())
+            return escala;
     }
-    f.setPointSize(kPuntsMinim);
-    return f;
+    return escala;
 }
 
 } // namespace
@@ -92,9 +91,11 @@ void BotoGrup::paintEvent(QPaintEvent*) {
 
     const QRectF text(carta.left() + 1, imatge.bottom() + 1, carta.width() - 2,
                       carta.bottom() - imatge.bottom() - 3);
-    p.setFont(lletraQueHiCap(nom_, text));
+    const QFont lletra = LletraPortada::negreta();
+    p.setFont(lletra);
     p.setPen(palette().color(QPalette::ButtonText));
-    p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, nom_);
+    LletraPortada::textEscalat(p, text, Qt::AlignCenter | Qt::TextWordWrap, nom_,
+                               escalaQueHiCap(lletra, nom_, text));
 }
 
 void BotoGrup::keyPressEvent(QKeyEvent* event) {

@@ -1,24 +1,15 @@
 #include "ImatgesPortada.h"
 
+#include "EmojiPortada.h"
+#include "TaulaEmoji.h"
+
 #include <QFont>
-#include <QFontDatabase>
-#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
-#include <QTextLayout>
 
 namespace ImatgesPortada {
 
 namespace {
-
-const QString kFamiliaEmoji = QStringLiteral("Noto Color Emoji");
-
-QFont lletraEmoji(qreal pixels) {
-    QFont f(kFamiliaEmoji);
-    f.setStyleStrategy(QFont::NoFontMerging);
-    f.setPixelSize(qMax(1, qRound(pixels)));
-    return f;
-}
 
 QPixmap llenc(int ample, int alt, qreal dpr) {
     QPixmap p(qRound(ample * dpr), qRound(alt * dpr));
@@ -28,23 +19,14 @@ QPixmap llenc(int ample, int alt, qreal dpr) {
 }
 
 struct Eina {
-    const char* emoji;
-    const char* lletra;
-    bool mes; // a green "+" badge: adding
+    const char* lletra; // the badge's letter where the emoji is missing
+    bool mes;           // a green "+" badge: adding
 };
 
-// Index 0..8 are the tools, the last entry the exit.
+// Index 0..8 are the tools, the last entry the exit; the pictures are TaulaEmoji::kEines.
 const Eina kEines[] = {
-    {"\U0001F511", "C", false},       // key: the password
-    {"\U0001FA9C", "N", false},       // ladder: the difficulty levels
-    {"\U0001F30D", "A", false},       // globe: the language
-    {"\U0001F3F7\uFE0F", "G", false}, // label: a level set for the group
-    {"\U0001F9D2", "+", true},        // child: a new pupil
-    {"\u270F\uFE0F", "E", false},     // pencil: edit a pupil
-    {"\U0001F5D1\uFE0F", "X", false}, // wastebasket: delete pupils
-    {"\U0001F4D6", "H", false},       // open book: the history
-    {"\U0001F5A8\uFE0F", "P", false}, // printer: the list
-    {"\U0001F6AA", "S", false},       // door: leave the program
+    {"C", false}, {"N", false}, {"A", false}, {"G", false}, {"+", true},
+    {"E", false}, {"X", false}, {"H", false}, {"P", false}, {"S", false},
 };
 
 void pintaMes(QPainter& p, const QRectF& caixa) {
@@ -61,39 +43,17 @@ void pintaMes(QPainter& p, const QRectF& caixa) {
 
 } // namespace
 
-bool teEmoji(const QString& emoji) {
-    static QHash<QString, bool> cache;
-    if (auto it = cache.constFind(emoji); it != cache.constEnd())
-        return *it;
-    bool te = false;
-    if (QFontDatabase::families().contains(kFamiliaEmoji)) {
-        QTextLayout layout(emoji, lletraEmoji(64));
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-        // A sequence the font cannot join comes out as several pictures; a missing character as
-        // glyph 0 (or in another font, which merging being off rules out).
-        qsizetype glifs = 0;
-        bool buit = false;
-        for (const QGlyphRun& run : layout.glyphRuns()) {
-            for (quint32 g : run.glyphIndexes()) {
-                ++glifs;
-                buit = buit || g == 0;
-            }
-        }
-        te = glifs == 1 && !buit;
-    }
-    cache.insert(emoji, te);
-    return te;
-}
-
-bool pintaEmoji(QPainter& painter, const QRectF& caixa, const QString& emoji) {
-    if (!teEmoji(emoji))
+bool pintaEmoji(QPainter& painter, const QRectF& caixa, const char* nom) {
+    const qreal costat = qMin(caixa.width(), caixa.height());
+    const qreal dpr = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    QImage imatge = EmojiPortada::imatge(nom, qRound(costat * dpr));
+    if (imatge.isNull())
         return false;
+    QRectF quadrat(0, 0, costat, costat);
+    quadrat.moveCenter(caixa.center());
     painter.save();
-    // The font's pictures are a little wider than their pixel size: 85% keeps them inside.
-    painter.setFont(lletraEmoji(qMin(caixa.width(), caixa.height()) * 0.85));
-    painter.drawText(caixa, Qt::AlignCenter, emoji);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(quadrat, imatge);
     painter.restore();
     return true;
 }
@@ -181,7 +141,7 @@ QPixmap eina(int index, int costat, qreal dpr) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF caixa(0, 0, costat, costat);
     const Eina& e = kEines[i];
-    if (!pintaEmoji(p, caixa, QString::fromUtf8(e.emoji)))
+    if (!pintaEmoji(p, caixa, TaulaEmoji::kEines[i].nom))
         pintaLletra(p, caixa, QString::fromUtf8(e.lletra), QColor(0x3B, 0x7D, 0xD8));
     if (e.mes)
         pintaMes(p, caixa);

@@ -8,15 +8,13 @@ class QPainter;
 class QRectF;
 
 // The front page's pictures, drawn rather than stored so that they stay sharp on any screen:
-// colour emoji where the emoji font holds them, the padlocks of the blinds, the traffic light of
-// `Semàfor` and the tools' pictures.
+// colour emoji (drawn from the emoji font at build time), the padlocks of the blinds, the traffic
+// light of `Semàfor` and the tools' pictures.
 namespace ImatgesPortada {
 
-// Whether the colour emoji font draws `emoji` (one character or a joined sequence) as a single
-// picture of its own.
-bool teEmoji(const QString& emoji);
-// Draws `emoji` centred in `caixa`; false, with nothing drawn, when the font lacks it.
-bool pintaEmoji(QPainter& painter, const QRectF& caixa, const QString& emoji);
+// Draws the emoji picture `nom` (a name of TaulaEmoji.h) as the largest square centred in `caixa`;
+// false, with nothing drawn, when the build did not find it in the emoji font.
+bool pintaEmoji(QPainter& painter, const QRectF& caixa, const char* nom);
 // A round badge holding `lletra`, for a picture the emoji font lacks.
 void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c);
 

@@ -1,5 +1,7 @@
 #include "Pestanyes.h"
 
+#include <QPainter>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 
 namespace {
@@ -31,4 +33,21 @@ Pestanyes::Pestanyes(QWidget* parent) : QTabWidget(parent) {
     barra->setElideMode(Qt::ElideNone);
     barra->setDrawBase(true);
     setTabBar(barra);
+}
+
+void Pestanyes::setColorsPanell(const QColor& fons, const QColor& vora) {
+    fons_ = fons;
+    vora_ = vora;
+    update();
+}
+
+void Pestanyes::paintEvent(QPaintEvent*) {
+    QStyleOptionTabWidgetFrame opcio;
+    initStyleOption(&opcio);
+    const QRectF panell = style()->subElementRect(QStyle::SE_TabWidgetTabPane, &opcio, this);
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(vora_, 1));
+    p.setBrush(fons_);
+    p.drawRoundedRect(panell.adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
 }

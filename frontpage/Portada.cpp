@@ -3,17 +3,21 @@
 #include "Activitat.h"
 #include "AnimalsGrups.h"
 #include "Assignar.h"
+#include "BotoArrodonit.h"
 #include "BotoGrup.h"
 #include "BotoPersiana.h"
 #include "Contrasenya.h"
 #include "Edicio.h"
 #include "ImatgesPortada.h"
+#include "LletraPortada.h"
 #include "LlistaImpresa.h"
+#include "Marc.h"
 #include "Missatges.h"
 #include "Pas.h"
 #include "Pestanyes.h"
 #include "Pissarra.h"
 #include "PortadaLayout.h"
+#include "RotolEscalat.h"
 #include "Sanefa.h"
 #include "Sessio.h"
 #include "SoundPlayer.h"
@@ -57,8 +61,11 @@ constexpr int kAjudaSortida = 170;
 constexpr int kAjudaHistorial = 177;
 constexpr int kClauAcces = 28;
 
-// Tools whose windows are not part of the program yet: they show, greyed.
 const QColor kFons(0xFF, 0xF1, 0xD0);
+const QColor kCarta(0xFF, 0xFD, 0xF6);        // buttons and cards
+const QColor kFocus(0xE4, 0x57, 0x2E);        // the outline of the focused button
+const QColor kVoraInactiva(0xD8, 0xCD, 0xB8); // the outline of a disabled button
+const QColor kVoraVerda(0x9C, 0xCB, 0x7A);    // the pupil bar and the pupil's picture
 const QColor kTitol(0xE4, 0x57, 0x2E);
 const QColor kOmbra(0x7A, 0x3B, 0x12);
 
@@ -73,6 +80,21 @@ QLabel* etiqueta(QWidget* pare, const char* nom, const QRect& twips, Qt::Alignme
     l->setAlignment(alineacio);
     return l;
 }
+
+void colorText(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, color);
+    w->setPalette(p);
+}
+
+// `Command1`: it fills the middle row and takes part in nothing, so it paints nothing either.
+class BotoInert : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override {}
+};
 
 QFont mida(QFont f, int punts, bool negreta) {
     f.setPointSize(punts);
@@ -95,16 +117,9 @@ Portada::Portada(Sessio& sessio, SoundPlayer& so, QWidget* parent)
       obrePissarra_([this] { obreLaPissarra(); }) {
     construeix();
     disposaPerPantalla();
-    coloraGraellaPocsColors();
     aplicaIdioma();
     grups_[sessio_.general.GrupActual]->setSeleccionat(true);
     so.ReproduirSo(QString::number(sessio_.general.GrupActual));
-    QFont lletra = relacio_->font();
-    lletra.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    lletra.setPointSize(kPuntsGraella);
-    lletra.setBold(false);
-    relacio_->setFont(lletra);
-    relacio_->horizontalHeader()->setFont(lletra);
 }
 
 // --- Building -------------------------------------------------------------------------------
@@ -126,9 +141,7 @@ void Portada::construeix() {
         pagina->setFocusPolicy(Qt::NoFocus);
         llistes_->addTab(pagina, QString());
     }
-    llistes_->setStyleSheet(QStringLiteral("QTabWidget::pane { background: %1;"
-                                           " border: 1px solid #D9A95A; border-radius: 4px; }")
-                                .arg(kFons.name()));
+    llistes_->setColorsPanell(kFons, QColor(0xD9, 0xA9, 0x5A));
     connect(llistes_, &QTabWidget::currentChanged, this, &Portada::pestanyaCanviada);
     sanefa_ = new Sanefa(fons);
     sanefa_->setObjectName("frieze");
@@ -144,28 +157,28 @@ void Portada::construeixGrups(QWidget* fons) {
     pGrups_ = new QWidget(fons);
     pGrups_->setObjectName("pGrups");
 
-    command1_ = new QPushButton(pGrups_);
+    command1_ = new BotoInert(pGrups_);
     command1_->setObjectName("Command1");
     command1_->setGeometry(px(L::kCommand1));
     command1_->setFocusPolicy(Qt::NoFocus);
-    command1_->setFlat(true);
-    command1_->setStyleSheet("QPushButton { border: none; background: transparent; }");
 
-    frame1_ = new QFrame(pGrups_);
+    frame1_ = new Marc({QColor(0xFF, 0xE0, 0x8A), QColor(0xE8, 0xA3, 0x3D), 2, 14}, pGrups_);
     frame1_->setObjectName("Frame1");
     frame1_->setGeometry(px(L::kFrame1));
-    frame1_->setStyleSheet("QFrame#Frame1 { background: #FFE08A; border: 2px solid #E8A33D;"
-                           " border-radius: 14px; }");
-    programa_[0] = etiqueta(frame1_, "lblPrograma_0", L::kPrograma0, Qt::AlignCenter);
-    programa_[1] = etiqueta(frame1_, "lblPrograma_1", L::kPrograma1, Qt::AlignCenter);
-    programa_[0]->setStyleSheet(QStringLiteral("color: %1;").arg(kOmbra.name()));
-    programa_[1]->setStyleSheet(QStringLiteral("color: %1;").arg(kTitol.name()));
+    const QRect llocs[2] = {L::kPrograma0, L::kPrograma1};
+    const QColor colors[2] = {kOmbra, kTitol};
+    for (int i = 0; i < 2; ++i) {
+        programa_[i] = new RotolEscalat(frame1_);
+        programa_[i]->setObjectName(QStringLiteral("lblPrograma_%1").arg(i));
+        programa_[i]->setGeometry(px(llocs[i]));
+        programa_[i]->setAlignment(Qt::AlignCenter);
+        colorText(programa_[i], colors[i]);
+    }
     autor_ = etiqueta(frame1_, "lblAutor", L::kAutor, Qt::AlignCenter);
-    autor_->setFont(mida(autor_->font(), 11, true));
-    autor_->setStyleSheet("color: #5A3A10;");
+    autor_->setFont(LletraPortada::negreta());
+    colorText(autor_, QColor(0x5A, 0x3A, 0x10));
     data_ = etiqueta(frame1_, "lblData", L::kData, Qt::AlignCenter);
-    data_->setFont(mida(data_->font(), 8, false));
-    data_->setStyleSheet("color: #7A5A30;");
+    colorText(data_, QColor(0x7A, 0x5A, 0x30));
 
     for (int g = 1; g <= 16; ++g) {
         grups_[g] = new BotoGrup(g, pGrups_);
@@ -175,21 +188,26 @@ void Portada::construeixGrups(QWidget* fons) {
 }
 
 void Portada::construeixBarres(QWidget* fons) {
-    const QString estilEina =
-        "QPushButton { background: #FFFDF6; border: 1px solid #D9A95A; border-radius: 8px; }"
-        "QPushButton:hover { background: #FFF0C8; }"
-        "QPushButton:pressed { background: #F5D38C; }"
-        "QPushButton:focus { border: 3px solid #E4572E; }"
-        "QPushButton:disabled { background: #EFE8DA; border-color: #D8CDB8; }";
+    const BotoArrodonit::Estil estilEina{kCarta,
+                                         QColor(0xD9, 0xA9, 0x5A),
+                                         QColor(0xFF, 0xF0, 0xC8),
+                                         QColor(0xF5, 0xD3, 0x8C),
+                                         kFocus,
+                                         QColor(0xEF, 0xE8, 0xDA),
+                                         kVoraInactiva,
+                                         1,
+                                         3,
+                                         8};
 
     pSortida_ = new QWidget(fons);
     pSortida_->setObjectName("pSortida");
-    bSortida_ = new QPushButton(pSortida_);
+    bSortida_ = new BotoArrodonit(estilEina, pSortida_);
     bSortida_->setObjectName("bSortida");
     bSortida_->setGeometry(px(L::kBotoSortida));
-    bSortida_->setStyleSheet(estilEina);
-    bSortida_->setFont(mida(bSortida_->font(), 10, true));
+    bSortida_->setFont(LletraPortada::negreta());
     bSortida_->setIconSize(QSize(tw(420), tw(420)));
+    bSortida_->setIcon(
+        ImatgesPortada::eina(-1, bSortida_->iconSize().width(), devicePixelRatioF()));
     connect(bSortida_, &QPushButton::clicked, this, &QWidget::close);
     bSortida_->installEventFilter(this);
 
@@ -198,10 +216,9 @@ void Portada::construeixBarres(QWidget* fons) {
     pEines_ = new QWidget; // placed in the list page once it exists
     pEines_->setObjectName("pEines");
     for (int i = 0; i < 9; ++i) {
-        bEines_[i] = new QPushButton(i <= 2 ? pPortada_ : pEines_);
+        bEines_[i] = new BotoArrodonit(estilEina, i <= 2 ? pPortada_ : pEines_);
         bEines_[i]->setObjectName(QStringLiteral("bEines_%1").arg(i));
         bEines_[i]->setGeometry(px(L::eina(i)));
-        bEines_[i]->setStyleSheet(estilEina);
         const int costat = i <= 2 ? tw(480) : tw(450);
         bEines_[i]->setIconSize(QSize(costat, costat));
         bEines_[i]->hide();
@@ -237,11 +254,9 @@ void Portada::construeixPanel(QWidget* fons) {
     panel_->setPalette(paleta);
     panel_->setAutoFillBackground(true);
 
-    frame2_ = new QFrame(panel_);
+    frame2_ = new Marc({QColor(0xE3, 0xF3, 0xD3), kVoraVerda, 1, 8}, panel_);
     frame2_->setObjectName("Frame2");
     frame2_->setGeometry(px(L::kFrame2));
-    frame2_->setStyleSheet("QFrame#Frame2 { background: #E3F3D3; border: 1px solid #9CCB7A;"
-                           " border-radius: 8px; }");
     const char* titols[3] = {"lblNúmero", "lblNivell", "lblNom"};
     const char* valors[3] = {"tNúmero", "tNom", "tNivell"};
     QLabel** llocsTitol[3] = {&lblNumero_, &lblNivell_, &lblNom_};
@@ -252,17 +267,70 @@ void Portada::construeixPanel(QWidget* fons) {
         QLabel* titol = etiqueta(frame2_, titols[c],
                                  {col.x, L::kYTitolBarra, col.ample, L::kAltTitolBarra}, alineacio);
         titol->setFont(mida(titol->font(), kPuntsTitolBarra, false));
-        titol->setStyleSheet("color: #3F6B22;");
+        colorText(titol, QColor(0x3F, 0x6B, 0x22));
         QLabel* valor = etiqueta(frame2_, valors[c],
                                  {col.x, L::kYValorBarra, col.ample, L::kAltValorBarra}, alineacio);
         valor->setFont(mida(valor->font(), kPuntsValor, true));
-        valor->setStyleSheet("color: #1F3A10;");
+        colorText(valor, QColor(0x1F, 0x3A, 0x10));
         *llocsTitol[c] = titol;
         *llocsValor[c] = valor;
     }
 
+    farcit_ =
+        new Marc({QColor(0xFF, 0xFB, 0xF0), QColor(0xE3, 0xC8, 0x94), 1, 6, Qt::DashLine}, panel_);
+    farcit_->setObjectName("filler");
+
+    semafor_ = new QPushButton(panel_);
+    semafor_->setObjectName(QString::fromUtf8("Semàfor"));
+    semafor_->hide();
+    const QSize foto = px(L::kImatgeGrup).size() - QSize(8, 8);
+    QIcon defecte;
+    defecte.addPixmap(
+        ImatgesPortada::semafor(true, foto.width(), foto.height(), devicePixelRatioF()),
+        QIcon::Normal);
+    defecte.addPixmap(
+        ImatgesPortada::semafor(false, foto.width(), foto.height(), devicePixelRatioF()),
+        QIcon::Disabled);
+    semafor_->setIcon(defecte);
+
+    const BotoArrodonit::Estil estilFoto{kCarta,
+                                         kVoraVerda,
+                                         QColor(0xEE, 0xF8, 0xE4),
+                                         QColor(0xDD, 0xEF, 0xCB),
+                                         kFocus,
+                                         QColor(0xF3, 0xED, 0xE2),
+                                         kVoraInactiva,
+                                         2,
+                                         3,
+                                         10};
+    imatgeGrup_ = new BotoArrodonit(estilFoto, panel_);
+    imatgeGrup_->setObjectName("ImatgeGrup");
+    imatgeGrup_->setGeometry(px(L::kImatgeGrup));
+    imatgeGrup_->setIconSize(foto);
+    imatgeGrup_->setIcon(defecte);
+    imatgeGrup_->setEnabled(false);
+    imatgeGrup_->installEventFilter(this);
+    connect(imatgeGrup_, &QPushButton::clicked, this, &Portada::iniciaPissarra);
+
+    pEines_->setParent(panel_);
+    pEines_->setGeometry(px(L::kEines));
+}
+
+// The pupil grid is built the first time a list is shown rather than with the window: the front
+// page opens on the groups, and a table with its headers and their fonts is the dearest thing on
+// it to build.
+QTableWidget* Portada::graella() {
+    if (relacio_)
+        return relacio_;
     relacio_ = new QTableWidget(0, LlistaAlumnes::kColumnes, panel_);
     relacio_->setObjectName(QString::fromUtf8("Relació"));
+    // The grid's own font is set before anything inside it is laid out with the inherited one.
+    QFont lletra = relacio_->font();
+    lletra.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    lletra.setPointSize(kPuntsGraella);
+    lletra.setBold(false);
+    relacio_->setFont(lletra);
+    relacio_->horizontalHeader()->setFont(lletra);
     relacio_->move(tw(L::kXRelacio), tw(L::kYRelacio));
     relacio_->setSelectionBehavior(QAbstractItemView::SelectRows);
     relacio_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -289,40 +357,14 @@ void Portada::construeixPanel(QWidget* fons) {
     connect(relacio_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& actual) { filaCanviada(actual.row()); });
 
-    farcit_ = new QFrame(panel_);
-    farcit_->setObjectName("filler");
-    farcit_->setStyleSheet("QFrame#filler { background: #FFFBF0; border: 1px dashed #E3C894;"
-                           " border-radius: 6px; }");
-
-    semafor_ = new QPushButton(panel_);
-    semafor_->setObjectName(QString::fromUtf8("Semàfor"));
-    semafor_->hide();
-    const QSize foto = px(L::kImatgeGrup).size() - QSize(8, 8);
-    QIcon defecte;
-    defecte.addPixmap(
-        ImatgesPortada::semafor(true, foto.width(), foto.height(), devicePixelRatioF()),
-        QIcon::Normal);
-    defecte.addPixmap(
-        ImatgesPortada::semafor(false, foto.width(), foto.height(), devicePixelRatioF()),
-        QIcon::Disabled);
-    semafor_->setIcon(defecte);
-
-    imatgeGrup_ = new QPushButton(panel_);
-    imatgeGrup_->setObjectName("ImatgeGrup");
-    imatgeGrup_->setGeometry(px(L::kImatgeGrup));
-    imatgeGrup_->setIconSize(foto);
-    imatgeGrup_->setIcon(defecte);
-    imatgeGrup_->setStyleSheet(
-        "QPushButton { background: #FFFDF6; border: 2px solid #9CCB7A; border-radius: 10px; }"
-        "QPushButton:hover { background: #EEF8E4; }"
-        "QPushButton:focus { border: 3px solid #E4572E; }"
-        "QPushButton:disabled { background: #F3EDE2; border-color: #D8CDB8; }");
-    imatgeGrup_->setEnabled(false);
-    imatgeGrup_->installEventFilter(this);
-    connect(imatgeGrup_, &QPushButton::clicked, this, &Portada::iniciaPissarra);
-
-    pEines_->setParent(panel_);
-    pEines_->setGeometry(px(L::kEines));
+    // Where it would have been had it been built with the window: under the filler, after the
+    // level-set tools in the tab order.
+    relacio_->stackUnder(farcit_);
+    setTabOrder(bEines_[2], relacio_);
+    setTabOrder(relacio_, imatgeGrup_);
+    relacio_->setAccessibleName(sessio_.nomGrup(sessio_.general.GrupActual));
+    coloraGraellaPocsColors();
+    return relacio_;
 }
 
 void Portada::ordreTabulacio() {
@@ -330,7 +372,7 @@ void Portada::ordreTabulacio() {
     for (int g = 1; g <= 16; ++g)
         ordre << grups_[g];
     ordre << llistes_->tabBar() << bSortida_ << persiana_[1] << bEines_[1] << bEines_[0]
-          << bEines_[2] << relacio_ << imatgeGrup_ << persiana_[0];
+          << bEines_[2] << imatgeGrup_ << persiana_[0];
     for (int i = 3; i <= 8; ++i)
         ordre << bEines_[i];
     for (qsizetype i = 1; i < ordre.size(); ++i)
@@ -399,13 +441,9 @@ void Portada::aplicaIdioma() {
     bSortida_->setText(netejat(sessio_.text(80)));
     for (BotoPersiana* p : persiana_)
         p->setAccessibleName(sessio_.text(kClauAcces));
-    relacio_->setAccessibleName(sessio_.nomGrup(sessio_.general.GrupActual));
+    if (relacio_)
+        relacio_->setAccessibleName(sessio_.nomGrup(sessio_.general.GrupActual));
     mostraSeleccio();
-
-    const qreal dpr = devicePixelRatioF();
-    for (int i = 0; i < 9; ++i)
-        bEines_[i]->setIcon(ImatgesPortada::eina(i, bEines_[i]->iconSize().width(), dpr));
-    bSortida_->setIcon(ImatgesPortada::eina(-1, bSortida_->iconSize().width(), dpr));
 }
 
 void Portada::refrescaActivitats() {
@@ -439,7 +477,8 @@ void Portada::grupPremut(int grup) {
     grups_[anterior]->setSeleccionat(false);
     grups_[grup]->setSeleccionat(true);
     setWindowTitle(estat_.titol());
-    relacio_->setAccessibleName(sessio_.nomGrup(grup));
+    if (relacio_)
+        relacio_->setAccessibleName(sessio_.nomGrup(grup));
     refrescaActivitats();
 }
 
@@ -451,7 +490,7 @@ void Portada::pestanyaCanviada(int nova) {
         formataGraella();
         mostraSeleccio();
         mostraPanel(true);
-        relacio_->setFocus();
+        graella()->setFocus();
         break;
     case EstatPortada::Canvi::Portada:
         mostraPanel(false);
@@ -483,49 +522,52 @@ void Portada::mostraPanel(bool panel) {
 // --- The pupil list -------------------------------------------------------------------------
 
 void Portada::ompleGraella() {
+    QTableWidget* g = graella();
     omplint_ = true;
     const QList<FilaAlumne>& files = estat_.files();
-    relacio_->clearContents();
+    g->clearContents();
     // An empty list still shows one blank line under the headings.
-    relacio_->setRowCount(files.isEmpty() ? 1 : int(files.size()));
+    g->setRowCount(files.isEmpty() ? 1 : int(files.size()));
     for (int r = 0; r < files.size(); ++r) {
         for (int c = 0; c < LlistaAlumnes::kColumnes; ++c) {
             auto* item = new QTableWidgetItem(files.at(r).value(c));
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             item->setTextAlignment(c == LlistaAlumnes::kColNom ? Qt::AlignLeft | Qt::AlignVCenter
                                                                : Qt::AlignCenter);
-            relacio_->setItem(r, c, item);
+            g->setItem(r, c, item);
         }
     }
     if (estat_.fila() >= 0)
-        relacio_->setCurrentCell(estat_.fila(), LlistaAlumnes::kColNom);
+        g->setCurrentCell(estat_.fila(), LlistaAlumnes::kColNom);
     else
-        relacio_->setCurrentCell(-1, -1);
+        g->setCurrentCell(-1, -1);
     omplint_ = false;
 }
 
 void Portada::formataGraella() {
-    relacio_->horizontalHeaderItem(0)->setText(sessio_.text(91));
-    relacio_->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignCenter);
-    relacio_->horizontalHeaderItem(1)->setText(sessio_.text(92));
-    relacio_->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QTableWidget* g = graella();
+    g->horizontalHeaderItem(0)->setText(sessio_.text(91));
+    g->horizontalHeaderItem(0)->setTextAlignment(Qt::AlignCenter);
+    g->horizontalHeaderItem(1)->setText(sessio_.text(92));
+    g->horizontalHeaderItem(1)->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     for (int a = 1; a <= 9; ++a) {
-        relacio_->horizontalHeaderItem(a + 1)->setText(sessio_.text(a + 5));
-        relacio_->horizontalHeaderItem(a + 1)->setTextAlignment(Qt::AlignCenter);
+        g->horizontalHeaderItem(a + 1)->setText(sessio_.text(a + 5));
+        g->horizontalHeaderItem(a + 1)->setTextAlignment(Qt::AlignCenter);
     }
-    const int files = relacio_->rowCount() + 1;
+    const int files = g->rowCount() + 1;
     const L::FormatGraella f = L::formatGraella(estat_.pestanya(), files, estat_.buida());
     posaAmples(f.amples);
-    relacio_->setVerticalScrollBarPolicy(f.barra ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
-    relacio_->resize(tw(L::kAmpleRelacio), tw(f.alcada));
+    g->setVerticalScrollBarPolicy(f.barra ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
+    g->resize(tw(L::kAmpleRelacio), tw(f.alcada));
     farcit_->setGeometry(px(f.farcit));
 }
 
 void Portada::posaAmples(const std::array<int, 13>& amples) {
+    QTableWidget* g = graella();
     for (int c = 0; c < LlistaAlumnes::kColumnes; ++c) {
-        relacio_->setColumnHidden(c, amples[c] == 0);
+        g->setColumnHidden(c, amples[c] == 0);
         if (amples[c] > 0)
-            relacio_->setColumnWidth(c, tw(amples[c]));
+            g->setColumnWidth(c, tw(amples[c]));
     }
 }
 
@@ -565,7 +607,7 @@ void Portada::mostraSeleccio() {
 void Portada::nivellSuperat(int activitat, const QString& text) {
     estat_.nivellSuperat(activitat, text);
     const int fila = estat_.fila();
-    if (fila >= 0 && fila < relacio_->rowCount())
+    if (relacio_ && fila >= 0 && fila < relacio_->rowCount())
         if (QTableWidgetItem* item =
                 relacio_->item(fila, LlistaAlumnes::kColNivell1 + activitat - 1))
             item->setText(text);
@@ -714,8 +756,13 @@ void Portada::persianaPremuda(int quina) {
 void Portada::obrePersiana(int quina) {
     estat_.persianaPremuda();
     pany_[quina]->hide();
-    for (int i = quina == 0 ? 3 : 0; i <= (quina == 0 ? 8 : 2); ++i)
+    for (int i = quina == 0 ? 3 : 0; i <= (quina == 0 ? 8 : 2); ++i) {
+        // A tool's picture is drawn the first time its blind opens, not with the window.
+        if (bEines_[i]->icon().isNull())
+            bEines_[i]->setIcon(
+                ImatgesPortada::eina(i, bEines_[i]->iconSize().width(), devicePixelRatioF()));
         bEines_[i]->show();
+    }
     const QList<int> passos = quina == 0
                                   ? L::passosObrir(L::kPersiana.height(), L::kPersianaOberta)
                                   : L::passosObrir(L::kPersiana0.width(), L::kPersiana0Oberta);

@@ -61,6 +61,8 @@ private:
     void construeixGrups(QWidget* fons);
     void construeixPanel(QWidget* fons);
     void construeixBarres(QWidget* fons);
+    // The pupil grid `Relació`, built on first use.
+    QTableWidget* graella();
     void ordreTabulacio();
     void disposaPerPantalla();
     void coloraGraellaPocsColors();

@@ -1,5 +1,7 @@
 #include "Sanefa.h"
 
+#include "LletraPortada.h"
+
 #include <QPainter>
 
 namespace {
@@ -25,10 +27,11 @@ void Sanefa::paintEvent(QPaintEvent*) {
     const qreal pas = costat * (1 + kEspai);
     const qreal x0 = (width() - (n * costat + (n - 1) * costat * kEspai)) / 2;
     const qreal y0 = (height() - costat) / 2;
-    QFont f = font();
-    f.setBold(true);
-    f.setPixelSize(qMax(1, qRound(costat * 0.62)));
+    const QFont f = LletraPortada::negreta();
     p.setFont(f);
+    const QFontMetricsF m(f, this);
+    // The signs are 62 % of a block high: the face is scaled to that size.
+    const qreal escala = costat * 0.62 / (f.pointSizeF() * logicalDpiY() / 72.0);
     for (int i = 0; i < n; ++i) {
         const QColor c = kColors[i % std::size(kColors)];
         // Every other block sits a little lower, as if stacked by hand.
@@ -38,6 +41,11 @@ void Sanefa::paintEvent(QPaintEvent*) {
         p.setBrush(c.lighter(115));
         p.drawRoundedRect(bloc, costat * 0.18, costat * 0.18);
         p.setPen(Qt::white);
-        p.drawText(bloc, Qt::AlignCenter, kSignes.mid(i, 1));
+        const QString signe = kSignes.mid(i, 1);
+        p.save();
+        p.translate(bloc.center());
+        p.scale(escala, escala);
+        p.drawText(QPointF(-m.horizontalAdvance(signe) / 2, (m.ascent() - m.descent()) / 2), signe);
+        p.restore();
     }
 }

@@ -1,6 +1,12 @@
-// How long a pupil waits: the bare toolkit's first window, the front page as the program builds
-// it, and the board's first exercise after the picture is pressed. Run under a real display
-// server (xvfb-run) in Release; prints medians in milliseconds.
+// How long a pupil waits. Each start is a fresh process, timed from launch to its first frame on
+// screen: bench_finestra_nua (a minimal Qt Widgets window, Qt Widgets alone) against
+// bench_portada (the program's start up to the front page, linked like the program), taken in
+// turns in the same run. Then, inside one program, the time from pressing the picture to the
+// board's first exercise painted. Run under a real display server (xvfb-run) in Release; prints
+// medians in milliseconds.
+//
+//   bench_arrencada             the whole measurement
+//   bench_arrencada pissarra F  boards opened from a front page in F (used by the measurement)
 
 #include "Arrencada.h"
 #include "NivellsPerDefecte.h"
@@ -17,23 +23,22 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
-#include <QPushButton>
+#include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
 namespace {
 
-constexpr int kVegades = 10;
+constexpr int kVegades = 25;
+constexpr int kPissarres = 10;
 
 double mediana(std::vector<double> v) {
     std::sort(v.begin(), v.end());
@@ -87,72 +92,111 @@ private:
     const QElapsedTimer& rellotge_;
 };
 
+// Opens the addition board kPissarres times from one front page, as a pupil would after the
+// front page has settled, and prints each time.
+int pissarres(int argc, char* argv[], const QString& carpeta) {
+    QApplication app(argc, argv);
+    Sessio sessio;
+    Arrencada arrencada(carpeta);
+    if (arrencada.run(sessio).status != StartupResult::Ok)
+        return 1;
+    QtSoundPlayer so(sessio.carpeta);
+    Portada portada(sessio, so);
+    portada.show();
+    if (!QTest::qWaitForWindowExposed(&portada))
+        return 1;
+    // As main() does: the board's background is drawn while the front page waits.
+    QTimer::singleShot(300, &portada,
+                       [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
+    QTest::qWait(500);
+    auto* llistes = portada.findChild<QTabWidget*>("Llistes");
+    QTest::mouseClick(llistes->tabBar(), Qt::LeftButton, {},
+                      llistes->tabBar()->tabRect(5).center());
+    for (int i = 0; i < kPissarres; ++i) {
+        QElapsedTimer t;
+        PrimerPanell filtre(t);
+        app.installEventFilter(&filtre);
+        t.start();
+        portada.iniciaPissarra();
+        app.removeEventFilter(&filtre);
+        if (filtre.temps < 0)
+            return 1;
+        std::printf("%.3f\n", filtre.temps);
+    }
+    return 0;
+}
+
+// The path of a program built beside this one.
+QString germa(const QString& nom) {
+    return QCoreApplication::applicationDirPath() + '/' + nom;
+}
+
+// Launches `programa` with `args` and returns the milliseconds until it says "pintat". Each
+// launch starts from a quiet machine: the display server has finished with the one before.
+double arrenca(const QString& programa, const QStringList& args) {
+    QThread::msleep(150);
+    QProcess p;
+    QElapsedTimer t;
+    t.start();
+    p.start(programa, args);
+    while (!p.canReadLine() && p.waitForReadyRead(10000)) {
+    }
+    const double temps = ms(t);
+    const bool ok = p.readLine().trimmed() == "pintat";
+    p.waitForFinished(10000);
+    if (!ok) {
+        std::fprintf(stderr, "%s did not paint\n", qPrintable(programa));
+        std::exit(1);
+    }
+    return temps;
+}
+
+int mesura(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir dir;
+    preparaCarpeta(dir.path());
+    std::vector<double> nues;
+    std::vector<double> portades;
+    const QString nua = germa("bench_finestra_nua");
+    const QString portada = germa("bench_portada");
+    // The first launch of each warms the disk cache.
+    arrenca(nua, {});
+    arrenca(portada, {dir.path()});
+    for (int i = 0; i < kVegades; ++i) {
+        nues.push_back(arrenca(nua, {}));
+        portades.push_back(arrenca(portada, {dir.path()}));
+    }
+
+    QProcess p;
+    p.start(QCoreApplication::applicationFilePath(), {"pissarra", dir.path()});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+        std::fprintf(stderr, "the boards did not open\n");
+        return 1;
+    }
+    std::vector<double> taulers;
+    for (const QByteArray& linia : p.readAllStandardOutput().split('\n'))
+        if (!linia.isEmpty())
+            taulers.push_back(linia.toDouble());
+
+    const double minima = mediana(nues);
+    const double front = mediana(portades);
+    std::printf("launch to first frame, %d launches each, median milliseconds\n", kVegades);
+    std::printf("minimal Qt Widgets window:            %7.1f\n", minima);
+    std::printf("front page:                           %7.1f  (%.2f x the minimal window)\n", front,
+                front / minima);
+    std::printf("picture pressed to first exercise painted, %d boards, milliseconds\n",
+                int(taulers.size()));
+    std::printf("first board:                          %7.1f\n", taulers.front());
+    std::printf("median board:                         %7.1f\n", mediana(taulers));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QElapsedTimer inici;
-    inici.start();
-    QApplication app(argc, argv);
-
-    std::vector<double> finestra;
-    for (int i = 0; i < kVegades; ++i) {
-        QElapsedTimer t = inici;
-        if (i > 0)
-            t.start();
-        {
-            QWidget w;
-            w.resize(200, 100);
-            w.show();
-            if (!QTest::qWaitForWindowExposed(&w))
-                return 1;
-            finestra.push_back(ms(t));
-        }
-        QCoreApplication::processEvents();
-    }
-
-    std::vector<double> portades;
-    std::vector<double> pissarres;
-    for (int i = 0; i < kVegades; ++i) {
-        QTemporaryDir dir;
-        preparaCarpeta(dir.path());
-        QElapsedTimer t;
-        t.start();
-        {
-            Sessio sessio;
-            Arrencada arrencada(dir.path());
-            if (arrencada.run(sessio).status != StartupResult::Ok)
-                return 1;
-            QtSoundPlayer so(sessio.carpeta);
-            Portada portada(sessio, so);
-            portada.show();
-            if (!QTest::qWaitForWindowExposed(&portada))
-                return 1;
-            portades.push_back(ms(t));
-            // What main() does while the front page waits for the first click.
-            Pissarra::preparaFons(portada.devicePixelRatioF());
-
-            auto* llistes = portada.findChild<QTabWidget*>("Llistes");
-            QTest::mouseClick(llistes->tabBar(), Qt::LeftButton, {},
-                              llistes->tabBar()->tabRect(5).center());
-            PrimerPanell filtre(t);
-            qApp->installEventFilter(&filtre);
-            t.start();
-            portada.iniciaPissarra();
-            qApp->removeEventFilter(&filtre);
-            if (filtre.temps < 0)
-                return 1;
-            pissarres.push_back(filtre.temps);
-        }
-        QCoreApplication::processEvents();
-    }
-
-    std::printf("platform %s, %d runs, median milliseconds\n",
-                qPrintable(QGuiApplication::platformName()), kVegades);
-    std::printf("first bare window (with QApplication start): %8.1f\n", finestra.front());
-    std::printf("bare QWidget window shown:                   %8.1f\n", mediana(finestra));
-    std::printf("front page built and shown (start-up incl.): %8.1f\n", mediana(portades));
-    std::printf("first front page:                            %8.1f\n", portades.front());
-    std::printf("picture pressed to first exercise painted:   %8.1f\n", mediana(pissarres));
-    std::printf("first board:                                 %8.1f\n", pissarres.front());
-    return 0;
+    const QString mode = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    const QString carpeta = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (mode == "pissarra")
+        return pissarres(argc, argv, carpeta);
+    return mesura(argc, argv);
 }

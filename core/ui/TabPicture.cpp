@@ -14,17 +14,17 @@ namespace {
 constexpr int kLanguagesWithPictures = 5; // CAT, CAS, GAL, EUS, ANG
 constexpr int kTabs = 10;
 constexpr int kFirstTabNameId = 5;
-// 9 pt at 96 dpi, the size of the other captions; a longer name shrinks until it fits.
+// 9 pt at 96 dpi, the size of the other captions; a longer name shrinks until it fits, down to
+// the smallest size.
 constexpr int kLargestPixelSize = 12;
 constexpr int kSmallestPixelSize = 6;
 // Clear space kept at each side so that antialiased strokes never touch the picture's edge.
 constexpr qreal kSideMargin = 2.0;
 
-QFont tabFont(int pixelSize) {
+// The application's own face: the tab bar has loaded it already.
+QFont tabFont() {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
+    font.setPixelSize(kLargestPixelSize);
     return font;
 }
 
@@ -35,27 +35,28 @@ qreal inkWidth(const QFont& font, const QString& text) {
     return std::max(ink.right(), metrics.horizontalAdvance(text)) - std::min(ink.left(), 0.0);
 }
 
-QFont fittingFont(const QString& text) {
-    const qreal room = TabPicture::kWidth - 2 * kSideMargin;
-    for (int size = kLargestPixelSize; size > kSmallestPixelSize; --size) {
-        const QFont font = tabFont(size);
-        if (inkWidth(font, text) <= room)
-            return font;
-    }
-    return tabFont(kSmallestPixelSize);
-}
-
+// A longer name is drawn smaller by scaling the painter rather than by picking a smaller font:
+// every tab then shares one font, which is loaded once.
 QPixmap draw(const QString& text, qreal dpr) {
     QPixmap pixmap(qRound(TabPicture::kWidth * dpr), qRound(TabPicture::kHeight * dpr));
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(TabPicture::background());
     if (text.isEmpty())
         return pixmap;
+    const QFont font = tabFont();
+    const qreal room = TabPicture::kWidth - 2 * kSideMargin;
+    const qreal ink = inkWidth(font, text);
+    const qreal smallest = qreal(kSmallestPixelSize) / kLargestPixelSize;
+    const qreal scale = ink > room ? std::max(room / ink, smallest) : 1.0;
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(fittingFont(text));
+    painter.setFont(font);
     painter.setPen(TabPicture::textColour());
-    painter.drawText(QRectF(0, 0, TabPicture::kWidth, TabPicture::kHeight), Qt::AlignCenter, text);
+    painter.translate(TabPicture::kWidth / 2.0, TabPicture::kHeight / 2.0);
+    painter.scale(scale, scale);
+    const qreal w = TabPicture::kWidth / scale;
+    const qreal h = TabPicture::kHeight / scale;
+    painter.drawText(QRectF(-w / 2, -h / 2, w, h), Qt::AlignCenter, text);
     return pixmap;
 }
 

@@ -319,6 +319,26 @@ private slots:
         QVERIFY(f.find<QWidget>("pGrups")->isVisible());
     }
 
+    // The grid is built when a list is first shown, in its place in the tab order: from the tab
+    // bar, Tab reaches the grid, then the pupil's picture, then the blind.
+    void gridComesWithTheFirstListInItsTabOrder() {
+        Front f;
+        escriu(f.dat("Dofins.dat"), kDofins);
+        f.obre();
+        QVERIFY(!f.window->findChild<QTableWidget*>(QString::fromUtf8("Relació")));
+        f.pestanya(1);
+        QVERIFY(f.relacio());
+        f.fila(0);
+        QVERIFY(f.button("ImatgeGrup")->isEnabled());
+        QApplication::setActiveWindow(f.window.get());
+        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
+        f.llistes()->tabBar()->setFocus();
+        for (const char* seguent : {"Relació", "ImatgeGrup", "Persiana"}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(seguent));
+        }
+    }
+
     void longListsScroll() {
         Front f;
         escriu(f.dat("Dofins.dat"), llista(20));
@@ -499,11 +519,14 @@ private slots:
             ++preguntes;
             return false;
         });
+        // A tool's picture is drawn when its blind first opens.
+        QVERIFY(f.button("bEines_2")->icon().isNull());
         QTest::mouseClick(f.persiana("Persiana0"), Qt::LeftButton);
         QVERIFY(f.persiana("Persiana0")->oberta());
         QCOMPARE(f.persiana("Persiana0")->width(), tw(465));
         QCOMPARE(f.find<QWidget>("Pany0")->x(), tw(270));
         QVERIFY(f.button("bEines_2")->isVisible());
+        QVERIFY(!f.button("bEines_2")->icon().isNull());
         QCOMPARE(f.so.last(), QString("21"));
         QCOMPARE(preguntes, 0);
 
@@ -528,6 +551,7 @@ private slots:
         QCOMPARE(f.find<QWidget>("Pany")->y(), tw(210));
         QVERIFY(f.find<QWidget>("Pany")->isVisible());
         QVERIFY(f.button("bEines_8")->isVisible());
+        QVERIFY(!f.button("bEines_8")->icon().isNull());
         f.window->TancaPersiana();
         QCOMPARE(p->height(), tw(4095));
         QCOMPARE(f.find<QWidget>("Pany")->y(), tw(3900));

@@ -1,0 +1,27 @@
+// The program's start as main() runs it, up to the front page's first frame, linked against what
+// the program links. Prints "pintat" after that frame and quits. Usage: bench_portada FOLDER
+
+#include "Arrencada.h"
+#include "Portada.h"
+#include "PrimerFotograma.h"
+#include "QtSoundPlayer.h"
+#include "Sessio.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("XIFRUM");
+    if (argc < 2)
+        return 2;
+    Sessio sessio;
+    Arrencada arrencada(QString::fromLocal8Bit(argv[1]));
+    if (arrencada.run(sessio).status != StartupResult::Ok)
+        return 1;
+    QtSoundPlayer so(sessio.carpeta);
+    Portada portada(sessio, so);
+    PrimerFotograma filtre(&portada);
+    app.installEventFilter(&filtre);
+    portada.show();
+    return QApplication::exec();
+}

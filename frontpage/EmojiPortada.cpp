@@ -1,0 +1,49 @@
+#include "EmojiPortada.h"
+
+#include <cstring>
+
+namespace EmojiPortada {
+
+namespace {
+
+// The stored picture of `nom` best suited to `pixels`: the smallest at or above, else the largest.
+const Dada* millor(const char* nom, int pixels) {
+    const Dada* tria = nullptr;
+    for (int i = 0; i < kNombreDades; ++i) {
+        const Dada& d = kDades[i];
+        if (std::strcmp(d.nom, nom) != 0)
+            continue;
+        const bool cobreix = d.mida >= pixels;
+        if (!tria)
+            tria = &d;
+        else if (cobreix && (tria->mida < pixels || d.mida < tria->mida))
+            tria = &d;
+        else if (!cobreix && tria->mida < pixels && d.mida > tria->mida)
+            tria = &d;
+    }
+    return tria;
+}
+
+} // namespace
+
+bool te(const char* nom) {
+    return millor(nom, 1) != nullptr;
+}
+
+QImage imatge(const char* nom, int pixels) {
+    const Dada* d = millor(nom, pixels);
+    if (!d || pixels <= 0)
+        return {};
+    const QByteArray dades =
+        d->comprimit ? qUncompress(d->dades, d->bytes)
+                     : QByteArray::fromRawData(reinterpret_cast<const char*>(d->dades), d->bytes);
+    const qsizetype linia = qsizetype(d->mida) * 4;
+    if (dades.size() != linia * d->mida)
+        return {};
+    QImage imatge(d->mida, d->mida, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < d->mida; ++y)
+        std::memcpy(imatge.scanLine(y), dades.constData() + y * linia, linia);
+    return imatge;
+}
+
+} // namespace EmojiPortada
