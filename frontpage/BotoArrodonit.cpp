@@ -1,5 +1,7 @@
 #include "BotoArrodonit.h"
 
+#include "ImatgesPortada.h"
+
 #include <QPainter>
 
 namespace {
@@ -32,9 +34,8 @@ void BotoArrodonit::paintEvent(QPaintEvent*) {
         gruix = estil_.gruixFocus;
     }
     const qreal m = gruix / 2;
-    p.setPen(QPen(vora, gruix));
-    p.setBrush(fons);
-    p.drawRoundedRect(QRectF(rect()).adjusted(m, m, -m, -m), estil_.radi, estil_.radi);
+    ImatgesPortada::pintaTargeta(p, QRectF(rect()).adjusted(m, m, -m, -m), estil_.radi, fons, vora,
+                                 gruix);
 
     const QIcon::Mode mode = isEnabled() ? QIcon::Normal : QIcon::Disabled;
     const QSize mida = iconSize();

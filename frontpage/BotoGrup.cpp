@@ -1,7 +1,8 @@
 #include "BotoGrup.h"
 
 #include "AnimalsGrups.h"
-#include "LletraPortada.h"
+#include "ImatgesPortada.h"
+#include "Lletra.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -73,10 +74,10 @@ void BotoGrup::paintEvent(QPaintEvent*) {
         fons = fons.darker(115);
     else if (sobre_ && !seleccionat_)
         fons = QColor(0xFF, 0xF0, 0xC8);
-    p.setPen(QPen(hasFocus() ? kFocus : (seleccionat_ ? kSeleccionat.darker(150) : kVoraGrup),
-                  hasFocus() ? 3 : 1.5));
-    p.setBrush(fons);
-    p.drawRoundedRect(carta, kRadi, kRadi);
+    ImatgesPortada::pintaTargeta(p, carta, kRadi, fons,
+                                 hasFocus() ? kFocus
+                                            : (seleccionat_ ? kSeleccionat.darker(150) : kVoraGrup),
+                                 hasFocus() ? 3 : 1.5);
 
     const qreal costat = qMin(carta.width() - 8, carta.height() * 0.6);
     const QRectF imatge(carta.center().x() - costat / 2, carta.top() + 4, costat, costat);
@@ -91,11 +92,11 @@ void BotoGrup::paintEvent(QPaintEvent*) {
 
     const QRectF text(carta.left() + 1, imatge.bottom() + 1, carta.width() - 2,
                       carta.bottom() - imatge.bottom() - 3);
-    const QFont lletra = LletraPortada::negreta();
+    const QFont lletra = Lletra::negreta();
     p.setFont(lletra);
     p.setPen(palette().color(QPalette::ButtonText));
-    LletraPortada::textEscalat(p, text, Qt::AlignCenter | Qt::TextWordWrap, nom_,
-                               escalaQueHiCap(lletra, nom_, text));
+    Lletra::textEscalat(p, text, Qt::AlignCenter | Qt::TextWordWrap, nom_,
+                        escalaQueHiCap(lletra, nom_, text));
 }
 
 void BotoGrup::keyPressEvent(QKeyEvent* event) {

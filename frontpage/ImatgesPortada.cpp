@@ -58,6 +58,19 @@ bool pintaEmoji(QPainter& painter, const QRectF& caixa, const char* nom) {
     return true;
 }
 
+void pintaTargeta(QPainter& painter, const QRectF& caixa, qreal radi, const QColor& fons,
+                  const QColor& vora, qreal gruix) {
+    painter.save();
+    painter.setPen(Qt::NoPen);
+    const qreal m = gruix / 2;
+    painter.setBrush(vora);
+    painter.drawRoundedRect(caixa.adjusted(-m, -m, m, m), radi + m, radi + m);
+    const qreal dins = qMax<qreal>(0, radi - m);
+    painter.setBrush(fons);
+    painter.drawRoundedRect(caixa.adjusted(m, m, -m, -m), dins, dins);
+    painter.restore();
+}
+
 void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c) {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);

@@ -15,6 +15,11 @@ namespace ImatgesPortada {
 // Draws the emoji picture `nom` (a name of TaulaEmoji.h) as the largest square centred in `caixa`;
 // false, with nothing drawn, when the build did not find it in the emoji font.
 bool pintaEmoji(QPainter& painter, const QRectF& caixa, const char* nom);
+// A rounded card: `fons` inside an outline `gruix` wide and centred on `caixa`'s edge, as
+// QPainter::drawRoundedRect would draw it with that pen, but filled twice rather than stroked,
+// which is quicker. The painter's antialiasing applies.
+void pintaTargeta(QPainter& painter, const QRectF& caixa, qreal radi, const QColor& fons,
+                  const QColor& vora, qreal gruix);
 // A round badge holding `lletra`, for a picture the emoji font lacks.
 void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c);
 

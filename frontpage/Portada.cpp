@@ -9,7 +9,7 @@
 #include "Contrasenya.h"
 #include "Edicio.h"
 #include "ImatgesPortada.h"
-#include "LletraPortada.h"
+#include "Lletra.h"
 #include "LlistaImpresa.h"
 #include "Marc.h"
 #include "Missatges.h"
@@ -87,6 +87,19 @@ void colorText(QWidget* w, const QColor& color) {
     w->setPalette(p);
 }
 
+// A one-line caption of the title frame, in the bold face at `punts` points.
+QLabel* rotol(QWidget* pare, const char* nom, const QRect& twips, int punts, const QColor& color) {
+    auto* l = new RotolEscalat(pare);
+    l->setObjectName(QString::fromUtf8(nom));
+    l->setGeometry(px(twips));
+    l->setAlignment(Qt::AlignCenter);
+    QFont f = l->font();
+    f.setPointSize(punts);
+    l->setFont(f);
+    colorText(l, color);
+    return l;
+}
+
 // `Command1`: it fills the middle row and takes part in nothing, so it paints nothing either.
 class BotoInert : public QPushButton {
 public:
@@ -125,12 +138,12 @@ Portada::Portada(Sessio& sessio, SoundPlayer& so, QWidget* parent)
 // --- Building -------------------------------------------------------------------------------
 
 void Portada::construeix() {
+    // The window's own background is the page colour: nothing inside paints it again.
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, kFons);
+    setPalette(paleta);
     auto* fons = new QWidget;
     fons->setObjectName("Fons");
-    QPalette paleta = fons->palette();
-    paleta.setColor(QPalette::Window, kFons);
-    fons->setPalette(paleta);
-    fons->setAutoFillBackground(true);
     setCentralWidget(fons);
 
     llistes_ = new Pestanyes(fons);
@@ -141,7 +154,7 @@ void Portada::construeix() {
         pagina->setFocusPolicy(Qt::NoFocus);
         llistes_->addTab(pagina, QString());
     }
-    llistes_->setColorsPanell(kFons, QColor(0xD9, 0xA9, 0x5A));
+    llistes_->setVoraPanell(QColor(0xD9, 0xA9, 0x5A));
     connect(llistes_, &QTabWidget::currentChanged, this, &Portada::pestanyaCanviada);
     sanefa_ = new Sanefa(fons);
     sanefa_->setObjectName("frieze");
@@ -165,20 +178,11 @@ void Portada::construeixGrups(QWidget* fons) {
     frame1_ = new Marc({QColor(0xFF, 0xE0, 0x8A), QColor(0xE8, 0xA3, 0x3D), 2, 14}, pGrups_);
     frame1_->setObjectName("Frame1");
     frame1_->setGeometry(px(L::kFrame1));
-    const QRect llocs[2] = {L::kPrograma0, L::kPrograma1};
-    const QColor colors[2] = {kOmbra, kTitol};
-    for (int i = 0; i < 2; ++i) {
-        programa_[i] = new RotolEscalat(frame1_);
-        programa_[i]->setObjectName(QStringLiteral("lblPrograma_%1").arg(i));
-        programa_[i]->setGeometry(px(llocs[i]));
-        programa_[i]->setAlignment(Qt::AlignCenter);
-        colorText(programa_[i], colors[i]);
-    }
-    autor_ = etiqueta(frame1_, "lblAutor", L::kAutor, Qt::AlignCenter);
-    autor_->setFont(LletraPortada::negreta());
-    colorText(autor_, QColor(0x5A, 0x3A, 0x10));
-    data_ = etiqueta(frame1_, "lblData", L::kData, Qt::AlignCenter);
-    colorText(data_, QColor(0x7A, 0x5A, 0x30));
+    // The title's size follows the language (aplicaIdioma).
+    programa_[0] = rotol(frame1_, "lblPrograma_0", L::kPrograma0, kMidaTitol, kOmbra);
+    programa_[1] = rotol(frame1_, "lblPrograma_1", L::kPrograma1, kMidaTitol, kTitol);
+    autor_ = rotol(frame1_, "lblAutor", L::kAutor, 11, QColor(0x5A, 0x3A, 0x10));
+    data_ = rotol(frame1_, "lblData", L::kData, 8, QColor(0x7A, 0x5A, 0x30));
 
     for (int g = 1; g <= 16; ++g) {
         grups_[g] = new BotoGrup(g, pGrups_);
@@ -204,7 +208,7 @@ void Portada::construeixBarres(QWidget* fons) {
     bSortida_ = new BotoArrodonit(estilEina, pSortida_);
     bSortida_->setObjectName("bSortida");
     bSortida_->setGeometry(px(L::kBotoSortida));
-    bSortida_->setFont(LletraPortada::negreta());
+    bSortida_->setFont(Lletra::negreta());
     bSortida_->setIconSize(QSize(tw(420), tw(420)));
     bSortida_->setIcon(
         ImatgesPortada::eina(-1, bSortida_->iconSize().width(), devicePixelRatioF()));

@@ -1,16 +1,16 @@
 #include "RotolEscalat.h"
 
-#include "LletraPortada.h"
+#include "Lletra.h"
 
 #include <QPainter>
 
 void RotolEscalat::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QFont cara = LletraPortada::negreta();
+    const QFont cara = Lletra::negreta();
     p.setFont(cara);
     p.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
-    LletraPortada::textEscalat(p, contentsRect(), int(alignment()), text(),
-                               font().pointSizeF() / cara.pointSizeF());
+    Lletra::textEscalat(p, contentsRect(), int(alignment()), text(),
+                        font().pointSizeF() / cara.pointSizeF());
 }

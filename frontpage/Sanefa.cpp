@@ -1,6 +1,7 @@
 #include "Sanefa.h"
 
-#include "LletraPortada.h"
+#include "ImatgesPortada.h"
+#include "Lletra.h"
 
 #include <QPainter>
 
@@ -27,19 +28,18 @@ void Sanefa::paintEvent(QPaintEvent*) {
     const qreal pas = costat * (1 + kEspai);
     const qreal x0 = (width() - (n * costat + (n - 1) * costat * kEspai)) / 2;
     const qreal y0 = (height() - costat) / 2;
-    const QFont f = LletraPortada::negreta();
+    const QFont f = Lletra::negreta();
     p.setFont(f);
     const QFontMetricsF m(f, this);
     // The signs are 62 % of a block high: the face is scaled to that size.
-    const qreal escala = costat * 0.62 / (f.pointSizeF() * logicalDpiY() / 72.0);
+    const qreal escala = costat * 0.62 / Lletra::pixels(f, *this);
     for (int i = 0; i < n; ++i) {
         const QColor c = kColors[i % std::size(kColors)];
         // Every other block sits a little lower, as if stacked by hand.
         const QRectF bloc(x0 + i * pas, y0 + (i % 2 ? costat * 0.06 : -costat * 0.06), costat,
                           costat);
-        p.setPen(QPen(c.darker(135), qMax<qreal>(1, costat * 0.05)));
-        p.setBrush(c.lighter(115));
-        p.drawRoundedRect(bloc, costat * 0.18, costat * 0.18);
+        ImatgesPortada::pintaTargeta(p, bloc, costat * 0.18, c.lighter(115), c.darker(135),
+                                     qMax<qreal>(1, costat * 0.05));
         p.setPen(Qt::white);
         const QString signe = kSignes.mid(i, 1);
         p.save();

@@ -37,7 +37,7 @@
 
 namespace {
 
-constexpr int kVegades = 25;
+constexpr int kVegades = 41;
 constexpr int kPissarres = 10;
 
 double mediana(std::vector<double> v) {

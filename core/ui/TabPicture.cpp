@@ -1,5 +1,6 @@
 #include "TabPicture.h"
 
+#include "Lletra.h"
 #include "StringTable.h"
 
 #include <QFont>
@@ -14,40 +15,33 @@ namespace {
 constexpr int kLanguagesWithPictures = 5; // CAT, CAS, GAL, EUS, ANG
 constexpr int kTabs = 10;
 constexpr int kFirstTabNameId = 5;
-// 9 pt at 96 dpi, the size of the other captions; a longer name shrinks until it fits, down to
-// the smallest size.
+// The names' size in pixels; a longer name shrinks until it fits, down to the smallest size.
 constexpr int kLargestPixelSize = 12;
 constexpr int kSmallestPixelSize = 6;
 // Clear space kept at each side so that antialiased strokes never touch the picture's edge.
-constexpr qreal kSideMargin = 2.0;
-
-// The application's own face: the tab bar has loaded it already.
-QFont tabFont() {
-    QFont font;
-    font.setPixelSize(kLargestPixelSize);
-    return font;
-}
+constexpr qreal kSideMargin = 3.0;
 
 // The ink, not the advance, decides: a trailing "k" or "f" may reach past its advance.
-qreal inkWidth(const QFont& font, const QString& text) {
-    const QFontMetricsF metrics(font);
+qreal inkWidth(const QFont& font, const QString& text, const QPaintDevice& device) {
+    const QFontMetricsF metrics(font, &device);
     const QRectF ink = metrics.tightBoundingRect(text);
     return std::max(ink.right(), metrics.horizontalAdvance(text)) - std::min(ink.left(), 0.0);
 }
 
-// A longer name is drawn smaller by scaling the painter rather than by picking a smaller font:
-// every tab then shares one font, which is loaded once.
+// The names are drawn in the program's bold face, brought to their size by scaling the painter
+// rather than by picking another font: every tab then shares the one font already loaded.
 QPixmap draw(const QString& text, qreal dpr) {
     QPixmap pixmap(qRound(TabPicture::kWidth * dpr), qRound(TabPicture::kHeight * dpr));
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(TabPicture::background());
     if (text.isEmpty())
         return pixmap;
-    const QFont font = tabFont();
+    const QFont font = Lletra::negreta();
     const qreal room = TabPicture::kWidth - 2 * kSideMargin;
-    const qreal ink = inkWidth(font, text);
+    const qreal largest = kLargestPixelSize / Lletra::pixels(font, pixmap);
+    const qreal ink = inkWidth(font, text, pixmap) * largest;
     const qreal smallest = qreal(kSmallestPixelSize) / kLargestPixelSize;
-    const qreal scale = ink > room ? std::max(room / ink, smallest) : 1.0;
+    const qreal scale = largest * (ink > room ? std::max(room / ink, smallest) : 1.0);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(font);

@@ -2,7 +2,7 @@
 #include "BotoArrodonit.h"
 #include "EmojiPortada.h"
 #include "ImatgesPortada.h"
-#include "LletraPortada.h"
+#include "Lletra.h"
 #include "Marc.h"
 #include "TaulaEmoji.h"
 
@@ -110,7 +110,7 @@ private slots:
     }
     void scaledTextStaysInItsBox() {
         QFETCH(qreal, escala);
-        const QFont cara = LletraPortada::negreta();
+        const QFont cara = Lletra::negreta();
         const QString text = "Rinoceronts";
         const QSizeF mida = QFontMetricsF(cara).size(0, text) * escala;
         QImage img(400, 120, QImage::Format_ARGB32_Premultiplied);
@@ -119,7 +119,7 @@ private slots:
         p.setFont(cara);
         p.setPen(Qt::black);
         const QRectF caixa(10, 10, mida.width() + 2, mida.height() + 2);
-        LletraPortada::textEscalat(p, caixa, Qt::AlignCenter, text, escala);
+        Lletra::textEscalat(p, caixa, Qt::AlignCenter, text, escala);
         p.end();
         QRect tinta;
         for (int y = 0; y < img.height(); ++y)

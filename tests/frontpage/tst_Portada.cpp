@@ -6,6 +6,7 @@
 #include "RecordingSoundPlayer.h"
 #include "Rutes.h"
 #include "Sessio.h"
+#include "TabPicture.h"
 #include "Units.h"
 #include "fIdioma.h"
 
@@ -317,6 +318,38 @@ private slots:
         f.pestanya(0);
         QVERIFY(!f.find<QWidget>("Panel")->isVisible());
         QVERIFY(f.find<QWidget>("pGrups")->isVisible());
+    }
+
+    // Every tab shows its whole caption picture, centred in the tab, whichever tab is current.
+    void tabPicturesAreWhole_data() {
+        QTest::addColumn<int>("actual");
+        QTest::newRow("front page") << 0;
+        QTest::newRow("a list") << 5;
+    }
+    void tabPicturesAreWhole() {
+        QFETCH(int, actual);
+        Front f;
+        f.obre();
+        f.pestanya(actual);
+        QTabBar* barra = f.llistes()->tabBar();
+        const QImage img = barra->grab().toImage();
+        const QRgb gris = TabPicture::background().rgb();
+        for (int t = 0; t < barra->count(); ++t) {
+            const QRect tab = barra->tabRect(t);
+            int primer = -1, darrer = -1;
+            for (int x = tab.left(); x <= tab.right(); ++x) {
+                for (int y = tab.top(); y <= tab.bottom(); ++y) {
+                    if (img.pixel(x, y) == gris) {
+                        primer = primer < 0 ? x : primer;
+                        darrer = x;
+                        break;
+                    }
+                }
+            }
+            QVERIFY2(primer > tab.left() && darrer < tab.right(), qPrintable(QString::number(t)));
+            QCOMPARE(darrer - primer + 1, TabPicture::kWidth);
+            QVERIFY(qAbs((primer - tab.left()) - (tab.right() - darrer)) <= 1);
+        }
     }
 
     // The grid is built when a list is first shown, in its place in the tab order: from the tab

@@ -1,8 +1,9 @@
-#include "LletraPortada.h"
+#include "Lletra.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 
-namespace LletraPortada {
+namespace Lletra {
 
 QFont negreta() {
     QFont f;
@@ -10,6 +11,11 @@ QFont negreta() {
     f.setBold(true);
     f.setPointSize(10);
     return f;
+}
+
+qreal pixels(const QFont& lletra, const QPaintDevice& device) {
+    return lletra.pixelSize() > 0 ? lletra.pixelSize()
+                                  : lletra.pointSizeF() * device.logicalDpiY() / 72.0;
 }
 
 void textEscalat(QPainter& painter, const QRectF& caixa, int flags, const QString& text,
@@ -23,4 +29,4 @@ void textEscalat(QPainter& painter, const QRectF& caixa, int flags, const QStrin
     painter.restore();
 }
 
-} // namespace LletraPortada
+} // namespace Lletra
