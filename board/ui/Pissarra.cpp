@@ -516,6 +516,7 @@ QPixmap fonsComu(qreal dpr) {
 
 void Pissarra::preparaFons(qreal dpr) {
     fonsComu(dpr);
+    Wingdings::prepara();
 }
 
 void Pissarra::pintaFons() {

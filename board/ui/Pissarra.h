@@ -34,8 +34,8 @@ public:
              Serie::CreaActivitat crea = FabricaActivitats::crea, QWidget* parent = nullptr);
     ~Pissarra() override;
 
-    // Draws the board's background ahead of time (the front page does it while idle after
-    // start-up), so the first board opens as fast as the next ones.
+    // Draws the board's background and finds the fonts of its symbols ahead of time (the front
+    // page does it while idle after start-up), so the first board opens as fast as the next ones.
     static void preparaFons(qreal dpr);
 
     Serie& serie() const { return *serie_; }

@@ -112,4 +112,9 @@ QFont font(int code, qreal pointSize) {
     return f;
 }
 
+void prepara() {
+    for (const Entry& e : kTable)
+        glyph(e);
+}
+
 } // namespace Wingdings

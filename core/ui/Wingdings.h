@@ -26,4 +26,8 @@ QString text(int code);
 // A font that holds `text(code)` itself (font merging is off), at `pointSize` when positive.
 QFont font(int code, qreal pointSize = 0);
 
+// Finds now which installed font holds each character of the table, which may mean looking
+// through every installed font; text() and font() then answer at once. For idle time.
+void prepara();
+
 } // namespace Wingdings
