@@ -34,10 +34,14 @@ QImage imatge(const char* nom, int pixels) {
     const Dada* d = millor(nom, pixels);
     if (!d || pixels <= 0)
         return {};
-    const QByteArray dades =
-        d->comprimit ? qUncompress(d->dades, d->bytes)
-                     : QByteArray::fromRawData(reinterpret_cast<const char*>(d->dades), d->bytes);
     const qsizetype linia = qsizetype(d->mida) * 4;
+    if (!d->comprimit) {
+        // Read straight from the program's own constant data, without a copy.
+        if (d->bytes != linia * d->mida)
+            return {};
+        return QImage(d->dades, d->mida, d->mida, linia, QImage::Format_ARGB32_Premultiplied);
+    }
+    const QByteArray dades = qUncompress(d->dades, d->bytes);
     if (dades.size() != linia * d->mida)
         return {};
     QImage imatge(d->mida, d->mida, QImage::Format_ARGB32_Premultiplied);
