@@ -66,6 +66,28 @@ const QColor kCarta(0xFF, 0xFD, 0xF6);        // buttons and cards
 const QColor kFocus(0xE4, 0x57, 0x2E);        // the outline of the focused button
 const QColor kVoraInactiva(0xD8, 0xCD, 0xB8); // the outline of a disabled button
 const QColor kVoraVerda(0x9C, 0xCB, 0x7A);    // the pupil bar and the pupil's picture
+// The tools and the exit: cards that warm up under the mouse.
+const BotoArrodonit::Estil kEstilEina{kCarta,
+                                      QColor(0xD9, 0xA9, 0x5A),
+                                      QColor(0xFF, 0xF0, 0xC8),
+                                      QColor(0xF5, 0xD3, 0x8C),
+                                      kFocus,
+                                      QColor(0xEF, 0xE8, 0xDA),
+                                      kVoraInactiva,
+                                      1,
+                                      3,
+                                      8};
+// The pupil's picture, green like the pupil bar.
+const BotoArrodonit::Estil kEstilFoto{kCarta,
+                                      kVoraVerda,
+                                      QColor(0xEE, 0xF8, 0xE4),
+                                      QColor(0xDD, 0xEF, 0xCB),
+                                      kFocus,
+                                      QColor(0xF3, 0xED, 0xE2),
+                                      kVoraInactiva,
+                                      2,
+                                      3,
+                                      10};
 const QColor kTitol(0xE4, 0x57, 0x2E);
 const QColor kOmbra(0x7A, 0x3B, 0x12);
 
@@ -192,20 +214,9 @@ void Portada::construeixGrups(QWidget* fons) {
 }
 
 void Portada::construeixBarres(QWidget* fons) {
-    const BotoArrodonit::Estil estilEina{kCarta,
-                                         QColor(0xD9, 0xA9, 0x5A),
-                                         QColor(0xFF, 0xF0, 0xC8),
-                                         QColor(0xF5, 0xD3, 0x8C),
-                                         kFocus,
-                                         QColor(0xEF, 0xE8, 0xDA),
-                                         kVoraInactiva,
-                                         1,
-                                         3,
-                                         8};
-
     pSortida_ = new QWidget(fons);
     pSortida_->setObjectName("pSortida");
-    bSortida_ = new BotoArrodonit(estilEina, pSortida_);
+    bSortida_ = new BotoArrodonit(kEstilEina, pSortida_);
     bSortida_->setObjectName("bSortida");
     bSortida_->setGeometry(px(L::kBotoSortida));
     bSortida_->setFont(Lletra::negreta());
@@ -220,7 +231,7 @@ void Portada::construeixBarres(QWidget* fons) {
     pEines_ = new QWidget; // placed in the list page once it exists
     pEines_->setObjectName("pEines");
     for (int i = 0; i < 9; ++i) {
-        bEines_[i] = new BotoArrodonit(estilEina, i <= 2 ? pPortada_ : pEines_);
+        bEines_[i] = new BotoArrodonit(kEstilEina, i <= 2 ? pPortada_ : pEines_);
         bEines_[i]->setObjectName(QStringLiteral("bEines_%1").arg(i));
         bEines_[i]->setGeometry(px(L::eina(i)));
         const int costat = i <= 2 ? tw(480) : tw(450);
@@ -297,17 +308,7 @@ void Portada::construeixPanel(QWidget* fons) {
         QIcon::Disabled);
     semafor_->setIcon(defecte);
 
-    const BotoArrodonit::Estil estilFoto{kCarta,
-                                         kVoraVerda,
-                                         QColor(0xEE, 0xF8, 0xE4),
-                                         QColor(0xDD, 0xEF, 0xCB),
-                                         kFocus,
-                                         QColor(0xF3, 0xED, 0xE2),
-                                         kVoraInactiva,
-                                         2,
-                                         3,
-                                         10};
-    imatgeGrup_ = new BotoArrodonit(estilFoto, panel_);
+    imatgeGrup_ = new BotoArrodonit(kEstilFoto, panel_);
     imatgeGrup_->setObjectName("ImatgeGrup");
     imatgeGrup_->setGeometry(px(L::kImatgeGrup));
     imatgeGrup_->setIconSize(foto);
