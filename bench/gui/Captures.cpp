@@ -1,6 +1,7 @@
 // Drives the program's windows on a real display for scripts/screenshots: fills the program
 // folder given with a sample group, then saves what the screen shows of the front page, its
-// pupil list and the board of two activities. Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
+// pupil list, the board of two activities and the level editor. Usage: xifrum_captures
+// PROGRAM_FOLDER OUT_FOLDER
 
 #include "Arrencada.h"
 #include "NivellsPerDefecte.h"
@@ -9,11 +10,13 @@
 #include "QtSoundPlayer.h"
 #include "Rutes.h"
 #include "Sessio.h"
+#include "fConfig.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -86,6 +89,26 @@ bool pissarra(Portada& portada, const QString& ruta) {
     return ok;
 }
 
+// Opens the level editor on the front page's group, saves it on activity 1 and on activity 9
+// (long division), and closes it.
+bool editorNivells(Sessio& sessio, Portada& portada, const QString& sortida) {
+    bool ok = false;
+    QTimer::singleShot(800, [&] {
+        QWidget* finestra = QApplication::activeModalWidget();
+        if (!finestra)
+            return;
+        ok = desa(finestra, sortida + "/fconfig-cardinals.png");
+        if (auto* dividir = finestra->findChild<QPushButton*>("Fulls_9")) {
+            QTest::mouseClick(dividir, Qt::LeftButton);
+            espera(300);
+            ok = desa(finestra, sortida + "/fconfig-dividir.png") && ok;
+        }
+        finestra->close();
+    });
+    fConfig::Obre(sessio, &portada);
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -122,5 +145,6 @@ int main(int argc, char* argv[]) {
     fila(portada, 3);
     espera(300);
     ok = pissarra(portada, sortida + "/pissarra-cardinals.png") && ok;
+    ok = editorNivells(sessio, portada, sortida) && ok;
     return ok ? 0 : 1;
 }
