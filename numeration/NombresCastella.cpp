@@ -4,6 +4,7 @@
 #include "DigitGrouping.h"
 #include "GrupIberic.h"
 #include "NumberRanges.h"
+#include "OrdinalIberic.h"
 #include "UpperCase.h"
 
 namespace {
@@ -35,6 +36,9 @@ const GrupIberic::Paraules kParaules{kCentenes,  kDesenes,   kDeus,      kUnitat
                                      kUnitats,   u"ciento ", u"ientos ", u"diez ",
                                      u"veinte ", u"veinti",  u" y "};
 
+const OrdinalIberic::Paraules kOrdinals{kOrdCentenes, kOrdDesenes, kOrdUnitats, kDecims,
+                                        u"gésimo ",   u"decimo",   u"decim"};
+
 void textGrup(QString& text, int i, GrupNombre g) {
     GrupIberic::text(text, i, g, kParaules);
 }
@@ -51,31 +55,7 @@ NumberPhrase cardinal(qint64 n, int separador) {
 
 NumberPhrase ordinal(qint64 n) {
     n = NumberRanges::clampOrdinal(n);
-    const int h = int(n / 100 % 10);
-    const int t = int(n / 10 % 10);
-    int u = int(n % 10);
-
-    QString frase;
-    if (n == 1000) {
-        frase = QStringLiteral("milésimo");
-    } else if (h >= 1) {
-        frase += kOrdCentenes[h];
-        frase += u"entésimo ";
-    }
-    if (t >= 1) {
-        frase += kOrdDesenes[t];
-        if (t >= 2) {
-            frase += u"gésimo ";
-        } else if (u <= 2) {
-            frase += kDecims[u];
-            u = 0;
-        } else {
-            frase += u == 8 ? QStringView(u"decim") : QStringView(u"decimo");
-        }
-    }
-    if (u >= 1)
-        frase += kOrdUnitats[u];
-    return {UpperCase::of(std::move(frase)), QString::number(n)};
+    return {UpperCase::of(OrdinalIberic::text(int(n), kOrdinals)), QString::number(n)};
 }
 
 } // namespace NombresCastella
