@@ -1,6 +1,8 @@
 #include "Contrasenya.h"
 #include "ProgramFolder.h"
 #include "Sessio.h"
+#include "TypeText.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -17,45 +19,6 @@
 #include <functional>
 
 namespace {
-
-// Acts on the first message box once it runs its own loop (it returns only when it closes).
-class WhenMessage {
-public:
-    explicit WhenMessage(std::function<void(QDialog*)> act) : act_(std::move(act)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { check(); });
-        timer_.start(0);
-    }
-    bool ran() const { return ran_; }
-
-private:
-    void check() {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || !box->inherits("Missatges"))
-            return;
-        timer_.stop();
-        ran_ = true;
-        act_(box);
-        if (box->isVisible())
-            box->done(QDialog::Rejected);
-    }
-
-    std::function<void(QDialog*)> act_;
-    QTimer timer_;
-    bool ran_ = false;
-};
-
-// Types `text` key by key; letters beyond ASCII arrive as the text of a key the way a keyboard
-// layout or an input method sends them.
-void type(QWidget* w, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(w, char(c.unicode()));
-        } else {
-            QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
 
 QByteArray cfg(int grup, const QByteArray& clau, int demanar, int idioma, int separador) {
     QByteArray b;
@@ -338,7 +301,7 @@ private slots:
         Window w;
         QVERIFY(QDir(w.dir.path()).mkpath(w.cfgPath()));
         QString said;
-        WhenMessage message([&](QDialog* box) {
+        WhenModal message("Missatges", [&](QDialog* box) {
             said = box->findChild<QLabel*>("Text")->text();
             QTest::mouseClick(box->findChild<QPushButton*>("Mou_1"), Qt::LeftButton);
         });

@@ -1,5 +1,6 @@
 #include "Missatges.h"
 #include "Units.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,38 +11,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `act` on the message box once its modal loop is running; the static functions return
-// only when the box closes, so the test acts on it from inside that loop.
-class WhenModal {
-public:
-    explicit WhenModal(std::function<void(QDialog*)> act) : act_(std::move(act)) { poll(); }
-    bool ran() const { return ran_; }
-    // False when the action left the box open (the box was then closed here, so that a failing
-    // test does not hang).
-    bool closedByAction() const { return closed_; }
-
-private:
-    void poll() {
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (box && box->isVisible()) {
-                ran_ = true;
-                act_(box);
-                closed_ = !box->isVisible();
-                if (!closed_)
-                    box->done(QDialog::Rejected);
-            } else if (++tries_ < 1000) {
-                poll();
-            }
-        });
-    }
-
-    std::function<void(QDialog*)> act_;
-    bool ran_ = false;
-    bool closed_ = false;
-    int tries_ = 0;
-};
 
 QPushButton* button(QDialog* box, const char* name) {
     return box->findChild<QPushButton*>(name);
@@ -104,7 +73,7 @@ private slots:
         });
         Missatges::Informacio(message, 0);
         QVERIFY(when.ran());
-        QVERIFY(when.closedByAction());
+        QVERIFY(!when.leftOpen());
         QCOMPARE(seen.focus, QString("Mou_1"));
         QCOMPARE(seen.title, QString("XIFRUM 5.0"));
         QVERIFY(seen.modal);
@@ -129,7 +98,7 @@ private slots:
         WhenModal when([&](QDialog* box) { QTest::keyClick(box, Qt::Key(key)); });
         Missatges::Informacio("Hola", 0);
         QVERIFY(when.ran());
-        QVERIFY(when.closedByAction());
+        QVERIFY(!when.leftOpen());
     }
 
     void pregunta_data() {
@@ -163,7 +132,7 @@ private slots:
         });
         const bool got = Missatges::Pregunta("Eliminar definitivament els registres?", 0);
         QVERIFY(when.ran());
-        QVERIFY(when.closedByAction());
+        QVERIFY(!when.leftOpen());
         QCOMPARE(got, answer);
         QCOMPARE(seen.focus, QString("Mou_0"));
         QCOMPARE(seen.text, QString("Eliminar definitivament els registres?"));

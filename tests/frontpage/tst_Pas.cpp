@@ -1,5 +1,7 @@
 #include "Pas.h"
 #include "Sessio.h"
+#include "TypeText.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,52 +13,6 @@
 #include <functional>
 
 namespace {
-
-// Acts on the first modal window of class `className` as soon as it is running its own loop (the
-// prompt and the message box return only when they close). A window the action leaves open is
-// closed here, so that a failing test cannot hang.
-class WhenModal {
-public:
-    WhenModal(const char* className, std::function<void(QDialog*)> act)
-        : className_(className), act_(std::move(act)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { check(); });
-        timer_.start(0);
-    }
-    bool ran() const { return ran_; }
-    bool leftOpen() const { return leftOpen_; }
-
-private:
-    void check() {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || !box->inherits(className_))
-            return;
-        timer_.stop();
-        ran_ = true;
-        act_(box);
-        leftOpen_ = box->isVisible();
-        if (leftOpen_)
-            box->done(QDialog::Rejected);
-    }
-
-    const char* className_;
-    std::function<void(QDialog*)> act_;
-    QTimer timer_;
-    bool ran_ = false;
-    bool leftOpen_ = false;
-};
-
-// Types `text` key by key; letters beyond ASCII arrive as the text of a key the way a keyboard
-// layout or an input method sends them.
-void type(QWidget* w, const QString& text) {
-    for (const QChar c : text) {
-        if (c.unicode() < 0x80) {
-            QTest::keyClick(w, char(c.unicode()));
-        } else {
-            QTest::sendKeyEvent(QTest::Press, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        }
-    }
-}
 
 QLineEdit* clauValida(QDialog* w) {
     return w->findChild<QLineEdit*>("ClauVàlida");

@@ -1,4 +1,5 @@
 #include "Sessio.h"
+#include "WhenModal.h"
 #include "fHistoric.h"
 
 #include <QApplication>
@@ -65,38 +66,6 @@ QString eines(QWidget* w) {
         s += eina(w, i)->isEnabled() ? '1' : '0';
     return s;
 }
-
-// Acts on the first modal window of class `className` once it runs its own loop, and closes it
-// if the action left it open, so that a failing test cannot hang.
-class WhenModal {
-public:
-    WhenModal(const char* className, std::function<void(QDialog*)> act)
-        : className_(className), act_(std::move(act)) {
-        QObject::connect(&timer_, &QTimer::timeout, [this] { check(); });
-        timer_.start(0);
-    }
-    bool ran() const { return ran_; }
-    bool leftOpen() const { return leftOpen_; }
-
-private:
-    void check() {
-        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible() || !box->inherits(className_))
-            return;
-        timer_.stop();
-        ran_ = true;
-        act_(box);
-        leftOpen_ = box->isVisible();
-        if (leftOpen_)
-            box->done(QDialog::Rejected);
-    }
-
-    const char* className_;
-    std::function<void(QDialog*)> act_;
-    QTimer timer_;
-    bool ran_ = false;
-    bool leftOpen_ = false;
-};
 
 // Every message box that opens is read and accepted here, so that a test sees what the user was
 // told and a box nobody expected cannot hang it.
