@@ -28,6 +28,8 @@ constexpr int kMsgTemps = 75;
 constexpr int kMsgErrors = 76;
 constexpr int kMsgFinal = 77;
 constexpr int kMsgSuperat = 78;
+// The level passed could not be stored: the pupil's record file cannot be written.
+constexpr int kMsgNoDesat = 120;
 
 constexpr int kIdTitol = 2;
 constexpr int kIdEtiqueta0 = 18;
@@ -214,15 +216,22 @@ void Serie::FinalSerie() {
         so("22");
         escriuHistorial(kHistErrors);
         missatge_ = kMsgErrors;
-    } else if (afirmatives_ <= 0) {
+    } else if (afirmatives_ <= 0 && nivell_.Fer > 0) {
+        // A level that asks for no exercise is passed by waiting alone: it never counts as passed.
         const int nou = LlistaAlumnes::nivellDespresDeSuperar(
             nivellJugat_, dades_.configGrup.nivells(activitat_));
         missatge_ = nou == 0 ? kMsgFinal : kMsgSuperat;
         so("23");
         // The line records the level just played, so it goes before `Dades`(2) changes.
         escriuHistorial(nou == 0 ? kHistAcaba : kHistSuperat);
-        dadesText_[2] = LlistaAlumnes::textNivell(nou);
-        desaNivell(nou);
+        if (desaNivell(nou)) {
+            dadesText_[2] = LlistaAlumnes::textNivell(nou);
+            if (entorn_.receptor)
+                entorn_.receptor->nivellSuperat(activitat_, dades_.registre, dadesText_[2]);
+        } else {
+            // Nothing tells the pupil or the front page that the level rose, since it did not.
+            missatge_ = kMsgNoDesat;
+        }
     } else {
         so("22");
         escriuHistorial(kHistTemps);
@@ -234,12 +243,13 @@ void Serie::FinalSerie() {
     sortida_ = true;
 }
 
-void Serie::desaNivell(int nou) {
-    Registre& r = dades_.registre;
+bool Serie::desaNivell(int nou) {
+    Registre r = dades_.registre;
     r.Nivell[activitat_ - 1] = uint8_t(nou);
-    FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r);
-    if (entorn_.receptor)
-        entorn_.receptor->nivellSuperat(activitat_, r, dadesText_[2]);
+    if (!FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r))
+        return false;
+    dades_.registre = r;
+    return true;
 }
 
 void Serie::escriuHistorial(int idResultat) {
@@ -255,7 +265,15 @@ void Serie::escriuHistorial(int idResultat) {
     l.fets = nivell_.Fer - LiniaHistorial::valorComptador(textAfirmatives());
     l.errorsFets = nivell_.Errors - LiniaHistorial::valorComptador(textNegatives());
     l.segonsUsats = nivell_.Temps - LiniaHistorial::valorComptador(textRellotge());
-    EscriuHistorial(dades_.carpeta, dadesText_[1], l);
+    if (!EscriuHistorial(dades_.carpeta, dadesText_[1], l))
+        historialNoDesat_ = true;
+}
+
+bool Serie::prenAvisNoDesat() {
+    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == kMsgNoDesat)
+        return false;
+    avisNoDesatDonat_ = true;
+    return true;
 }
 
 bool Serie::continua() {
@@ -282,7 +300,10 @@ bool Serie::BtTancar() {
 
 bool Serie::tancaDesDeFora() {
     if (!tancada_) {
-        escriuHistorial(kHistAbandona);
+        // A series that has ended already has its line; leaving the board afterwards abandons
+        // nothing.
+        if (!acabada_)
+            escriuHistorial(kHistAbandona);
         tancada_ = true;
         rellotgeEnMarxa_ = false;
     }

@@ -87,14 +87,18 @@ public:
     bool rellotgeEnMarxa() const { return rellotgeEnMarxa_; } // `Timer1` enabled
     bool acabada() const { return acabada_; }                 // `FinalSerie` has run
     bool tancada() const { return tancada_; }
+    // True once after a history line could not be written, unless the message button already
+    // says that the files cannot be written: the window then tells the user.
+    bool prenAvisNoDesat();
 
     // --- Events of the window
     void tic(); // `Timer1`, every second
     // `BtTxt` click. True when the board must close (tag "Sortida").
     bool continua();
-    // `BtTancar`: writes the "Abandona" line. True: the board closes.
+    // `BtTancar`: writes the "Abandona" line while the series is on. True: the board closes.
     bool BtTancar();
-    // Any close of the window; writes the "Abandona" line unless the board itself closed.
+    // Any close of the window; writes the "Abandona" line while the series is on (an ended
+    // series already has its line, and the board's own closes add nothing).
     bool tancaDesDeFora();
     // A physical key: `key` is a Qt::Key, `text` the characters it types.
     ResultatTecla tecla(int key, const QString& text);
@@ -135,7 +139,9 @@ private:
     void mostraBtTxt(int id);
     void so(const char* nom);
     void escriuHistorial(int idResultat);
-    void desaNivell(int nou);
+    // Stores the new level in the pupil's record file; false, with nothing changed, when the
+    // record cannot be written.
+    bool desaNivell(int nou);
     QString text(int id) const;
 
     ObreSerie dades_;
@@ -167,4 +173,6 @@ private:
     bool exerciciTancat_ = false;
     bool acabada_ = false;
     bool tancada_ = false;
+    bool historialNoDesat_ = false;
+    bool avisNoDesatDonat_ = false;
 };

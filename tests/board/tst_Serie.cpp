@@ -6,8 +6,11 @@
 #include "Rutes.h"
 #include "StringTable.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <iterator>
 
 namespace {
 
@@ -38,6 +41,26 @@ QByteArray linia(const char* resultat, const char* rest) {
     return QByteArray("05-12-01\tSumar\t") + resultat + '\t' + rest + "\r\n";
 }
 
+// A series whose files cannot be written: a folder stands where the pupil file or the history
+// file must go, which stops root as well as anyone.
+struct Fallida {
+    const char* nom;
+    bool alumnes;        // the group's pupil file is blocked
+    bool historial;      // the pupil's history file is blocked
+    const char* accions; // as for juga(); 'X' closes the board by its frame
+    int missatge;
+    const char* dades2;
+    int nivellDesat; // the pupil's level as the series keeps it
+    bool avis;       // the window must say that the history line was not written
+};
+const Fallida kFallides[] = {
+    {"nivell no desat", true, false, "1212", 120, "3", 3, false},
+    {"historial no desat", false, true, "1212", 78, "4", 4, true},
+    {"res no es desa", true, true, "1212", 120, "3", 3, false},
+    {"perdut sense historial", false, true, "999", 76, "3", 3, true},
+    {"abandona sense historial", false, true, "1X", 0, "3", 3, true},
+};
+
 } // namespace
 
 class TestSerie : public QObject {
@@ -56,6 +79,8 @@ private slots:
     void enterNomesAmbBtTxt();
     void abandona_data();
     void abandona();
+    void escripturesFallides_data();
+    void escripturesFallides();
     void tecles_data();
     void tecles();
     void fletxaEsquerra_data();
@@ -191,11 +216,12 @@ void TestSerie::finals_data() {
         << linia("Temps", " 3\t  1\t(2)\t  0\t(5)\t  2\t(2)");
     QTest::newRow("temps 0") << 3 << 10 << 0 << 2 << 5 << "T" << QStringList{"22"} << 75 << "3" << 3
                              << linia("Temps", " 3\t  0\t(2)\t  0\t(5)\t  0\t(0)");
-    QTest::newRow("fer 0") << 3 << 10 << 2 << 0 << 5 << "TTT" << QStringList{"23"} << 78 << "4" << 4
-                           << linia("Superat", " 3\t  0\t(0)\t  0\t(5)\t  2\t(2)");
+    // A level that asks for nothing is never passed, however long the pupil waits.
+    QTest::newRow("fer 0") << 3 << 10 << 2 << 0 << 5 << "TTT" << QStringList{"22"} << 75 << "3" << 3
+                           << linia("Temps", " 3\t  0\t(0)\t  0\t(5)\t  2\t(2)");
     QTest::newRow("fer 0 amb un exercici fet")
-        << 3 << 10 << 1 << 0 << 5 << "12TT" << QStringList{"20", "23"} << 78 << "4" << 4
-        << linia("Superat", " 3\t  1\t(0)\t  0\t(5)\t  1\t(1)");
+        << 3 << 10 << 1 << 0 << 5 << "12TT" << QStringList{"20", "22"} << 75 << "3" << 3
+        << linia("Temps", " 3\t  1\t(0)\t  0\t(5)\t  1\t(1)");
     QTest::newRow("superat amb ajuda")
         << 3 << 10 << 60 << 1 << 5 << "AA" << QStringList{"24", "24", "20", "23"} << 78 << "4" << 4
         << linia("Superat", " 3\t  1\t(1)\t  2\t(5)\t  0\t(60)");
@@ -247,8 +273,10 @@ void TestSerie::finals() {
         QCOMPARE(p.receptor.avisos[0].registre, s.registre());
     }
 
-    // Nothing more happens once the series is over.
+    // Nothing more happens once the series is over, and leaving the board adds no line.
     juga(p, QStringLiteral("12TA"));
+    QVERIFY(s.BtTancar());
+    QVERIFY(s.tancaDesDeFora());
     QCOMPARE(p.so.played, sons);
     QCOMPARE(p.historial(), historial);
 }
@@ -354,12 +382,12 @@ void TestSerie::abandona_data() {
     QTest::newRow("BtTancar a mitja serie")
         << "129" << QChar(u'B') << true
         << QList<QByteArray>{linia("Abandona", " 3\t  1\t(3)\t  1\t(2)\t  0\t(60)")};
+    // An ended series keeps its one line whatever closes the board afterwards.
     QTest::newRow("creu despres del final")
-        << "999" << QChar(u'X') << true
-        << QList<QByteArray>{errors, linia("Abandona", " 3\t  0\t(3)\t  2\t(2)\t  0\t(60)")};
+        << "999" << QChar(u'X') << true << QList<QByteArray>{errors};
     QTest::newRow("BtTancar despres del final")
-        << "999" << QChar(u'B') << true
-        << QList<QByteArray>{errors, linia("Abandona", " 3\t  0\t(3)\t  2\t(2)\t  0\t(60)")};
+        << "999" << QChar(u'B') << true << QList<QByteArray>{errors};
+
     QTest::newRow("continua amb Sortida")
         << "999" << QChar(u'C') << true << QList<QByteArray>{errors};
     QTest::newRow("continua amb la serie en marxa")
@@ -396,6 +424,39 @@ void TestSerie::abandona() {
     QCOMPARE(p.historial(), esperat);
     QCOMPARE(p.fitxerAlumnes(), alumnes);
     QVERIFY(p.receptor.avisos.isEmpty());
+}
+
+void TestSerie::escripturesFallides_data() {
+    QTest::addColumn<int>("i");
+    for (int i = 0; i < int(std::size(kFallides)); ++i)
+        QTest::newRow(kFallides[i].nom) << i;
+}
+
+void TestSerie::escripturesFallides() {
+    QFETCH(int, i);
+    const Fallida& f = kFallides[i];
+    SerieProva p(5, 3, nivellAmb(60, 2, 2));
+    if (f.alumnes) {
+        QVERIFY(QFile::remove(RutaRegistres(p.carpeta(), SerieProva::kGrup, 0)));
+        QVERIFY(QDir().mkpath(RutaRegistres(p.carpeta(), SerieProva::kGrup, 0)));
+    }
+    if (f.historial)
+        QVERIFY(QDir().mkpath(RutaHistorial(p.carpeta(), SerieProva::kNom)));
+    Serie& s = p.obre();
+    for (QChar c : QString::fromLatin1(f.accions))
+        c == u'X' ? void(s.tancaDesDeFora()) : juga(p, QString(c));
+
+    QCOMPARE(s.missatge(), f.missatge);
+    QCOMPARE(s.dades(2), QString::fromLatin1(f.dades2));
+    QCOMPARE(int(s.registre().Nivell[4]), f.nivellDesat);
+    // The front page hears of a passed level only once it is stored.
+    QCOMPARE(p.receptor.avisos.size(), f.nivellDesat == 4 ? 1 : 0);
+    if (!f.alumnes)
+        QCOMPARE(p.nivellAlFitxer(SerieProva::kPosicio, 5), f.nivellDesat);
+    if (!f.historial)
+        QCOMPARE(p.liniesHistorial().size(), 1);
+    QCOMPARE(s.prenAvisNoDesat(), f.avis);
+    QVERIFY(!s.prenAvisNoDesat());
 }
 
 void TestSerie::tecles_data() {
