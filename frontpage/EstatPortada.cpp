@@ -1,6 +1,7 @@
 #include "EstatPortada.h"
 
 #include "FitxerAlumnes.h"
+#include "FitxerNivells.h"
 #include "ProgramFolder.h"
 #include "Rutes.h"
 #include "SafeName.h"
@@ -9,6 +10,8 @@
 #include "TextUtil.h"
 
 #include <QFile>
+
+#include <algorithm>
 
 namespace {
 
@@ -136,8 +139,16 @@ int EstatPortada::comprovaInici() const {
         return 115;
     if (!filaActual())
         return kRes;
-    if (LlistaAlumnes::nivellDeText(nivell()) == 0)
+    const int nivellAlumne = LlistaAlumnes::nivellDeText(nivell());
+    if (nivellAlumne == 0)
         return 111;
+    // A set that cannot be read (no permission, a folder in its place, cut short) would be
+    // played as levels of zeros, passed without a single exercise.
+    const int k = IndexNivell(pestanya_, std::clamp(nivellAlumne, 1, kNivellsPerActivitat));
+    const std::optional<DadesNivell> d =
+        FitxerNivells::llegeixSencer(RutaNivell(sessio_.carpeta, nomNivell), k);
+    if (!d || d->Fer <= 0)
+        return 122;
     return kObrePissarra;
 }
 

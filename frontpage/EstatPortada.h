@@ -21,7 +21,7 @@ public:
         NomesAmples, // the list is empty: only the visible level column changes
         Cap,         // the same tab: nothing to do
     };
-    // What pressing the pupil's picture comes to, apart from a message id (113, 115, 111).
+    // What pressing the pupil's picture comes to, apart from a message id (113, 115, 111, 122).
     static constexpr int kObrePissarra = -1;
     static constexpr int kRes = 0;
 

@@ -39,6 +39,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace L = PortadaLayout;
 
@@ -372,12 +373,19 @@ QTableWidget* Portada::graella() {
     return relacio_;
 }
 
+// Top to bottom, left to right: the tabs, the groups ring by rows, the exit and the bottom blind
+// with its tools; on a list page the grid, the pupil's picture and the side blind with its tools.
 void Portada::ordreTabulacio() {
-    QList<QWidget*> ordre;
+    // The tab widget would otherwise stand in the chain for its own tab bar a second time, and
+    // Tab would go round the bottom bar without ever reaching the groups. (Its policy passes on
+    // to the tab bar, which keeps its own.)
+    llistes_->setFocusPolicy(Qt::NoFocus);
+    llistes_->tabBar()->setFocusPolicy(Qt::TabFocus);
+    QList<QWidget*> ordre{llistes_->tabBar()};
     for (int g = 1; g <= 16; ++g)
         ordre << grups_[g];
-    ordre << llistes_->tabBar() << bSortida_ << persiana_[1] << bEines_[1] << bEines_[0]
-          << bEines_[2] << imatgeGrup_ << persiana_[0];
+    ordre << bSortida_ << persiana_[1] << bEines_[1] << bEines_[0] << bEines_[2] << imatgeGrup_
+          << persiana_[0];
     for (int i = 3; i <= 8; ++i)
         ordre << bEines_[i];
     for (qsizetype i = 1; i < ordre.size(); ++i)
@@ -643,8 +651,12 @@ void Portada::einaPremuda(int index) {
             TancaPersiana0();
         break;
     case 1:
+        // The hourglass covers the editor's opening only: once its window is up and running,
+        // the teacher works with the normal pointer.
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        QTimer::singleShot(0, this, [] { QApplication::restoreOverrideCursor(); });
         fConfig::Obre(sessio_, this);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
         refrescaActivitats();
         QApplication::restoreOverrideCursor();
         break;
@@ -707,9 +719,14 @@ void Portada::obreLaPissarra() {
     const ObreSerie dades = ObreSerie::deSessio(sessio_, estat_.pestanya(),
                                                 fila.value(LlistaAlumnes::kColPosicio).toInt(),
                                                 uint32_t(QDateTime::currentMSecsSinceEpoch()));
+    // The board shows the pupil's picture as the front page does: the default one when the
+    // pupil's own cannot be loaded.
+    QPixmap foto(estat_.rutaImatge());
+    if (foto.isNull())
+        foto =
+            semafor_->icon().pixmap(imatgeGrup_->iconSize(), devicePixelRatioF(), QIcon::Disabled);
     const ImatgesPissarra imatges{
-        QPixmap(estat_.rutaImatge()),
-        AnimalsGrups::imatge(grup, sessio_.nomGrup(grup), 160, devicePixelRatioF())};
+        foto, AnimalsGrups::imatge(grup, sessio_.nomGrup(grup), 160, devicePixelRatioF())};
     Pissarra pissarra(dades, entorn, imatges, FabricaActivitats::crea, this);
     pissarra.exec();
 }

@@ -5,6 +5,7 @@
 #include "Rutes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -24,6 +25,17 @@ DadesNivell llegeix(const QString& path, int k) {
     if (!recordInRange(k))
         return {};
     return DadesNivell::decode(RecordFile::read(path, DadesNivell::kLength, k));
+}
+
+std::optional<DadesNivell> llegeixSencer(const QString& path, int k) {
+    QFile file(path);
+    if (!recordInRange(k) || !file.open(QIODevice::ReadOnly) ||
+        !file.seek(qint64(k - 1) * DadesNivell::kLength))
+        return std::nullopt;
+    const QByteArray bytes = file.read(DadesNivell::kLength);
+    if (bytes.size() != DadesNivell::kLength)
+        return std::nullopt;
+    return DadesNivell::decode(bytes);
 }
 
 bool escriu(const QString& path, int k, const DadesNivell& d) {

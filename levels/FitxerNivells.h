@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 // A level-set file: ninety 14-byte records, record IndexNivell(activity, level) for each level.
 // Records are read and written one at a time, in place; each call opens and closes the file.
 namespace FitxerNivells {
@@ -11,6 +13,11 @@ namespace FitxerNivells {
 // Record k (1..90) of the file at `path`; all zeros when it lies (even partly) beyond the end of
 // the file, when k is out of range or when the file cannot be read.
 DadesNivell llegeix(const QString& path, int k);
+
+// Record k (1..90) read whole from a file that can be opened for reading; nothing when it cannot
+// be, or when the file ends before the record does. For those who must tell a damaged or
+// unreadable set from one that holds zeros.
+std::optional<DadesNivell> llegeixSencer(const QString& path, int k);
 
 // Writes record k (1..90) in place. A missing file is first created with the defaults, so the
 // record never lands in a file of zeros. Returns false on a bad k or a file error.

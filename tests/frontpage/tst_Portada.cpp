@@ -1,5 +1,7 @@
 #include "BotoPersiana.h"
 #include "ConfigGrup.h"
+#include "FitxerNivells.h"
+#include "FitxersProva.h"
 #include "Portada.h"
 #include "PortadaLayout.h"
 #include "ProgramFolder.h"
@@ -8,6 +10,7 @@
 #include "Sessio.h"
 #include "TabPicture.h"
 #include "Units.h"
+#include "WhenModal.h"
 #include "fIdioma.h"
 
 #include <QApplication>
@@ -25,10 +28,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
 namespace {
+
+// What the level-set file of a test group holds.
+enum class Joc { Cap, Defecte, Carpeta, Buit, Zeros, Tallat };
 
 // A 65-byte pupil record laid out by hand: number, name (padded to 35), nine levels, picture
 // (padded to 20).
@@ -122,6 +129,20 @@ public:
     QTableWidget* relacio() const { return find<QTableWidget>(QString::fromUtf8("Relació")); }
     QString label(const char* name) const { return find<QLabel>(QString::fromUtf8(name))->text(); }
     BotoPersiana* persiana(const char* name) const { return find<BotoPersiana>(name); }
+    // Gives `inici` (the tab bar when null) the focus, presses `tecla` `vegades` times and names
+    // each control the focus lands on ("" for the tab bar).
+    QStringList tabula(int vegades, Qt::Key tecla, QWidget* inici = nullptr) const {
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowActive(window.get()))
+            return {"window not active"};
+        (inici ? inici : llistes()->tabBar())->setFocus();
+        QStringList noms;
+        for (int i = 0; i < vegades; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), tecla);
+            noms << QApplication::focusWidget()->objectName();
+        }
+        return noms;
+    }
 
     void pestanya(int t) const {
         QTabBar* bar = llistes()->tabBar();
@@ -141,12 +162,23 @@ public:
     QString dat(const QString& nom) const {
         return ProgramFolder::path(dir.path(), QString(ProgramFolder::kDat) + '/' + nom);
     }
-    void nivellAssignat(const QString& nom, bool ambFitxer) {
+    // The group's level set `nom`, its file holding `fitxer`.
+    void nivellAssignat(const QString& nom, Joc fitxer = Joc::Defecte) {
         ConfigGrup g = LlegirConfigGrup(dir.path(), sessio.general.GrupActual);
         g.NomNivell = nom;
         QVERIFY(DesarConfigGrup(dir.path(), sessio.general.GrupActual, g));
-        if (ambFitxer)
-            escriu(RutaNivell(dir.path(), nom), QByteArray(90 * 14, '\0'));
+        const QString niv = RutaNivell(dir.path(), nom);
+        QByteArray defecte;
+        if (fitxer != Joc::Cap && fitxer != Joc::Carpeta) {
+            QVERIFY(FitxerNivells::creaSiFalta(niv));
+            defecte = readFile(niv);
+        }
+        if (fitxer == Joc::Carpeta)
+            QVERIFY(QDir().mkpath(niv));
+        else if (fitxer == Joc::Buit || fitxer == Joc::Zeros)
+            escriu(niv, fitxer == Joc::Buit ? QByteArray() : QByteArray(90 * 14, '\0'));
+        else if (fitxer == Joc::Tallat) // ends inside the first Sumar record
+            escriu(niv, defecte.left(40 * 14 + 7));
         sessio.grup = g;
     }
     bool blau(int n) const {
@@ -363,13 +395,45 @@ private slots:
         QVERIFY(f.relacio());
         f.fila(0);
         QVERIFY(f.button("ImatgeGrup")->isEnabled());
-        QApplication::setActiveWindow(f.window.get());
-        QVERIFY(QTest::qWaitForWindowActive(f.window.get()));
-        f.llistes()->tabBar()->setFocus();
-        for (const char* seguent : {"Relació", "ImatgeGrup", "Persiana"}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromUtf8(seguent));
-        }
+        QCOMPARE(f.tabula(3, Qt::Key_Tab), QStringList({"Relació", "ImatgeGrup", "Persiana"}));
+    }
+
+    // Everything a teacher or a pupil acts on is reached with Tab, in reading order, and Tab and
+    // Shift+Tab walk the same circle both ways; Space and Enter act on what has the focus.
+    void keyboardReachesEveryControl() {
+        Front f;
+        escriu(f.dat("Dofins.dat"), kDofins);
+        f.nivellAssignat("Prova");
+        f.obre();
+        QStringList portada{""}; // the tab bar
+        for (int g = 1; g <= 16; ++g)
+            portada << QStringLiteral("Grup_%1").arg(g);
+        portada << "bSortida"
+                << "Persiana0";
+        const QStringList endavant = portada.mid(1) << "";
+        QCOMPARE(f.tabula(int(portada.size()), Qt::Key_Tab), endavant);
+        std::reverse(portada.begin(), portada.end());
+        QCOMPARE(f.tabula(int(portada.size()), Qt::Key_Backtab), portada);
+
+        QTest::keyClick(f.persiana("Persiana0"), Qt::Key_Space);
+        QVERIFY(f.persiana("Persiana0")->oberta());
+        QCOMPARE(f.tabula(4, Qt::Key_Tab, f.persiana("Persiana0")),
+                 QStringList({"bEines_1", "bEines_0", "bEines_2", ""}));
+        QTest::keyClick(f.persiana("Persiana0"), Qt::Key_Return);
+        QVERIFY(!f.persiana("Persiana0")->oberta());
+
+        QTest::keyClick(f.llistes()->tabBar(), Qt::Key_Right); // Cardinals
+        f.persiana("Persiana")->click();
+        QStringList llista{"Relació", "ImatgeGrup", "Persiana"};
+        for (int i = 3; i <= 8; ++i)
+            llista << QStringLiteral("bEines_%1").arg(i);
+        llista << ""; // back to the tab bar
+        QCOMPARE(f.tabula(int(llista.size()), Qt::Key_Tab), llista);
+        int obert = 0;
+        f.window->setObrePissarra([&] { ++obert; });
+        for (Qt::Key tecla : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+            QTest::keyClick(f.button("ImatgeGrup"), tecla);
+        QCOMPARE(obert, 3);
     }
 
     void longListsScroll() {
@@ -471,7 +535,7 @@ private slots:
         QVERIFY(g->isColumnHidden(4));
         QCOMPARE(g->columnWidth(6), tw(1500));
         // Starting the board on an empty list says nothing and opens nothing.
-        f.nivellAssignat("Normal", true);
+        f.nivellAssignat("Normal");
         int obertes = 0;
         f.window->setObrePissarra([&] { ++obertes; });
         CaptaMissatge missatge;
@@ -482,35 +546,43 @@ private slots:
 
     void startingTheBoard_data() {
         QTest::addColumn<QString>("nivell");
-        QTest::addColumn<bool>("ambFitxer");
+        QTest::addColumn<Joc>("fitxer");
+        QTest::addColumn<int>("pestanya");
         QTest::addColumn<int>("fila");
         QTest::addColumn<QString>("missatge");
         QTest::addColumn<int>("obertes");
-        QTest::newRow("no level set")
-            << "" << false << 0 << "Aquest grup no té assignat un nivell" << 0;
-        QTest::newRow("blank level set")
-            << "   " << false << 0 << "Aquest grup no té assignat un nivell" << 0;
+        const QString noAssignat = "Aquest grup no té assignat un nivell";
+        const QString noLlegible = "No es pot llegir el nivell d'aquest grup.";
+        QTest::newRow("no level set") << "" << Joc::Cap << 1 << 0 << noAssignat << 0;
+        QTest::newRow("blank level set") << "   " << Joc::Cap << 1 << 0 << noAssignat << 0;
         QTest::newRow("level set missing")
-            << "Prova" << false << 0 << "No s'ha trobat el nivell d'aquest grup" << 0;
+            << "Prova" << Joc::Cap << 1 << 0 << "No s'ha trobat el nivell d'aquest grup" << 0;
         QTest::newRow("finished, even with no level set")
-            << "" << false << 1 << "Aquest grup no té assignat un nivell" << 0;
+            << "" << Joc::Cap << 1 << 1 << noAssignat << 0;
         QTest::newRow("activity finished")
-            << "Prova" << true << 1 << "Aquesta activitat ja l'has superada!" << 0;
-        QTest::newRow("opens") << "Prova" << true << 0 << "" << 1;
+            << "Prova" << Joc::Defecte << 1 << 1 << "Aquesta activitat ja l'has superada!" << 0;
+        QTest::newRow("opens") << "Prova" << Joc::Defecte << 1 << 0 << "" << 1;
+        QTest::newRow("a folder for a set") << "Prova" << Joc::Carpeta << 1 << 0 << noLlegible << 0;
+        QTest::newRow("empty set") << "Prova" << Joc::Buit << 1 << 0 << noLlegible << 0;
+        QTest::newRow("a level of zeros") << "Prova" << Joc::Zeros << 1 << 0 << noLlegible << 0;
+        QTest::newRow("cut short before the level")
+            << "Prova" << Joc::Tallat << 5 << 0 << noLlegible << 0;
+        QTest::newRow("cut short after the level") << "Prova" << Joc::Tallat << 1 << 0 << "" << 1;
     }
     void startingTheBoard() {
         QFETCH(QString, nivell);
-        QFETCH(bool, ambFitxer);
+        QFETCH(Joc, fitxer);
+        QFETCH(int, pestanya);
         QFETCH(int, fila);
         QFETCH(QString, missatge);
         QFETCH(int, obertes);
         Front f;
         escriu(f.dat("Dofins.dat"), kDofins);
-        f.nivellAssignat(nivell, ambFitxer);
+        f.nivellAssignat(nivell, fitxer);
         f.obre();
         int obert = 0;
         f.window->setObrePissarra([&] { ++obert; });
-        f.pestanya(1);
+        f.pestanya(pestanya);
         f.fila(fila);
         CaptaMissatge capta;
         // A finished activity greys the picture out, so the start is forced.
@@ -522,10 +594,44 @@ private slots:
         QCOMPARE(obert, obertes);
     }
 
+    // The board shows what the front page shows for the pupil: the default picture when the
+    // pupil's own file is gone.
+    void theBoardShowsTheDefaultPictureOfAPupilWithoutOne() {
+        Front f;
+        escriu(f.dat("Dofins.dat"), rec(1, "Arnau", QByteArray(9, 1), "gone.png"));
+        f.nivellAssignat("Prova");
+        f.obre();
+        f.pestanya(1);
+        QIcon icona;
+        WhenModal board("Pissarra", [&](QDialog* d) {
+            auto* imatge = d->findChild<QPushButton*>("Imatge");
+            if (imatge && imatge->isVisible())
+                icona = imatge->icon();
+        });
+        QTest::mouseClick(f.button("ImatgeGrup"), Qt::LeftButton);
+        QVERIFY(board.ran());
+        QVERIFY(!icona.pixmap(QSize(64, 64), QIcon::Disabled).isNull());
+    }
+
+    // The hourglass covers the level editor's opening, not the teacher's work in it.
+    void theLevelEditorWorksWithTheNormalPointer() {
+        Front f;
+        f.obre();
+        bool ocupat = true;
+        WhenModal editor("fConfig", [&](QDialog*) {
+            QCoreApplication::processEvents();
+            ocupat = QApplication::overrideCursor() != nullptr;
+        });
+        f.button("bEines_1")->click();
+        QVERIFY(editor.ran());
+        QVERIFY(!ocupat);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
     void theBoardReportsAPassedLevel() {
         Front f;
         escriu(f.dat("Dofins.dat"), kDofins);
-        f.nivellAssignat("Prova", true);
+        f.nivellAssignat("Prova");
         f.obre();
         f.pestanya(5);
         f.fila(2); // Carla, addition level 5
