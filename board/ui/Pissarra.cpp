@@ -8,6 +8,7 @@
 #include "ActivitatRomans.h"
 #include "ActivitatSumRes.h"
 #include "ActivitatTaules.h"
+#include "Missatges.h"
 #include "PanelDividir.h"
 #include "PanelMultiplicar.h"
 #include "PanelNombres.h"
@@ -29,6 +30,9 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+#include <utility>
+
 using namespace PissarraEstil;
 
 namespace {
@@ -40,6 +44,8 @@ constexpr int kIdSortir = 80;
 constexpr int kIdFer = 44;
 constexpr int kIdErrors = 45;
 constexpr int kIdTemps = 43;
+constexpr int kIdNoDesat = 120;
+constexpr int kPuntsBtTxt = 19;
 
 constexpr int kIntervalRellotge = 1000;
 // The rollers move one step per frame; 17 steps of the blind take under a third of a second.
@@ -87,6 +93,25 @@ QString partit(const QString& text, const QFont& font, int ample) {
             linies << paraula;
     }
     return linies.join(u'\n');
+}
+
+// The message button's caption broken between words, at the largest size up to `font`'s at which
+// every line fits across `lloc` and all of them fit down it: the end-of-series messages are
+// longer than one line of the button.
+std::pair<QString, QFont> ajustat(const QString& text, QFont font, QSize lloc) {
+    constexpr qreal kPuntsMinims = 10;
+    for (;;) {
+        const QString t = partit(text, font, lloc.width());
+        const QFontMetrics fm(font);
+        const QStringList linies = t.split(u'\n');
+        int ample = 0;
+        for (const QString& l : linies)
+            ample = std::max(ample, fm.horizontalAdvance(l));
+        if (font.pointSizeF() <= kPuntsMinims ||
+            (ample <= lloc.width() && int(linies.size()) * fm.lineSpacing() <= lloc.height()))
+            return {t, font};
+        font.setPointSizeF(font.pointSizeF() - 1);
+    }
 }
 
 // A picture is shown at most at its own size: a small one is never blown up.
@@ -161,7 +186,6 @@ void Pissarra::construeix() {
 
     btTxt_ = nouBoto(QStringLiteral("BtTxt"), this);
     btTxt_->setGeometry(Lloc::kBtTxt);
-    btTxt_->setFont(rodona(19));
     connect(btTxt_, &QPushButton::clicked, this, &Pissarra::clicBtTxt);
     pulsa_ = new QLabel(kMaAssenyala, this);
     pulsa_->setObjectName(QStringLiteral("Pulsa"));
@@ -338,7 +362,11 @@ void Pissarra::refresca() {
                                           s.textNegatives().trimmed(), text(kIdTemps),
                                           s.textRellotge()));
 
-    btTxt_->setText(s.textBtTxt());
+    // Inside its border and padding.
+    const auto [missatge, lletra] =
+        ajustat(s.textBtTxt(), rodona(kPuntsBtTxt), btTxt_->size() - QSize(ub(36), ub(20)));
+    btTxt_->setFont(lletra);
+    btTxt_->setText(missatge);
     btTxt_->setAccessibleName(s.textBtTxt());
     btTxt_->setVisible(s.btTxtVisible());
     pulsa_->setVisible(s.btTxtVisible());
@@ -370,6 +398,13 @@ void Pissarra::refresca() {
         timer1_->stop();
     if (panell_)
         panell_->refresca();
+    // The message box waits for the event that ended the series to finish.
+    if (serie_->prenAvisNoDesat())
+        QMetaObject::invokeMethod(this, &Pissarra::avisaNoDesat, Qt::QueuedConnection);
+}
+
+void Pissarra::avisaNoDesat() {
+    Missatges::Informacio(text(kIdNoDesat), idioma_, this);
 }
 
 void Pissarra::tornaFocus() {
@@ -468,6 +503,8 @@ void Pissarra::done(int r) {
     serie_->tancaDesDeFora();
     timer1_->stop();
     animacio_->stop();
+    if (serie_->prenAvisNoDesat())
+        avisaNoDesat();
     QDialog::done(r);
 }
 

@@ -60,6 +60,8 @@ private:
     PanellActivitat* creaPanell();
     void refresca();
     void tornaFocus();
+    // The pupil's history file could not take the series' line.
+    void avisaNoDesat();
 
     void clicTecla(int index);
     void clicBtTxt();

@@ -41,7 +41,8 @@ struct Tauler {
     QString text(const QString& nom) const {
         if (auto* l = fill(nom))
             return l->text();
-        return fill<QPushButton>(nom)->text();
+        // A caption broken over lines says the same as on one.
+        return fill<QPushButton>(nom)->text().replace(u'\n', u' ');
     }
     ActivitatDividir& activitat() const {
         return *qobject_cast<ActivitatDividir*>(w->serie().activitat());

@@ -65,7 +65,8 @@ struct Tauler {
     QString text(const QString& nom) const {
         if (auto* l = fill(nom))
             return l->text();
-        return fill<QPushButton>(nom)->text();
+        // A caption broken over lines says the same as on one.
+        return fill<QPushButton>(nom)->text().replace(u'\n', u' ');
     }
     const ActivitatMultiplicar& activitat() const {
         return *qobject_cast<ActivitatMultiplicar*>(w->serie().activitat());

@@ -6,9 +6,12 @@
 #include "StringTable.h"
 #include "Wingdings.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -69,7 +72,8 @@ struct Nivell {
 // board opened on it for the pupil at level `jugat` of `activitat`, on the 5th of December 2001.
 class Tauler {
 public:
-    Tauler(int activitat, int jugat, Nivell n, int nivells = 10, int separador = 0) {
+    Tauler(int activitat, int jugat, Nivell n, int nivells = 10, int separador = 0,
+           int idioma = 0) {
         QByteArray niv(90 * 14, '\0');
         niv.replace(((activitat - 1) * 10 + jugat - 1) * 14, 14,
                     nivell(n.temps, n.fer, n.errors, n.p1, n.p2));
@@ -81,6 +85,7 @@ public:
         o.carpeta = dir.path();
         o.grup = kGrup;
         o.separador = separador;
+        o.idioma = idioma;
         o.configGrup.NomNivell = QStringLiteral("Proves");
         o.configGrup.Nivells.fill(uint8_t(nivells));
         o.registre.Numero = 7;
@@ -111,7 +116,8 @@ public:
     QString text(const QString& nom) const {
         if (auto* l = fill<QLabel>(nom))
             return l->text();
-        return fill<QPushButton>(nom)->text();
+        // A caption broken over lines says the same as on one.
+        return fill<QPushButton>(nom)->text().replace(u'\n', u' ');
     }
     QWidget* caixa() const { return fill(QStringLiteral("CaixaTeclat")); }
 
@@ -206,6 +212,7 @@ private slots:
     void perdudaPerErrors();
     void tancaments_data();
     void tancaments();
+    void missatgesSencers();
     void teclats_data();
     void teclats();
     void persianaIMarcador_data();
@@ -349,7 +356,9 @@ void TestPissarra::perdudaPerErrors() {
 }
 
 void TestPissarra::tancaments_data() {
-    QTest::addColumn<QString>("accions"); // T clock beat, X close box, B BtTancar, C BtTxt, E Esc
+    // T clock beat, X close box, B BtTancar, C BtTxt, E Esc, R Return, K keypad Enter; H the
+    // history file cannot be written.
+    QTest::addColumn<QString>("accions");
     QTest::addColumn<QStringList>("resultats");
     QTest::addColumn<bool>("oberta");
 
@@ -360,13 +369,28 @@ void TestPissarra::tancaments_data() {
     QTest::newRow("Esc no tanca") << "E" << QStringList{} << true;
     QTest::newRow("sense temps") << "TT" << QStringList{temps} << true;
     QTest::newRow("continuar després del final") << "TTC" << QStringList{temps} << false;
-    QTest::newRow("marc després del final") << "TTX" << QStringList{temps, abandona} << false;
-    QTest::newRow("BtTancar després del final") << "TTB" << QStringList{temps, abandona} << false;
+    QTest::newRow("retorn després del final") << "TTR" << QStringList{temps} << false;
+    QTest::newRow("intro del teclat numèric") << "TTK" << QStringList{temps} << false;
+    QTest::newRow("marc després del final") << "TTX" << QStringList{temps} << false;
+    QTest::newRow("BtTancar després del final") << "TTB" << QStringList{temps} << false;
+    QTest::newRow("historial no desat al final") << "HTT" << QStringList{} << true;
+    QTest::newRow("historial no desat en sortir") << "HB" << QStringList{} << false;
 }
 
 void TestPissarra::tancaments() {
     QFETCH(QString, accions);
     Tauler t(6, 1, {1, 2, 3, 1, 0});
+    // Whatever the board says in its message box.
+    QStringList missatges;
+    QTimer caixes;
+    QObject::connect(&caixes, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (box && box != t.w.get() && box->isVisible()) {
+            missatges << box->findChild<QLabel*>(QStringLiteral("Text"))->text();
+            box->done(QDialog::Accepted);
+        }
+    });
+    caixes.start(0);
     for (QChar a : accions) {
         switch (a.unicode()) {
         case u'T':
@@ -384,14 +408,53 @@ void TestPissarra::tancaments() {
         case u'E':
             QTest::keyClick(t.caixa(), Qt::Key_Escape);
             break;
+        case u'R':
+        case u'K':
+            QTest::keyClick(t.w->focusWidget(), Qt::Key_Return,
+                            a == u'K' ? Qt::KeypadModifier : Qt::NoModifier);
+            break;
+        case u'H':
+            QVERIFY(QDir().mkpath(RutaHistorial(t.dir.path(), kNom)));
+            break;
         }
     }
+    QCoreApplication::processEvents();
+    QCOMPARE(missatges, accions.contains(u'H') ? QStringList{TextIdioma(120, 0)} : QStringList{});
     QTEST(t.resultats(), "resultats");
     QTEST(t.w->isVisible(), "oberta");
     QCOMPARE(t.nivellAlFitxer(6), 1);
     if (accions.startsWith(QStringLiteral("TT"))) {
         QCOMPARE(t.text("Rellotge"), QStringLiteral("0"));
         QCOMPARE(t.so.played, QStringList{"22"});
+    }
+}
+
+// The end messages are longer than a line of the button: every word of them shows, in every
+// language, the longest being the one about files that cannot be written.
+void TestPissarra::missatgesSencers() {
+    for (int idioma = 0; idioma < 4; ++idioma) {
+        for (bool bloquejat : {false, true}) {
+            Tauler t(6, 1, {1, 2, 3, 1, 0}, 10, 0, idioma);
+            if (bloquejat) {
+                const QString dat = RutaRegistres(t.dir.path(), kGrup, idioma);
+                QFile::remove(dat);
+                QVERIFY(QDir().mkpath(dat));
+                t.w->serie().RespostaCorrecta();
+                t.w->serie().RespostaCorrecta();
+            } else {
+                t.w->tic();
+                t.w->tic();
+            }
+            auto* b = t.fill<QPushButton>(QStringLiteral("BtTxt"));
+            const QString esperat = TextIdioma(bloquejat ? 120 : 75, idioma);
+            QCOMPARE(b->accessibleName(), esperat);
+            QCOMPARE(t.text(QStringLiteral("BtTxt")), esperat);
+            const QFontMetrics fm(b->font());
+            const QStringList linies = b->text().split(u'\n');
+            for (const QString& l : linies)
+                QVERIFY2(fm.horizontalAdvance(l) <= b->width() - 36, qPrintable(l));
+            QVERIFY2(linies.size() * fm.lineSpacing() <= b->height() - 20, qPrintable(esperat));
+        }
     }
 }
 
