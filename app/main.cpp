@@ -45,9 +45,12 @@ int main(int argc, char* argv[]) {
     case StartupResult::SecondCopy:
         return 0;
     case StartupResult::NotWritable:
-    case StartupResult::MigrationFailed: {
+    case StartupResult::MigrationFailed:
+    case StartupResult::LockBlocked: {
         const int idioma = idiomaSenseEscriure(folder);
-        const int id = result.status == StartupResult::NotWritable ? 120 : 121;
+        const int id = result.status == StartupResult::NotWritable       ? 120
+                       : result.status == StartupResult::MigrationFailed ? 121
+                                                                         : 123;
         Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(folder, result.paths),
                               idioma);
         return 1;

@@ -77,10 +77,18 @@ QStringList Arrencada::unwritablePlaces(const QString& folder) {
 }
 
 StartupResult Arrencada::run(Sessio& sessio) {
-    // Only a lock that another copy holds stops us; when no lock can be made at all (an unusable
+    // A lock that another copy holds stops us, and so does one that no copy holds but that cannot
+    // be replaced (the user has to remove it); when no lock can be made at all (an unusable
     // temporary folder) the program still serves its pupils.
-    if (m_lock.acquire() == InstanceLock::HeldByAnother)
+    switch (m_lock.acquire()) {
+    case InstanceLock::HeldByAnother:
         return {StartupResult::SecondCopy, {}};
+    case InstanceLock::Blocked:
+        return {StartupResult::LockBlocked, {InstanceLock::lockFilePath(m_folder)}};
+    case InstanceLock::Acquired:
+    case InstanceLock::Unavailable:
+        break;
+    }
 
     if (const QStringList blocked = unwritablePlaces(m_folder); !blocked.isEmpty())
         return {StartupResult::NotWritable, blocked};

@@ -15,10 +15,11 @@ struct StartupResult {
         SecondCopy,      // another copy runs on this folder; nothing was read or written
         NotWritable,     // the program folder cannot hold the data folders or General.cfg
         MigrationFailed, // some legacy files could not be moved; they are all still in Dades/
+        LockBlocked,     // a lock no running copy holds cannot be replaced; nothing was written
     };
     Status status = Ok;
     // For NotWritable and MigrationFailed: the paths concerned, relative to the program folder
-    // ("." for the folder itself).
+    // ("." for the folder itself). For LockBlocked: the lock file's absolute path.
     QStringList paths;
 };
 

@@ -61,7 +61,12 @@ int ConfigGrup::nivells(int activitat) const {
 ConfigGrup LlegirConfigGrup(const QString& folder, int grup) {
     const ConfigGrup c = ConfigGrup::decode(
         RecordFile::read(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup));
-    if (leadingNumber(c.Activitats) == 0)
+    // A group is never left with its front-page tab alone: a record that offers no activity at
+    // all (whatever it holds instead of "1") takes the defaults too.
+    bool algunaActivitat = false;
+    for (int a = 1; a <= 9; ++a)
+        algunaActivitat = algunaActivitat || c.ofereix(a);
+    if (leadingNumber(c.Activitats) == 0 || !algunaActivitat)
         return ConfigGrup{};
     return c;
 }

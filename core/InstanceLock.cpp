@@ -4,6 +4,30 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QThread>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <csignal>
+#endif
+
+namespace {
+
+// A copy that is starting creates its lock file a moment before it writes its pid there; a few
+// short tries let it finish before a lock without a readable pid is judged to name no copy.
+constexpr int kIntents = 5;
+constexpr int kPausaMs = 20;
+
+bool processExists(qint64 pid) {
+#ifdef Q_OS_UNIX
+    return ::kill(pid_t(pid), 0) == 0 || errno == EPERM;
+#else
+    Q_UNUSED(pid);
+    return true; // no way to tell here: better refuse than run twice
+#endif
+}
+
+} // namespace
 
 QString InstanceLock::lockFilePath(const QString& folder) {
     const QFileInfo info(folder);
@@ -25,9 +49,29 @@ InstanceLock::InstanceLock(const QString& folder)
 InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire() {
-    if (m_lock->isLocked() || m_lock->tryLock(0))
+    if (m_lock->isLocked())
         return Acquired;
-    return m_lock->error() == QLockFile::LockFailedError ? HeldByAnother : Unavailable;
+    for (int intent = 0; intent < kIntents; ++intent) {
+        if (m_lock->tryLock(0))
+            return Acquired;
+        if (m_lock->error() != QLockFile::LockFailedError)
+            return Unavailable;
+        // QLockFile itself takes over only a lock it can read. Whatever else a copy that is gone
+        // left behind (nothing at all after a power cut while locking, half a line) is removed
+        // here; the removal is refused while a running copy keeps its hold on the file.
+        if (m_lock->removeStaleLockFile())
+            continue;
+        if (namesRunningCopy())
+            return HeldByAnother;
+        QThread::msleep(kPausaMs);
+    }
+    return Blocked;
+}
+
+bool InstanceLock::namesRunningCopy() const {
+    qint64 pid = 0;
+    QString host, app;
+    return m_lock->getLockInfo(&pid, &host, &app) && pid > 0 && processExists(pid);
 }
 
 bool InstanceLock::isLocked() const {

@@ -19,6 +19,10 @@ char encodeOne(char32_t c) {
     for (int i = 0; i < 32; ++i)
         if (kHigh[i] != 0 && kHigh[i] == c)
             return static_cast<char>(0x80 + i);
+    // The undefined bytes came in as their C1 controls; they go back out as themselves, so a name
+    // or password read from a file is written back byte for byte.
+    if (c >= 0x80 && c < 0xA0 && kHigh[c - 0x80] == 0)
+        return static_cast<char>(c);
     return '?';
 }
 

@@ -10,17 +10,23 @@
 
 namespace FitxerHistorial {
 
-std::optional<QString> obre(const QString& folder, const QString& nomAlumne) {
+std::optional<QString> obre(const QString& folder, const QString& nomAlumne, bool* noCreat) {
+    if (noCreat)
+        *noCreat = false;
     const QString ruta = RutaHistorial(folder, nomAlumne);
     QFile fitxer(ruta);
     if (!fitxer.open(QIODevice::ReadOnly)) {
         // Only a missing file is created: truncating one that merely refused to open would throw
         // away a history.
-        if (QFileInfo::exists(ruta) || !QDir().mkpath(QFileInfo(ruta).absolutePath()))
+        if (QFileInfo::exists(ruta))
             return std::nullopt;
         QFile nou(ruta);
-        if (!nou.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+        if (!QDir().mkpath(QFileInfo(ruta).absolutePath()) ||
+            !nou.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            if (noCreat)
+                *noCreat = true;
             return std::nullopt;
+        }
         nou.close();
         if (!fitxer.open(QIODevice::ReadOnly))
             return std::nullopt;

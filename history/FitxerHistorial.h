@@ -11,8 +11,10 @@ namespace FitxerHistorial {
 
 // The text of the history of `nomAlumne` under `folder`. A file that does not exist yet is created
 // empty first, its folder too. nullopt when the file cannot be read (or created): something else
-// stands at its path, or the medium refuses it. A file that exists is never rewritten here.
-std::optional<QString> obre(const QString& folder, const QString& nomAlumne);
+// stands at its path, or the medium refuses it; `noCreat` then tells whether it was the creation
+// that failed. A file that exists is never rewritten here.
+std::optional<QString> obre(const QString& folder, const QString& nomAlumne,
+                            bool* noCreat = nullptr);
 
 // Replaces the history of `nomAlumne` with `text` in one step (QSaveFile), so that a full disk or a
 // crash leaves the old file whole. An empty text leaves an empty file. False when it failed.

@@ -12,10 +12,13 @@ AssignacioNivell::AssignacioNivell(Sessio& sessio) : sessio_(sessio) {
     seleccionat_ = int(llista_.indexOf(TextUtil::trimSpaces(sessio_.grup.NomNivell)));
     if (llista_.isEmpty()) {
         const QString nom = sessio_.nomGrup(grup);
-        FitxerNivells::creaSiFalta(RutaNivell(sessio_.carpeta, nom));
-        llista_.append(nom);
+        // A set that could not be made is not offered: choosing it would name a missing file.
+        if (FitxerNivells::creaSiFalta(RutaNivell(sessio_.carpeta, nom)))
+            llista_.append(nom);
+        else
+            jocNoCreat_ = true;
     }
-    if (seleccionat_ < 0)
+    if (seleccionat_ < 0 && !llista_.isEmpty())
         seleccionat_ = 0;
     if (TextUtil::trimSpaces(sessio_.grup.NomNivell).isEmpty())
         sessio_.grup.NomNivell = sessio_.nomGrup(grup);
@@ -28,7 +31,7 @@ void AssignacioNivell::selecciona(int index) {
 }
 
 bool AssignacioNivell::tanca(bool accepta) {
-    if (accepta)
+    if (accepta && seleccionat_ >= 0)
         sessio_.grup.NomNivell = triat();
     return DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
 }

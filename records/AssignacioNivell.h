@@ -11,9 +11,12 @@ struct Sessio;
 class AssignacioNivell {
 public:
     // Opening: the list of sets, the group's set selected (else the first). When the folder holds
-    // no set at all, one named after the group is created from the defaults and listed. A group
-    // without a set takes its own name as the set's name, in memory only.
+    // no set at all, one named after the group is created from the defaults and listed (when it
+    // cannot be created the list stays empty and jocNoCreat() says so). A group without a set
+    // takes its own name as the set's name, in memory only.
     explicit AssignacioNivell(Sessio& sessio);
+
+    bool jocNoCreat() const { return jocNoCreat_; }
 
     const QStringList& llista() const { return llista_; }
     int seleccionat() const { return seleccionat_; }
@@ -24,8 +27,9 @@ public:
 
     void selecciona(int index);
 
-    // Either button: `Botó(1)` (accepta) makes the chosen set the group's; both then write the
-    // group's record. False when Grups.cfg could not be written.
+    // Either button: `Botó(1)` (accepta) makes the chosen set the group's (with nothing listed,
+    // the group keeps its set); both then write the group's record. False when Grups.cfg could
+    // not be written.
     bool tanca(bool accepta);
 
 private:
@@ -33,4 +37,5 @@ private:
     QStringList llista_;
     int seleccionat_ = -1;
     QString actual_;
+    bool jocNoCreat_ = false;
 };

@@ -52,33 +52,37 @@ bool EdicioRegistres::mostra(int fila) {
     return true;
 }
 
-bool EdicioRegistres::afegeix() {
+EdicioRegistres::Resultat EdicioRegistres::afegeix() {
     if (mode_ != Afegir)
-        return false;
+        return Resultat::NoDesat;
+    if (senseNom())
+        return Resultat::SenseNom;
     const int grup = sessio_.general.GrupActual;
     const int idioma = sessio_.general.Idioma;
     if (!FitxerAlumnes::escriu(sessio_.carpeta, grup, idioma, LlistaAlumnes::posicioNova(files_),
                                camps_))
-        return false;
+        return Resultat::NoDesat;
     desat_ = true;
     sessio_.registre = camps_;
     rellegeix();
     camps_.Numero = uint8_t(std::min(camps_.Numero + 1, kNumeroMaxim));
     camps_.Nom.clear();
     camps_.Imatge.clear();
-    return true;
+    return Resultat::Desat;
 }
 
-bool EdicioRegistres::edita(Historial* historial) {
+EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
     if (mode_ != Editar || fila_ < 0)
-        return false;
+        return Resultat::NoDesat;
+    if (senseNom())
+        return Resultat::SenseNom;
     const FilaAlumne abans = files_[fila_];
     const FilaAlumne despres = LlistaAlumnes::fila(camps_, LlistaAlumnes::posicio(abans));
     // The record first: a history renamed for a name that never reached the file would no longer
     // be found under the pupil's name.
     if (!FitxerAlumnes::escriu(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma,
                                LlistaAlumnes::posicio(abans), camps_))
-        return false;
+        return Resultat::NoDesat;
     desat_ = true;
     files_[fila_] = despres;
     sessio_.registre = LlistaAlumnes::registre(despres);
@@ -86,7 +90,7 @@ bool EdicioRegistres::edita(Historial* historial) {
                                            despres.value(LlistaAlumnes::kColNom));
     if (historial)
         *historial = h;
-    return true;
+    return Resultat::Desat;
 }
 
 void EdicioRegistres::elimina() {
@@ -131,6 +135,12 @@ EdicioRegistres::Historial EdicioRegistres::reanomenaHistorial(const QString& fo
     if (QFileInfo::exists(nou))
         return Historial::Ocupat;
     return QFile::rename(vell, nou) ? Historial::Reanomenat : Historial::Error;
+}
+
+bool EdicioRegistres::senseNom() const {
+    // A blank name would show as an empty row and share one history file with every other blank
+    // name.
+    return camps_.Nom.trimmed().isEmpty();
 }
 
 Registre EdicioRegistres::registreNou() const {

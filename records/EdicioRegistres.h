@@ -26,6 +26,13 @@ public:
         Error,       // the rename failed; the file keeps the old name
     };
 
+    // What became of `Mou(1)` while adding or editing.
+    enum class Resultat {
+        Desat,    // the record is in the file
+        SenseNom, // refused: the name is empty or only blanks; nothing was written
+        NoDesat,  // the record could not be written; the file and the rows are as they were
+    };
+
     inline static constexpr int kNumeroMaxim = 99;
 
     // Opening: the list is read again from the group's file and sorted, keeping row number `fila`
@@ -68,13 +75,13 @@ public:
     bool seguent() { return mostra(fila_ + 1); }
 
     // `Mou(1)` while adding: writes the fields as a new record, reads the list again and sorts it,
-    // then prepares the next pupil (next number, no name, no picture, the same levels). False,
-    // with the fields kept, when the record could not be written.
-    bool afegeix();
+    // then prepares the next pupil (next number, no name, no picture, the same levels). A blank
+    // name is refused. The fields are kept when nothing was written.
+    Resultat afegeix();
     // `Mou(1)` while editing: writes the fields at the shown row's position, updates the row in
-    // place and renames the history file when the stored name leads to another one. False, with
-    // nothing changed, when the record could not be written.
-    bool edita(Historial* historial = nullptr);
+    // place and renames the history file when the stored name leads to another one. A blank name
+    // is refused. Nothing changes when nothing was written.
+    Resultat edita(Historial* historial = nullptr);
     // `Mou(1)` while deleting: removes the shown row from the rows only and shows the row that
     // takes its place (the last one when it was the last).
     void elimina();
@@ -88,6 +95,7 @@ public:
                                         const QString& nomNou);
 
 private:
+    bool senseNom() const;
     Registre registreNou() const;
     void rellegeix();
 

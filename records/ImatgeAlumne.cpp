@@ -10,6 +10,32 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+
+// How many other names a picture may take before the copy gives up.
+constexpr int kVariants = 999;
+
+// Name `nom` marked with "~n" before its extension, its stem cut so the whole still fits the
+// record's field; a name whose extension leaves no room is cut and marked at its end.
+QString variant(const QString& nom, int n) {
+    const QString marca = QStringLiteral("~%1").arg(n);
+    const qsizetype punt = nom.lastIndexOf(u'.');
+    QString ext = punt > 0 ? nom.mid(punt) : QString();
+    QString arrel = punt > 0 ? nom.left(punt) : nom;
+    if (ImatgeAlumne::kAmpleNom - marca.size() - ext.size() < 1) {
+        arrel = nom;
+        ext.clear();
+    }
+    return arrel.left(ImatgeAlumne::kAmpleNom - marca.size() - ext.size()) + marca + ext;
+}
+
+QByteArray contingut(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
 namespace ImatgeAlumne {
 
 QString nomDesat(const QString& cami) {
@@ -27,21 +53,32 @@ QString ruta(const QString& folder, const QString& nom) {
 
 QString copia(const QString& folder, const QString& cami) {
     const QString nom = nomDesat(cami);
-    const QString desti = ruta(folder, nom);
     const QFileInfo origen(cami);
-    if (!origen.isFile() || !QDir().mkpath(QFileInfo(desti).absolutePath()))
+    if (!origen.isFile() || !QDir().mkpath(QFileInfo(ruta(folder, nom)).absolutePath()))
         return {};
-    // A picture chosen from Imatges/ itself is already in place; writing over it would first
-    // empty the very file being read.
-    if (origen.canonicalFilePath() == QFileInfo(desti).canonicalFilePath())
-        return nom;
     QFile in(cami);
     if (!in.open(QIODevice::ReadOnly))
         return {};
-    QSaveFile out(desti);
-    if (!out.open(QIODevice::WriteOnly) || out.write(in.readAll()) != in.size() || !out.commit())
+    const QByteArray bytes = in.readAll();
+    if (bytes.size() != in.size())
         return {};
-    return nom;
+    for (int n = 0; n <= kVariants; ++n) {
+        const QString candidat = n == 0 ? nom : variant(nom, n);
+        const QString desti = ruta(folder, candidat);
+        const QFileInfo info(desti);
+        if (info.exists()) {
+            // The same picture chosen again (or chosen from Imatges/ itself) keeps its copy;
+            // anything else there belongs to another pupil.
+            if (info.isFile() && contingut(desti) == bytes)
+                return candidat;
+            continue;
+        }
+        QSaveFile out(desti);
+        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+            return {};
+        return candidat;
+    }
+    return {};
 }
 
 } // namespace ImatgeAlumne

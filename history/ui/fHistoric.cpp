@@ -167,8 +167,14 @@ void fHistoric::posaTextos() {
 }
 
 void fHistoric::carrega() {
-    // A file that cannot be read leaves the box empty; one that is missing is created empty.
-    visor_->setPlainText(FitxerHistorial::obre(sessio_.carpeta, nom_).value_or(QString()));
+    // A file that cannot be read leaves the box empty; one that is missing is created empty, and
+    // when even that fails the user is told.
+    bool noCreat = false;
+    visor_->setPlainText(
+        FitxerHistorial::obre(sessio_.carpeta, nom_, &noCreat).value_or(QString()));
+    if (noCreat)
+        Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma,
+                              parentWidget());
     visor_->moveCursor(QTextCursor::End);
     estat_.carrega(textVisor());
     mostraEines();

@@ -34,6 +34,8 @@ Assignar::Assignar(Sessio& sessio, QWidget* parent)
     setModal(true);
     construeix();
     posaImatgeGrup();
+    if (assignacio_.jocNoCreat())
+        Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma, parent);
 }
 
 void Assignar::construeix() {

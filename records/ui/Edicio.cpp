@@ -36,6 +36,7 @@ constexpr int kActivitatsNumeracio = 4; // activities 1..4; 5..9 are calculation
 constexpr int kTitolImatge = 200;
 constexpr int kFiltreImatge = 201;
 constexpr int kErrorEscriptura = 120;
+constexpr int kSenseNom = 112;
 constexpr auto kSoAvis = "24";
 
 Edicio::TriaFitxer& triaFitxer() {
@@ -342,15 +343,12 @@ void Edicio::triaImatge() {
     const QString cami = tria(this, text(kTitolImatge), filtre(text(kFiltreImatge)));
     if (cami.isEmpty())
         return;
-    // A file no picture can be read from is not copied and leaves the record's picture alone.
-    QImageReader lector(cami);
-    if (!lector.canRead()) {
-        imatge_->setIcon(QIcon());
+    // A file no picture can be read from (a header alone is not enough) is not copied: the picture
+    // shown stays the one the record will store.
+    if (QImageReader(cami).read().isNull())
         return;
-    }
     const QString nom = ImatgeAlumne::copia(sessio_.carpeta, cami);
     if (nom.isEmpty()) {
-        imatge_->setIcon(QIcon());
         avisaError();
         return;
     }
@@ -367,16 +365,16 @@ void Edicio::accio() {
     nom_->setFocus();
     switch (edicio_.mode()) {
     case EdicioRegistres::Afegir:
-        if (!edicio_.afegeix()) {
-            avisaError();
-            return;
-        }
-        mostraCamps();
+        if (avisa(edicio_.afegeix()))
+            mostraCamps();
         break;
-    case EdicioRegistres::Editar:
-        if (!edicio_.edita())
+    case EdicioRegistres::Editar: {
+        EdicioRegistres::Historial historial = EdicioRegistres::Historial::Igual;
+        // The record holds the new name even when its history could not follow: that is said.
+        if (avisa(edicio_.edita(&historial)) && historial == EdicioRegistres::Historial::Error)
             avisaError();
         break;
+    }
     case EdicioRegistres::Eliminar:
         edicio_.elimina();
         mostraCamps();
@@ -395,6 +393,20 @@ void Edicio::mou(int passos) {
         so_->ReproduirSo(kSoAvis);
     else
         QApplication::beep();
+}
+
+bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
+    switch (resultat) {
+    case EdicioRegistres::Resultat::Desat:
+        return true;
+    case EdicioRegistres::Resultat::SenseNom:
+        Missatges::Informacio(text(kSenseNom), sessio_.general.Idioma, this);
+        break;
+    case EdicioRegistres::Resultat::NoDesat:
+        avisaError();
+        break;
+    }
+    return false;
 }
 
 void Edicio::avisaError() {

@@ -59,6 +59,8 @@ private:
     void esborraImatge();
     void accio();
     void mou(int passos);
+    // Says why an add or an edit was not stored; true when it was.
+    bool avisa(EdicioRegistres::Resultat resultat);
     void avisaError();
 
     Sessio& sessio_;

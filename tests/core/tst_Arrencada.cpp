@@ -217,17 +217,36 @@ private slots:
         QCOMPARE(sessio.carpeta, QString("untouched"));
     }
 
-    void secondCopyWritesNothing() {
+    // Refused before anything is read or written: a second copy just closes; a lock no copy holds
+    // that cannot be replaced (a folder in its place) is named, so the user can be told.
+    void lockRefusalWritesNothing_data() {
+        QTest::addColumn<bool>(
+            "running"); // another copy holds the lock, else a folder stands there
+        QTest::addColumn<int>("status");
+        QTest::newRow("second copy") << true << int(StartupResult::SecondCopy);
+        QTest::newRow("folder in the lock's place") << false << int(StartupResult::LockBlocked);
+    }
+    void lockRefusalWritesNothing() {
+        QFETCH(bool, running);
+        QFETCH(int, status);
         QTemporaryDir dir;
         writeFile(dir.filePath("Dades/Grups.cfg"), "legacy");
         const QStringList before = tree(dir.path());
+        const QString lockFile = InstanceLock::lockFilePath(dir.path());
 
-        InstanceLock running(dir.path());
-        QCOMPARE(running.acquire(), InstanceLock::Acquired);
+        InstanceLock other(dir.path());
+        if (running)
+            QCOMPARE(other.acquire(), InstanceLock::Acquired);
+        else
+            QVERIFY(QDir().mkdir(lockFile));
         Arrencada second(dir.path());
         Sessio sessio;
         sessio.general.GrupActual = 5;
-        QCOMPARE(second.run(sessio).status, StartupResult::SecondCopy);
+        const StartupResult result = second.run(sessio);
+        if (!running)
+            QVERIFY(QDir().rmdir(lockFile));
+        QCOMPARE(int(result.status), status);
+        QCOMPARE(result.paths, running ? QStringList{} : QStringList{lockFile});
         QCOMPARE(tree(dir.path()), before);
         QCOMPARE(sessio.general.GrupActual, qint16(5));
     }

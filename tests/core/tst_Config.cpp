@@ -139,6 +139,12 @@ private slots:
         QTest::newRow("short file")
             << r1.left(60) << 1 << QByteArray("111111111") << tens << 0 << "";
         QTest::newRow("beyond the end") << r1 << 5 << QByteArray("111111111") << tens << 0 << "";
+        QTest::newRow("no activity offered")
+            << grupRecord("222222222", 1, QByteArray(9, '\x02'), "X") << 1
+            << QByteArray("111111111") << tens << 0 << "";
+        QTest::newRow("zeros and a letter")
+            << grupRecord("0000x0000", 1, QByteArray(9, '\x02'), "X") << 1
+            << QByteArray("111111111") << tens << 0 << "";
         QTest::newRow("leading zeros then one")
             << grupRecord("000000001", 0, QByteArray(9, '\x02'), "") << 1 << QByteArray("000000001")
             << QByteArray(9, '\x02') << 0 << "";

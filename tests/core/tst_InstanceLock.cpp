@@ -128,27 +128,50 @@ private slots:
         QCOMPARE(mine.acquire(), InstanceLock::Acquired);
     }
 
-    // A lock file left behind by a process that no longer exists, written the way an older copy
-    // of the lock would have it (pid, program, host), does not block either.
-    void lockOfADeadProcessIsTakenOver() {
+    // Whatever a copy that is gone left in the lock file (nothing at all after a power cut while
+    // locking, half a line, or a whole lock of a process that no longer runs), the next copy takes
+    // the folder over and keeps later copies out.
+    void leftoverLockIsTakenOver_data() {
+        QTest::addColumn<QByteArray>("content"); // "PID" stands for a process that has ended
+        const QByteArray program =
+            QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8();
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("garbage") << QByteArray("\x00\xff\x13garbled");
+        QTest::newRow("a pid alone") << QByteArray("PID\n");
+        QTest::newRow("dead pid, program and host")
+            << "PID\n" + program + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+    }
+    void leftoverLockIsTakenOver() {
+        QFETCH(QByteArray, content);
         QProcess gone;
         gone.start(QCoreApplication::applicationFilePath(), {"--pid"});
         QVERIFY(gone.waitForFinished());
-        const qint64 deadPid = gone.readAllStandardOutput().trimmed().toLongLong();
-        QVERIFY(deadPid > 0);
+        const QByteArray deadPid = gone.readAllStandardOutput().trimmed();
+        QVERIFY(deadPid.toLongLong() > 0);
 
         QTemporaryDir dir;
         QFile stale(InstanceLock::lockFilePath(dir.path()));
         QVERIFY(stale.open(QIODevice::WriteOnly));
-        stale.write(QByteArray::number(deadPid) + '\n' +
-                    QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n' +
-                    QSysInfo::machineHostName().toUtf8() + '\n');
+        stale.write(content.replace("PID", deadPid));
         stale.close();
 
         InstanceLock mine(dir.path());
         QCOMPARE(mine.acquire(), InstanceLock::Acquired);
         InstanceLock second(dir.path());
         QCOMPARE(second.acquire(), InstanceLock::HeldByAnother);
+    }
+
+    // A folder where the lock file must go names no copy and cannot be replaced: the start is
+    // refused for that reason, not mistaken for another copy.
+    void lockThatCannotBeReplaced() {
+        QTemporaryDir dir;
+        const QString lockFile = InstanceLock::lockFilePath(dir.path());
+        QVERIFY(QDir().mkdir(lockFile));
+        InstanceLock mine(dir.path());
+        const InstanceLock::Result result = mine.acquire();
+        QVERIFY(QDir().rmdir(lockFile));
+        QCOMPARE(result, InstanceLock::Blocked);
+        QVERIFY(!mine.isLocked());
     }
 
     // No usable temporary folder: the lock cannot be made, which is not the same as another

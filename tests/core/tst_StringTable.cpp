@@ -16,12 +16,13 @@ void addRange(QList<int>& ids, int first, int last) {
         ids.append(id);
 }
 
-// Every identifier the windows look up, plus 120 and 121 for the program's own folder errors.
+// Every identifier the windows look up, plus 120..123 for the program's own errors (data folder,
+// legacy data, level set, lock file).
 QList<int> usedIds() {
     QList<int> ids;
     addRange(ids, 2, 62);
     addRange(ids, 67, 118);
-    addRange(ids, 120, 121);
+    addRange(ids, 120, 123);
     ids.append(150);
     addRange(ids, 170, 183);
     addRange(ids, 200, 202);
@@ -295,9 +296,24 @@ const GivenTexts kGiven[] = {
     {118,
      {"El fitxer ja existeix", "El fichero ya existe", "O arquivo xa existe",
       "Artxiboa existitzen da", nullptr}},
-    {300, {"Acaba", "Acaba", "Remata", "Bukatu", nullptr}},
+    {120,
+     {"No es pot crear la carpeta de dades del programa o no s'hi pot escriure.",
+      "No se puede crear la carpeta de datos del programa o no se puede escribir en ella.",
+      "Non se pode crear o cartafol de datos do programa ou non se pode escribir nel.",
+      "Ezin da programaren datu-karpeta sortu edo ezin da bertan idatzi.", nullptr}},
+    {123,
+     {"No es pot substituir el fitxer que impedeix obrir dues còpies del programa. Esborreu-lo i "
+      "torneu a obrir el programa.",
+      "No se puede sustituir el fichero que impide abrir dos copias del programa. Bórrelo y "
+      "vuelva a abrir el programa.",
+      "Non se pode substituír o arquivo que impide abrir dúas copias do programa. Bórreo e volva "
+      "abrir o programa.",
+      "Ezin da ordeztu programaren bi kopia irekitzea eragozten duen artxiboa. Ezabatu eta ireki "
+      "berriro programa.",
+      nullptr}},
+    {300, {"Acaba", "Acaba", "Remata", "Bukatuta", nullptr}},
     {301, {"Superat", "Superado", "Superado", "Gaindituta", nullptr}},
-    {302, {"Abandona", "Abandona", "Abandona", "Utzi", nullptr}},
+    {302, {"Abandona", "Abandona", "Abandona", "Utzita", nullptr}},
     {45, {"Errors", "Errores", "Erros", "Erroreak", nullptr}},
     {43, {"Temps", "Tiempo", "Tempo", "Denbora", nullptr}},
 };
@@ -350,10 +366,10 @@ private slots:
     void blockSizes_data() {
         QTest::addColumn<int>("idioma");
         QTest::addColumn<int>("count");
-        QTest::newRow("CAT") << 0 << 149;
-        QTest::newRow("CAS") << 1 << 149;
-        QTest::newRow("GAL") << 2 << 149;
-        QTest::newRow("EUS") << 3 << 149;
+        QTest::newRow("CAT") << 0 << 151;
+        QTest::newRow("CAS") << 1 << 151;
+        QTest::newRow("GAL") << 2 << 151;
+        QTest::newRow("EUS") << 3 << 151;
         QTest::newRow("ANG") << 4 << 70;
         QTest::newRow("FRA") << 5 << 0;
     }
@@ -497,7 +513,8 @@ private slots:
         QTest::newRow("result word missing in English") << 301 << 4 << QStringLiteral("Superat");
         QTest::newRow("program folder error in English")
             << 120 << 4
-            << QStringLiteral("No es pot crear o escriure la carpeta de dades del programa.");
+            << QStringLiteral("No es pot crear la carpeta de dades del programa o no s'hi pot "
+                              "escriure.");
         QTest::newRow("FRA has no block") << 93 << 5 << QStringLiteral("Dofins");
         QTest::newRow("FRA title") << 2 << 5 << QStringLiteral("XIFRUM 5.0");
         QTest::newRow("FRA tool-tip") << 177 << 5 << QStringLiteral(" Veure l'historial");

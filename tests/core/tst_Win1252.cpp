@@ -54,8 +54,15 @@ private slots:
         QCOMPARE(Win1252::field(text, width), bytes);
     }
 
-    void undefinedBytesDecodeAsControls() {
-        QCOMPARE(Win1252::decode(QByteArray("\x81\x8D")), QString(QChar(0x81)) + QChar(0x8D));
+    // Every byte reads and writes back as itself, so a stored name or password keeps its bytes;
+    // the five bytes the code page leaves undefined read as the C1 control of the same value.
+    void everyByteRoundTrips() {
+        for (int b = 0; b < 256; ++b) {
+            const QByteArray byte(1, char(b));
+            QCOMPARE(Win1252::encode(Win1252::decode(byte)), byte);
+        }
+        QCOMPARE(Win1252::decode("\x81\x8D\x8F\x90\x9D"),
+                 QString(QChar(0x81)) + QChar(0x8D) + QChar(0x8F) + QChar(0x90) + QChar(0x9D));
     }
 };
 

@@ -309,7 +309,8 @@ private slots:
         QTest::mouseClick(w.demanar(), Qt::LeftButton);
         w.finish("Mou_1");
         QVERIFY(message.ran());
-        QCOMPARE(said, QString("No es pot crear o escriure la carpeta de dades del programa."));
+        QCOMPARE(said, QString("No es pot crear la carpeta de dades del programa o no s'hi pot "
+                               "escriure."));
         QVERIFY(!w.window->isVisible());
         QCOMPARE(w.sessio.general.Clau, QByteArray("AB1     "));
         QCOMPARE(int(w.sessio.general.Demanar), 1);

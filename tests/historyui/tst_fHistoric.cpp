@@ -191,19 +191,38 @@ private slots:
         QCOMPARE(eines(&f), QString("0111"));
     }
 
-    // Something that is not a file stands where the history belongs: the box opens empty, and a
-    // save that cannot be done says so and keeps the edit for another try.
-    void saveFailure() {
+    // Something else stands where the history belongs: a folder in the file's place opens empty;
+    // a file in the history folder's place cannot take the new empty history, which is said.
+    // Either way a save that cannot be done says so and keeps the edit for another try.
+    void writeFailures_data() {
+        QTest::addColumn<bool>("folderInPlace"); // else a file stands where Inf/Hst goes
+        QTest::addColumn<int>("messages");
+        QTest::newRow("folder in the file's place") << true << 1;
+        QTest::newRow("file in the folder's place") << false << 2;
+    }
+    void writeFailures() {
+        QFETCH(bool, folderInPlace);
+        QFETCH(int, messages);
         Carpeta c(nullptr);
-        QVERIFY(QDir().mkpath(c.ruta));
+        const QString enMig = folderInPlace ? c.ruta : QFileInfo(c.ruta).absolutePath();
+        if (folderInPlace) {
+            QVERIFY(QDir().mkpath(enMig));
+        } else {
+            QVERIFY(QDir().mkpath(QFileInfo(enMig).absolutePath()));
+            QFile f(enMig);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        }
+        esperats_ = QStringList(
+            messages, "No es pot crear la carpeta de dades del programa o no s'hi pot escriure.");
         fHistoric f(c.sessio, QPixmap());
         f.show();
         QCOMPARE(visor(&f)->toPlainText(), QString());
+        QCOMPARE(missatges_.textos.size(), messages - 1);
         QTest::keyClicks(visor(&f), "x");
-        esperats_ = QStringList{"No es pot crear o escriure la carpeta de dades del programa."};
         QTest::mouseClick(eina(&f, 0), Qt::LeftButton);
         QCOMPARE(eines(&f), QString("1111"));
-        QVERIFY(QFileInfo(c.ruta).isDir());
+        QCOMPARE(QFileInfo(enMig).isDir(), folderInPlace);
+        QVERIFY(QFileInfo::exists(enMig));
     }
 
     void copy() {

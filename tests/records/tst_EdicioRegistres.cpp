@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -75,7 +76,7 @@ private slots:
         c.posa(c.dat(), abans);
         EdicioRegistres e(c.sessio, EdicioRegistres::Afegir, c.files, -1);
         e.camps().Nom = "JAN";
-        QVERIFY(e.afegeix());
+        QCOMPARE(e.afegeix(), EdicioRegistres::Resultat::Desat);
         QCOMPARE(c.llegeix(c.dat()), despres);
         QCOMPARE(e.camps().Numero, uint8_t(seguent));
         QVERIFY(e.camps().Nom.isEmpty());
@@ -111,7 +112,7 @@ private slots:
         e.camps().Nom = nomNou;
         e.camps().Nivell[2] = 5;
         EdicioRegistres::Historial h{};
-        QVERIFY(e.edita(&h));
+        QCOMPARE(e.edita(&h), EdicioRegistres::Resultat::Desat);
         QCOMPARE(int(h), resultat);
         QCOMPARE(c.llegeix(c.dat()),
                  rec(7, "PERE") + rec(4, nomNou.toLatin1(), "\1\1\5\1\1\1\1\1\1"));
@@ -125,6 +126,32 @@ private slots:
             QCOMPARE(c.llegeix(c.hst(d)), d.toLatin1());
         QCOMPARE(c.files[0][11], QString("2"));
         QCOMPARE(c.sessio.registre.Nivell[2], uint8_t(5));
+    }
+
+    // A pupil needs a name: an empty or blank one is refused and nothing is written.
+    void senseNom_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("adding, empty") << int(EdicioRegistres::Afegir) << "";
+        QTest::newRow("adding, blanks") << int(EdicioRegistres::Afegir) << "   ";
+        QTest::newRow("editing, blanks") << int(EdicioRegistres::Editar) << " ";
+    }
+    void senseNom() {
+        QFETCH(int, mode);
+        QFETCH(QString, nom);
+        Carpeta c;
+        const QByteArray abans = rec(4, "ANNA");
+        c.posa(c.dat(), abans);
+        c.posa(c.hst("ANNA"), "line");
+        EdicioRegistres e(c.sessio, EdicioRegistres::Mode(mode), c.files, 0);
+        const QList<FilaAlumne> files = c.files;
+        e.camps().Nom = nom;
+        const auto resultat = mode == EdicioRegistres::Afegir ? e.afegeix() : e.edita();
+        QCOMPARE(resultat, EdicioRegistres::Resultat::SenseNom);
+        QCOMPARE(c.llegeix(c.dat()), abans);
+        QCOMPARE(c.files, files);
+        QCOMPARE(c.llegeix(c.hst("ANNA")), QByteArray("line"));
+        QVERIFY(!e.desat());
     }
 
     // Deletions stay in the rows; "Sí" rewrites the file from them, positions 1..n.
@@ -183,6 +210,56 @@ private slots:
         QFETCH(QString, fitxer);
         QFETCH(QString, desat);
         QCOMPARE(ImatgeAlumne::nomDesat(fitxer), desat);
+    }
+
+    // A chosen picture lands in Imatges/ under a name that fits the record's 20 bytes and never
+    // over another picture; the same picture chosen again takes its earlier copy.
+    void copiaImatge_data() {
+        QTest::addColumn<QStringList>("casa"); // Imatges/ before, as name=content
+        QTest::addColumn<QString>("triat");    // the chosen file, holding "A"
+        QTest::addColumn<QString>("desat");
+        const QString llarg = "abcdefghijklmnopqrstu.png";
+        QTest::newRow("free") << QStringList{} << llarg << "abcdefghijklmnopqrst";
+        QTest::newRow("same first 20, another picture")
+            << QStringList{"abcdefghijklmnopqrst=B"} << llarg << "abcdefghijklmnopqr~1";
+        QTest::newRow("same picture again")
+            << QStringList{"abcdefghijklmnopqrst=A"} << llarg << "abcdefghijklmnopqrst";
+        QTest::newRow("extension kept") << QStringList{"anna.png=B"} << "anna.png"
+                                        << "anna~1.png";
+        QTest::newRow("next free name") << QStringList{"anna.png=B", "anna~1.png=C"} << "anna.png"
+                                        << "anna~2.png";
+        QTest::newRow("earlier copy reused")
+            << QStringList{"anna.png=B", "anna~1.png=A"} << "anna.png"
+            << "anna~1.png";
+        QTest::newRow("a folder is no picture") << QStringList{"anna.png/"} << "anna.png"
+                                                << "anna~1.png";
+    }
+    void copiaImatge() {
+        QFETCH(QStringList, casa);
+        QFETCH(QString, triat);
+        QFETCH(QString, desat);
+        Carpeta c;
+        const QDir imatges(c.dir.filePath("Imatges"));
+        QVERIFY(imatges.mkpath("."));
+        QSet<QString> noms{desat};
+        for (const QString& f : casa) {
+            if (f.endsWith('/'))
+                QVERIFY(imatges.mkdir(f.chopped(1)));
+            else
+                c.posa(imatges.filePath(f.section('=', 0, 0)), f.section('=', 1).toLatin1());
+            noms << f.section('=', 0, 0).remove('/');
+        }
+        QTemporaryDir fora;
+        c.posa(fora.filePath(triat), "A");
+
+        QCOMPARE(ImatgeAlumne::copia(c.dir.path(), fora.filePath(triat)), desat);
+        QCOMPARE(c.llegeix(imatges.filePath(desat)), QByteArray("A"));
+        for (const QString& f : casa)
+            if (!f.endsWith('/'))
+                QCOMPARE(c.llegeix(imatges.filePath(f.section('=', 0, 0))),
+                         f.section('=', 1).toLatin1());
+        const QStringList hi = imatges.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        QCOMPARE(QSet<QString>(hi.begin(), hi.end()), noms);
     }
 
     // Choosing a picture that already lies in Imatges/ keeps it.

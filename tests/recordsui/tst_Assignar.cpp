@@ -1,10 +1,12 @@
 #include "Assignar.h"
 #include "ProgramFolder.h"
 #include "Sessio.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -87,6 +89,32 @@ private slots:
         QVERIFY(ambImatge);
         QCOMPARE(QFileInfo(c.dir.filePath("Inf/Niv/Lloros.niv")).size(), 1260);
         QCOMPARE(c.cfg(), grupsCfg("Lloros"));
+    }
+
+    // The set a folder without sets would get cannot be made (a file stands where Inf/Niv goes):
+    // the user is told, nothing that does not exist is listed, and the group's record still takes
+    // the group's name as its set.
+    void jocNoCreat() {
+        Carpeta c;
+        QVERIFY(QDir(c.dir.filePath("Inf/Niv")).removeRecursively());
+        QFile enMig(c.dir.filePath("Inf/Niv"));
+        QVERIFY(enMig.open(QIODevice::WriteOnly));
+        enMig.close();
+        QString said;
+        WhenModal missatge("Missatges", [&](QDialog* box) {
+            said = box->findChild<QLabel*>("Text")->text();
+            QTest::mouseClick(box->findChild<QPushButton*>("Mou_1"), Qt::LeftButton);
+        });
+        Assignar w(c.sessio);
+        QVERIFY(missatge.ran());
+        QCOMPARE(said, QString("No es pot crear la carpeta de dades del programa o no s'hi pot "
+                               "escriure."));
+        QCOMPARE(elements(w.findChild<QListWidget*>("ArxiusCfg")), QStringList{});
+        QCOMPARE(w.findChild<QLabel*>("Actual")->text(), QString("Lloros"));
+        w.show();
+        QTest::mouseClick(w.findChild<QPushButton*>(QString::fromUtf8("Botó_1")), Qt::LeftButton);
+        QCOMPARE(c.cfg(), grupsCfg("Lloros"));
+        QVERIFY(QFileInfo(c.dir.filePath("Inf/Niv")).isFile());
     }
 
     // A group without a set: the window shows the group's name, and every way of closing

@@ -218,19 +218,25 @@ private slots:
         QCOMPARE(control<QLineEdit>(w.get(), "Nom")->text(), nom);
     }
 
-    // A chosen picture is copied into Imatges/ under the name the record holds; a file that is
-    // no picture shows none and changes nothing.
+    // A chosen picture is copied into Imatges/ under the name the record holds; a file no picture
+    // can be read from changes nothing: the old picture stays shown and is the one stored.
     void imatge_data() {
         QTest::addColumn<QString>("fitxer");
-        QTest::addColumn<bool>("llegible");
+        QTest::addColumn<QString>("contingut"); // "png", "png cut short" or "text"
         QTest::addColumn<QString>("desat");
-        QTest::newRow("25 characters")
-            << "abcdefghijklmnopqrstu.png" << true << "abcdefghijklmnopqrst";
-        QTest::newRow("unreadable") << "trencada.png" << false << "anna.bmp";
+        QTest::newRow("25 characters") << "abcdefghijklmnopqrstu.png"
+                                       << "png"
+                                       << "abcdefghijklmnopqrst";
+        QTest::newRow("not a picture") << "trencada.png"
+                                       << "text"
+                                       << "anna.bmp";
+        QTest::newRow("picture cut short") << "tallada.png"
+                                           << "png cut short"
+                                           << "anna.bmp";
     }
     void imatge() {
         QFETCH(QString, fitxer);
-        QFETCH(bool, llegible);
+        QFETCH(QString, contingut);
         QFETCH(QString, desat);
         Carpeta c;
         posa(c.dat(), rec(1, "ANNA", "\1\1\1\1\1\1\1\1\1", "anna.bmp"));
@@ -239,13 +245,13 @@ private slots:
         QVERIFY(anna.save(c.dir.filePath("Imatges/anna.bmp")));
         QTemporaryDir fora;
         const QString cami = fora.filePath(fitxer);
-        if (llegible) {
-            QImage img(16, 16, QImage::Format_RGB32);
-            img.fill(Qt::blue);
-            QVERIFY(img.save(cami, "PNG"));
-        } else {
+        QImage img(16, 16, QImage::Format_RGB32);
+        img.fill(Qt::blue);
+        QVERIFY(img.save(cami, "PNG"));
+        if (contingut == "text")
             posa(cami, "not a picture");
-        }
+        else if (contingut == "png cut short")
+            posa(cami, llegeix(cami).left(40));
         QString titol, filtre;
         Edicio::setTriaFitxer([&](QWidget*, const QString& t, const QString& f) {
             titol = t;
@@ -254,11 +260,15 @@ private slots:
         });
         auto w = c.obre(EdicioRegistres::Editar);
         auto* boto = control<QPushButton>(w.get(), "Imatge");
-        QVERIFY(!boto->icon().isNull());
+        const auto color = [boto] {
+            return boto->icon().pixmap(QSize(16, 16)).toImage().pixelColor(8, 8);
+        };
+        QCOMPARE(color(), QColor(Qt::red));
         prem(w.get(), "Imatge");
         QCOMPARE(titol, QString("Imatge identificativa"));
         QCOMPARE(filtre, QString("Fitxers gràfics (*.bmp *.gif *.png *.jpg *.jpeg)"));
-        QCOMPARE(boto->icon().isNull(), !llegible);
+        const bool llegible = contingut == "png";
+        QCOMPARE(color(), llegible ? QColor(Qt::blue) : QColor(Qt::red));
         QCOMPARE(QDir(c.dir.filePath("Imatges")).entryList(QDir::Files),
                  llegible ? QStringList({"abcdefghijklmnopqrst", "anna.bmp"})
                           : QStringList{"anna.bmp"});
@@ -266,6 +276,45 @@ private slots:
             QCOMPARE(llegeix(c.dir.filePath("Imatges/" + desat)), llegeix(cami));
         prem(w.get(), "Mou_1");
         QCOMPARE(llegeix(c.dat()), rec(1, "ANNA", "\1\1\1\1\1\1\1\1\1", desat.toLatin1()));
+    }
+
+    // What cannot be stored is said, and the list shows what the file holds. A name the record
+    // took but the pupil's history could not follow is said as well.
+    void refusals_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("nom"); // typed in place of the name
+        QTest::addColumn<QString>("missatge");
+        QTest::addColumn<QString>("llista"); // the list's pupils afterwards, as the file holds them
+        const QString escriure = "No es pot crear la carpeta de dades del programa o no s'hi pot "
+                                 "escriure.";
+        QTest::newRow("adding without a name") << int(EdicioRegistres::Afegir) << "  "
+                                               << QString("És imprescindible el nom!") << "ANNA";
+        QTest::newRow("editing to a blank name") << int(EdicioRegistres::Editar) << " "
+                                                 << QString("És imprescindible el nom!") << "ANNA";
+        QTest::newRow("history cannot follow the name")
+            << int(EdicioRegistres::Editar) << "EVA" << escriure << "EVA";
+    }
+    void refusals() {
+        QFETCH(int, mode);
+        QFETCH(QString, nom);
+        QFETCH(QString, missatge);
+        QFETCH(QString, llista);
+        Carpeta c;
+        posa(c.dat(), rec(1, "ANNA"));
+        posa(c.dir.filePath("Inf/Hst/ANNA.rtf"), "line\r\n");
+        // A link to nowhere where the new history goes: no rename can replace it.
+        QVERIFY(QFile::link(c.dir.filePath("nowhere/EVA.rtf"), c.dir.filePath("Inf/Hst/EVA.rtf")));
+        auto w = c.obre(EdicioRegistres::Mode(mode), 0);
+        auto* camp = control<QLineEdit>(w.get(), "Nom");
+        camp->clear();
+        QTest::keyClicks(camp, nom);
+        Resposta r("Mou_1");
+        prem(w.get(), "Mou_1");
+        QCOMPARE(r.text, missatge);
+        QCOMPARE(llegeix(c.dat()), rec(1, llista.toLatin1()));
+        QCOMPARE(c.files.size(), 1);
+        QCOMPARE(c.files[0][1].trimmed(), llista);
+        QCOMPARE(llegeix(c.dir.filePath("Inf/Hst/ANNA.rtf")), QByteArray("line\r\n"));
     }
 };
 
