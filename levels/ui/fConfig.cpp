@@ -453,6 +453,10 @@ void fConfig::mostraJoc() {
 }
 
 void fConfig::mostraActivitat(int fila) {
+    // Preparing a panel for the new activity narrows its limits, which moves a scroll bar still
+    // showing the previous activity's row; that move is no edit. SeleccionaNivell opens the
+    // editors again once they show the new row.
+    editorsCarregats_ = false;
     const int a = jocs_.ActivitatActual();
     etiqueta_->setText(sessio_.text(5 + a));
     graella_->PreparaGraella(a, sessio_);

@@ -400,6 +400,39 @@ private slots:
         QCOMPARE(readAll(e.grupsCfg()), grup);
     }
 
+    // Tab `de` with its last level chosen, then tab `a`: loading an activity into the panels is no
+    // edit, even where the new activity's limits are narrower than the value the panel showed.
+    void switchingTabsEditsNothing_data() {
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("a");
+        for (int a = 1; a < kActivitats; ++a) {
+            QTest::addRow("%d to %d", a, a + 1) << a << a + 1;
+            QTest::addRow("%d to %d", a + 1, a) << a + 1 << a;
+        }
+        QTest::newRow("Ordinals to Taules") << 2 << 7;
+    }
+    void switchingTabsEditsNothing() {
+        QFETCH(int, de);
+        QFETCH(int, a);
+        Editor e;
+        e.creaJoc("Joc");
+        e.sessio.grup.NomNivell = "Joc";
+        QVERIFY(DesarConfigGrup(e.dir.path(), 1, e.sessio.grup));
+        const QByteArray grups = readAll(e.grupsCfg());
+        const QByteArray set = readAll(e.niv("Joc"));
+        e.obre();
+        e.clica(QStringLiteral("Fulls_%1").arg(de));
+        e.triaFila(e.graella()->rowCount());
+        e.clica(QStringLiteral("Fulls_%1").arg(a));
+        QVERIFY(!e.finestra->jocs().Modificat());
+        Caixes caixes;
+        e.tanca();
+        QCOMPARE(caixes.textos, QStringList{});
+        QCOMPARE(readAll(e.niv("Joc")), set);
+        QCOMPARE(readAll(e.grupsCfg()), grups);
+        QCOMPARE(e.fitxers(), QStringList{"Joc.niv"});
+    }
+
     void typedNames_data() {
         QTest::addColumn<QString>("opcio");
         QTest::addColumn<QString>("nom");
