@@ -1,5 +1,6 @@
 #include "FitxerNivells.h"
 #include "InformeNivells.h"
+#include "JocsNivells.h"
 #include "Rutes.h"
 #include "Sessio.h"
 
@@ -178,6 +179,29 @@ private slots:
             QCOMPARE(seguent.x, 545.0);
             QCOMPARE(seguent.alineacio, Element::Dreta);
         }
+    }
+
+    // A damaged "Portant-se" other than 1 reads "No" in the report and in the editor's grid alike.
+    void carryingOnlyWhenOne_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "No";
+        QTest::newRow("1") << 1 << "Sí";
+        QTest::newRow("2") << 2 << "No";
+        QTest::newRow("255") << 255 << "No";
+        QTest::newRow("-1") << -1 << "No";
+    }
+    void carryingOnlyWhenOne() {
+        QFETCH(int, stored);
+        QFETCH(QString, text);
+        Joc joc("000010000");
+        DadesNivell d = FitxerNivells::llegeix(RutaNivell(joc.dir.path(), "Prova"), 41);
+        d.Parametre2 = stored;
+        QVERIFY(FitxerNivells::escriu(RutaNivell(joc.dir.path(), "Prova"), 41, d));
+        const InformeNivells::Dades dades = InformeNivells::dades(joc.sessio, "Prova");
+        QCOMPARE(dades.taules.first().files.first().last(), text);
+        const JocsNivells editor(joc.sessio, {}, {}, {});
+        QCOMPARE(editor.filaDe(5, d)[4], text);
     }
 
     void levelsInUse_data() {
