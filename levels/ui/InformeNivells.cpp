@@ -130,7 +130,7 @@ Dades dades(const Sessio& sessio, const QString& nomJoc) {
         Taula t;
         t.activitat = a;
         t.titol = sessio.text(5 + a).toUpper();
-        if (a == kActivitats && sessio.grup.OpcResta == 1)
+        if (a == kActivitats && sessio.grup.ambResta())
             t.marca = sessio.text(kIdAmbResta);
         t.parametres = {sessio.text(idParametre(a)), sessio.text(idParametre(a) + 1)};
         const int n = std::min(sessio.grup.nivells(a), kNivellsPerActivitat);

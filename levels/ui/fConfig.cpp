@@ -476,7 +476,7 @@ void fConfig::mostraActivitat(int fila) {
     edicio_.CarregaActivitat();
     graella_->mostra(edicio_.files());
     incloure_->setChecked(sessio_.grup.ofereix(a));
-    opcResta_->setChecked(sessio_.grup.OpcResta == 1);
+    opcResta_->setChecked(sessio_.grup.ambResta());
     opcResta_->setVisible(a == kActivitats);
     SeleccionaNivell(std::clamp(fila, 1, edicio_.nivells()));
 }

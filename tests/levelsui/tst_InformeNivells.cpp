@@ -156,18 +156,22 @@ private slots:
         }
     }
 
-    // The mark follows the box of the editor: ticked, the board writes the subtractions out.
+    // The mark follows the box of the editor: ticked, the board writes the subtractions out. A
+    // damaged byte is no tick, for the group's record as for the report.
     void ambResta_data() {
         QTest::addColumn<int>("opcResta");
         QTest::addColumn<bool>("marca");
         QTest::newRow("ticked") << 1 << true;
         QTest::newRow("cleared") << 0 << false;
+        QTest::newRow("damaged 2") << 2 << false;
+        QTest::newRow("damaged 255") << 255 << false;
     }
     void ambResta() {
         QFETCH(int, opcResta);
         QFETCH(bool, marca);
         Joc joc("000000001");
         joc.sessio.grup.OpcResta = uint8_t(opcResta);
+        QCOMPARE(joc.sessio.grup.ambResta(), marca);
         const Pagina p = joc.pagines().first();
         qsizetype i = 0;
         while (p.at(i).text != "DIVIDIR")

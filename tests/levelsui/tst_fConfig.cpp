@@ -329,6 +329,26 @@ private slots:
         QCOMPARE(e.cella(fila, 5), divisor);
     }
 
+    // The box shows the group's byte as the report and the board read it.
+    void opcRestaBox_data() {
+        QTest::addColumn<int>("opcResta");
+        QTest::addColumn<bool>("marcada");
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("2") << 2 << false;
+        QTest::newRow("255") << 255 << false;
+    }
+    void opcRestaBox() {
+        QFETCH(int, opcResta);
+        QFETCH(bool, marcada);
+        Editor e;
+        e.sessio.grup.OpcResta = uint8_t(opcResta);
+        e.obre();
+        e.clica("Fulls_9");
+        QCOMPARE(e.w<QCheckBox>("OpcResta")->isChecked(), marcada);
+        QCOMPARE(e.sessio.grup.ambResta(), marcada);
+    }
+
     void lastIncludedActivityStaysTicked() {
         Editor e;
         e.sessio.grup.Activitats = "100000000";
