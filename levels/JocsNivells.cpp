@@ -8,6 +8,7 @@
 #include "SafeName.h"
 #include "Sessio.h"
 #include "TextUtil.h"
+#include "Win1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,6 +30,33 @@ constexpr int kIdFitxerExisteix = 118;
 
 // The longest name a file can have on the file systems the program runs on, in bytes.
 constexpr int kMaxFileNameBytes = 255;
+constexpr int kBytesExtensio = 4; // ".niv" / ".ni2"
+
+bool enWin1252(const QString& text) {
+    return Win1252::decode(Win1252::encode(text)) == text;
+}
+
+// Whether `nom` can name a set: short enough for a file name with its extension, and held
+// unchanged by a group's record (NomNivell, Windows-1252 in a fixed field), since a group finds
+// its set again by that field alone.
+bool nomCap(const QString& nom) {
+    return int(QFile::encodeName(nom).size()) + kBytesExtensio <= kMaxFileNameBytes &&
+           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kNomNivellWidth;
+}
+
+// "N (k)", N shortened as far as the name needs to fit; a character the group's record cannot
+// hold (in a set named outside the program) becomes "_".
+QString nomCopia(const QString& n, int k) {
+    QString base;
+    for (const char32_t c : n.toUcs4()) {
+        const QString u = QString::fromUcs4(&c, 1);
+        base += enWin1252(u) ? u : QStringLiteral("_");
+    }
+    const QString sufix = " (" + QString::number(k) + ")";
+    while (!base.isEmpty() && !nomCap(base + sufix))
+        base.chop(1);
+    return TextUtil::trimSpaces(TextUtil::trimSpaces(base) + sufix);
+}
 
 // Copies `from` over `to`. The target is removed only once the source is known to be there, so a
 // failed copy never leaves a set without its file.
@@ -283,8 +311,7 @@ void JocsNivells::seleccionaNou(const QString& nom) {
 
 bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     const QString nom = TextUtil::trimSpaces(textNom);
-    const int bytes = int(QFile::encodeName(nom).size()) + 4; // ".niv" / ".ni2"
-    if (!SafeName::esValid(nom) || bytes > kMaxFileNameBytes) {
+    if (!SafeName::esValid(nom) || !nomCap(nom)) {
         if (missatge_)
             missatge_(text(kIdNomNoValid));
         return false;
@@ -315,7 +342,7 @@ void JocsNivells::Duplica() {
     const QString n = llista_[seleccionat_];
     QString m;
     for (int k = 1;; ++k) {
-        m = n + " (" + QString::number(k) + ")";
+        m = nomCopia(n, k);
         if (!QFileInfo::exists(rutaNiv(m)))
             break;
     }

@@ -98,9 +98,11 @@ public:
     void CanviaOpcResta(bool ambResta);
 
     // Enter in `NouNom`: true when a set was added or renamed. An invalid name gives message 117,
-    // an existing file 118; neither changes a file.
+    // an existing file 118; neither changes a file. A name a group's record could not hold as it
+    // is (over 100 Windows-1252 bytes, or a character outside that code page) is invalid.
     bool EntraNom(const QString& text, Opcio opcio);
-    // `Duplicar`: copies the selected set to "N (k)" with the smallest free k and opens it.
+    // `Duplicar`: copies the selected set to "N (k)" with the smallest free k and opens it; N is
+    // shortened so that the copy's name fits a group's record.
     void Duplica();
     // `Eliminar`: after "Sí", deletes the open set and opens the first entry. False on "No".
     bool Elimina();

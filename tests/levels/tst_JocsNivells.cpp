@@ -457,6 +457,13 @@ private slots:
         QTest::newRow("newline") << "a\nb" << 1;
         QTest::newRow("too long") << QString(300, u'x') << 0;
         QTest::newRow("rename to slash") << "x/" << 1;
+        // A group's record holds a set's name in 100 Windows-1252 bytes: a name that would be cut
+        // or changed there could never be found again.
+        QTest::newRow("101 bytes") << QString(101, u'x') << 0;
+        QTest::newRow("renaming to 101 bytes") << QString(101, u'x') << 1;
+        QTest::newRow("not in Windows-1252") << QString("Joc ☃") << 0;
+        QTest::newRow("renaming to Greek") << QString("Επίπεδο") << 1;
+        QTest::newRow("100 euro signs, too long a file name") << QString(100, u'€') << 0;
     }
     void invalidNames() {
         QFETCH(QString, nom);
@@ -472,6 +479,27 @@ private slots:
                  QStringList{"Inf"});
         QCOMPARE(e.jocs->llista(), QStringList{"Joc"});
         QCOMPARE(e.jocs->JocObert(), QString("Joc"));
+    }
+
+    // Added under a name that fits, a set is found again through the group's record.
+    void namesThatFitTheGroupRecord_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("100 bytes") << QString(100, u'x');
+        QTest::newRow("accents and euro") << QString("Català € ñ «ÿ»");
+        QTest::newRow("100 accented") << QString(100, u'é');
+    }
+    void namesThatFitTheGroupRecord() {
+        QFETCH(QString, nom);
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        QVERIFY(e.jocs->EntraNom(nom, JocsNivells::Opcio::Afegir));
+        QVERIFY(e.missatges.isEmpty());
+        e.sessio.grup.NomNivell = e.jocs->JocObert();
+        QVERIFY(DesarConfigGrup(e.dir.path(), 3, e.sessio.grup));
+        const QString llegit = LlegirConfigGrup(e.dir.path(), 3).NomNivell;
+        QCOMPARE(llegit, nom);
+        QCOMPARE(QFileInfo(RutaNivell(e.dir.path(), llegit)).size(), 1260);
     }
 
     void existingName_data() {
@@ -530,23 +558,51 @@ private slots:
         QCOMPARE(readAll(e.niv("Reanomenat")), ni2);
     }
 
-    void duplicatingTakesNextFreeNumber() {
+    // The copy of N is "N (k)" with the smallest free k, N shortened (and any character the
+    // group's record cannot hold made "_") so that the name fits that record.
+    void duplicatingTakesNextFreeName_data() {
+        const QString x96(96, u'x');
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QStringList>("existents");
+        QTest::addColumn<QString>("m");
+        QTest::newRow("next free number") << "N" << QStringList{"N (1)"} << "N (2)";
+        QTest::newRow("full field") << QString(100, u'x') << QStringList{} << x96 + " (1)";
+        QTest::newRow("full field, first copy there")
+            << QString(100, u'x') << QStringList{x96 + " (1)"} << x96 + " (2)";
+        QTest::newRow("tenth copy")
+            << QString(100, u'x')
+            << QStringList{x96 + " (1)", x96 + " (2)", x96 + " (3)", x96 + " (4)", x96 + " (5)",
+                           x96 + " (6)", x96 + " (7)", x96 + " (8)", x96 + " (9)"}
+            << QString(95, u'x') + " (10)";
+        QTest::newRow("blank at the cut")
+            << QString(95, u'x') + " yyyy" << QStringList{} << QString(95, u'x') + " (1)";
+        QTest::newRow("not in Windows-1252") << "Joc ☃" << QStringList{} << "Joc _ (1)";
+    }
+    void duplicatingTakesNextFreeName() {
+        QFETCH(QString, n);
+        QFETCH(QStringList, existents);
+        QFETCH(QString, m);
         Editor e;
-        e.creaJoc("N");
-        e.creaJoc("N (1)");
+        e.creaJoc(n);
+        for (const QString& nom : existents)
+            e.creaJoc(nom);
+        e.sessio.grup.NomNivell = n;
         e.obre();
-        QCOMPARE(e.jocs->JocObert(), QString("N"));
+        QCOMPARE(e.jocs->JocObert(), n);
         e.edita(1, 1, "444");
         e.mostra(2); // on disk now
-        const QByteArray onDisk = readAll(e.niv("N"));
+        const QByteArray onDisk = readAll(e.niv(n));
         e.respostes = {true};
         e.jocs->Duplica();
-        QCOMPARE(e.jocs->llista(), (QStringList{"N", "N (1)", "N (2)"}));
-        QCOMPARE(e.jocs->seleccionat(), 2);
-        QCOMPARE(e.jocs->JocObert(), QString("N (2)"));
-        QCOMPARE(readAll(e.niv("N (2)")), onDisk);
-        QCOMPARE(readAll(e.ni2("N (2)")), onDisk);
-        QCOMPARE(e.fitxers(), (QStringList{"N (1).niv", "N (2).ni2", "N (2).niv", "N.niv"}));
+        QCOMPARE(e.jocs->llista().size(), existents.size() + 2);
+        QCOMPARE(e.jocs->llista().last(), m);
+        QCOMPARE(e.jocs->seleccionat(), existents.size() + 1);
+        QCOMPARE(e.jocs->JocObert(), m);
+        QCOMPARE(readAll(e.niv(m)), onDisk);
+        QCOMPARE(readAll(e.ni2(m)), onDisk);
+        QCOMPARE(e.fitxers().size(), existents.size() + 3);
+        e.sessio.grup.NomNivell = m;
+        QCOMPARE(ConfigGrup::decode(e.sessio.grup.encode()).NomNivell, m);
     }
 
     void deletingTheOnlySetOpensGenericSet() {
