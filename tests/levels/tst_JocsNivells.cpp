@@ -6,6 +6,7 @@
 #include "Sessio.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,28 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
 
 QByteArray record(const QByteArray& file, int k) {
     return file.mid((k - 1) * 14, 14);
+}
+
+// Everything under `folder`: each entry's path with its bytes, "folder" or a link's target.
+QStringList estat(const QString& folder) {
+    QStringList out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        const QString what = f.isSymLink() ? "-> " + f.symLinkTarget()
+                             : f.isDir()   ? QString("folder")
+                                           : QString::fromLatin1(readAll(f.filePath()).toHex());
+        out << QDir(folder).relativeFilePath(f.filePath()) + ": " + what;
+    }
+    out.sort();
+    return out;
+}
+
+// Puts a folder (not empty, so that nothing can remove or replace it) where `path` was.
+void carpetaA(const QString& path) {
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path + "/dins"));
 }
 
 // The level editor in a program folder of its own: the questions it asks are answered from
@@ -321,6 +344,123 @@ private slots:
         QCOMPARE(grups.mid(2 * 119), expected);
     }
 
+    // A write that fails at a tab switch or on "Sí" is reported with message 120 and leaves the
+    // changes pending, the activity shown and the backup in place; a later "No" still puts the set
+    // and the group back as they were at opening.
+    void failedWriteKeepsTheChanges_data() {
+        QTest::addColumn<int>(
+            "obstacle"); // 0 the set file a folder, 1 on a full disk, 2 Grups.cfg a folder
+        QTest::addColumn<bool>("si"); // "Sí" rather than a tab switch
+        QTest::newRow("tab switch, set file a folder") << 0 << false;
+        QTest::newRow("tab switch, full disk") << 1 << false;
+        QTest::newRow("Sí, set file a folder") << 0 << true;
+        QTest::newRow("Sí, full disk") << 1 << true;
+        QTest::newRow("Sí, Grups.cfg a folder") << 2 << true;
+    }
+    void failedWriteKeepsTheChanges() {
+        QFETCH(int, obstacle);
+        QFETCH(bool, si);
+        Editor e;
+        e.creaJoc("Joc");
+        e.sessio.grup.NomNivell = "Joc";
+        e.obre();
+        const QByteArray atOpening = readAll(e.niv("Joc"));
+        const ConfigGrup grupAtOpening = e.sessio.grup;
+        const QString grups = ProgramFolder::grupsCfg(e.dir.path());
+        e.edita(1, 1, "200");
+        QVERIFY(e.jocs->MenysNivells());
+        e.graella.removeLast();
+        if (obstacle == 0)
+            carpetaA(e.niv("Joc"));
+        else if (obstacle == 1)
+            QVERIFY(QFile::remove(e.niv("Joc")) && QFile::link("/dev/full", e.niv("Joc")));
+        else
+            carpetaA(grups);
+
+        if (si) {
+            e.respostes = {true};
+            e.jocs->ArxivarConfig();
+        } else {
+            e.jocs->CanviaActivitat(2);
+            QCOMPARE(e.jocs->ActivitatActual(), 1);
+        }
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
+        QVERIFY(e.jocs->Modificat());
+        QCOMPARE(readAll(e.ni2("Joc")), atOpening);
+
+        QVERIFY(obstacle == 1 || QDir(obstacle == 0 ? e.niv("Joc") : grups).removeRecursively());
+        e.missatges.clear();
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(e.missatges, QStringList{});
+        QCOMPARE(readAll(e.niv("Joc")), atOpening);
+        QVERIFY(!QFileInfo::exists(e.ni2("Joc")));
+        QVERIFY(!QFileInfo::exists(grups));
+        QVERIFY(e.sessio.grup == grupAtOpening);
+        QVERIFY(!e.jocs->Modificat());
+    }
+
+    // A file operation that fails is reported with message 120 and changes nothing on disk: no
+    // entry appears or goes, the set stays open, no file is lost.
+    void failedFileOperations_data() {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QStringList>("llista");
+        QTest::addColumn<QString>("obert");
+        QTest::newRow("adding, the new file cannot be made") << 0 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("renaming, the backup cannot go") << 1 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("duplicating, the set file a folder") << 2 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("deleting, the set file a folder") << 3 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("No, the backup a folder") << 4 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("opening, the backup cannot be taken") << 5 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("opening, the set cannot be made")
+            << 6 << QStringList{"Nivell genèric"} << "Nivell genèric";
+    }
+    void failedFileOperations() {
+        QFETCH(int, cas);
+        QFETCH(QStringList, llista);
+        QFETCH(QString, obert);
+        Editor e;
+        // A link into a folder that does not exist: nothing can be written through it.
+        const QString enlloc = e.dir.filePath("enlloc/x");
+        if (cas == 6) {
+            QVERIFY(QFile::link(enlloc, e.niv("Nivell genèric")));
+        } else {
+            e.creaJoc("Joc");
+            if (cas == 0)
+                QVERIFY(QFile::link(enlloc, e.niv("Nou")));
+            if (cas == 1)
+                carpetaA(e.ni2("Nou"));
+            if (cas == 5)
+                carpetaA(e.ni2("Joc"));
+        }
+        if (cas < 5)
+            e.obre();
+        if (cas == 4) {
+            e.edita(1, 1, "200");
+            e.mostra(2);
+            carpetaA(e.ni2("Joc"));
+        }
+        if (cas == 2 || cas == 3)
+            carpetaA(e.niv("Joc"));
+        const QStringList abans = estat(e.dir.path());
+
+        e.respostes = {cas == 3};
+        if (cas == 0 || cas == 1)
+            QVERIFY(!e.jocs->EntraNom("Nou", JocsNivells::Opcio(cas)));
+        else if (cas == 2)
+            e.jocs->Duplica();
+        else if (cas == 3)
+            e.jocs->Elimina();
+        else if (cas == 4)
+            e.jocs->ArxivarConfig();
+        else
+            e.obre();
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
+        QCOMPARE(estat(e.dir.path()), abans);
+        QCOMPARE(e.jocs->llista(), llista);
+        QCOMPARE(e.jocs->JocObert(), obert);
+    }
+
     void answeringNoRestoresFileAndGroup() {
         Editor e;
         e.creaJoc("Joc");
@@ -362,6 +502,8 @@ private slots:
         e.jocs->ArxivarConfig();
         QCOMPARE(readAll(e.niv("Joc")), edited);
         QCOMPARE(record(edited, 1).left(2), QByteArray("\xF4\x01", 2));
+        // The edits written at the tab switch cannot be undone, and the user is told.
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
     }
 
     void freshBackupAfterPrinting() {
