@@ -249,7 +249,7 @@ private slots:
         InformeNivells::preparaImpressora(printer);
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
         QVERIFY(qAbs(printer.pageLayout().paintRect(QPageLayout::Point).height() - kAlcadaA4) < 1);
-        InformeNivells::imprimeix(printer, InformeNivells::dades(joc.sessio, "Prova"));
+        QVERIFY(InformeNivells::imprimeix(printer, InformeNivells::dades(joc.sessio, "Prova")));
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();
