@@ -58,6 +58,10 @@ int ConfigGrup::nivells(int activitat) const {
     return n == 0 ? 10 : n;
 }
 
+bool ConfigGrup::ambResta() const {
+    return OpcResta == 1;
+}
+
 ConfigGrup LlegirConfigGrup(const QString& folder, int grup) {
     const ConfigGrup c = ConfigGrup::decode(
         RecordFile::read(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup));

@@ -23,6 +23,9 @@ struct ConfigGrup {
     bool ofereix(int activitat) const;
     // Levels in use for activity 1..9; a stored 0 counts as 10.
     int nivells(int activitat) const;
+    // Division writes its subtractions out ("Amb resta"): a stored 1 only, as the editor's box
+    // shows it; any other byte, damaged ones included, is the box cleared.
+    bool ambResta() const;
 
     bool operator==(const ConfigGrup&) const = default;
 };

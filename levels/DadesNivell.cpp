@@ -64,6 +64,10 @@ DadesNivell clampToRanges(int activitat, const DadesNivell& d) {
     out.Errors = int16_t(clampTo(d.Errors, kRangErrors));
     out.Parametre1 = clampTo(d.Parametre1, r.parametre1);
     out.Parametre2 = clampTo(d.Parametre2, r.parametre2);
+    // "Portant-se" is a yes/no flag whose yes is 1: a damaged 2 or 255 is no more a yes than 0
+    // is, so the editor, its report and the board all read it as "No".
+    if (activitat == 5 || activitat == 6)
+        out.Parametre2 = d.Parametre2 == 1 ? 1 : 0;
     // Parametre2 stays inside its own range: where it must not be below Parametre1 both ranges
     // are the same, and where it must not be above Parametre1 it only moves down.
     if (r.relation == ParameterRelation::FirstNotAboveSecond && out.Parametre2 < out.Parametre1)

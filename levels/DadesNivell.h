@@ -58,6 +58,7 @@ ActivityRanges rangesFor(int activitat);
 
 // `d` held to the limits of `activitat`: every field is brought inside its range, and when the
 // two parameters break the activity's relation, Parametre2 takes the value of Parametre1, as the
-// editor does when the first one moves past the second. A record read from a damaged or foreign
-// file goes through here before the board builds exercises from it.
+// editor does when the first one moves past the second; carrying (Sumar, Restar) is allowed by a
+// stored 1 only. A record read from a damaged or foreign file goes through here before the board
+// builds exercises from it.
 DadesNivell clampToRanges(int activitat, const DadesNivell& d);

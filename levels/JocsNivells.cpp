@@ -8,12 +8,15 @@
 #include "SafeName.h"
 #include "Sessio.h"
 #include "TextUtil.h"
+#include "Win1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 
 #include <algorithm>
+#include <cstdio>
 #include <limits>
 
 namespace {
@@ -26,27 +29,67 @@ constexpr int kIdAlMenysUnaActivitat = 61;
 constexpr int kIdEliminarNivell = 116;
 constexpr int kIdNomNoValid = 117;
 constexpr int kIdFitxerExisteix = 118;
+constexpr int kIdNoEsPotEscriure = 120;
 
 // The longest name a file can have on the file systems the program runs on, in bytes.
 constexpr int kMaxFileNameBytes = 255;
+constexpr int kBytesExtensio = 4; // ".niv" / ".ni2"
 
-// Copies `from` over `to`. The target is removed only once the source is known to be there, so a
-// failed copy never leaves a set without its file.
-bool copiaFitxer(const QString& from, const QString& to) {
-    if (!QFileInfo::exists(from))
-        return false;
-    if (QFileInfo::exists(to) && !QFile::remove(to))
-        return false;
-    return QFile::copy(from, to);
+bool enWin1252(const QString& text) {
+    return Win1252::decode(Win1252::encode(text)) == text;
 }
 
-// Moves `from` to `to`, replacing `to`, under the same rule as copiaFitxer.
+// Whether `nom` can name a set: short enough for a file name with its extension, and held
+// unchanged by a group's record (NomNivell, Windows-1252 in a fixed field), since a group finds
+// its set again by that field alone.
+bool nomCap(const QString& nom) {
+    return int(QFile::encodeName(nom).size()) + kBytesExtensio <= kMaxFileNameBytes &&
+           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kNomNivellWidth;
+}
+
+// "N (k)", N shortened as far as the name needs to fit; a character the group's record cannot
+// hold (in a set named outside the program) becomes "_".
+QString nomCopia(const QString& n, int k) {
+    QString base;
+    for (const char32_t c : n.toUcs4()) {
+        const QString u = QString::fromUcs4(&c, 1);
+        base += enWin1252(u) ? u : QStringLiteral("_");
+    }
+    const QString sufix = " (" + QString::number(k) + ")";
+    while (!base.isEmpty() && !nomCap(base + sufix))
+        base.chop(1);
+    return TextUtil::trimSpaces(TextUtil::trimSpaces(base) + sufix);
+}
+
+// Moves `from` over `to` in one step: rename(2) replaces the target as it moves, so there is no
+// moment with neither file, and a failure leaves both as they were. (QFile::rename never
+// replaces; removing the target first would lose it whenever the move then failed.)
 bool mouFitxer(const QString& from, const QString& to) {
-    if (!QFileInfo::exists(from))
+    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// Copies the file `from` over `to`. The copy is written beside `to` and moved over it, so `to`
+// holds its old bytes or the whole copy, never a part and never nothing.
+bool copiaFitxer(const QString& from, const QString& to) {
+    QFile origen(from);
+    if (!QFileInfo(from).isFile() || !origen.open(QIODevice::ReadOnly))
         return false;
-    if (QFileInfo::exists(to) && !QFile::remove(to))
+    const QByteArray bytes = origen.readAll();
+    if (origen.error() != QFileDevice::NoError)
         return false;
-    return QFile::rename(from, to);
+    QTemporaryFile copia(to + QStringLiteral(".XXXXXX"));
+    if (!copia.open() || copia.write(bytes) != bytes.size() || !copia.flush())
+        return false;
+    copia.setPermissions(origen.permissions());
+    if (!mouFitxer(copia.fileName(), to))
+        return false;
+    copia.setAutoRemove(false);
+    return true;
+}
+
+// Removes `path`; true also when there was nothing to remove.
+bool esborra(const QString& path) {
+    return QFile::remove(path) || !QFileInfo(path).exists();
 }
 
 // The number the text starts with, as the grid's numeric cells are read: leading blanks, an
@@ -99,6 +142,11 @@ QString JocsNivells::text(int id) const {
     return sessio_.text(id);
 }
 
+void JocsNivells::avisa(int id) {
+    if (missatge_)
+        missatge_(text(id));
+}
+
 void JocsNivells::Obre() {
     activitatActual_ = 1;
     nivellsMostrats();
@@ -112,33 +160,42 @@ void JocsNivells::Obre() {
     Selecciona(posicio);
 }
 
-void JocsNivells::Selecciona(int index) {
+bool JocsNivells::Selecciona(int index) {
     if (index < 0 || index >= llista_.size())
-        return;
-    seleccionat_ = index;
+        return false;
     const QString nom = llista_[index];
     // Reopening the open set takes the backup afresh; with changes pending that would make the
     // edits already written at tab switches permanent and lose the group's, so they are settled
     // first, as for any other set.
-    if (!jocObert_.isEmpty() && (nom != jocObert_ || modificat_))
-        ArxivarConfig();
+    if (!jocObert_.isEmpty() && (nom != jocObert_ || modificat_) && !ArxivarConfig())
+        return false;
+    seleccionat_ = index;
     ObreJoc(nom);
+    return true;
 }
 
 void JocsNivells::ObreJoc(const QString& nom) {
     jocObert_ = nom;
-    FitxerNivells::creaSiFalta(rutaNiv(nom));
-    copiaFitxer(rutaNiv(nom), rutaNi2(nom));
+    ++obertures_;
     copiaGrup_ = sessio_.grup;
     modificat_ = false;
+    prenCopia();
+}
+
+bool JocsNivells::prenCopia() {
+    copia_ = FitxerNivells::creaSiFalta(rutaNiv(jocObert_)) &&
+             copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
+    // Without a copy the set is still shown and edited, but "No" will have nothing to restore.
+    if (!copia_)
+        avisa(kIdNoEsPotEscriure);
+    return copia_;
 }
 
 bool JocsNivells::PrenCopiaSeguretat() {
     if (jocObert_.isEmpty() || modificat_)
         return false;
-    FitxerNivells::creaSiFalta(rutaNiv(jocObert_));
     copiaGrup_ = sessio_.grup;
-    return copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
+    return prenCopia();
 }
 
 DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
@@ -159,48 +216,66 @@ DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
     return clampToRanges(a, d);
 }
 
-void JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
+bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
     if (jocObert_.isEmpty())
-        return;
+        return true;
     const int a = activitatActual_;
     const int n = std::min<int>(nivellsMostrats(), int(files.size()));
     const QString path = rutaNiv(jocObert_);
     for (int l = 1; l <= n; ++l)
-        FitxerNivells::escriu(path, IndexNivell(a, l), llegeixFila(a, files[l - 1]));
+        if (!FitxerNivells::escriu(path, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
+            return false;
+    return true;
 }
 
-void JocsNivells::ArxivarConfig() {
+bool JocsNivells::ArxivarConfig() {
     if (jocObert_.isEmpty())
-        return;
+        return true;
     if (!modificat_) {
         QFile::remove(rutaNi2(jocObert_));
-        return;
+        copia_ = false;
+        return true;
     }
     const bool si = pregunta_ ? pregunta_(text(kIdArxivarCanvis)) : false;
     if (ocupat_)
         ocupat_(true);
+    bool fet = true;
     if (si) {
-        DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{});
-        QFile::remove(rutaNi2(jocObert_));
-        DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+        // The set first and the group record last: until both are stored the backup stays, so
+        // a later "No" can still put back what a half-done "Sí" wrote.
+        fet = DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{}) &&
+              DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+        if (fet) {
+            QFile::remove(rutaNi2(jocObert_));
+            copia_ = false;
+        }
     } else {
-        // With no backup to put back (printing settled the set and no fresh copy was taken) the
-        // file stays as it is rather than being removed.
-        mouFitxer(rutaNi2(jocObert_), rutaNiv(jocObert_));
         sessio_.grup = copiaGrup_;
+        // Without a backup (or when it cannot be moved back) the file stays as it is, holding
+        // the edits written at tab switches; it is never removed without a copy in its place.
+        fet = copia_ && mouFitxer(rutaNi2(jocObert_), rutaNiv(jocObert_));
+        copia_ = false;
     }
     if (ocupat_)
         ocupat_(false);
-    modificat_ = false;
+    if (!fet)
+        avisa(kIdNoEsPotEscriure);
+    // A failed "No" is as far as the set can go back: asking again would change nothing.
+    if (fet || !si)
+        modificat_ = false;
+    return !modificat_;
 }
 
-void JocsNivells::CanviaActivitat(int a) {
+bool JocsNivells::CanviaActivitat(int a) {
     if (a < 1 || a > kActivitats)
-        return;
-    if (modificat_)
-        DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{});
+        return false;
+    if (modificat_ && !DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{})) {
+        avisa(kIdNoEsPotEscriure);
+        return false;
+    }
     activitatActual_ = a;
     nivellsMostrats();
+    return true;
 }
 
 int JocsNivells::nivellsMostrats() {
@@ -283,54 +358,75 @@ void JocsNivells::seleccionaNou(const QString& nom) {
 
 bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     const QString nom = TextUtil::trimSpaces(textNom);
-    const int bytes = int(QFile::encodeName(nom).size()) + 4; // ".niv" / ".ni2"
-    if (!SafeName::esValid(nom) || bytes > kMaxFileNameBytes) {
-        if (missatge_)
-            missatge_(text(kIdNomNoValid));
+    if (!SafeName::esValid(nom) || !nomCap(nom)) {
+        avisa(kIdNomNoValid);
         return false;
     }
     if (QFileInfo::exists(rutaNiv(nom))) {
-        if (missatge_)
-            missatge_(text(kIdFitxerExisteix));
+        avisa(kIdFitxerExisteix);
         return false;
     }
     if (opcio == Opcio::Afegir) {
+        // The entry appears only for a set that exists.
+        if (!FitxerNivells::creaSiFalta(rutaNiv(nom))) {
+            avisa(kIdNoEsPotEscriure);
+            return false;
+        }
         seleccionaNou(nom);
         return true;
     }
-    // Moving rather than copying and deleting: the old file disappears only as the new one
-    // appears, so no failure can leave the set without a file.
-    if (jocObert_.isEmpty() || !mouFitxer(rutaNiv(jocObert_), rutaNiv(nom)))
+    if (jocObert_.isEmpty())
         return false;
-    mouFitxer(rutaNi2(jocObert_), rutaNi2(nom));
+    // Moving rather than copying and deleting, so no failure leaves the set without a file. The
+    // backup goes first: when the set's own file then cannot follow, the backup goes back.
+    const QString ni2 = rutaNi2(jocObert_);
+    if (copia_ && !mouFitxer(ni2, rutaNi2(nom))) {
+        avisa(kIdNoEsPotEscriure);
+        return false;
+    }
+    if (!mouFitxer(rutaNiv(jocObert_), rutaNiv(nom))) {
+        copia_ = copia_ && mouFitxer(rutaNi2(nom), ni2);
+        avisa(kIdNoEsPotEscriure);
+        return false;
+    }
     if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
         llista_[seleccionat_] = nom;
     jocObert_ = nom;
     return true;
 }
 
-void JocsNivells::Duplica() {
+bool JocsNivells::Duplica() {
     if (seleccionat_ < 0 || seleccionat_ >= llista_.size())
-        return;
+        return false;
     const QString n = llista_[seleccionat_];
     QString m;
     for (int k = 1;; ++k) {
-        m = n + " (" + QString::number(k) + ")";
+        m = nomCopia(n, k);
         if (!QFileInfo::exists(rutaNiv(m)))
             break;
     }
-    copiaFitxer(rutaNiv(n), rutaNiv(m));
+    // A copy that failed would be opened as a new set of defaults, passing for the duplicate.
+    if (!copiaFitxer(rutaNiv(n), rutaNiv(m))) {
+        avisa(kIdNoEsPotEscriure);
+        return false;
+    }
+    // Opening the copy takes its own backup, so this one may fail unnoticed.
     copiaFitxer(rutaNi2(n), rutaNi2(m));
     seleccionaNou(m);
+    return true;
 }
 
 bool JocsNivells::Elimina() {
     if (!pregunta_ || !pregunta_(text(kIdEliminarNivell)))
         return false;
+    // A set whose file stays would come back in the list at the next opening.
+    if (!esborra(rutaNiv(jocObert_))) {
+        avisa(kIdNoEsPotEscriure);
+        return false;
+    }
+    QFile::remove(rutaNi2(jocObert_));
     if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
         llista_.removeAt(seleccionat_);
-    QFile::remove(rutaNiv(jocObert_));
-    QFile::remove(rutaNi2(jocObert_));
     // The group's pending edits go with the set's: what stays in memory is what was there when
     // the set was opened.
     sessio_.grup = copiaGrup_;

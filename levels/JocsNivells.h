@@ -22,6 +22,10 @@ using FilaGraella = std::array<QString, 5>;
 // and forwards its events here; it answers the questions, shows the messages and hands over the
 // rows of its grid through the callbacks it gives.
 //
+// Every write is checked: one that fails is reported with message 120 and nothing that depends
+// on it is treated as done, so the set file, its backup and Grups.cfg never disagree with what
+// the user was shown.
+//
 // The group's settings edited here are `sessio.grup`, the program's one in-memory ConfigGrup.
 class JocsNivells {
 public:
@@ -51,30 +55,40 @@ public:
     bool Modificat() const { return modificat_; }
     int ActivitatActual() const { return activitatActual_; }
     const ConfigGrup& CopiaGrup() const { return copiaGrup_; }
+    // How many times a set was opened: the window loads its grid afresh when this moves, and
+    // otherwise keeps the edits it shows.
+    int obertures() const { return obertures_; }
 
     // An edit of the grid made in the window.
     void marcaModificat() { modificat_ = true; }
 
     // Choosing entry `index` of the list: settles the open set when another is chosen (or when
-    // the open one is chosen again with changes pending), then opens the chosen one.
-    void Selecciona(int index);
+    // the open one is chosen again with changes pending), then opens the chosen one. False, with
+    // the open set kept, when it could not be settled.
+    bool Selecciona(int index);
 
+    // Opens the set, creating its file from the defaults when missing, and takes its backup; a
+    // failure of either is reported, the set being opened all the same.
     void ObreJoc(const QString& nom);
 
     // Takes the ".ni2" copy afresh, as opening does; for the window to call after printing, which
-    // settles the set and leaves it open. Refused (false) while changes are pending.
+    // settles the set and leaves it open. Refused (false) while changes are pending; a copy that
+    // fails is reported.
     bool PrenCopiaSeguretat();
 
     // Writes rows 1..Nivells of the shown activity into the open set (rows beyond `files` are
-    // left as they are on disk).
-    void DesaActivitat(const QList<FilaGraella>& files);
+    // left as they are on disk). False when a record could not be written.
+    bool DesaActivitat(const QList<FilaGraella>& files);
 
     // Settles the open set: on "Sí" the shown activity and the group record are stored, on "No"
-    // the set file and the group's settings go back to their state at opening.
-    void ArxivarConfig();
+    // the set file and the group's settings go back to their state at opening. When "Sí" cannot
+    // store them, the changes stay pending with their backup and the result is false; a "No"
+    // that cannot put the file back is reported and counts as settled.
+    bool ArxivarConfig();
 
     // Tab switch: stores the activity that was shown when there are changes, then shows `a`.
-    void CanviaActivitat(int a);
+    // False, with the activity still shown, when it could not be stored.
+    bool CanviaActivitat(int a);
 
     // The grid rows of the shown activity, levels 1..Nivells, read from the open set.
     QList<FilaGraella> CarregaActivitat();
@@ -98,11 +112,14 @@ public:
     void CanviaOpcResta(bool ambResta);
 
     // Enter in `NouNom`: true when a set was added or renamed. An invalid name gives message 117,
-    // an existing file 118; neither changes a file.
+    // an existing file 118; neither changes a file. A name a group's record could not hold as it
+    // is (over 100 Windows-1252 bytes, or a character outside that code page) is invalid.
     bool EntraNom(const QString& text, Opcio opcio);
-    // `Duplicar`: copies the selected set to "N (k)" with the smallest free k and opens it.
-    void Duplica();
-    // `Eliminar`: after "Sí", deletes the open set and opens the first entry. False on "No".
+    // `Duplicar`: copies the selected set to "N (k)" with the smallest free k and opens it; N is
+    // shortened so that the copy's name fits a group's record. False when no copy was made.
+    bool Duplica();
+    // `Eliminar`: after "Sí", deletes the open set and opens the first entry. False on "No" and
+    // when the set's file cannot be removed.
     bool Elimina();
 
     // The sets of `folder`'s Inf/Niv: every "*.niv" file, without the extension, sorted by name
@@ -117,7 +134,9 @@ private:
     QString rutaNiv(const QString& nom) const;
     QString rutaNi2(const QString& nom) const;
     QString text(int id) const;
+    void avisa(int id);
     void seleccionaNou(const QString& nom);
+    bool prenCopia();
 
     Sessio& sessio_;
     Pregunta pregunta_;
@@ -129,6 +148,9 @@ private:
     int seleccionat_ = -1;
     QString jocObert_;
     bool modificat_ = false;
+    // The ".ni2" file holds the open set as it was at opening (or after printing).
+    bool copia_ = false;
+    int obertures_ = 0;
     ConfigGrup copiaGrup_;
     int activitatActual_ = 1;
 };

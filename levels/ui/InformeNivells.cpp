@@ -130,7 +130,7 @@ Dades dades(const Sessio& sessio, const QString& nomJoc) {
         Taula t;
         t.activitat = a;
         t.titol = sessio.text(5 + a).toUpper();
-        if (a == kActivitats && sessio.grup.OpcResta == 1)
+        if (a == kActivitats && sessio.grup.ambResta())
             t.marca = sessio.text(kIdAmbResta);
         t.parametres = {sessio.text(idParametre(a)), sessio.text(idParametre(a) + 1)};
         const int n = std::min(sessio.grup.nivells(a), kNivellsPerActivitat);
@@ -228,10 +228,10 @@ void preparaImpressora(QPrinter& impressora) {
         QMarginsF(kMargePaper, kMargePaper, kMargePaper, kMargePaper), QPageLayout::Millimeter));
 }
 
-void imprimeix(QPrinter& impressora, const Dades& d) {
+bool imprimeix(QPrinter& impressora, const Dades& d) {
     QPainter painter;
     if (!painter.begin(&impressora))
-        return;
+        return false;
     const double perPunt = impressora.resolution() / 72.0;
     const double alcada = impressora.pageLayout().paintRect(QPageLayout::Point).height();
     const QList<Pagina> llista = pagines(d, alcada);
@@ -240,8 +240,8 @@ void imprimeix(QPrinter& impressora, const Dades& d) {
     ploma.setWidthF(0.6 * perPunt);
     painter.setPen(ploma);
     for (qsizetype i = 0; i < llista.size(); ++i) {
-        if (i > 0)
-            impressora.newPage();
+        if (i > 0 && !impressora.newPage())
+            return false;
         for (const Element& e : llista.at(i)) {
             switch (e.tipus) {
             case Element::Linia:
@@ -268,7 +268,7 @@ void imprimeix(QPrinter& impressora, const Dades& d) {
             }
         }
     }
-    painter.end();
+    return painter.end();
 }
 
 } // namespace InformeNivells

@@ -59,8 +59,9 @@ QList<Pagina> pagines(const Dades& d, double alcada);
 // Portrait A4 with margins the usual printers can reach.
 void preparaImpressora(QPrinter& impressora);
 
-// Lays the pages out for the printer's printable area and paints them.
-void imprimeix(QPrinter& impressora, const Dades& d);
+// Lays the pages out for the printer's printable area and paints them. False when the printer
+// cannot be opened or written.
+bool imprimeix(QPrinter& impressora, const Dades& d);
 
 inline constexpr double kPuntsCapcalera = 10;
 inline constexpr double kPuntsCos = 12;

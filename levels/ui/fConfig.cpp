@@ -38,6 +38,7 @@ constexpr int kIdNivells = 41;
 constexpr int kIdInclosa = 55;
 constexpr int kIdAmbResta = 56;
 constexpr int kIdSortir = 80;
+constexpr int kIdErrorImpressio = 109;
 constexpr int kIdsOpcions[5] = {81, 83, 150, 86, 400};
 constexpr int kPocsColors = 8; // bits per pixel of a 256-colour display
 
@@ -262,7 +263,7 @@ void fConfig::posaTextos() {
 
 void fConfig::triaJoc(int index) {
     jocs_.Selecciona(index);
-    mostraJoc();
+    mostraCanvis();
 }
 
 void fConfig::opcioPremuda(int i) {
@@ -281,11 +282,11 @@ void fConfig::opcioPremuda(int i) {
         break;
     case 2:
         jocs_.Duplica();
-        mostraJoc();
+        mostraCanvis();
         break;
     case 3:
         if (jocs_.Elimina())
-            mostraJoc();
+            mostraCanvis();
         break;
     case 4:
         imprimeix();
@@ -300,7 +301,7 @@ void fConfig::nomEntrat() {
     if (!jocs_.EntraNom(nouNom_->text(), opcio))
         return;
     if (opcio == JocsNivells::Opcio::Afegir) {
-        mostraJoc();
+        mostraCanvis();
     } else {
         // Only the name changed: the grid keeps the edits not yet written.
         const QSignalBlocker blocker(arxius_);
@@ -318,7 +319,9 @@ void fConfig::tornaALlista() {
 void fConfig::fullPremut(int a) {
     graella_->setFocus();
     so_.ReproduirSo(QStringLiteral("20"));
-    jocs_.CanviaActivitat(a);
+    // An activity that could not be stored stays shown, its edits on screen.
+    if (!jocs_.CanviaActivitat(a))
+        return;
     mouMarcador();
     mostraActivitat(1);
 }
@@ -392,7 +395,10 @@ void fConfig::opcRestaClicat(bool ambResta) {
 
 void fConfig::imprimeix() {
     const int fila = graella_->filaActual();
-    ArxivarConfig();
+    // The report shows the stored set: with changes that could not be stored there is nothing
+    // true to print.
+    if (!ArxivarConfig())
+        return;
     // Printing leaves the set open: a fresh backup lets a later "No" go back to the printed state.
     jocs_.PrenCopiaSeguretat();
     mostraActivitat(fila);
@@ -403,17 +409,22 @@ void fConfig::imprimeix() {
     QPrintPreviewDialog vista(&impressora, this);
     vista.setObjectName("VistaPrevia");
     vista.setWindowTitle(sessio_.text(kIdsOpcions[4]) + ": " + jocs_.JocObert());
+    bool error = false;
     connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&dades](QPrinter* p) { InformeNivells::imprimeix(*p, dades); });
+            [&](QPrinter* p) { error = !InformeNivells::imprimeix(*p, dades) || error; });
     vista.exec();
+    if (error)
+        Missatges::Informacio(sessio_.text(kIdErrorImpressio), sessio_.general.Idioma, this);
 }
 
-void fConfig::ArxivarConfig() {
-    jocs_.ArxivarConfig();
+bool fConfig::ArxivarConfig() {
+    return jocs_.ArxivarConfig();
 }
 
 void fConfig::done(int resultat) {
-    ArxivarConfig();
+    // Changes that "Sí" could not store keep the window open, so that "No" can still undo them.
+    if (!ArxivarConfig())
+        return;
     QDialog::done(resultat);
 }
 
@@ -443,16 +454,31 @@ bool fConfig::eventFilter(QObject* watched, QEvent* event) {
 // --- What the window shows ----------------------------------------------------------------
 
 void fConfig::mostraJoc() {
-    {
-        const QSignalBlocker blocker(arxius_);
-        arxius_->clear();
-        arxius_->addItems(jocs_.llista());
-        arxius_->setCurrentIndex(jocs_.seleccionat());
-    }
+    oberturesMostrades_ = jocs_.obertures();
+    mostraLlista();
     mostraActivitat(1);
 }
 
+void fConfig::mostraLlista() {
+    const QSignalBlocker blocker(arxius_);
+    arxius_->clear();
+    arxius_->addItems(jocs_.llista());
+    arxius_->setCurrentIndex(jocs_.seleccionat());
+}
+
+void fConfig::mostraCanvis() {
+    // A set that could not be settled stays open with its edits, which a reload would drop.
+    if (jocs_.obertures() != oberturesMostrades_)
+        mostraJoc();
+    else
+        mostraLlista();
+}
+
 void fConfig::mostraActivitat(int fila) {
+    // Preparing a panel for the new activity narrows its limits, which moves a scroll bar still
+    // showing the previous activity's row; that move is no edit. SeleccionaNivell opens the
+    // editors again once they show the new row.
+    editorsCarregats_ = false;
     const int a = jocs_.ActivitatActual();
     etiqueta_->setText(sessio_.text(5 + a));
     graella_->PreparaGraella(a, sessio_);
@@ -472,7 +498,7 @@ void fConfig::mostraActivitat(int fila) {
     edicio_.CarregaActivitat();
     graella_->mostra(edicio_.files());
     incloure_->setChecked(sessio_.grup.ofereix(a));
-    opcResta_->setChecked(sessio_.grup.OpcResta == 1);
+    opcResta_->setChecked(sessio_.grup.ambResta());
     opcResta_->setVisible(a == kActivitats);
     SeleccionaNivell(std::clamp(fila, 1, edicio_.nivells()));
 }

@@ -34,7 +34,8 @@ public:
 
     fConfig(Sessio& sessio, SoundPlayer& so, QWidget* parent = nullptr);
 
-    void ArxivarConfig();
+    // False when changes could not be stored: they stay pending.
+    bool ArxivarConfig();
     void done(int resultat) override;
 
     const JocsNivells& jocs() const { return jocs_; }
@@ -67,6 +68,8 @@ private:
 
     // What the window shows.
     void mostraJoc();
+    void mostraLlista();
+    void mostraCanvis();
     void mostraActivitat(int fila);
     void SeleccionaNivell(int fila);
     void mostraParametres(int fila);
@@ -77,6 +80,7 @@ private:
     JocsNivells jocs_;
     EdicioNivells edicio_;
     bool editorsCarregats_ = false;
+    int oberturesMostrades_ = -1;
     int opcioTriada_ = 0;
 
     QComboBox* arxius_ = nullptr;

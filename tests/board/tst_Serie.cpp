@@ -142,7 +142,7 @@ void TestSerie::comptadorsLlegits_data() {
     QTest::newRow("fora del rang de l'editor")
         << 5000 << 1200 << 1000 << 2 << 1 << QStringList{"999", "999", "999"} << 2 << 1;
     QTest::newRow("parametres fora de rang")
-        << 60 << 2 << 5 << 9 << 7 << QStringList{"2", "5", "60"} << 5 << 1;
+        << 60 << 2 << 5 << 9 << 7 << QStringList{"2", "5", "60"} << 5 << 0;
     QTest::newRow("parametres negatius")
         << 60 << 2 << 5 << -4 << -1 << QStringList{"2", "5", "60"} << 1 << 0;
 }

@@ -88,9 +88,16 @@ private slots:
         QTest::newRow("ordenacio reversed")
             << 4 << nivell(180, 8, 5, INT_MAX, 9) << nivell(180, 8, 5, 999999999, 999999999);
         QTest::newRow("sumar min") << 5 << minims << nivell(10, 1, 0, 1, 0);
-        QTest::newRow("sumar max") << 5 << maxims << nivell(999, 999, 999, 5, 1);
+        // Carrying is allowed by a stored 1 alone.
+        QTest::newRow("sumar max") << 5 << maxims << nivell(999, 999, 999, 5, 0);
+        QTest::newRow("sumar carrying 1")
+            << 5 << nivell(120, 5, 5, 2, 1) << nivell(120, 5, 5, 2, 1);
+        QTest::newRow("sumar carrying 2")
+            << 5 << nivell(120, 5, 5, 2, 2) << nivell(120, 5, 5, 2, 0);
         QTest::newRow("restar carrying 7")
-            << 6 << nivell(120, 5, 5, 3, 7) << nivell(120, 5, 5, 3, 1);
+            << 6 << nivell(120, 5, 5, 3, 7) << nivell(120, 5, 5, 3, 0);
+        QTest::newRow("restar carrying -1")
+            << 6 << nivell(120, 5, 5, 3, -1) << nivell(120, 5, 5, 3, 0);
         QTest::newRow("restar no relation")
             << 6 << nivell(120, 5, 5, 5, 0) << nivell(120, 5, 5, 5, 0);
         QTest::newRow("taules min") << 7 << minims << nivell(10, 1, 0, 1, 1);

@@ -145,6 +145,9 @@ private slots:
         QTest::newRow("damaged record held to the limits")
             << QByteArray("\x00\x80\x00\x00\xFF\xFF\xFF\xFF\xFF\x7F\x00\x00\x00\x80", 14) << 5 << 6
             << nivell(10, 1, 0, 5, 0);
+        QTest::newRow("damaged carrying 2 is no carrying")
+            << QByteArray("\xAA\x00\x05\x00\x05\x00\x02\x00\x00\x00\x02\x00\x00\x00", 14) << 5 << 6
+            << nivell(170, 5, 5, 2, 0);
     }
     void boardLevel() {
         QFETCH(QByteArray, stored);

@@ -6,6 +6,7 @@
 #include "Sessio.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
@@ -27,6 +28,28 @@ bool writeAll(const QString& path, const QByteArray& bytes) {
 
 QByteArray record(const QByteArray& file, int k) {
     return file.mid((k - 1) * 14, 14);
+}
+
+// Everything under `folder`: each entry's path with its bytes, "folder" or a link's target.
+QStringList estat(const QString& folder) {
+    QStringList out;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo f(it.next());
+        const QString what = f.isSymLink() ? "-> " + f.symLinkTarget()
+                             : f.isDir()   ? QString("folder")
+                                           : QString::fromLatin1(readAll(f.filePath()).toHex());
+        out << QDir(folder).relativeFilePath(f.filePath()) + ": " + what;
+    }
+    out.sort();
+    return out;
+}
+
+// Puts a folder (not empty, so that nothing can remove or replace it) where `path` was.
+void carpetaA(const QString& path) {
+    QFile::remove(path);
+    QVERIFY(QDir().mkpath(path + "/dins"));
 }
 
 // The level editor in a program folder of its own: the questions it asks are answered from
@@ -321,6 +344,123 @@ private slots:
         QCOMPARE(grups.mid(2 * 119), expected);
     }
 
+    // A write that fails at a tab switch or on "Sí" is reported with message 120 and leaves the
+    // changes pending, the activity shown and the backup in place; a later "No" still puts the set
+    // and the group back as they were at opening.
+    void failedWriteKeepsTheChanges_data() {
+        QTest::addColumn<int>(
+            "obstacle"); // 0 the set file a folder, 1 on a full disk, 2 Grups.cfg a folder
+        QTest::addColumn<bool>("si"); // "Sí" rather than a tab switch
+        QTest::newRow("tab switch, set file a folder") << 0 << false;
+        QTest::newRow("tab switch, full disk") << 1 << false;
+        QTest::newRow("Sí, set file a folder") << 0 << true;
+        QTest::newRow("Sí, full disk") << 1 << true;
+        QTest::newRow("Sí, Grups.cfg a folder") << 2 << true;
+    }
+    void failedWriteKeepsTheChanges() {
+        QFETCH(int, obstacle);
+        QFETCH(bool, si);
+        Editor e;
+        e.creaJoc("Joc");
+        e.sessio.grup.NomNivell = "Joc";
+        e.obre();
+        const QByteArray atOpening = readAll(e.niv("Joc"));
+        const ConfigGrup grupAtOpening = e.sessio.grup;
+        const QString grups = ProgramFolder::grupsCfg(e.dir.path());
+        e.edita(1, 1, "200");
+        QVERIFY(e.jocs->MenysNivells());
+        e.graella.removeLast();
+        if (obstacle == 0)
+            carpetaA(e.niv("Joc"));
+        else if (obstacle == 1)
+            QVERIFY(QFile::remove(e.niv("Joc")) && QFile::link("/dev/full", e.niv("Joc")));
+        else
+            carpetaA(grups);
+
+        if (si) {
+            e.respostes = {true};
+            e.jocs->ArxivarConfig();
+        } else {
+            e.jocs->CanviaActivitat(2);
+            QCOMPARE(e.jocs->ActivitatActual(), 1);
+        }
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
+        QVERIFY(e.jocs->Modificat());
+        QCOMPARE(readAll(e.ni2("Joc")), atOpening);
+
+        QVERIFY(obstacle == 1 || QDir(obstacle == 0 ? e.niv("Joc") : grups).removeRecursively());
+        e.missatges.clear();
+        e.respostes = {false};
+        e.jocs->ArxivarConfig();
+        QCOMPARE(e.missatges, QStringList{});
+        QCOMPARE(readAll(e.niv("Joc")), atOpening);
+        QVERIFY(!QFileInfo::exists(e.ni2("Joc")));
+        QVERIFY(!QFileInfo::exists(grups));
+        QVERIFY(e.sessio.grup == grupAtOpening);
+        QVERIFY(!e.jocs->Modificat());
+    }
+
+    // A file operation that fails is reported with message 120 and changes nothing on disk: no
+    // entry appears or goes, the set stays open, no file is lost.
+    void failedFileOperations_data() {
+        QTest::addColumn<int>("cas");
+        QTest::addColumn<QStringList>("llista");
+        QTest::addColumn<QString>("obert");
+        QTest::newRow("adding, the new file cannot be made") << 0 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("renaming, the backup cannot go") << 1 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("duplicating, the set file a folder") << 2 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("deleting, the set file a folder") << 3 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("No, the backup a folder") << 4 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("opening, the backup cannot be taken") << 5 << QStringList{"Joc"} << "Joc";
+        QTest::newRow("opening, the set cannot be made")
+            << 6 << QStringList{"Nivell genèric"} << "Nivell genèric";
+    }
+    void failedFileOperations() {
+        QFETCH(int, cas);
+        QFETCH(QStringList, llista);
+        QFETCH(QString, obert);
+        Editor e;
+        // A link into a folder that does not exist: nothing can be written through it.
+        const QString enlloc = e.dir.filePath("enlloc/x");
+        if (cas == 6) {
+            QVERIFY(QFile::link(enlloc, e.niv("Nivell genèric")));
+        } else {
+            e.creaJoc("Joc");
+            if (cas == 0)
+                QVERIFY(QFile::link(enlloc, e.niv("Nou")));
+            if (cas == 1)
+                carpetaA(e.ni2("Nou"));
+            if (cas == 5)
+                carpetaA(e.ni2("Joc"));
+        }
+        if (cas < 5)
+            e.obre();
+        if (cas == 4) {
+            e.edita(1, 1, "200");
+            e.mostra(2);
+            carpetaA(e.ni2("Joc"));
+        }
+        if (cas == 2 || cas == 3)
+            carpetaA(e.niv("Joc"));
+        const QStringList abans = estat(e.dir.path());
+
+        e.respostes = {cas == 3};
+        if (cas == 0 || cas == 1)
+            QVERIFY(!e.jocs->EntraNom("Nou", JocsNivells::Opcio(cas)));
+        else if (cas == 2)
+            e.jocs->Duplica();
+        else if (cas == 3)
+            e.jocs->Elimina();
+        else if (cas == 4)
+            e.jocs->ArxivarConfig();
+        else
+            e.obre();
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
+        QCOMPARE(estat(e.dir.path()), abans);
+        QCOMPARE(e.jocs->llista(), llista);
+        QCOMPARE(e.jocs->JocObert(), obert);
+    }
+
     void answeringNoRestoresFileAndGroup() {
         Editor e;
         e.creaJoc("Joc");
@@ -362,6 +502,8 @@ private slots:
         e.jocs->ArxivarConfig();
         QCOMPARE(readAll(e.niv("Joc")), edited);
         QCOMPARE(record(edited, 1).left(2), QByteArray("\xF4\x01", 2));
+        // The edits written at the tab switch cannot be undone, and the user is told.
+        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
     }
 
     void freshBackupAfterPrinting() {
@@ -457,6 +599,13 @@ private slots:
         QTest::newRow("newline") << "a\nb" << 1;
         QTest::newRow("too long") << QString(300, u'x') << 0;
         QTest::newRow("rename to slash") << "x/" << 1;
+        // A group's record holds a set's name in 100 Windows-1252 bytes: a name that would be cut
+        // or changed there could never be found again.
+        QTest::newRow("101 bytes") << QString(101, u'x') << 0;
+        QTest::newRow("renaming to 101 bytes") << QString(101, u'x') << 1;
+        QTest::newRow("not in Windows-1252") << QString("Joc ☃") << 0;
+        QTest::newRow("renaming to Greek") << QString("Επίπεδο") << 1;
+        QTest::newRow("100 euro signs, too long a file name") << QString(100, u'€') << 0;
     }
     void invalidNames() {
         QFETCH(QString, nom);
@@ -472,6 +621,27 @@ private slots:
                  QStringList{"Inf"});
         QCOMPARE(e.jocs->llista(), QStringList{"Joc"});
         QCOMPARE(e.jocs->JocObert(), QString("Joc"));
+    }
+
+    // Added under a name that fits, a set is found again through the group's record.
+    void namesThatFitTheGroupRecord_data() {
+        QTest::addColumn<QString>("nom");
+        QTest::newRow("100 bytes") << QString(100, u'x');
+        QTest::newRow("accents and euro") << QString("Català € ñ «ÿ»");
+        QTest::newRow("100 accented") << QString(100, u'é');
+    }
+    void namesThatFitTheGroupRecord() {
+        QFETCH(QString, nom);
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        QVERIFY(e.jocs->EntraNom(nom, JocsNivells::Opcio::Afegir));
+        QVERIFY(e.missatges.isEmpty());
+        e.sessio.grup.NomNivell = e.jocs->JocObert();
+        QVERIFY(DesarConfigGrup(e.dir.path(), 3, e.sessio.grup));
+        const QString llegit = LlegirConfigGrup(e.dir.path(), 3).NomNivell;
+        QCOMPARE(llegit, nom);
+        QCOMPARE(QFileInfo(RutaNivell(e.dir.path(), llegit)).size(), 1260);
     }
 
     void existingName_data() {
@@ -530,23 +700,51 @@ private slots:
         QCOMPARE(readAll(e.niv("Reanomenat")), ni2);
     }
 
-    void duplicatingTakesNextFreeNumber() {
+    // The copy of N is "N (k)" with the smallest free k, N shortened (and any character the
+    // group's record cannot hold made "_") so that the name fits that record.
+    void duplicatingTakesNextFreeName_data() {
+        const QString x96(96, u'x');
+        QTest::addColumn<QString>("n");
+        QTest::addColumn<QStringList>("existents");
+        QTest::addColumn<QString>("m");
+        QTest::newRow("next free number") << "N" << QStringList{"N (1)"} << "N (2)";
+        QTest::newRow("full field") << QString(100, u'x') << QStringList{} << x96 + " (1)";
+        QTest::newRow("full field, first copy there")
+            << QString(100, u'x') << QStringList{x96 + " (1)"} << x96 + " (2)";
+        QTest::newRow("tenth copy")
+            << QString(100, u'x')
+            << QStringList{x96 + " (1)", x96 + " (2)", x96 + " (3)", x96 + " (4)", x96 + " (5)",
+                           x96 + " (6)", x96 + " (7)", x96 + " (8)", x96 + " (9)"}
+            << QString(95, u'x') + " (10)";
+        QTest::newRow("blank at the cut")
+            << QString(95, u'x') + " yyyy" << QStringList{} << QString(95, u'x') + " (1)";
+        QTest::newRow("not in Windows-1252") << "Joc ☃" << QStringList{} << "Joc _ (1)";
+    }
+    void duplicatingTakesNextFreeName() {
+        QFETCH(QString, n);
+        QFETCH(QStringList, existents);
+        QFETCH(QString, m);
         Editor e;
-        e.creaJoc("N");
-        e.creaJoc("N (1)");
+        e.creaJoc(n);
+        for (const QString& nom : existents)
+            e.creaJoc(nom);
+        e.sessio.grup.NomNivell = n;
         e.obre();
-        QCOMPARE(e.jocs->JocObert(), QString("N"));
+        QCOMPARE(e.jocs->JocObert(), n);
         e.edita(1, 1, "444");
         e.mostra(2); // on disk now
-        const QByteArray onDisk = readAll(e.niv("N"));
+        const QByteArray onDisk = readAll(e.niv(n));
         e.respostes = {true};
         e.jocs->Duplica();
-        QCOMPARE(e.jocs->llista(), (QStringList{"N", "N (1)", "N (2)"}));
-        QCOMPARE(e.jocs->seleccionat(), 2);
-        QCOMPARE(e.jocs->JocObert(), QString("N (2)"));
-        QCOMPARE(readAll(e.niv("N (2)")), onDisk);
-        QCOMPARE(readAll(e.ni2("N (2)")), onDisk);
-        QCOMPARE(e.fitxers(), (QStringList{"N (1).niv", "N (2).ni2", "N (2).niv", "N.niv"}));
+        QCOMPARE(e.jocs->llista().size(), existents.size() + 2);
+        QCOMPARE(e.jocs->llista().last(), m);
+        QCOMPARE(e.jocs->seleccionat(), existents.size() + 1);
+        QCOMPARE(e.jocs->JocObert(), m);
+        QCOMPARE(readAll(e.niv(m)), onDisk);
+        QCOMPARE(readAll(e.ni2(m)), onDisk);
+        QCOMPARE(e.fitxers().size(), existents.size() + 3);
+        e.sessio.grup.NomNivell = m;
+        QCOMPARE(ConfigGrup::decode(e.sessio.grup.encode()).NomNivell, m);
     }
 
     void deletingTheOnlySetOpensGenericSet() {

@@ -1,5 +1,6 @@
 #include "FitxerNivells.h"
 #include "InformeNivells.h"
+#include "JocsNivells.h"
 #include "Rutes.h"
 #include "Sessio.h"
 
@@ -155,18 +156,22 @@ private slots:
         }
     }
 
-    // The mark follows the box of the editor: ticked, the board writes the subtractions out.
+    // The mark follows the box of the editor: ticked, the board writes the subtractions out. A
+    // damaged byte is no tick, for the group's record as for the report.
     void ambResta_data() {
         QTest::addColumn<int>("opcResta");
         QTest::addColumn<bool>("marca");
         QTest::newRow("ticked") << 1 << true;
         QTest::newRow("cleared") << 0 << false;
+        QTest::newRow("damaged 2") << 2 << false;
+        QTest::newRow("damaged 255") << 255 << false;
     }
     void ambResta() {
         QFETCH(int, opcResta);
         QFETCH(bool, marca);
         Joc joc("000000001");
         joc.sessio.grup.OpcResta = uint8_t(opcResta);
+        QCOMPARE(joc.sessio.grup.ambResta(), marca);
         const Pagina p = joc.pagines().first();
         qsizetype i = 0;
         while (p.at(i).text != "DIVIDIR")
@@ -178,6 +183,29 @@ private slots:
             QCOMPARE(seguent.x, 545.0);
             QCOMPARE(seguent.alineacio, Element::Dreta);
         }
+    }
+
+    // A damaged "Portant-se" other than 1 reads "No" in the report and in the editor's grid alike.
+    void carryingOnlyWhenOne_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("0") << 0 << "No";
+        QTest::newRow("1") << 1 << "Sí";
+        QTest::newRow("2") << 2 << "No";
+        QTest::newRow("255") << 255 << "No";
+        QTest::newRow("-1") << -1 << "No";
+    }
+    void carryingOnlyWhenOne() {
+        QFETCH(int, stored);
+        QFETCH(QString, text);
+        Joc joc("000010000");
+        DadesNivell d = FitxerNivells::llegeix(RutaNivell(joc.dir.path(), "Prova"), 41);
+        d.Parametre2 = stored;
+        QVERIFY(FitxerNivells::escriu(RutaNivell(joc.dir.path(), "Prova"), 41, d));
+        const InformeNivells::Dades dades = InformeNivells::dades(joc.sessio, "Prova");
+        QCOMPARE(dades.taules.first().files.first().last(), text);
+        const JocsNivells editor(joc.sessio, {}, {}, {});
+        QCOMPARE(editor.filaDe(5, d)[4], text);
     }
 
     void levelsInUse_data() {
@@ -221,7 +249,7 @@ private slots:
         InformeNivells::preparaImpressora(printer);
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
         QVERIFY(qAbs(printer.pageLayout().paintRect(QPageLayout::Point).height() - kAlcadaA4) < 1);
-        InformeNivells::imprimeix(printer, InformeNivells::dades(joc.sessio, "Prova"));
+        QVERIFY(InformeNivells::imprimeix(printer, InformeNivells::dades(joc.sessio, "Prova")));
         QFile f(pdf);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QByteArray bytes = f.readAll();

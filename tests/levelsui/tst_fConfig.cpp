@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -24,6 +25,7 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <functional>
 #include <memory>
 
 namespace {
@@ -39,7 +41,7 @@ QByteArray record(const QByteArray& file, int k) {
 
 // Answers the boxes that come up while a flow runs, from inside their modal loops: questions
 // with the answers given ("No" once they run out), information boxes by accepting them. The
-// print preview is closed. What each box said is kept.
+// print preview is handed to `vista`, when given, then closed. What each box said is kept.
 class Caixes : public QObject {
 public:
     explicit Caixes(QList<bool> respostes = {}) : respostes_(std::move(respostes)) {
@@ -49,6 +51,7 @@ public:
     }
     QStringList textos;
     bool vistaPrevia = false;
+    std::function<void(QPrintPreviewDialog*)> vista;
 
 private:
     void mira() {
@@ -57,6 +60,8 @@ private:
             return;
         if (auto* vista = qobject_cast<QPrintPreviewDialog*>(modal)) {
             vistaPrevia = true;
+            if (this->vista)
+                this->vista(vista);
             vista->reject();
             return;
         }
@@ -329,6 +334,26 @@ private slots:
         QCOMPARE(e.cella(fila, 5), divisor);
     }
 
+    // The box shows the group's byte as the report and the board read it.
+    void opcRestaBox_data() {
+        QTest::addColumn<int>("opcResta");
+        QTest::addColumn<bool>("marcada");
+        QTest::newRow("0") << 0 << false;
+        QTest::newRow("1") << 1 << true;
+        QTest::newRow("2") << 2 << false;
+        QTest::newRow("255") << 255 << false;
+    }
+    void opcRestaBox() {
+        QFETCH(int, opcResta);
+        QFETCH(bool, marcada);
+        Editor e;
+        e.sessio.grup.OpcResta = uint8_t(opcResta);
+        e.obre();
+        e.clica("Fulls_9");
+        QCOMPARE(e.w<QCheckBox>("OpcResta")->isChecked(), marcada);
+        QCOMPARE(e.sessio.grup.ambResta(), marcada);
+    }
+
     void lastIncludedActivityStaysTicked() {
         Editor e;
         e.sessio.grup.Activitats = "100000000";
@@ -398,6 +423,84 @@ private slots:
                           QByteArray("\x0A\x0A\x0A\x0A\x09\x0A\x0A\x0A\x0A", 9) + "Joc";
         grup.append(QByteArray(ConfigGrup::kLength - grup.size(), ' '));
         QCOMPARE(readAll(e.grupsCfg()), grup);
+    }
+
+    // Tab `de` with its last level chosen, then tab `a`: loading an activity into the panels is no
+    // edit, even where the new activity's limits are narrower than the value the panel showed.
+    void switchingTabsEditsNothing_data() {
+        QTest::addColumn<int>("de");
+        QTest::addColumn<int>("a");
+        for (int a = 1; a < kActivitats; ++a) {
+            QTest::addRow("%d to %d", a, a + 1) << a << a + 1;
+            QTest::addRow("%d to %d", a + 1, a) << a + 1 << a;
+        }
+        QTest::newRow("Ordinals to Taules") << 2 << 7;
+    }
+    void switchingTabsEditsNothing() {
+        QFETCH(int, de);
+        QFETCH(int, a);
+        Editor e;
+        e.creaJoc("Joc");
+        e.sessio.grup.NomNivell = "Joc";
+        QVERIFY(DesarConfigGrup(e.dir.path(), 1, e.sessio.grup));
+        const QByteArray grups = readAll(e.grupsCfg());
+        const QByteArray set = readAll(e.niv("Joc"));
+        e.obre();
+        e.clica(QStringLiteral("Fulls_%1").arg(de));
+        e.triaFila(e.graella()->rowCount());
+        e.clica(QStringLiteral("Fulls_%1").arg(a));
+        QVERIFY(!e.finestra->jocs().Modificat());
+        Caixes caixes;
+        e.tanca();
+        QCOMPARE(caixes.textos, QStringList{});
+        QCOMPARE(readAll(e.niv("Joc")), set);
+        QCOMPARE(readAll(e.grupsCfg()), grups);
+        QCOMPARE(e.fitxers(), QStringList{"Joc.niv"});
+    }
+
+    // The set's file becomes a folder while the editor has it open: the tab switch and "Sí" say
+    // so and keep the window on the edits, which "No" then undoes.
+    void failedWriteIsShown() {
+        Editor e;
+        e.creaJoc("Joc");
+        e.obre();
+        const QByteArray atOpening = readAll(e.niv("Joc"));
+        e.w<QScrollBar>("Tirador_1")->setValue(200);
+        QVERIFY(QFile::remove(e.niv("Joc")) && QDir().mkpath(e.niv("Joc")));
+        const QString error = e.sessio.text(120);
+        {
+            Caixes caixes({true});
+            e.clica("Fulls_2");
+            e.tanca();
+            QCOMPARE(caixes.textos, (QStringList{error, "Arxivar els canvis?", error}));
+        }
+        QVERIFY(e.finestra->isVisible());
+        QVERIFY(e.w("Panel1")->isVisible());
+        QCOMPARE(e.cella(1, 1), QString("200"));
+        QVERIFY(e.finestra->jocs().Modificat());
+        QCOMPARE(readAll(e.ni2("Joc")), atOpening);
+
+        QVERIFY(QDir().rmdir(e.niv("Joc")));
+        Caixes caixes({false});
+        e.tanca();
+        QCOMPARE(caixes.textos, QStringList{"Arxivar els canvis?"});
+        QVERIFY(e.finestra->isHidden());
+        QCOMPARE(readAll(e.niv("Joc")), atOpening);
+        QCOMPARE(e.fitxers(), QStringList{"Joc.niv"});
+    }
+
+    // A printer that cannot be opened (its output file is a folder) gives message 109.
+    void printerThatCannotOpen() {
+        Editor e;
+        e.obre();
+        QPrinter impressora;
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(e.dir.path());
+        Caixes caixes;
+        caixes.vista = [&](QPrintPreviewDialog* vista) { emit vista->paintRequested(&impressora); };
+        e.clica("OpcCfg_4");
+        QVERIFY(caixes.vistaPrevia);
+        QCOMPARE(caixes.textos, QStringList{"Error en imprimir"});
     }
 
     void typedNames_data() {
