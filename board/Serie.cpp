@@ -70,7 +70,7 @@ ObreSerie ObreSerie::deSessio(const Sessio& s, int activitat, int posicio, uint3
 Serie::Serie(ObreSerie dades, EntornSerie entorn, CreaActivitat crea, QObject* parent)
     : QObject(parent), dades_(std::move(dades)), entorn_(std::move(entorn)), crea_(std::move(crea)),
       activitat_(std::clamp(dades_.activitat, 1, kActivitats)),
-      ambResta_(activitat_ == 9 && dades_.configGrup.OpcResta != 0), atzar_(dades_.llavor),
+      ambResta_(activitat_ == 9 && dades_.configGrup.ambResta()), atzar_(dades_.llavor),
       teclats_(activitat_, dades_.separador, ambResta_, dades_.idioma) {}
 
 Serie::~Serie() = default;

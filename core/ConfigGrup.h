@@ -31,8 +31,8 @@ struct ConfigGrup {
 };
 
 // Reads group `grup`'s record from Inf/Grups.cfg and applies the default rule: a record whose
-// Activitats reads as the number 0 (never written, blanks, "000000000") becomes the defaults.
-// File errors read as a never-written record.
+// Activitats reads as the number 0 (never written, blanks, "000000000") or offers no activity at
+// all (no "1") becomes the defaults. File errors read as a never-written record.
 ConfigGrup LlegirConfigGrup(const QString& folder, int grup);
 
 // Writes `cfg` as record `grup` of Inf/Grups.cfg. Returns false when the file cannot be written.

@@ -697,6 +697,8 @@ void TestSerie::serieSenceraAmbAjuda_data() {
     QTest::newRow("multiplicar") << 8 << 3 << 2 << 0 << 0 << 1;
     QTest::newRow("dividir") << 9 << 4 << 2 << 0 << 0 << 0;
     QTest::newRow("dividir amb restes") << 9 << 4 << 2 << 0 << 1 << 1;
+    // As the editor's box and the report read it: a damaged byte is the option cleared.
+    QTest::newRow("dividir, opcio danyada") << 9 << 4 << 2 << 0 << 2 << 0;
 }
 
 // Every activity the board can open plays a whole series: help alone answers every exercise,
