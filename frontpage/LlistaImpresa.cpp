@@ -131,10 +131,10 @@ void preparaImpressora(QPrinter& impressora) {
         QMarginsF(kMargePaper, kMargePaper, kMargePaper, kMargePaper), QPageLayout::Millimeter));
 }
 
-void imprimeix(QPrinter& impressora, const Dades& d) {
+bool imprimeix(QPrinter& impressora, const Dades& d) {
     QPainter painter;
     if (!painter.begin(&impressora))
-        return;
+        return false;
     const double perMm = impressora.resolution() / 25.4;
     const Mesura mesura = [&](const QString& t, double punts) {
         return QFontMetricsF(lletra(punts), &impressora).horizontalAdvance(t) / perMm;
@@ -146,8 +146,8 @@ void imprimeix(QPrinter& impressora, const Dades& d) {
     ploma.setWidthF(0.2 * perMm);
     painter.setPen(ploma);
     for (qsizetype i = 0; i < llista.size(); ++i) {
-        if (i > 0)
-            impressora.newPage();
+        if (i > 0 && !impressora.newPage())
+            return false;
         for (const Element& e : llista.at(i)) {
             if (e.tipus == Element::Linia) {
                 painter.drawLine(QPointF(e.x * perMm, e.y * perMm),
@@ -160,7 +160,7 @@ void imprimeix(QPrinter& impressora, const Dades& d) {
             painter.drawText(QPointF(e.x * perMm, e.y * perMm + ascent), e.text);
         }
     }
-    painter.end();
+    return painter.end();
 }
 
 } // namespace LlistaImpresa

@@ -55,8 +55,9 @@ QList<Pagina> pagines(const Dades& d, double alcada, const Mesura& mesura);
 // Landscape A4 with margins the usual printers can reach.
 void preparaImpressora(QPrinter& impressora);
 
-// Lays the pages out for the printer's own printable area and fonts, and paints them.
-void imprimeix(QPrinter& impressora, const Dades& d);
+// Lays the pages out for the printer's own printable area and fonts, and paints them. False when
+// the printer could not be opened or refused a page.
+bool imprimeix(QPrinter& impressora, const Dades& d);
 
 inline constexpr double kPuntsCapcalera = 10;
 inline constexpr double kPuntsLlista = 8;

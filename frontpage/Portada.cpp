@@ -61,6 +61,7 @@ constexpr int kAjudaEina[9] = {172, 171, 173, 179, 174, 175, 176, 177, 178};
 constexpr int kAjudaSortida = 170;
 constexpr int kAjudaHistorial = 177;
 constexpr int kClauAcces = 28;
+constexpr int kErrorImpressio = 109;
 
 const QColor kFons(0xFF, 0xF1, 0xD0);
 const QColor kCarta(0xFF, 0xFD, 0xF6);        // buttons and cards
@@ -757,9 +758,12 @@ void Portada::imprimeixLlista() {
     QPrintPreviewDialog vista(&impressora, this);
     vista.setObjectName("VistaPrevia");
     vista.setWindowTitle(netejat(sessio_.text(178)));
+    bool error = false;
     connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&dades](QPrinter* p) { LlistaImpresa::imprimeix(*p, dades); });
+            [&](QPrinter* p) { error = !LlistaImpresa::imprimeix(*p, dades) || error; });
     vista.exec();
+    if (error)
+        Missatges::Informacio(sessio_.text(kErrorImpressio), sessio_.general.Idioma, this);
 }
 
 void Portada::persianaPremuda(int quina) {

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
@@ -802,6 +803,26 @@ private slots:
         CaptaMissatge capta;
         QTest::mouseClick(f.button("bEines_8"), Qt::LeftButton);
         QCOMPARE(capta.finestra(), QString("QPrintPreviewDialog"));
+    }
+
+    // A printer that cannot be opened (here a PDF to be written where a folder stands) is said.
+    void aPrinterThatFailsIsSaid() {
+        Front f;
+        escriu(f.dat("Dofins.dat"), kDofins);
+        f.obre();
+        f.pestanya(1);
+        QPrinter impressora;
+        impressora.setOutputFormat(QPrinter::PdfFormat);
+        impressora.setOutputFileName(f.dir.path());
+        WhenModal vista("QPrintPreviewDialog", [&](QDialog* d) {
+            emit static_cast<QPrintPreviewDialog*>(d)->paintRequested(&impressora);
+        });
+        QString missatge;
+        WhenModal caixa("Missatges",
+                        [&](QDialog* d) { missatge = d->findChild<QLabel*>("Text")->text(); });
+        f.button("bEines_8")->click();
+        QVERIFY(vista.ran());
+        QCOMPARE(missatge, QString("Error en imprimir"));
     }
 
     void languageChangeReappliesTexts() {
