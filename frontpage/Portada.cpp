@@ -724,8 +724,7 @@ void Portada::obreLaPissarra() {
     // pupil's own cannot be loaded.
     QPixmap foto(estat_.rutaImatge());
     if (foto.isNull())
-        foto =
-            semafor_->icon().pixmap(imatgeGrup_->iconSize(), devicePixelRatioF(), QIcon::Disabled);
+        foto = semafor_->icon().pixmap(imatgeGrup_->iconSize(), devicePixelRatioF(), QIcon::Normal);
     const ImatgesPissarra imatges{
         foto, AnimalsGrups::imatge(grup, sessio_.nomGrup(grup), 160, devicePixelRatioF())};
     Pissarra pissarra(dades, entorn, imatges, FabricaActivitats::crea, this);
