@@ -1,58 +1,105 @@
 #include "Arrencada.h"
+#include "CarpetaProva.h"
 #include "ConfigGeneral.h"
 #include "ConfigGrup.h"
-#include "FitxersProva.h"
-#include "Sessio.h"
+#include "MigrarDades.h"
+#include "Registres.h"
+#include "Taula.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QDirIterator>
+
+using namespace Registres;
 
 namespace {
 
-// Every entry under `dir` with its size, sorted, so "nothing was written" can be compared.
+// Every entry under `dir`, sorted: folders end in '/', files carry their size.
 QStringList tree(const QString& dir) {
     QStringList out;
-    const QDir root(dir);
-    const auto filters = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
-    QList<QFileInfo> todo = root.entryInfoList(filters);
-    while (!todo.isEmpty()) {
-        const QFileInfo e = todo.takeFirst();
-        const QString name = root.relativeFilePath(e.filePath());
-        out << (e.isDir() ? name + "/" : name + " " + QString::number(e.size()));
-        if (e.isDir())
-            todo << QDir(e.filePath()).entryInfoList(filters);
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo e(it.next());
+        out << QDir(dir).relativeFilePath(e.filePath()) +
+                   (e.isDir() ? QString("/") : " " + QString::number(e.size()));
     }
     out.sort();
     return out;
 }
 
-// A General.cfg record as a file holds it.
-QByteArray generalRecord(qint16 grup, const QByteArray& clau, quint8 demanar, qint16 idioma,
-                         quint8 separador) {
-    QByteArray b;
-    b.append(char(grup & 0xFF)).append(char((grup >> 8) & 0xFF));
-    b.append(clau);
-    b.append(char(demanar));
-    b.append(char(idioma & 0xFF)).append(char((idioma >> 8) & 0xFF));
-    b.append(char(separador));
-    return b;
-}
+const QByteArray kProva =
+    camp("101000001", 9) + '\1' + "\3\4\5\6\7\x08\x09\x0A\1" + camp("Prova", 100);
 
-// A Grups.cfg record: activities, division option, nine level counts, level-set name.
-QByteArray grupRecord(const QByteArray& activitats, quint8 opcResta, quint8 nivells,
-                      const QByteArray& nom) {
-    QByteArray b = activitats;
-    b.append(char(opcResta));
-    b.append(QByteArray(9, char(nivells)));
-    b.append(nom.leftJustified(100, ' '));
-    return b;
-}
+// General.cfg as found at start-up; the group decides which Grups.cfg record is read.
+struct General {
+    const char* nom;
+    QByteArray fitxer;
+    int grup;
+    const char* clau;
+};
+const General kGenerals[] = {
+    {"group 7", general(7, "ANNA", 1, 2, 1), 7, "ANNA"},
+    {"group 16, blank password", general(16, ""), 16, ""},
+    {"group 0", general(0, "X"), 1, "X"},
+    {"negative group", general(-3, "X"), 1, "X"},
+    {"group 17", general(17, "X"), 1, "X"},
+    {"password never written", general(3, QByteArray(8, '\0')), 3, "TUXAM"},
+    {"password padded both sides", general(3, "  AB"), 3, "AB"},
+    {"record cut short", general(5).left(2), 1, "TUXAM"},
+};
 
-bool permissionsBind(const QString& path) {
-    return !QFileInfo(path).isWritable();
+// A Grups.cfg (null: none) and the record the program holds for `grup` after reading it.
+struct Grup {
+    const char* nom;
+    QByteArray fitxer;
+    int grup;
+    QByteArray record;
+};
+const Grup kGrups[] = {
+    {"record 1", kProva, 1, kProva},
+    {"record 2 of two", QByteArray(119, '\0') + kProva, 2, kProva},
+    {"one activity is enough", grup("000000001", 0, 2), 1, grup("000000001", 0, 2)},
+    {"never written", QByteArray(119, '\0'), 1, grup()},
+    {"no file", QByteArray(), 3, grup()},
+    {"all zero digits", grup("000000000", 1, 2, "X"), 1, grup()},
+    {"blanks", grup("         ", 1, 2, "X"), 1, grup()},
+    {"no 1 offered", grup("222222222", 1, 2, "X"), 1, grup()},
+    {"zeros and a letter", grup("0000x0000", 1, 2, "X"), 1, grup()},
+    {"record cut short", kProva.left(60), 1, grup()},
+    {"beyond the end", kProva, 5, grup()},
+};
+
+// Places even root cannot write into: a file where a folder must be, or the reverse.
+struct Bloqueig {
+    const char* nom;
+    const char* carpeta; // made first, when given
+    const char* fitxer;  // a file in the way, when given
+    const char* bloquejat;
+};
+const Bloqueig kBloquejos[] = {
+    {"program folder is a file", nullptr, "Xifrum", "."},
+    {"Inf is a file", "Xifrum", "Xifrum/Inf", "Inf"},
+    {"Inf/Hst is a file", "Xifrum/Inf", "Xifrum/Inf/Hst", "Inf/Hst"},
+    {"General.cfg is a folder", "Xifrum/Inf/General.cfg", nullptr, "Inf/General.cfg"},
+    {"legacy folder is a file", "Xifrum", "Xifrum/Dades", "Dades"},
+};
+
+// Legacy files and where each one moves.
+const char* const kMigrats[][2] = {
+    {"Grups.cfg", "Inf/Grups.cfg"},     {"General.cfg", "Inf/General.cfg"},
+    {"Prova.cfg", "Inf/Niv/Prova.niv"}, {"Nivell 2.b.cfg", "Inf/Niv/Nivell 2.b.niv"},
+    {"Provacfg", "Inf/Niv/Provaniv"},   {"grups.cfg", "Inf/Niv/grups.niv"},
+    {"PROVA.CFG", "Inf/PROVA.CFG"},     {"Lloros.dat", "Inf/Dat/Lloros.dat"},
+    {"Gats.DAT", "Inf/Gats.DAT"},       {"Notes.txt", "Inf/Notes.txt"},
+    {".amagat", "Inf/.amagat"},
+};
+
+// What a legacy file holds: General.cfg and Grups.cfg are read from their new place.
+QByteArray legacy(const char* nom) {
+    if (qstrcmp(nom, "General.cfg") == 0)
+        return general(2, "VELLA");
+    if (qstrcmp(nom, "Grups.cfg") == 0)
+        return grup() + grup("110000000", 0, 5, "Antic");
+    return QByteArray(nom) + '\0' + '\xFF';
 }
 
 } // namespace
@@ -62,287 +109,175 @@ class TestArrencada : public QObject {
 private slots:
     void firstStartInEmptyFolder() {
         QTemporaryDir dir;
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        const StartupResult result = arrencada.run(sessio);
-        QCOMPARE(result.status, StartupResult::Ok);
-        QVERIFY(result.paths.isEmpty());
-
-        // General.cfg is only created by the start-up; it gets its record when the program closes.
+        Sessio s;
+        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
+        // General.cfg only gets its record when the program closes.
         QCOMPARE(tree(dir.path()), QStringList({"Imatges/", "Inf/", "Inf/Dat/", "Inf/General.cfg 0",
                                                 "Inf/Hst/", "Inf/Niv/"}));
-        QCOMPARE(sessio.carpeta, dir.path());
-        QCOMPARE(sessio.general.GrupActual, qint16(1));
-        QCOMPARE(sessio.general.clauText(), QString("TUXAM"));
-        QCOMPARE(sessio.general.Demanar, quint8(0));
-        QCOMPARE(sessio.general.Idioma, qint16(0));
-        QCOMPARE(sessio.general.Separador, quint8(0));
-        QCOMPARE(sessio.grup, ConfigGrup{});
-
-        QVERIFY(DesarConfigGeneral(dir.path(), sessio.general));
-        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")),
-                 QByteArray("\x01\x00TUXAM   \x00\x00\x00\x00", 14));
+        QCOMPARE(s.carpeta, dir.path());
+        QCOMPARE(s.grup.encode(), grup());
+        QVERIFY(DesarConfigGeneral(dir.path(), s.general));
+        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")), general(1));
+        ConfigGeneral g;
+        g.GrupActual = 16;
+        g.setClau("");
+        g.Demanar = 1;
+        g.Idioma = 3;
+        g.Separador = 2;
+        QVERIFY(DesarConfigGeneral(dir.path(), g));
+        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")), general(16, "", 1, 3, 2));
+        QCOMPARE(LlegirConfigGeneral(dir.path()), g);
     }
 
-    // The group read at start-up decides which group record is read as well.
-    void currentGroup_data() {
-        QTest::addColumn<int>("stored");
-        QTest::addColumn<int>("used");
-        QTest::newRow("first") << 1 << 1;
-        QTest::newRow("middle") << 7 << 7;
-        QTest::newRow("last") << 16 << 16;
-        QTest::newRow("zero") << 0 << 1;
-        QTest::newRow("negative") << -3 << 1;
-        QTest::newRow("above the groups") << 17 << 1;
-        QTest::newRow("far above") << 32767 << 1;
-    }
-    void currentGroup() {
-        QFETCH(int, stored);
-        QFETCH(int, used);
-        QTemporaryDir dir;
-        writeFile(dir.filePath("Inf/General.cfg"),
-                  generalRecord(qint16(stored), "ANNA    ", 1, 2, 1));
+    void generalRead_data() { files(kGenerals); }
+    void generalRead() {
+        const General& g = fila(kGenerals);
+        CarpetaProva c;
+        c.escriu(c.generalCfg(), g.fitxer);
         QByteArray grups;
-        for (int g = 1; g <= 16; ++g)
-            grups += grupRecord("101000001", 0, quint8(g), "Joc" + QByteArray::number(g));
-        writeFile(dir.filePath("Inf/Grups.cfg"), grups);
-
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        QCOMPARE(arrencada.run(sessio).status, StartupResult::Ok);
-        QCOMPARE(int(sessio.general.GrupActual), used);
-        QCOMPARE(sessio.grup.NomNivell, "Joc" + QString::number(used));
-        QCOMPARE(int(sessio.grup.Nivells[0]), used);
-        QCOMPARE(sessio.general.clauText(), QString("ANNA"));
-        QCOMPARE(int(sessio.general.Demanar), 1);
-        QCOMPARE(int(sessio.general.Idioma), 2);
-        QCOMPARE(int(sessio.general.Separador), 1);
+        for (int n = 1; n <= 16; ++n)
+            grups += grup("101000001", 0, uint8_t(n), "Joc" + QByteArray::number(n));
+        c.escriu(c.grupsCfg(), grups);
+        Sessio s;
+        QCOMPARE(Arrencada(c.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(int(s.general.GrupActual), g.grup);
+        QCOMPARE(s.general.clauText(), QString(g.clau));
+        QCOMPARE(s.general.Clau.size(), 8);
+        QCOMPARE(s.grup.NomNivell, "Joc" + QString::number(g.grup));
         // Reading never rewrites the files.
-        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")),
-                 generalRecord(qint16(stored), "ANNA    ", 1, 2, 1));
-        QCOMPARE(readFile(dir.filePath("Inf/Grups.cfg")), grups);
+        QCOMPARE(c.llegeix(c.generalCfg()), g.fitxer);
+        QCOMPARE(c.llegeix(c.grupsCfg()), grups);
     }
 
-    void passwordRead_data() {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("password");
-        QTest::newRow("never written") << QByteArray(8, '\0') << "TUXAM";
-        QTest::newRow("set to blank stays blank") << QByteArray(8, ' ') << "";
-        QTest::newRow("leading spaces trimmed") << QByteArray("  CLAU  ") << "CLAU";
+    void groupRecordRead_data() { files(kGrups); }
+    void groupRecordRead() {
+        const Grup& g = fila(kGrups);
+        CarpetaProva c;
+        if (!g.fitxer.isNull())
+            c.escriu(c.grupsCfg(), g.fitxer);
+        QCOMPARE(LlegirConfigGrup(c.path(), g.grup).encode(), g.record);
+        QCOMPARE(c.llegeix(c.grupsCfg()), g.fitxer.isNull() ? QByteArray("<missing>") : g.fitxer);
     }
-    void passwordRead() {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, password);
+
+    void groupRecordWritten() {
+        CarpetaProva c;
+        ConfigGrup g;
+        g.Activitats = "011111111";
+        g.OpcResta = 1;
+        g.Nivells = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        g.NomNivell = QString::fromUtf8("Nivell genèric");
+        QVERIFY(DesarConfigGrup(c.path(), 3, g));
+        QCOMPARE(c.llegeix(c.grupsCfg()), QByteArray(238, '\0') + camp("011111111", 9) + '\1' +
+                                              "\1\2\3\4\5\6\7\x08\x09" +
+                                              camp("Nivell gen\xE8ric", 100));
+        QCOMPARE(LlegirConfigGrup(c.path(), 3), g);
+        g.Nivells[4] = 0;
+        QCOMPARE(g.nivells(5), 10);
+        QCOMPARE(g.nivells(6), 6);
+        QCOMPARE(CanviaCaracter('0', "111111111", 1), "011111111");
+        QCOMPARE(CanviaCaracter('0', "111", 4), "111");
+    }
+
+    // A move that fails stops the start before anything is read and keeps its legacy file, and
+    // with it Dades/; the other files move, and a later start finishes once the obstacle is gone.
+    void failedMoveKeepsTheSource() {
         QTemporaryDir dir;
-        writeFile(dir.filePath("Inf/General.cfg"), generalRecord(3, stored, 0, 0, 0));
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        QCOMPARE(arrencada.run(sessio).status, StartupResult::Ok);
-        QCOMPARE(sessio.general.clauText(), password);
-        QCOMPARE(sessio.general.Clau.size(), 8);
-    }
-
-    void groupRecordRules_data() {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QByteArray>("activitats");
-        QTest::addColumn<int>("nivells");
-        QTest::addColumn<QString>("nomNivell");
-        const QByteArray before = QByteArray(119, 'x'); // record 1, not ours: group 2 is read
-        QTest::newRow("never written (zero bytes)")
-            << before + QByteArray(119, '\0') << QByteArray("111111111") << 10 << "";
-        QTest::newRow("all activities off") << before + grupRecord("000000000", 1, 4, "Prova")
-                                            << QByteArray("111111111") << 10 << "";
-        QTest::newRow("blank activities") << before + grupRecord("         ", 1, 4, "Prova")
-                                          << QByteArray("111111111") << 10 << "";
-        QTest::newRow("record cut short")
-            << before + grupRecord("101000001", 1, 4, "Prova").left(60) << QByteArray("111111111")
-            << 10 << "";
-        QTest::newRow("no record at all") << before << QByteArray("111111111") << 10 << "";
-        QTest::newRow("written") << before + grupRecord("101000001", 1, 4, "Prova")
-                                 << QByteArray("101000001") << 4 << "Prova";
-        QTest::newRow("one activity is enough")
-            << before + grupRecord("000000001", 0, 3, "") << QByteArray("000000001") << 3 << "";
-    }
-    void groupRecordRules() {
-        QFETCH(QByteArray, file);
-        QFETCH(QByteArray, activitats);
-        QFETCH(int, nivells);
-        QFETCH(QString, nomNivell);
-        QTemporaryDir dir;
-        writeFile(dir.filePath("Inf/General.cfg"), generalRecord(2, "TUXAM   ", 0, 0, 0));
-        writeFile(dir.filePath("Inf/Grups.cfg"), file);
-
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        QCOMPARE(arrencada.run(sessio).status, StartupResult::Ok);
-        QCOMPARE(sessio.grup.Activitats, activitats);
-        for (int a = 1; a <= 9; ++a)
-            QCOMPARE(int(sessio.grup.Nivells[a - 1]), nivells);
-        QCOMPARE(sessio.grup.NomNivell, nomNivell);
-        QCOMPARE(readFile(dir.filePath("Inf/Grups.cfg")), file); // never extended by reading
-    }
-
-    void legacyFolderIsMigratedBeforeReading() {
-        QTemporaryDir dir;
-        writeFile(dir.filePath("Dades/General.cfg"), generalRecord(2, "VELLA   ", 1, 1, 2));
-        writeFile(dir.filePath("Dades/Grups.cfg"),
-                  grupRecord("111111111", 0, 10, "") + grupRecord("110000000", 0, 5, "Antic"));
-        writeFile(dir.filePath("Dades/Antic.cfg"), "levels");
-        writeFile(dir.filePath("Inf/General.cfg"), generalRecord(9, "NOVA    ", 0, 0, 0));
-
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        QCOMPARE(arrencada.run(sessio).status, StartupResult::Ok);
-        QCOMPARE(int(sessio.general.GrupActual), 2);
-        QCOMPARE(sessio.general.clauText(), QString("VELLA"));
-        QCOMPARE(sessio.grup.NomNivell, QString("Antic"));
-        QCOMPARE(readFile(dir.filePath("Inf/Niv/Antic.niv")), QByteArray("levels"));
+        const QString obstacle = dir.filePath("Inf/Niv/Prova.niv");
+        QVERIFY(QDir().mkpath(obstacle));
+        writeFile(dir.filePath("Dades/Prova.cfg"), "level set");
+        writeFile(dir.filePath("Dades/Lloros.dat"), "pupils");
+        Sessio s;
+        s.carpeta = "untouched";
+        const StartupResult r = Arrencada(dir.path()).run(s);
+        QCOMPARE(r.status, StartupResult::MigrationFailed);
+        QCOMPARE(r.paths, QStringList{"Dades/Prova.cfg"});
+        QCOMPARE(s.carpeta, QString("untouched"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("Inf/General.cfg")));
+        QCOMPARE(readFile(dir.filePath("Dades/Prova.cfg")), QByteArray("level set"));
+        QCOMPARE(readFile(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
+        QVERIFY(!QFileInfo::exists(dir.filePath("Dades/Lloros.dat")));
+        QVERIFY(QDir(obstacle).removeRecursively());
+        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(readFile(dir.filePath("Inf/Niv/Prova.niv")), QByteArray("level set"));
         QVERIFY(!QFileInfo::exists(dir.filePath("Dades")));
     }
 
-    void migrationFailureStopsBeforeReading() {
+    // Every legacy file moves before anything is read, replacing whole what is already there.
+    void legacyFilesMoveBeforeReading() {
         QTemporaryDir dir;
-        writeFile(dir.filePath("Dades/Prova.cfg"), "levels");
-        QVERIFY(QDir().mkpath(dir.filePath("Inf/Niv/Prova.niv"))); // a folder where the file goes
+        writeFile(dir.filePath("Inf/General.cfg"), general(9, "NOVA") + QByteArray(300, 'O'));
+        writeFile(dir.filePath("Inf/Niv/Prova.niv"), "old level set, longer than the new one");
+        QStringList esperat{"Imatges/", "Inf/", "Inf/Dat/", "Inf/Hst/", "Inf/Niv/"};
+        for (const auto& m : kMigrats) {
+            writeFile(dir.filePath(QString("Dades/") + m[0]), legacy(m[0]));
+            esperat << QString("%1 %2").arg(m[1]).arg(legacy(m[0]).size());
+        }
+        Sessio s;
+        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(s.general.clauText(), QString("VELLA"));
+        QCOMPARE(s.grup.NomNivell, QString("Antic"));
+        for (const auto& m : kMigrats)
+            QCOMPARE(readFile(dir.filePath(m[1])), legacy(m[0]));
+        esperat.sort();
+        QCOMPARE(tree(dir.path()), esperat);
+    }
 
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        sessio.carpeta = "untouched";
-        const StartupResult result = arrencada.run(sessio);
-        QCOMPARE(result.status, StartupResult::MigrationFailed);
-        QCOMPARE(result.paths, QStringList{"Dades/Prova.cfg"});
-        QCOMPARE(readFile(dir.filePath("Dades/Prova.cfg")), QByteArray("levels"));
-        QVERIFY(!QFileInfo::exists(dir.filePath("Inf/General.cfg")));
-        QVERIFY(!QFileInfo::exists(dir.filePath("Imatges")));
-        QCOMPARE(sessio.carpeta, QString("untouched"));
+    // A folder inside Dades/ is not moved, so Dades/ stays.
+    void folderInsideLegacyFolder() {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("Dades/Lloros.dat"), "pupils");
+        writeFile(dir.filePath("Dades/Vell/Gats.dat"), "cats");
+        QStringList notMoved;
+        QVERIFY(!MigrarDades(dir.path(), &notMoved));
+        QCOMPARE(notMoved, QStringList{"Dades"});
+        QCOMPARE(readFile(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
+        QCOMPARE(readFile(dir.filePath("Dades/Vell/Gats.dat")), QByteArray("cats"));
     }
 
     // Refused before anything is read or written: a second copy just closes; a lock no copy holds
     // that cannot be replaced (a folder in its place) is named, so the user can be told.
     void lockRefusalWritesNothing_data() {
-        QTest::addColumn<bool>(
-            "running"); // another copy holds the lock, else a folder stands there
-        QTest::addColumn<int>("status");
-        QTest::newRow("second copy") << true << int(StartupResult::SecondCopy);
-        QTest::newRow("folder in the lock's place") << false << int(StartupResult::LockBlocked);
+        QTest::addColumn<bool>("running");
+        QTest::newRow("second copy") << true;
+        QTest::newRow("folder in the lock's place") << false;
     }
     void lockRefusalWritesNothing() {
         QFETCH(bool, running);
-        QFETCH(int, status);
         QTemporaryDir dir;
-        writeFile(dir.filePath("Dades/Grups.cfg"), "legacy");
-        const QStringList before = tree(dir.path());
         const QString lockFile = InstanceLock::lockFilePath(dir.path());
-
-        InstanceLock other(dir.path());
+        Sessio s;
+        Arrencada first(dir.path()); // holds the folder for as long as it lives
         if (running)
-            QCOMPARE(other.acquire(), InstanceLock::Acquired);
+            QCOMPARE(first.run(s).status, StartupResult::Ok);
         else
             QVERIFY(QDir().mkdir(lockFile));
-        Arrencada second(dir.path());
-        Sessio sessio;
-        sessio.general.GrupActual = 5;
-        const StartupResult result = second.run(sessio);
+        writeFile(dir.filePath("Dades/Grups.cfg"), "legacy");
+        const QStringList before = tree(dir.path());
+        s.general.GrupActual = 5;
+        const StartupResult r = Arrencada(dir.path()).run(s);
         if (!running)
             QVERIFY(QDir().rmdir(lockFile));
-        QCOMPARE(int(result.status), status);
-        QCOMPARE(result.paths, running ? QStringList{} : QStringList{lockFile});
+        QCOMPARE(r.status, running ? StartupResult::SecondCopy : StartupResult::LockBlocked);
+        QCOMPARE(r.paths, running ? QStringList{} : QStringList{lockFile});
         QCOMPARE(tree(dir.path()), before);
-        QCOMPARE(sessio.general.GrupActual, qint16(5));
+        QCOMPARE(s.general.GrupActual, qint16(5));
     }
 
-    void folderStaysGuardedWhileRunning() {
-        QTemporaryDir dir;
-        Sessio sessio;
-        {
-            Arrencada first(dir.path());
-            QCOMPARE(first.run(sessio).status, StartupResult::Ok);
-            Arrencada second(dir.path());
-            QCOMPARE(second.run(sessio).status, StartupResult::SecondCopy);
-        }
-        Arrencada afterwards(dir.path());
-        QCOMPARE(afterwards.run(sessio).status, StartupResult::Ok);
-    }
-
-    // Places that even root cannot write into: a file where a folder must be, or the reverse.
-    void notWritableWritesNothing_data() {
-        QTest::addColumn<QString>("program"); // relative to the temporary folder
-        QTest::addColumn<QStringList>("folders");
-        QTest::addColumn<QString>("file"); // a regular file in the way
-        QTest::addColumn<QStringList>("blocked");
-        QTest::newRow("program folder is a file")
-            << "Xifrum" << QStringList{} << "Xifrum" << QStringList{"."};
-        QTest::newRow("program folder under a file")
-            << "Fitxer/Xifrum" << QStringList{} << "Fitxer" << QStringList{"."};
-        QTest::newRow("Inf is a file")
-            << "Xifrum" << QStringList{"Xifrum"} << "Xifrum/Inf" << QStringList{"Inf"};
-        QTest::newRow("Inf/Hst is a file")
-            << "Xifrum" << QStringList{"Xifrum/Inf"} << "Xifrum/Inf/Hst" << QStringList{"Inf/Hst"};
-        QTest::newRow("Imatges is a file")
-            << "Xifrum" << QStringList{"Xifrum"} << "Xifrum/Imatges" << QStringList{"Imatges"};
-        QTest::newRow("General.cfg is a folder")
-            << "Xifrum" << QStringList{"Xifrum/Inf/General.cfg"} << ""
-            << QStringList{"Inf/General.cfg"};
-        QTest::newRow("legacy folder is a file, the rest missing")
-            << "Xifrum" << QStringList{"Xifrum"} << "Xifrum/Dades" << QStringList{"Dades"};
-    }
+    void notWritableWritesNothing_data() { files(kBloquejos); }
     void notWritableWritesNothing() {
-        QFETCH(QString, program);
-        QFETCH(QStringList, folders);
-        QFETCH(QString, file);
-        QFETCH(QStringList, blocked);
+        const Bloqueig& b = fila(kBloquejos);
         QTemporaryDir dir;
-        for (const QString& f : folders)
-            QVERIFY(QDir().mkpath(dir.filePath(f)));
-        if (!file.isEmpty())
-            writeFile(dir.filePath(file), "in the way");
+        if (b.carpeta)
+            QVERIFY(QDir().mkpath(dir.filePath(b.carpeta)));
+        if (b.fitxer)
+            writeFile(dir.filePath(b.fitxer), "in the way");
         const QStringList before = tree(dir.path());
-
-        Arrencada arrencada(dir.filePath(program));
-        Sessio sessio;
-        const StartupResult result = arrencada.run(sessio);
-        QCOMPARE(result.status, StartupResult::NotWritable);
-        QCOMPARE(result.paths, blocked);
+        Sessio s;
+        const StartupResult r = Arrencada(dir.filePath("Xifrum")).run(s);
+        QCOMPARE(r.status, StartupResult::NotWritable);
+        QCOMPARE(r.paths, QStringList{b.bloquejat});
         QCOMPARE(tree(dir.path()), before);
-        QVERIFY(sessio.carpeta.isEmpty());
-    }
-
-    // Permission bits: they stop a normal user, not root (the tests may run as either).
-    void readOnlyPlaces_data() {
-        QTest::addColumn<QString>("readOnly");
-        QTest::addColumn<QString>("existing");
-        QTest::newRow("read-only program folder") << "."
-                                                  << "";
-        QTest::newRow("read-only Inf, folders to add") << "Inf"
-                                                       << "Inf/";
-        QTest::newRow("read-only General.cfg") << "Inf/General.cfg"
-                                               << "Inf/General.cfg";
-    }
-    void readOnlyPlaces() {
-        QFETCH(QString, readOnly);
-        QFETCH(QString, existing);
-        QTemporaryDir dir;
-        if (existing.endsWith('/'))
-            QVERIFY(QDir().mkpath(dir.filePath(existing)));
-        else if (!existing.isEmpty())
-            writeFile(dir.filePath(existing), generalRecord(1, "TUXAM   ", 0, 0, 0));
-        const QString target = QDir(dir.path()).filePath(readOnly);
-        const auto rw = QFileInfo(target).permissions();
-        QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::ExeOwner));
-        if (!permissionsBind(target)) {
-            QFile::setPermissions(target, rw);
-            QSKIP("permission bits do not bind this user (root)");
-        }
-        const QStringList before = tree(dir.path());
-
-        Arrencada arrencada(dir.path());
-        Sessio sessio;
-        const StartupResult result = arrencada.run(sessio);
-        const QStringList after = tree(dir.path());
-        QFile::setPermissions(target, rw);
-        QCOMPARE(result.status, StartupResult::NotWritable);
-        QCOMPARE(result.paths, QStringList{QDir::cleanPath(readOnly)});
-        QCOMPARE(after, before);
+        QVERIFY(s.carpeta.isEmpty());
     }
 };
 

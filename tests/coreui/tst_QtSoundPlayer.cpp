@@ -1,151 +1,86 @@
+#include "FitxersProva.h"
 #include "QtSoundPlayer.h"
+#include "Registres.h"
+#include "Taula.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
-#include <QTest>
+
+using Registres::le;
 
 namespace {
 
-// A tenth of a second of a quiet 16-bit mono tone: enough for QSoundEffect to accept the file.
-QByteArray tinyWav() {
-    const int rate = 22050, samples = rate / 10;
+// A tenth of a second of a quiet 16-bit mono tone at 22050 Hz, for <folder>/Sons/S<name>.wav.
+void addSound(const QTemporaryDir& dir, const QString& name) {
     QByteArray pcm;
-    for (int i = 0; i < samples; ++i) {
-        const qint16 v = qint16((i % 50 < 25 ? 1 : -1) * 1000);
-        pcm.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF));
-    }
-    auto le32 = [](quint32 v) {
-        QByteArray b;
-        for (int i = 0; i < 4; ++i)
-            b.append(char((v >> (8 * i)) & 0xFF));
-        return b;
-    };
-    auto le16 = [](quint16 v) { return QByteArray().append(char(v & 0xFF)).append(char(v >> 8)); };
-    return "RIFF" + le32(36 + pcm.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) + le32(rate) +
-           le32(rate * 2) + le16(2) + le16(16) + "data" + le32(pcm.size()) + pcm;
+    for (int i = 0; i < 2205; ++i)
+        pcm += i % 50 < 25 ? QByteArray("\xE8\x03", 2) : QByteArray("\x18\xFC", 2);
+    writeFile(dir.filePath("Sons/S" + name + ".wav"),
+              "RIFF" + le(36 + pcm.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                  le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(pcm.size(), 4) +
+                  pcm);
 }
 
-void addSound(const QTemporaryDir& dir, const QString& name) {
-    QDir().mkpath(dir.filePath("Sons"));
-    QFile f(dir.filePath("Sons/S" + name + ".wav"));
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(tinyWav());
-}
+// Each request replaces the one before; only requests without a file, or without the sound
+// module, beep. `preparat`: the output was set up before the first request.
+struct Sequencia {
+    const char* nom;
+    QStringList presents, demanats;
+    bool preparat;
+    int beeps;
+    QString darrer; // file of the last request, empty when it beeped
+};
+const Sequencia kSequencies[] = {
+    {"group", {"7"}, {"7"}, false, 0, "S7.wav"},
+    {"two-digit group, set up", {"16"}, {"16"}, true, 0, "S16.wav"},
+    {"one sound after another", {"1", "20"}, {"1", "20"}, true, 0, "S20.wav"},
+    {"same sound twice", {"21"}, {"21", "21"}, false, 0, "S21.wav"},
+    {"missing sound beeps", {"1"}, {"24"}, true, 1, ""},
+    {"missing after a playing one", {"1"}, {"1", "22"}, false, 1, ""},
+    {"found again after a missing one", {"1"}, {"22", "1"}, true, 1, "S1.wav"},
+    {"no sounds folder at all", {}, {"1", "20", "21"}, false, 3, ""},
+    {"name of another sound is not enough", {"2"}, {"20"}, false, 1, ""},
+};
 
 } // namespace
 
 class TestQtSoundPlayer : public QObject {
     Q_OBJECT
 private slots:
-    void soundFileOfAName_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("file");
-        QTest::newRow("group") << "7"
-                               << "Sons/S7.wav";
-        QTest::newRow("two-digit group") << "16"
-                                         << "Sons/S16.wav";
-        QTest::newRow("board sound") << "23"
-                                     << "Sons/S23.wav";
-    }
-    void soundFileOfAName() {
-        QFETCH(QString, name);
-        QFETCH(QString, file);
-        QTemporaryDir dir;
-        addSound(dir, name);
-        QtSoundPlayer player(dir.path());
-        player.ReproduirSo(name);
-        QCOMPARE(player.beeps(), 0);
-        QCOMPARE(player.source(), QUrl::fromLocalFile(dir.filePath(file)));
-    }
-
-    // Each request replaces the one before; only requests without a file beep.
-    void sequence_data() {
-        QTest::addColumn<QStringList>("present");
-        QTest::addColumn<QStringList>("requests");
-        QTest::addColumn<int>("beeps");
-        QTest::addColumn<QString>("last"); // file of the last request, empty when it beeped
-        QTest::newRow("one sound after another")
-            << QStringList{"1", "20"} << QStringList{"1", "20"} << 0 << "S20.wav";
-        QTest::newRow("same sound twice")
-            << QStringList{"21"} << QStringList{"21", "21"} << 0 << "S21.wav";
-        QTest::newRow("missing sound beeps") << QStringList{"1"} << QStringList{"24"} << 1 << "";
-        QTest::newRow("missing after a playing one")
-            << QStringList{"1"} << QStringList{"1", "22"} << 1 << "";
-        QTest::newRow("found again after a missing one")
-            << QStringList{"1"} << QStringList{"22", "1"} << 1 << "S1.wav";
-        QTest::newRow("no sounds folder at all")
-            << QStringList{} << QStringList{"1", "20", "21"} << 3 << "";
-        QTest::newRow("name of another sound is not enough")
-            << QStringList{"2"} << QStringList{"20"} << 1 << "";
-    }
+    void sequence_data() { files(kSequencies); }
     void sequence() {
-        QFETCH(QStringList, present);
-        QFETCH(QStringList, requests);
-        QFETCH(int, beeps);
-        QFETCH(QString, last);
+        const Sequencia& s = fila(kSequencies);
         QTemporaryDir dir;
-        for (const QString& name : present)
+        for (const QString& name : s.presents)
             addSound(dir, name);
         QtSoundPlayer player(dir.path());
-        for (const QString& name : requests)
+        if (s.preparat)
+            QVERIFY(player.ambModul());
+        for (const QString& name : s.demanats)
             player.ReproduirSo(name);
-        QCOMPARE(player.beeps(), beeps);
-        QCOMPARE(player.source(),
-                 last.isEmpty() ? QUrl() : QUrl::fromLocalFile(dir.filePath("Sons/" + last)));
+        QCOMPARE(player.beeps(), s.beeps);
+        QCOMPARE(player.source(), s.darrer.isEmpty()
+                                      ? QUrl()
+                                      : QUrl::fromLocalFile(dir.filePath("Sons/" + s.darrer)));
     }
 
-    // The module is found where the program looks for it, and loaded.
-    void moduleIsFoundAndLoaded() {
-        QTemporaryDir dir;
-        QtSoundPlayer player(dir.path());
-        QVERIFY(player.ambModul());
-    }
-
-    // A sound asked for before the output is set up is kept for it, and the output is set up
-    // on its own once the event loop runs.
-    void soundBeforeSetUpWaitsForTheOutput() {
-        QTemporaryDir dir;
-        addSound(dir, "7");
-        QtSoundPlayer player(dir.path());
-        player.ReproduirSo("7");
-        QCOMPARE(player.source(), QUrl::fromLocalFile(dir.filePath("Sons/S7.wav")));
-        QTest::qWait(QtSoundPlayer::kEsperaSortida + 50);
-        QVERIFY(player.ambModul());
-        QCOMPARE(player.beeps(), 0);
-    }
-
-    // Without a usable module a present sound beeps, like a missing one; nothing crashes.
-    void withoutModule_data() {
-        QTest::addColumn<QByteArray>("contents"); // what stands where the module should be
-        QTest::newRow("no file") << QByteArray();
-        QTest::newRow("not a library") << QByteArray("not an ELF file");
-    }
-    void withoutModule() {
-        QFETCH(QByteArray, contents);
+    // Without a usable module, or with a folder in the sound's place, a sound beeps; nothing
+    // crashes.
+    void beepsInstead() {
         QTemporaryDir dir;
         addSound(dir, "1");
-        const QString fals = dir.filePath("libxifrum_so.so");
-        if (!contents.isEmpty()) {
-            QFile f(fals);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(contents);
-        }
-        QtSoundPlayer player(dir.path(), {fals});
-        QVERIFY(!player.ambModul());
-        player.ReproduirSo("1");
-        player.ReproduirSo("1");
-        QCOMPARE(player.beeps(), 2);
-        QCOMPARE(player.source(), QUrl());
-    }
-
-    void folderWhereTheSoundIsAFolder() {
-        QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath("Sons/S20.wav")));
+        writeFile(dir.filePath("libxifrum_so.so"), "not an ELF file");
+        for (const QString& modul : {dir.filePath("cap.so"), dir.filePath("libxifrum_so.so")}) {
+            QtSoundPlayer player(dir.path(), {modul});
+            QVERIFY(!player.ambModul());
+            player.ReproduirSo("1");
+            player.ReproduirSo("1");
+            QCOMPARE(player.beeps(), 2);
+            QCOMPARE(player.source(), QUrl());
+        }
         QtSoundPlayer player(dir.path());
         player.ReproduirSo("20");
         QCOMPARE(player.beeps(), 1);
-        QCOMPARE(player.source(), QUrl());
     }
 };
 
