@@ -9,37 +9,34 @@ using Registres::le;
 
 namespace {
 
-// A tenth of a second of a quiet 16-bit mono tone at 22050 Hz, for <folder>/Sons/S<name>.wav.
-void addSound(const QTemporaryDir& dir, const QString& name) {
-    QByteArray pcm;
-    for (int i = 0; i < 2205; ++i)
-        pcm += i % 50 < 25 ? QByteArray("\xE8\x03", 2) : QByteArray("\x18\xFC", 2);
-    writeFile(dir.filePath("Sons/S" + name + ".wav"),
-              "RIFF" + le(36 + pcm.size(), 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
-                  le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(pcm.size(), 4) +
-                  pcm);
-}
-
-// Each request replaces the one before; only requests without a file, or without the sound
-// module, beep. `preparat`: the output was set up before the first request.
+// Each request replaces the one before; only requests without a file ("/": a folder in its
+// place), or without a usable sound module, beep.
 struct Sequencia {
     const char* nom;
     QStringList presents, demanats;
-    bool preparat;
+    bool preparat;     // the output was set up before the first request
+    const char* modul; // where the module is looked for, when not where the program looks
     int beeps;
     QString darrer; // file of the last request, empty when it beeped
 };
 const Sequencia kSequencies[] = {
-    {"group", {"7"}, {"7"}, false, 0, "S7.wav"},
-    {"two-digit group, set up", {"16"}, {"16"}, true, 0, "S16.wav"},
-    {"one sound after another", {"1", "20"}, {"1", "20"}, true, 0, "S20.wav"},
-    {"same sound twice", {"21"}, {"21", "21"}, false, 0, "S21.wav"},
-    {"missing sound beeps", {"1"}, {"24"}, true, 1, ""},
-    {"missing after a playing one", {"1"}, {"1", "22"}, false, 1, ""},
-    {"found again after a missing one", {"1"}, {"22", "1"}, true, 1, "S1.wav"},
-    {"no sounds folder at all", {}, {"1", "20", "21"}, false, 3, ""},
-    {"name of another sound is not enough", {"2"}, {"20"}, false, 1, ""},
+    {"two-digit group", {"16"}, {"16"}, true, nullptr, 0, "S16.wav"},
+    {"one sound after another", {"1", "20"}, {"1", "20"}, true, nullptr, 0, "S20.wav"},
+    {"missing sound beeps", {"1"}, {"24"}, true, nullptr, 1, ""},
+    {"found again after a missing one", {"1"}, {"22", "1"}, true, nullptr, 1, "S1.wav"},
+    {"waiting for the output", {"21"}, {"21", "21"}, false, nullptr, 0, "S21.wav"},
+    {"missing after a waiting one", {"1"}, {"1", "22"}, false, nullptr, 1, ""},
+    {"no sounds folder at all", {}, {"1", "20", "21"}, false, nullptr, 3, ""},
+    {"name of another sound is not enough", {"2"}, {"20"}, false, nullptr, 1, ""},
+    {"a folder in the sound's place", {"20/"}, {"20"}, true, nullptr, 1, ""},
+    {"no module", {"1"}, {"1", "1"}, true, "cap.so", 2, ""},
+    {"module is not a library", {"1"}, {"1", "1"}, true, "fals.so", 2, ""},
 };
+
+// A tenth of a second of 16-bit mono silence at 22050 Hz.
+const QByteArray kWav = "RIFF" + le(36 + 4410, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                        le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(4410, 4) +
+                        QByteArray(4410, '\0');
 
 } // namespace
 
@@ -50,37 +47,22 @@ private slots:
     void sequence() {
         const Sequencia& s = fila(kSequencies);
         QTemporaryDir dir;
-        for (const QString& name : s.presents)
-            addSound(dir, name);
-        QtSoundPlayer player(dir.path());
+        writeFile(dir.filePath("fals.so"), "not an ELF file");
+        for (const QString& nom : s.presents)
+            if (nom.endsWith('/'))
+                QVERIFY(QDir().mkpath(dir.filePath("Sons/S" + nom.chopped(1) + ".wav")));
+            else
+                writeFile(dir.filePath("Sons/S" + nom + ".wav"), kWav);
+        QtSoundPlayer player(dir.path(), s.modul ? QStringList{dir.filePath(s.modul)}
+                                                 : QtSoundPlayer::rutesModul());
         if (s.preparat)
-            QVERIFY(player.ambModul());
-        for (const QString& name : s.demanats)
-            player.ReproduirSo(name);
+            QCOMPARE(player.ambModul(), !s.modul);
+        for (const QString& nom : s.demanats)
+            player.ReproduirSo(nom);
         QCOMPARE(player.beeps(), s.beeps);
         QCOMPARE(player.source(), s.darrer.isEmpty()
                                       ? QUrl()
                                       : QUrl::fromLocalFile(dir.filePath("Sons/" + s.darrer)));
-    }
-
-    // Without a usable module, or with a folder in the sound's place, a sound beeps; nothing
-    // crashes.
-    void beepsInstead() {
-        QTemporaryDir dir;
-        addSound(dir, "1");
-        QVERIFY(QDir().mkpath(dir.filePath("Sons/S20.wav")));
-        writeFile(dir.filePath("libxifrum_so.so"), "not an ELF file");
-        for (const QString& modul : {dir.filePath("cap.so"), dir.filePath("libxifrum_so.so")}) {
-            QtSoundPlayer player(dir.path(), {modul});
-            QVERIFY(!player.ambModul());
-            player.ReproduirSo("1");
-            player.ReproduirSo("1");
-            QCOMPARE(player.beeps(), 2);
-            QCOMPARE(player.source(), QUrl());
-        }
-        QtSoundPlayer player(dir.path());
-        player.ReproduirSo("20");
-        QCOMPARE(player.beeps(), 1);
     }
 };
 
