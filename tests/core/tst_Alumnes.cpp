@@ -94,11 +94,10 @@ private slots:
     // Names and pictures are cut to their fields, with '?' for what Windows-1252 cannot hold; the
     // row shown before the write is the row read back.
     void recordOfAnAwkwardName() {
-        Registre r;
-        r.Numero = 9;
-        r.Nom = QString::fromUtf8("Łucja Muñoz Ξ€ ABCDEFGHIJKLMNOPQRSTUVWXYZ");
-        r.Nivell = {1, 1, 1, 1, 1, 1, 1, 1, 1};
-        r.Imatge = QString::fromUtf8("ñ_fotografia_de_la_nena.bmp");
+        const Registre r{9,
+                         QString::fromUtf8("Łucja Muñoz Ξ€ ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                         {1, 1, 1, 1, 1, 1, 1, 1, 1},
+                         QString::fromUtf8("ñ_fotografia_de_la_nena.bmp")};
         QVERIFY(FitxerAlumnes::escriu(c.path(), kGrup, 0, 1, r));
         QCOMPARE(c.llegeix(c.dat("Gats")), alumne(9, "?ucja Mu\xF1oz ?\x80 ABCDEFGHIJKLMNOPQRST", 1,
                                                   "\xF1_fotografia_de_la_n"));
@@ -150,16 +149,9 @@ private slots:
         QCOMPARE(llegeix()[1], files[1]);
     }
 
-    void recordOfRow() {
-        const FilaAlumne f{"12", "PERE   ", "-", "2", "10", "-",    "5",
-                           "1",  "1",       "1", "4", "9",  "p.gif"};
-        QCOMPARE(LlistaAlumnes::registre(f).encode(),
-                 alumne(12, "PERE", {0, 2, 10, 0, 5, 1, 1, 1, 4}, "p.gif"));
-        QCOMPARE(LlistaAlumnes::posicio(f), 9);
-    }
-
-    // Numbers by value, then the next columns; text without regard to case.
-    void sortsRows() {
+    // Numbers by value, then the next columns; text without regard to case. A new pupil takes the
+    // first position no row holds, whatever the order; at most 100 pupils.
+    void sortsRowsAndNewPosition() {
         QList<FilaAlumne> files = {
             row("10", "ZOE", "1", "1"),  row("9", "MARC", "1", "2"), row("2", "pau", "3", "3"),
             row("2", "PAU", "-", "4"),   row("2", "Pau", "3", "5"),  row("100", "A", "1", "6"),
@@ -170,22 +162,10 @@ private slots:
         for (const FilaAlumne& f : files)
             ordre << f[0] + "@" + f[11];
         QCOMPARE(ordre, QStringList({"2@8", "2@7", "2@4", "2@3", "2@5", "9@2", "10@1", "100@6"}));
-    }
-
-    // The first position no row holds: an empty slot is reused rather than a pupil overwritten.
-    void newPositionAndLimit() {
-        const auto nova = [](const QStringList& posicions) {
-            QList<FilaAlumne> files;
-            for (const QString& p : posicions)
-                files << row("1", "X", "1", p);
-            return LlistaAlumnes::posicioNova(files);
-        };
-        QCOMPARE(nova({}), 1);
-        QCOMPARE(nova({"3", "1", "2"}), 4);
-        QCOMPARE(nova({"1", "3"}), 2);
-        QCOMPARE(nova({"2", "3"}), 1);
-        QVERIFY(LlistaAlumnes::potAfegir(99));
-        QVERIFY(!LlistaAlumnes::potAfegir(100));
+        QCOMPARE(LlistaAlumnes::posicioNova(files), 9);
+        QCOMPARE(LlistaAlumnes::posicioNova({}), 1);
+        QCOMPARE(LlistaAlumnes::posicioNova({row("1", "X", "1", "2"), row("1", "X", "1", "3")}), 1);
+        QVERIFY(LlistaAlumnes::potAfegir(99) && !LlistaAlumnes::potAfegir(100));
     }
 };
 

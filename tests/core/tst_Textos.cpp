@@ -32,39 +32,19 @@ const QList<int> kUsats = ids({{2, 62},
 const QList<int> kAngles =
     ids({{2, 28}, {57, 60}, {82, 82}, {87, 87}, {91, 108}, {170, 179}, {480, 484}, {496, 499}});
 
-// Texts fixed in the five blocks (an empty field is not checked): group names name the pupil
-// files, activity names and result words are written into the histories.
+// Spot checks of texts fixed in the five blocks (an empty field is not checked): group names name
+// the pupil files, activity names and result words are written into the histories.
 const char kTextos[] = R"(2|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 4.1
-5|Portada|Portada|Portada|Azala|Front page
 6|Cardinals|Cardinales|Cardinais|Kardinalak|Cardinal
-7|Ordinals|Ordinales|Ordinais|Ordinalak|Ordinal
-8|Romans|Romanos|Romanos|Erromatarrak|Romans
 9|Ordenació|Ordenación|Ordenación|Ordenaketa|Arrangement
-10|Sumar|Sumar|Sumar|Batuketa|Addition
-11|Restar|Restar|Restar|Kenketa|Subtraction
 12|Taules|Tablas|Táboas|Taulak|Tables
-13|Multiplicar|Multiplicar|Multiplicar|Biderkaketa|Multiplication
-14|Dividir|Dividir|Dividir|Zatiketa|Division
 43|Temps|Tiempo|Tempo|Denbora|
-45|Errors|Errores|Erros|Erroreak|
 300|Acaba|Acaba|Remata|Bukatuta|
 301|Superat|Superado|Superado|Gaindituta|
 302|Abandona|Abandona|Abandona|Utzita|
 93|Dofins|Delfines|Golfiños|Izurdeak|Dolphins
-94|Lloros|Loros|Loros|Loroak|Parrots
-95|Gats|Gatos|Gatos|Katuak|Cats
-96|Orangutans|Orangutanes|Orangutáns|Orangutanak|Orangutans
-97|Lleons|Leones|Leóns|Leohiak|Lions
-98|Tigres|Tigres|Tigres|Tigreak|Tigers
 99|Ossos Bruns|Osos pardos|Osos pardos|Hartz arreak|Dun bears
-100|Elefants|Elefantes|Elefantes|Elefanteak|Elephants
-101|Ximpanzés|Chimpancés|Chimpancés|Txinpantzeak|Chimpanzees
-102|Papallones|Mariposas|Bolboretas|Tximeletak|Butterflies
-103|Rinoceronts|Rinocerontes|Rinocerontes|Errinozeronteak|Rhinos
-104|Llops|Lobos|Lobos|Otsoak|Wolves
 105|Taurons|Tiburones|Quenllas|Marrazoak|Sharks
-106|Ossos Polars|Osos polares|Osos polares|Hartz polarrak|Polar bears
-107|Pumes|Pumas|Pumas|Pumak|Pumas
 108|Girafes|Jirafas|Xirafas|Jirafak|Giraffes
 78|Enhorabona! Has superat la prova.|¡Enhorabuena! Has superado la prueba.|¡Noraboa! Superáche-la proba.|Zorionak! Froga pasatu duzu!|
 67|FES CLIC AQUÍ QUAN ACABIS D'ORDENAR||||
@@ -77,11 +57,12 @@ QString marges(const QString& s) {
     return m.captured(1) + '|' + m.captured(2);
 }
 
-// Names that would leave their folder, or name none, made safe.
+// Names made file names: those that would leave their folder, or name none, made safe; the
+// others kept, apart from surrounding blanks.
 struct Nom {
     const char *nom, *text, *fitxer;
 };
-const Nom kInsegurs[] = {
+const Nom kNoms[] = {
     {"slash", "a/b", "a_b"},
     {"backslash", "a\\b", "a_b"},
     {"parent twice", "../../etc/passwd", "______etc_passwd"},
@@ -91,12 +72,8 @@ const Nom kInsegurs[] = {
     {"blanks", "   ", "_"},
     {"controls", "A\tB\nC\x7F", "A_B_C_"},
     {"absolute", "/tmp/x", "_tmp_x"},
+    {"ordinary", "  J.M. Núria Col·lecció N'Arnau ", "J.M. Núria Col·lecció N'Arnau"},
 };
-
-// True when `path`, once "." and ".." are resolved, is a file directly inside `folder`.
-bool directlyInside(const QString& path, const QString& folder) {
-    return QFileInfo(QDir::cleanPath(path)).absolutePath() == folder;
-}
 
 } // namespace
 
@@ -136,6 +113,8 @@ private slots:
                 if (!camps.at(idioma + 1).isEmpty())
                     QCOMPARE(TextIdioma(camps.at(0).toInt(), idioma), camps.at(idioma + 1));
         }
+        QCOMPARE(RutaRegistres("/p", 1, 2) + RutaRegistres("/p", 14, 0),
+                 QString::fromUtf8("/p/Inf/Dat/Golfiños.dat/p/Inf/Dat/Ossos Polars.dat"));
         for (int idioma = 0; idioma < 4; ++idioma)
             QVERIFY(TextIdioma(201, idioma)
                         .contains(QRegularExpression("^[^|]*\\w[^|]*\\|\\*\\.bmp;\\*\\.gif$")));
@@ -178,32 +157,16 @@ private slots:
                  QByteArray("AB ABC\xC0\xC8 "));
     }
 
-    void unsafeNamesStayInsideTheirFolder_data() { files(kInsegurs); }
-    void unsafeNamesStayInsideTheirFolder() {
-        const Nom& n = fila(kInsegurs);
-        QVERIFY(!SafeName::esValid(n.text));
-        QCOMPARE(SafeName::nomFitxer(n.text), n.fitxer);
-        QVERIFY(directlyInside(RutaHistorial("/prog", n.text), "/prog/Inf/Hst"));
-        QVERIFY(directlyInside(RutaNivell("/prog", n.text), "/prog/Inf/Niv"));
-        QVERIFY(directlyInside(RutaCopiaNivell("/prog", n.text), "/prog/Inf/Niv"));
-    }
-
-    // Ordinary names keep their files' names, apart from surrounding blanks; a group's name in
-    // the language names its pupil file.
-    void ordinaryNames() {
-        const QString nom = QString::fromUtf8("  J.M. Núria Col·lecció N'Arnau ");
-        QVERIFY(SafeName::esValid(nom));
-        QCOMPARE(
-            QStringList(
-                {RutaHistorial("/p", nom), RutaNivell("/p", nom), RutaCopiaNivell("/p", nom)}),
-            QString::fromUtf8("/p/Inf/Hst/J.M. Núria Col·lecció N'Arnau.rtf|/p/Inf/Niv/J.M. Núria "
-                              "Col·lecció N'Arnau.niv|/p/Inf/Niv/J.M. Núria Col·lecció N'Arnau.ni2")
-                .split('|'));
-        QCOMPARE(QStringList({RutaRegistres("/p", 1, 0), RutaRegistres("/p", 1, 2),
-                              RutaRegistres("/p", 14, 0), RutaRegistres("/p", 16, 3)}),
-                 QString::fromUtf8("/p/Inf/Dat/Dofins.dat|/p/Inf/Dat/Golfiños.dat|/p/Inf/Dat/Ossos "
-                                   "Polars.dat|/p/Inf/Dat/Jirafak.dat")
-                     .split('|'));
+    void namesStayInsideTheirFolder_data() { files(kNoms); }
+    void namesStayInsideTheirFolder() {
+        const Nom& n = fila(kNoms);
+        const QString fitxer = QString::fromUtf8(n.fitxer);
+        QCOMPARE(SafeName::esValid(QString::fromUtf8(n.text)),
+                 fitxer == QString::fromUtf8(n.text).trimmed());
+        QCOMPARE(QStringList({RutaHistorial("/p", n.text), RutaNivell("/p", n.text),
+                              RutaCopiaNivell("/p", n.text)}),
+                 QStringList({"/p/Inf/Hst/" + fitxer + ".rtf", "/p/Inf/Niv/" + fitxer + ".niv",
+                              "/p/Inf/Niv/" + fitxer + ".ni2"}));
     }
 };
 

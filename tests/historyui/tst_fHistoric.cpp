@@ -113,17 +113,27 @@ private slots:
         QVERIFY(!HistorialImpres::pagines(d, kA4, kMesures));
     }
 
-    // No history yet: the file is created empty, nothing to copy, empty or print; the headings
-    // and tool-tips in the language.
+    // No history yet: the file is created empty, with nothing to copy, empty or print.
     void noHistoryFile() {
-        Carpeta c({}, 3);
+        Carpeta c;
         fHistoric f(c.s, QPixmap());
-        QCOMPARE(f.objectName(), QString::fromUtf8("fHistòric"));
-        QCOMPARE(f.windowTitle(), " " + kNom + ": Historiala");
         QCOMPARE(visor(&f)->toPlainText(), QString());
         QCOMPARE(eines(&f), "0000");
         QVERIFY(eina(&f, 4)->isEnabled());
         QCOMPARE(c.llegeix(c.hst(kNom)), QByteArray());
+    }
+
+    // The history as the file holds it under headings in the language, the caret after its last
+    // line; copied as text and as RTF with the viewer's tab stops; typed lines saved as the board
+    // writes them (Windows-1252, every line ended by CR LF). Emptying only empties the box, and
+    // closing never asks.
+    void viewerOfAHistory() {
+        Carpeta c(kHistorial, 3);
+        CaptaMissatges missatges;
+        fHistoric f(c.s, QPixmap());
+        f.show();
+        QCOMPARE(f.objectName(), QString::fromUtf8("fHistòric"));
+        QCOMPARE(f.windowTitle(), " " + kNom + ": Historiala");
         QCOMPARE(QStringList({f.findChild<QLabel*>("Eti_0")->text(),
                               f.findChild<QLabel*>("Eti_1")->text(),
                               f.findChild<QLabel*>("Eti_3")->text(),
@@ -131,19 +141,15 @@ private slots:
                               eina(&f, 0)->accessibleName()}),
                  QStringList({" Data", " Jarduerak", " Emaitza", " Maila ", " Historiala gorde ",
                               "Historiala gorde"}));
-    }
-
-    // The history as the file holds it, the caret after its last line; typed lines are saved as
-    // the board writes them (Windows-1252, every line ended by CR LF). Emptying only empties the
-    // box, and closing never asks.
-    void editSaveAndEmpty() {
-        Carpeta c(kHistorial);
-        CaptaMissatges missatges;
-        fHistoric f(c.s, QPixmap());
-        f.show();
         QCOMPARE(visor(&f)->toPlainText(), QString::fromLatin1(kHistorial).replace("\r\n", "\n"));
         QVERIFY(visor(&f)->textCursor().atEnd());
         QCOMPARE(eines(&f), "0111");
+        QTest::mouseClick(eina(&f, 1), Qt::LeftButton);
+        const QMimeData* m = QApplication::clipboard()->mimeData();
+        QCOMPARE(m->text(), visor(&f)->toPlainText());
+        QVERIFY(m->data("text/rtf").contains("\\tx900\\tx2360\\tx3525"));
+        QVERIFY(m->data("text/rtf").contains("Ordenaci\\'f3\\tab Temps"));
+        QCOMPARE(eines(&f), "0011");
         QTest::keyClicks(visor(&f), "07-12-01\tOrdenaci");
         QTest::sendKeyEvent(QTest::Click, visor(&f), Qt::Key_unknown, QString::fromUtf8("ó"),
                             Qt::NoModifier);
@@ -158,9 +164,6 @@ private slots:
         QCOMPARE(missatges.textos(), QStringList());
     }
 
-    // Something else stands where the history belongs: a folder in the file's place opens empty;
-    // a file in the folder's place cannot take the new empty history, which is said. Either way
-    // a save that cannot be done says so and keeps the edit for another try.
     void writeFailures() {
         for (const bool folderInPlace : {true, false}) {
             Carpeta c;
@@ -180,20 +183,6 @@ private slots:
             QCOMPARE(eines(&f), "1111");
             QCOMPARE(QFileInfo(enMig).isDir(), folderInPlace);
         }
-    }
-
-    void copy() {
-        Carpeta c(kHistorial);
-        fHistoric f(c.s, QPixmap());
-        QApplication::clipboard()->clear();
-        QTest::mouseClick(eina(&f, 1), Qt::LeftButton);
-        const QMimeData* m = QApplication::clipboard()->mimeData();
-        QCOMPARE(m->text(), visor(&f)->toPlainText());
-        const QByteArray rtf = m->data("text/rtf");
-        QVERIFY(rtf.startsWith("{\\rtf1"));
-        QVERIFY(rtf.contains("\\tx900\\tx2360\\tx3525"));
-        QVERIFY(rtf.contains("Ordenaci\\'f3\\tab Temps"));
-        QCOMPARE(eines(&f), "0011");
     }
 
     // A long history reaches the print preview on several pages, through the printer's own fonts
