@@ -113,16 +113,6 @@ private slots:
         QVERIFY(!HistorialImpres::pagines(d, kA4, kMesures));
     }
 
-    // No history yet: the file is created empty, with nothing to copy, empty or print.
-    void noHistoryFile() {
-        Carpeta c;
-        fHistoric f(c.s, QPixmap());
-        QCOMPARE(visor(&f)->toPlainText(), QString());
-        QCOMPARE(eines(&f), "0000");
-        QVERIFY(eina(&f, 4)->isEnabled());
-        QCOMPARE(c.llegeix(c.hst(kNom)), QByteArray());
-    }
-
     // The history as the file holds it under headings in the language, the caret after its last
     // line; copied as text and as RTF with the viewer's tab stops; typed lines saved as the board
     // writes them (Windows-1252, every line ended by CR LF). Emptying only empties the box, and
@@ -164,6 +154,9 @@ private slots:
         QCOMPARE(missatges.textos(), QStringList());
     }
 
+    // Something else stands where the history belongs: a folder in the file's place opens empty;
+    // a file in the folder's place cannot take the new empty history, which is said. Either way
+    // a save that cannot be done says so and keeps the edit for another try.
     void writeFailures() {
         for (const bool folderInPlace : {true, false}) {
             Carpeta c;
@@ -176,6 +169,8 @@ private slots:
             fHistoric f(c.s, QPixmap());
             f.show();
             QCOMPARE(visor(&f)->toPlainText(), QString());
+            QCOMPARE(eines(&f), "0000"); // nothing to copy, empty or print
+            QVERIFY(eina(&f, 4)->isEnabled());
             QCOMPARE(missatges.textos(), QStringList(folderInPlace ? 0 : 1, kErrorCarpeta));
             QTest::keyClicks(visor(&f), "x");
             QTest::mouseClick(eina(&f, 0), Qt::LeftButton);

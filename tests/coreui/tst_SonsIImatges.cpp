@@ -1,13 +1,48 @@
+#include "FitxersProva.h"
+#include "QtSoundPlayer.h"
+#include "Registres.h"
 #include "StringTable.h"
 #include "TabPicture.h"
+#include "Taula.h"
 #include "Wingdings.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QImage>
-#include <QTest>
+#include <QTemporaryDir>
+
+using Registres::le;
 
 namespace {
+
+// Each request replaces the one before; only requests without a file ("/": a folder in its
+// place), or without a usable sound module, beep.
+struct Sequencia {
+    const char* nom;
+    QStringList presents, demanats;
+    bool preparat;     // the output was set up before the first request
+    const char* modul; // where the module is looked for, when not where the program looks
+    int beeps;
+    QString darrer; // file of the last request, empty when it beeped
+};
+const Sequencia kSequencies[] = {
+    {"two-digit group", {"16"}, {"16"}, true, nullptr, 0, "S16.wav"},
+    {"one sound after another", {"1", "20"}, {"1", "20"}, true, nullptr, 0, "S20.wav"},
+    {"missing sound beeps", {"1"}, {"24"}, true, nullptr, 1, ""},
+    {"found again after a missing one", {"1"}, {"22", "1"}, true, nullptr, 1, "S1.wav"},
+    {"waiting for the output", {"21"}, {"21", "21"}, false, nullptr, 0, "S21.wav"},
+    {"missing after a waiting one", {"1"}, {"1", "22"}, false, nullptr, 1, ""},
+    {"no sounds folder at all", {}, {"1", "20", "21"}, false, nullptr, 3, ""},
+    {"name of another sound is not enough", {"2"}, {"20"}, false, nullptr, 1, ""},
+    {"a folder in the sound's place", {"20/"}, {"20"}, true, nullptr, 1, ""},
+    {"no module", {"1"}, {"1", "1"}, true, "cap.so", 2, ""},
+    {"module is not a library", {"1"}, {"1", "1"}, true, "fals.so", 2, ""},
+};
+
+// A tenth of a second of 16-bit mono silence at 22050 Hz.
+const QByteArray kWav = "RIFF" + le(36 + 4410, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) + le(1, 2) +
+                        le(22050, 4) + le(44100, 4) + le(2, 2) + le(16, 2) + "data" + le(4410, 4) +
+                        QByteArray(4410, '\0');
 
 QImage image(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
@@ -28,9 +63,31 @@ std::pair<int, int> ink(const QImage& img) {
 
 } // namespace
 
-class TestTabPicture : public QObject {
+class TestSonsIImatges : public QObject {
     Q_OBJECT
 private slots:
+    void sequence_data() { files(kSequencies); }
+    void sequence() {
+        const Sequencia& s = fila(kSequencies);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("fals.so"), "not an ELF file");
+        for (const QString& nom : s.presents)
+            if (nom.endsWith('/'))
+                QVERIFY(QDir().mkpath(dir.filePath("Sons/S" + nom.chopped(1) + ".wav")));
+            else
+                writeFile(dir.filePath("Sons/S" + nom + ".wav"), kWav);
+        QtSoundPlayer player(dir.path(), s.modul ? QStringList{dir.filePath(s.modul)}
+                                                 : QtSoundPlayer::rutesModul());
+        if (s.preparat)
+            QCOMPARE(player.ambModul(), !s.modul);
+        for (const QString& nom : s.demanats)
+            player.ReproduirSo(nom);
+        QCOMPARE(player.beeps(), s.beeps);
+        QCOMPARE(player.source(), s.darrer.isEmpty()
+                                      ? QUrl()
+                                      : QUrl::fromLocalFile(dir.filePath("Sons/" + s.darrer)));
+    }
+
     // Each picture shows its tab's name, centred, on light grey, sized for the device pixel ratio:
     // two pictures are the same exactly when the names are ("Sumar" in Catalan, Spanish, Galician).
     void everyPictureShowsItsName() {
@@ -54,19 +111,14 @@ private slots:
                 }
     }
 
-    // By resource name: an unknown code is Catalan, a name without a digit tab 0; a language
-    // without pictures is Catalan, a tab out of range blank. Pictures are made once.
-    void byNameAndOutOfRange() {
-        const std::tuple<const char*, int, int> kNoms[] = {{"EUS3", 3, 3}, {"FRA3", 3, 0},
-                                                           {"XYZ9", 9, 0}, {"eus7", 7, 3},
-                                                           {"CAS", 0, 1},  {"", 0, 0}};
-        for (const auto& [nom, tab, idioma] : kNoms)
-            QCOMPARE(image(ImatgePestanya(nom, 2.0)), image(ImatgePestanya(tab, idioma, 2.0)));
+    // A language without pictures gets the Catalan ones, a tab out of range a blank one; a
+    // picture is made once for each pixel ratio.
+    void outOfRangeAndReuse() {
         for (const int idioma : {5, -1, 200})
             QCOMPARE(image(ImatgePestanya(3, idioma, 1.0)), image(ImatgePestanya(3, 0, 1.0)));
         for (const int tab : {-1, 10})
             QCOMPARE(ink(image(ImatgePestanya(tab, 0, 1.0))), std::pair(-1, -1));
-        const QPixmap first = ImatgePestanya(QStringLiteral("GAL4"), 2.0);
+        const QPixmap first = ImatgePestanya(4, 2, 2.0);
         QCOMPARE(ImatgePestanya(4, 2, 2.0).cacheKey(), first.cacheKey());
         QVERIFY(ImatgePestanya(4, 2, 1.0).cacheKey() != first.cacheKey());
     }
@@ -92,5 +144,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestTabPicture)
-#include "tst_TabPicture.moc"
+QTEST_MAIN(TestSonsIImatges)
+#include "tst_SonsIImatges.moc"
