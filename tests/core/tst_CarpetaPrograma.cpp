@@ -2,6 +2,7 @@
 #include "CarpetaProva.h"
 #include "ConfigGeneral.h"
 #include "ConfigGrup.h"
+#include "FitxerAlumnes.h"
 #include "MigrarDades.h"
 #include "Registres.h"
 #include "Taula.h"
@@ -31,21 +32,15 @@ QStringList tree(const QString& dir) {
     return out;
 }
 
-// General.cfg as found at start-up: the group read, which decides the Grups.cfg record, and the
-// password.
-struct General {
-    const char *nom, *clau;
-    QByteArray fitxer;
-    int grup;
-};
-const General kGenerals[] = {
-    {"group 7", "ANNA", general(7, "ANNA", 1, 2, 1), 7},
-    {"group 16, blank password", "", general(16, ""), 16},
-    {"group 0", "X", general(0, "X"), 1},
-    {"group 17", "X", general(17, "X"), 1},
-    {"password never written", "TUXAM", general(3, QByteArray(8, '\0')), 3},
-    {"password padded both sides", "AB", general(3, "  AB"), 3},
-};
+// General.cfg as found at start-up, the group then used, which decides the Grups.cfg record
+// read, and the password.
+const std::tuple<QByteArray, int, const char*> kGenerals[] = {
+    {general(7, "ANNA", 1, 2, 1), 7, "ANNA"},
+    {general(16, ""), 16, ""},
+    {general(0, "X"), 1, "X"},
+    {general(17, "X"), 1, "X"},
+    {general(3, QByteArray(8, '\0')), 3, "TUXAM"},
+    {general(3, "  AB"), 3, "AB"}};
 
 // A Grups.cfg (null: none) and the record the program holds for `grup` after reading it.
 const QByteArray kProva =
@@ -64,21 +59,18 @@ const Grup kGrups[] = {
     {"no file", QByteArray(), 3, grup()},
     {"all zero digits", grup("000000000", 1, 2, "X"), 1, grup()},
     {"no 1 offered", grup("2000x0000", 1, 2, "X"), 1, grup()},
+    {"reads as the number 0", grup("x11111111", 1, 2, "X"), 1, grup()},
     {"record cut short", kProva.left(60), 1, grup()},
 };
 
 // Places even root cannot write into, in program folder X: a file where a folder must be, or
-// the reverse.
-struct Bloqueig {
-    const char *nom, *carpeta, *fitxer, *bloquejat; // folder made first, file in the way
-};
-const Bloqueig kBloquejos[] = {
-    {"program folder is a file", nullptr, "X", "."},
-    {"Inf is a file", "X", "X/Inf", "Inf"},
-    {"Inf/Hst is a file", "X/Inf", "X/Inf/Hst", "Inf/Hst"},
-    {"General.cfg is a folder", "X/Inf/General.cfg", nullptr, "Inf/General.cfg"},
-    {"legacy folder is a file", "X", "X/Dades", "Dades"},
-};
+// the reverse (folder made first, file in the way, the place named).
+const std::tuple<const char*, const char*, const char*> kBloquejos[] = {
+    {nullptr, "X", "."},
+    {"X", "X/Inf", "Inf"},
+    {"X/Inf", "X/Inf/Hst", "Inf/Hst"},
+    {"X/Inf/General.cfg", nullptr, "Inf/General.cfg"},
+    {"X", "X/Dades", "Dades"}};
 
 // Legacy files and where each one moves.
 const char* const kMigrats[][2] = {
@@ -99,10 +91,56 @@ QByteArray legacy(const char* nom) {
     return QByteArray(nom) + '\0' + '\xFF';
 }
 
+// Pupil records: group 3 in Catalan: Inf/Dat/Gats.dat.
+constexpr int kGrup = 3;
+const QByteArray kAnna = alumne(1, "ANNA", {1, 2, 3, 4, 5, 6, 7, 8, 9}, "anna.bmp");
+const QByteArray kPere = alumne(3, "PERE", {10, 0, 1, 1, 0, 2, 2, 2, 2});
+const QByteArray kJan = alumne(2, "JAN");
+const QByteArray kBuit(65, '\0');
+
+struct Escriptura {
+    const char* nom;
+    QByteArray abans; // empty: no file, nor its folder
+    int posicio;
+    bool escrit;
+    QByteArray despres;
+};
+const Escriptura kEscriptures[] = {
+    {"one past the end appends", kAnna + kPere, 3, true, kAnna + kPere + kJan},
+    {"in an empty slot", kAnna + kBuit + kPere, 2, true, kAnna + kJan + kPere},
+    {"over a record", kAnna + kPere, 1, true, kJan + kPere},
+    {"no file, position 1", {}, 1, true, kJan},
+    {"beyond one past the end", kAnna, 3, false, kAnna},
+    {"no file, position 2", {}, 2, false, "<missing>"},
+    {"position 0", kAnna, 0, false, kAnna},
+};
+
+// Level `jugat` of `activitat` passed by PERE (record 3) when the group has `nivells` levels.
+struct Superat {
+    const char* nom;
+    int activitat, jugat, nivells;
+    uint8_t desat;
+};
+const Superat kSuperats[] = {
+    {"last of 10 stores 0", 1, 10, 10, 0},         {"3 of 10 stores 4", 3, 3, 10, 4},
+    {"9 of 10 stores 10", 2, 9, 10, 10},           {"count 0 is 10: level 9", 9, 9, 0, 10},
+    {"count 0 is 10: level 10", 9, 10, 0, 0},      {"last of 4", 6, 4, 4, 0},
+    {"count lowered below the pupil", 7, 7, 5, 0}, {"count beyond 10 stops at 10", 8, 10, 12, 0},
+};
+
+FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1,
+               const QString& posicio) {
+    return FilaAlumne{numero, nom, nivell1} + QStringList(8, "1") + QStringList{posicio, ""};
+}
+
 } // namespace
 
-class TestArrencada : public QObject {
+class TestCarpetaPrograma : public QObject {
     Q_OBJECT
+
+    CarpetaProva c;
+    QList<FilaAlumne> llegeix() const { return FitxerAlumnes::llegeix(c.path(), kGrup, 0); }
+
 private slots:
     // The lock lives in the temporary folder: nothing but the data folders and an empty
     // General.cfg, which gets its record when the program closes, is written.
@@ -126,22 +164,22 @@ private slots:
         QCOMPARE(LlegirConfigGeneral(dir.path()), g);
     }
 
-    void generalRead_data() { files(kGenerals); }
     void generalRead() {
-        const General& g = fila(kGenerals);
-        CarpetaProva c;
-        c.escriu(c.generalCfg(), g.fitxer);
-        QByteArray grups;
-        for (int n = 1; n <= 16; ++n)
-            grups += grup("101000001", 0, uint8_t(n), "Joc" + QByteArray::number(n));
-        c.escriu(c.grupsCfg(), grups);
-        Sessio s;
-        QCOMPARE(Arrencada(c.path()).run(s).status, StartupResult::Ok);
-        QCOMPARE(int(s.general.GrupActual), g.grup);
-        QCOMPARE(s.general.clauText(), QString(g.clau));
-        QCOMPARE(s.grup.NomNivell, "Joc" + QString::number(g.grup));
-        // Reading never rewrites the files.
-        QCOMPARE(c.llegeix(c.generalCfg()) + c.llegeix(c.grupsCfg()), g.fitxer + grups);
+        for (const auto& [fitxer, grup, clau] : kGenerals) {
+            CarpetaProva c;
+            c.escriu(c.generalCfg(), fitxer);
+            QByteArray grups;
+            for (int n = 1; n <= 16; ++n)
+                grups += Registres::grup("101000001", 0, uint8_t(n), "Joc" + QByteArray::number(n));
+            c.escriu(c.grupsCfg(), grups);
+            Sessio s;
+            QCOMPARE(Arrencada(c.path()).run(s).status, StartupResult::Ok);
+            QCOMPARE(int(s.general.GrupActual), grup);
+            QCOMPARE(s.general.clauText(), QString(clau));
+            QCOMPARE(s.grup.NomNivell, "Joc" + QString::number(grup));
+            // Reading never rewrites the files.
+            QCOMPARE(c.llegeix(c.generalCfg()) + c.llegeix(c.grupsCfg()), fitxer + grups);
+        }
     }
 
     void groupRecordRead_data() { files(kGrups); }
@@ -245,21 +283,21 @@ private slots:
         QVERIFY(QDir().rmdir(lockFile));
     }
 
-    void notWritableWritesNothing_data() { files(kBloquejos); }
     void notWritableWritesNothing() {
-        const Bloqueig& b = fila(kBloquejos);
-        QTemporaryDir dir;
-        if (b.carpeta)
-            QVERIFY(QDir().mkpath(dir.filePath(b.carpeta)));
-        if (b.fitxer)
-            writeFile(dir.filePath(b.fitxer), "in the way");
-        const QStringList before = tree(dir.path());
-        Sessio s;
-        const StartupResult r = Arrencada(dir.filePath("X")).run(s);
-        QCOMPARE(r.status, StartupResult::NotWritable);
-        QCOMPARE(r.paths, QStringList{b.bloquejat});
-        QCOMPARE(tree(dir.path()), before);
-        QVERIFY(s.carpeta.isEmpty());
+        for (const auto& [carpeta, fitxer, bloquejat] : kBloquejos) {
+            QTemporaryDir dir;
+            if (carpeta)
+                QVERIFY(QDir().mkpath(dir.filePath(carpeta)));
+            if (fitxer)
+                writeFile(dir.filePath(fitxer), "in the way");
+            const QStringList before = tree(dir.path());
+            Sessio s;
+            const StartupResult r = Arrencada(dir.filePath("X")).run(s);
+            QCOMPARE(r.status, StartupResult::NotWritable);
+            QCOMPARE(r.paths, QStringList{bloquejat});
+            QCOMPARE(tree(dir.path()), before);
+            QVERIFY(s.carpeta.isEmpty());
+        }
     }
 
     // Another process holds the folder: age alone never frees its lock, and once it dies
@@ -306,6 +344,111 @@ private slots:
         saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
         QCOMPARE(r.status, StartupResult::Ok);
     }
+
+    void init() {
+        QFile::remove(c.dat("Gats"));
+        QDir(c.dat("Gats")).removeRecursively();
+    }
+
+    // Empty slots, and a record cut short by the end of the file, are skipped but counted.
+    void rowsOfTheFile() {
+        QVERIFY(llegeix().isEmpty());
+        QVERIFY(!QFile::exists(c.dat("Gats")));
+        c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan.left(40));
+        const QList<FilaAlumne> files = llegeix();
+        QCOMPARE(files.size(), 2);
+        QCOMPARE(LlistaAlumnes::textFila(files[0]), "1\tANNA" + QString(31, ' ') +
+                                                        "\t1\t2\t3\t4\t5\t6\t7\t8\t9\t1\tanna.bmp" +
+                                                        QString(12, ' '));
+        QCOMPARE(LlistaAlumnes::textFila(files[1]), "3\tPERE" + QString(31, ' ') +
+                                                        "\t10\t-\t1\t1\t-\t2\t2\t2\t2\t3\t" +
+                                                        QString(20, ' '));
+        QCOMPARE(LlistaAlumnes::posicioNova(files), 2);
+    }
+
+    void writeAtPosition_data() { files(kEscriptures); }
+    void writeAtPosition() {
+        const Escriptura& e = fila(kEscriptures);
+        if (e.abans.isEmpty())
+            QVERIFY(QDir(c.path("Inf/Dat")).removeRecursively());
+        else
+            c.escriu(c.dat("Gats"), e.abans);
+        QCOMPARE(FitxerAlumnes::escriu(c.path(), kGrup, 0, e.posicio, Registre::decode(kJan)),
+                 e.escrit);
+        QCOMPARE(c.llegeix(c.dat("Gats")), e.despres);
+    }
+
+    // Names and pictures are cut to their fields, with '?' for what Windows-1252 cannot hold; the
+    // row shown before the write is the row read back.
+    void recordOfAnAwkwardName() {
+        const Registre r{9,
+                         QString::fromUtf8("Łucja Muñoz Ξ€ ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                         {1, 1, 1, 1, 1, 1, 1, 1, 1},
+                         QString::fromUtf8("ñ_fotografia_de_la_nena.bmp")};
+        QVERIFY(FitxerAlumnes::escriu(c.path(), kGrup, 0, 1, r));
+        QCOMPARE(c.llegeix(c.dat("Gats")), alumne(9, "?ucja Mu\xF1oz ?\x80 ABCDEFGHIJKLMNOPQRST", 1,
+                                                  "\xF1_fotografia_de_la_n"));
+        QCOMPARE(llegeix().value(0), LlistaAlumnes::fila(r, 1));
+        QCOMPARE(llegeix().value(0)[1], QString::fromUtf8("?ucja Muñoz ?€ ABCDEFGHIJKLMNOPQRST"));
+    }
+
+    // A rewrite that cannot be done leaves the rows as they were; one that is done points the
+    // rows kept at their new positions, so a level passed later lands on the pupil's own record.
+    void rewriteAfterDeletions() {
+        c.escriu(c.dat("Gats"), kAnna + kJan + kBuit + kPere);
+        QList<FilaAlumne> files = llegeix();
+        LlistaAlumnes::ordena(files);
+        files.removeAt(1); // JAN
+        QVERIFY(c.bloqueja(c.dat("Gats")));
+        QVERIFY(!FitxerAlumnes::reescriu(c.path(), kGrup, 0, files));
+        QCOMPARE(LlistaAlumnes::posicio(files[1]), 4);
+        QVERIFY(QDir(c.dat("Gats")).removeRecursively());
+        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, files));
+        QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + kPere);
+        QCOMPARE(llegeix(), files);
+        Registre r = LlistaAlumnes::registre(files[1]);
+        QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, 3, 1, 10, r, files[1]));
+        QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + alumne(3, "PERE", {10, 0, 2, 1, 0, 2, 2, 2, 2}));
+        QList<FilaAlumne> cap;
+        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
+        QVERIFY(!QFile::exists(c.dat("Gats")));
+        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
+    }
+
+    // Only the activity's level changes, in the row and in the record on disk.
+    void passedLevel_data() { files(kSuperats); }
+    void passedLevel() {
+        const Superat& s = fila(kSuperats);
+        c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan);
+        QList<FilaAlumne> files = llegeix();
+        Registre r = LlistaAlumnes::registre(files[1]);
+        QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, s.activitat, s.jugat,
+                                                 s.nivells, r, files[1]));
+        QCOMPARE(files[1][s.activitat + 1], s.desat ? QString::number(s.desat) : QString("-"));
+        QByteArray pere = kPere;
+        pere[35 + s.activitat] = char(s.desat);
+        QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + kBuit + pere + kJan);
+        QCOMPARE(llegeix()[1], files[1]);
+    }
+
+    // Numbers by value, then the next columns; text without regard to case. A new pupil takes the
+    // first position no row holds, whatever the order; at most 100 pupils.
+    void sortsRowsAndNewPosition() {
+        QList<FilaAlumne> files = {
+            row("10", "ZOE", "1", "1"),  row("9", "MARC", "1", "2"), row("2", "pau", "3", "3"),
+            row("2", "PAU", "-", "4"),   row("2", "Pau", "3", "5"),  row("100", "A", "1", "6"),
+            row("2", "ANNA", "10", "7"), row("2", "ANNA", "9", "8"),
+        };
+        LlistaAlumnes::ordena(files);
+        QStringList ordre;
+        for (const FilaAlumne& f : files)
+            ordre << f[0] + "@" + f[11];
+        QCOMPARE(ordre, QStringList({"2@8", "2@7", "2@4", "2@3", "2@5", "9@2", "10@1", "100@6"}));
+        QCOMPARE(LlistaAlumnes::posicioNova(files), 9);
+        QCOMPARE(LlistaAlumnes::posicioNova({}), 1);
+        QCOMPARE(LlistaAlumnes::posicioNova({row("1", "X", "1", "2"), row("1", "X", "1", "3")}), 1);
+        QVERIFY(LlistaAlumnes::potAfegir(99) && !LlistaAlumnes::potAfegir(100));
+    }
 };
 
 int main(int argc, char* argv[]) {
@@ -319,8 +462,8 @@ int main(int argc, char* argv[]) {
         std::fflush(stdout);
         return std::getchar();
     }
-    TestArrencada test;
+    TestCarpetaPrograma test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "tst_Arrencada.moc"
+#include "tst_CarpetaPrograma.moc"
