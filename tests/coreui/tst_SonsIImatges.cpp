@@ -12,13 +12,14 @@
 #include <QTemporaryDir>
 
 #include <cmath>
+#include <numeric>
 
 using Registres::le;
 
 namespace {
 
-// Each request replaces the one before; only requests without a file ("/": a
-// folder in its place), or without a usable sound module, beep.
+// Each request replaces the one before; only requests without a file ("/": a folder in its
+// place), or without a usable sound module, beep.
 struct Sequencia {
     const char* nom;
     QStringList presents, demanats;
@@ -50,8 +51,8 @@ QImage image(const QPixmap& pixmap) {
     return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// The first and last columns holding a pixel at least half way from the light
-// grey ground to the near-black text; {-1, -1} for a blank picture.
+// The first and last columns holding a pixel at least half way from the light grey ground to the
+// near-black text; {-1, -1} for a blank picture.
 std::pair<int, int> ink(const QImage& img) {
     std::pair<int, int> out{-1, -1};
     for (int x = 0; x < img.width(); ++x)
@@ -90,9 +91,8 @@ private slots:
                                       : QUrl::fromLocalFile(dir.filePath("Sons/" + s.darrer)));
     }
 
-    // Each picture shows its tab's name, centred, on light grey, sized for the
-    // device pixel ratio: two pictures are the same exactly when the names are
-    // ("Sumar" in Catalan, Spanish, Galician).
+    // Each picture shows its tab's name, centred, on light grey, sized for the device pixel ratio:
+    // two pictures are the same exactly when the names are ("Sumar" in Catalan, Spanish, Galician).
     void everyPictureShowsItsName() {
         QList<std::pair<QString, QImage>> vistes;
         for (const qreal dpr : {1.0, 1.5, 2.0})
@@ -114,8 +114,8 @@ private slots:
                 }
     }
 
-    // A language without pictures gets the Catalan ones, a tab out of range a
-    // blank one; a picture is made once for each pixel ratio.
+    // A language without pictures gets the Catalan ones, a tab out of range a blank one; a picture
+    // is made once for each pixel ratio.
     void outOfRangeAndReuse() {
         for (const int idioma : {5, -1, 200})
             QCOMPARE(image(ImatgePestanya(3, idioma, 1.0)), image(ImatgePestanya(3, 0, 1.0)));
@@ -126,9 +126,8 @@ private slots:
         QVERIFY(ImatgePestanya(4, 2, 1.0).cacheKey() != first.cacheKey());
     }
 
-    // Each Wingdings symbol is drawn as its Unicode counterpart, or a look-alike,
-    // in an installed font that holds it; those of buttons, digit cells and the
-    // clock column as themselves.
+    // Each Wingdings symbol is drawn as its Unicode counterpart, or a look-alike, in an installed
+    // font that holds it; those of buttons, digit cells and the clock column as themselves.
     void wingdings() {
         const std::tuple<int, char32_t, char32_t> kCodis[] = {
             {251, 0x2717, 0x2717}, {252, 0x2713, 0x2713}, {191, 0x1F558, 0x1F558},
@@ -146,48 +145,36 @@ private slots:
         QVERIFY(Wingdings::text('A').isEmpty());
     }
 
-    // The sound files the build synthesises, checked the way a person would
-    // listen for faults: the format the player reads, a sensible length per kind
-    // of sound, the same loudness peak for all, silent ends (no clicks) and a
+    // The sound files the build writes into <build>/Sons, checked the way a person would listen
+    // for faults: the format the player reads, a sensible length per kind of sound (name, shortest
+    // and longest seconds), the same loudness peak for all, silent ends (no clicks) and a
     // distinct jingle for every group.
     void soundFilesOfTheBuild() {
-        const std::tuple<int, double, double> kSons[] = {// name, shortest and longest seconds
-                                                         {20, 0.05, 0.3},
-                                                         {21, 0.2, 0.8},
-                                                         {22, 0.6, 1.6},
-                                                         {23, 1.2, 2.0},
-                                                         {24, 0.1, 0.5}};
-        QList<std::tuple<int, double, double>> sons(std::begin(kSons), std::end(kSons));
+        QList<std::tuple<int, double, double>> sons = {
+            {20, 0.05, 0.3}, {21, 0.2, 0.8}, {22, 0.6, 1.6}, {23, 1.2, 2.0}, {24, 0.1, 0.5}};
         for (int grup = 1; grup <= 16; ++grup)
             sons << std::tuple(grup, 0.5, 1.3);
         QSet<QByteArray> seen;
         for (const auto& [nom, shortest, longest] : sons) {
-            // The build writes the sounds into <build>/Sons, the folder above the
-            // tests.
             QFile f(QCoreApplication::applicationDirPath() + QString("/../Sons/S%1.wav").arg(nom));
             QVERIFY2(f.open(QIODevice::ReadOnly), "build the xifrum_sounds target first");
             const QByteArray b = f.readAll();
             QVERIFY2(!seen.contains(b), qPrintable(f.fileName() + " repeats another sound"));
             seen.insert(b);
-            // 16-bit mono PCM at 22050 or 44100 Hz, in a whole canonical RIFF/WAVE
-            // file.
+            // 16-bit mono PCM at 22050 or 44100 Hz, in a whole canonical RIFF/WAVE file.
             const int rate = b.mid(24, 2) == le(44100, 2) ? 44100 : 22050;
             QCOMPARE(b.left(44), "RIFF" + le(b.size() - 8, 4) + "WAVEfmt " + le(16, 4) + le(1, 2) +
                                      le(1, 2) + le(rate, 4) + le(rate * 2, 4) + le(2, 2) +
                                      le(16, 2) + "data" + le(b.size() - 44, 4));
             QList<qint16> s(b.size() / 2 - 22);
             memcpy(s.data(), b.constData() + 44, s.size() * 2);
-            const double seconds = double(s.size()) / rate;
-            QVERIFY2(seconds >= shortest && seconds <= longest, qPrintable(f.fileName()));
-            int peak = 0;
-            double sum = 0;
-            for (qint16 v : s) {
-                peak = std::max(peak, std::abs(int(v)));
-                sum += v;
-            }
-            const double peakDb = 20 * std::log10(peak / 32768.0);
+            QVERIFY2(s.size() >= shortest * rate && s.size() <= longest * rate,
+                     qPrintable(f.fileName()));
+            const auto [lo, hi] = std::minmax_element(s.begin(), s.end());
+            const double peakDb = 20 * std::log10(std::max(-int(*lo), int(*hi)) / 32768.0);
             QVERIFY2(peakDb > -7 && peakDb < -5, qPrintable(f.fileName()));
-            QVERIFY2(std::fabs(sum / s.size()) < 100, "a DC offset thumps at start and end");
+            QVERIFY2(std::fabs(std::accumulate(s.begin(), s.end(), 0.0) / s.size()) < 100,
+                     "a DC offset thumps at start and end");
             // A sound that starts or stops away from zero clicks.
             for (int i = 0; i < 4; ++i)
                 QVERIFY(std::abs(int(s.at(i))) < 300 &&

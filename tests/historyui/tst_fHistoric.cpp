@@ -25,12 +25,12 @@ const QSizeF kA4(210, 297);
 
 HistorialImpres::Dades dades(int linies) {
     const QString linia = QString::fromLatin1(kHistorial.left(kHistorial.indexOf('\r')));
-    return {kNom,
-            "05/03/2024",
-            QString::fromUtf8("Pàgina"),
-            {" Data", " Activitats", "?", " Resultat", "v", "x", "o"},
-            QStringList(linies, linia),
-            {}};
+    return {.nom = kNom,
+            .data = "05/03/2024",
+            .pagina = QString::fromUtf8("Pàgina"),
+            .eti = {" Data", " Activitats", "?", " Resultat", "v", "x", "o"},
+            .linies = QStringList(linies, linia),
+            .imatge = {}};
 }
 
 // A page as "text@x,y" (a symbol's text is its Wingdings code after '#', a picture's its size).
@@ -102,7 +102,7 @@ private slots:
             QCOMPARE(llista->last().size(), 12 + 10 * alDarrera);
         }
         // A tenth TAB has no column: the history cannot be printed.
-        HistorialImpres::Dades d = dades(3);
+        d = dades(3);
         d.linies[1] = QStringList(10, "x").join('\t');
         QVERIFY(HistorialImpres::pagines(d, kA4, kMesures));
         d.linies[1] += "\tx";
