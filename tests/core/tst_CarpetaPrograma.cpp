@@ -38,8 +38,7 @@ const std::tuple<QByteArray, int, const char*> kGenerals[] = {
     {general(16, ""), 16, ""},
     {general(0, "X"), 1, "X"},
     {general(17, "X"), 1, "X"},
-    {general(3, QByteArray(8, '\0')), 3, "TUXAM"},
-    {general(3, "  AB"), 3, "AB"}};
+    {general(3, QByteArray(8, '\0')), 3, "TUXAM"}};
 
 // A Grups.cfg (null: none) and the record the program holds for `grup` after reading it.
 const QByteArray kProva =

@@ -36,7 +36,6 @@ const Sequencia kSequencies[] = {
     {"waiting for the output", {"21"}, {"21", "21"}, false, nullptr, 0, "S21.wav"},
     {"missing after a waiting one", {"1"}, {"1", "22"}, false, nullptr, 1, ""},
     {"no sounds folder at all", {}, {"1", "20", "21"}, false, nullptr, 3, ""},
-    {"name of another sound is not enough", {"2"}, {"20"}, false, nullptr, 1, ""},
     {"a folder in the sound's place", {"20/"}, {"20"}, true, nullptr, 1, ""},
     {"no module", {"1"}, {"1", "1"}, true, "cap.so", 2, ""},
     {"module is not a library", {"1"}, {"1", "1"}, true, "fals.so", 2, ""},
@@ -141,8 +140,7 @@ private slots:
             QVERIFY2(QFontMetrics(font).inFontUcs4(shown.value(0)), qPrintable(font.family()));
             QVERIFY(QFontDatabase::families().contains(font.family()));
         }
-        QCOMPARE(Wingdings::unicode('A'), 0u);
-        QVERIFY(Wingdings::text('A').isEmpty());
+        QVERIFY(Wingdings::unicode('A') == 0 && Wingdings::text('A').isEmpty());
     }
 
     // The sound files the build writes into <build>/Sons, checked the way a person would listen
