@@ -27,11 +27,7 @@ struct Linia {
     std::unique_ptr<ActivitatLinia> act;
     Linia(int activitat, int p1, int p2, int sep, QList<float> rs, int idioma = 0)
         : atzar(std::move(rs)) {
-        ctx.atzarPtr = &atzar;
-        ctx.p1 = p1;
-        ctx.p2 = p2;
-        ctx.sep = sep;
-        ctx.lang = idioma;
+        ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.lang = idioma;
         if (activitat == 3)
             act = std::make_unique<ActivitatRomans>(ctx);
         else
@@ -55,26 +51,21 @@ struct Linia {
     }
 };
 
+// The exercise drawn (the question without its outer blanks, the answer, the keyboard), then
+// the keys typed: what the answer line holds and what was reported.
 struct Tecleig {
     const char* nom;
     int activitat, p1, p2, sep;
     float r1, r2;
-    const char* pregunta; // without its outer blanks
-    const char* solucio;
-    const char* tecles;
-    const char* escrit;
-    int errors, correctes, teclat;
-    int idioma = 0;
+    const char *pregunta, *solucio, *tecles, *escrit;
+    int errors, correctes, teclat, idioma = 0;
 };
 
 const Tecleig kTeclejos[] = {
     {"punt", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "1.234", "1.234", 0, 1, 1},
     {"punt: digit for point", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "12", "1", 1, 0, 1},
-    {"punt: blank ignored", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "1 ", "1", 0, 0, 1},
     {"espai", 1, 1000, 1999, 1, k1234, 0, kMil, "1 234", "1 234", "1 234", 0, 1, 1},
-    {"espai: point ignored", 1, 1000, 1999, 1, k1234, 0, kMil, "1 234", "1.", "1", 0, 0, 1},
     {"cap", 1, 1000, 1999, 2, k1234, 0, kMil, "1234", "1234", "1234", 0, 1, 0},
-    {"cap: point ignored", 1, 1000, 1999, 2, k1234, 0, kMil, "1234", "1.2", "12", 0, 0, 0},
     {"leading zero", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "01", "1", 1, 0, 1},
     {"help: point", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "1?", "1.", 0, 0, 1},
     {"largest r", 1, 0, 1999, 0, kRMax, 0, "MIL NOU-CENTS NORANTA-NOU", "1.999", "", "", 0, 0, 1},
@@ -87,12 +78,9 @@ const Tecleig kTeclejos[] = {
     {"ordinal in basque", 2, 1, 64, 0, 0.3125f, 0, "HOGEITA LEHENGO", "21", "21", "21", 0, 1, 0, 3},
     {"shown, punt", 3, 1234, 1234, 0, 0, kNum, kMcc, "1.234", "1.234", "1.234", 0, 1, 1},
     {"shown, espai", 3, 1234, 1234, 1, 0, kNum, kMcc, "1 234", "1 234", "1 234", 0, 1, 1},
-    {"shown, cap", 3, 1234, 1234, 2, 0, kNum, kMcc, "1234", "1234", "1234", 0, 1, 1},
     {"numeral asked", 3, 1234, 1234, 0, 0, kRoma, "1.234", kMcc, "mccxxxivi", kMcc, 0, 1, 2},
-    {"asked: digit ignored", 3, 1234, 1234, 0, 0, kRoma, "1.234", kMcc, "m1c2", "MC", 0, 0, 2},
     {"asked: wrong letter", 3, 1234, 1234, 0, 0, kRoma, "1.234", kMcc, "mx", "M", 1, 0, 2},
     {"number: digit for point", 3, 1234, 1234, 0, 0, kNum, kMcc, "1.234", "12", "1", 1, 0, 1},
-    {"number: letter ignored", 3, 1234, 1234, 0, 0, kNum, kMcc, "1.234", "1m.2", "1.2", 0, 0, 1},
     {"below 1000: digit keys", 3, 1, 999, 0, kRMax, kNum, "CMXCIX", "999", "999", "999", 0, 1, 0},
     {"below 1000: numeral", 3, 1, 999, 0, 0, kRoma, "1", "I", "I", "I", 0, 1, 2},
     {"1000 at most", 3, 1, 1000, 0, 0, kNum, "I", "1", "1", "1", 0, 1, 1},
@@ -107,10 +95,7 @@ struct Ordenar {
     ScriptedAtzar atzar;
     ActivitatOrdenar act;
     explicit Ordenar(const QString& nombres, int sep = 0) : atzar(rs(nombres)), act(ctx) {
-        ctx.atzarPtr = &atzar;
-        ctx.p1 = 0;
-        ctx.p2 = (1 << 24) - 1;
-        ctx.sep = sep;
+        ctx.atzarPtr = &atzar, ctx.p1 = 0, ctx.p2 = (1 << 24) - 1, ctx.sep = sep;
         act.preparar();
     }
     static QList<float> rs(const QString& nombres) {
@@ -138,13 +123,10 @@ struct Ordenar {
 
 // Words dropped, then the list checked ('C'), helped ('A') or left as it is.
 struct Ordre {
-    const char* nom;
-    const char* nombres;
-    const char* deixades;
+    const char *nom, *nombres, *deixades;
     char accio;
     const char* captions;
-    int sons; // drops that changed the list
-    int correctes;
+    int sons, correctes; // drops that changed the list, right exercises
 };
 
 const Ordre kOrdres[] = {
@@ -230,16 +212,14 @@ private slots:
         const char* kLlistes[][2] = {
             {"1.234.567|5|1.000|999|1.000|0",
              "          0|          5|        999|      1.000|      1.000|  1.234.567"},
-            {"1 234 567|5|1 000|999|1 000|0",
-             "          0|          5|        999|      1 000|      1 000|  1 234 567"},
             {"1234567|5|1000|999|1000|0",
              "          0|          5|        999|       1000|       1000|    1234567"}};
-        for (int sep = 0; sep < 3; ++sep) {
+        for (const int sep : {0, 2}) {
             Ordenar b(QStringLiteral("1234567 5 1000 999 1000 0"), sep);
-            QCOMPARE(b.captions(), QString::fromLatin1(kLlistes[sep][0]));
+            QCOMPARE(b.captions(), QString::fromLatin1(kLlistes[sep / 2][0]));
             QCOMPARE(b.tags(), QStringLiteral("1234567|5|1000|999|1000|0"));
             QCOMPARE(b.act.relacio(), (QList<qint64>{0, 5, 999, 1000, 1000, 1234567}));
-            QCOMPARE(b.act.textsRelacio().join(u'|'), QString::fromLatin1(kLlistes[sep][1]));
+            QCOMPARE(b.act.textsRelacio().join(u'|'), QString::fromLatin1(kLlistes[sep / 2][1]));
             QVERIFY(b.act.arrossegable());
         }
     }

@@ -3,8 +3,6 @@
 #include <QStringList>
 #include <array>
 #include <cstring>
-#include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -29,20 +27,14 @@ public:
 
     // The blank-separated `words` are worth first, first + step, first + 2 step...
     Lexicon& add(Kind kind, qint64 first, qint64 step, const char* words) {
-        qint64 value = first;
         for (const QString& w : QString::fromUtf8(words).split(u' ', Qt::SkipEmptyParts)) {
-            entries.emplace_back(w.toStdU16String(), Word{kind, value});
-            value += step;
-        }
-        table.fill(-1);
-        for (int i = 0; i < int(entries.size()); ++i) {
-            const std::u16string& w = entries[i].first;
-            unsigned h = hash(w.data(), qsizetype(w.size()));
+            unsigned h = hash(reinterpret_cast<const char16_t*>(w.utf16()), w.size());
             while (table[h] >= 0)
                 h = (h + 1) % kSlots;
-            table[h] = i;
+            table[h] = int(entries.size());
+            entries.push_back({w, Word{kind, first}});
+            first += step;
         }
-        Q_ASSERT(entries.size() < kSlots / 2);
         return *this;
     }
     Lexicon& add(Kind kind, qint64 value, const char* words) { return add(kind, value, 0, words); }
@@ -51,20 +43,16 @@ public:
     Lexicon& hundreds(qint64 first, const char* words) { return add(Kind::Add, first, 100, words); }
 
     const Word* find(const char16_t* text, qsizetype size) const {
-        for (unsigned h = hash(text, size);; h = (h + 1) % kSlots) {
-            const int i = table[h];
-            if (i < 0)
-                return nullptr;
-            const std::u16string& w = entries[i].first;
-            if (qsizetype(w.size()) == size &&
-                std::memcmp(w.data(), text, size * sizeof(char16_t)) == 0)
-                return &entries[i].second;
+        for (unsigned h = hash(text, size); table[h] >= 0; h = (h + 1) % kSlots) {
+            const QString& w = entries[table[h]].first;
+            if (w.size() == size && std::memcmp(w.utf16(), text, size * sizeof(char16_t)) == 0)
+                return &entries[table[h]].second;
         }
+        return nullptr;
     }
 
 private:
     static constexpr unsigned kSlots = 512;
-
     static unsigned hash(const char16_t* text, qsizetype size) {
         unsigned h = 2166136261u;
         for (qsizetype i = 0; i < size; ++i)
@@ -72,7 +60,7 @@ private:
         return h % kSlots;
     }
 
-    std::vector<std::pair<std::u16string, Word>> entries;
+    std::vector<std::pair<QString, Word>> entries;
     std::array<int, kSlots> table;
 };
 
@@ -208,60 +196,31 @@ Lexicon bascCardinal() {
         .add(Kind::Link, 0, "ETA");
 }
 
-// Each lexicon is built once, on first use.
-template <Lexicon (*make)()> const Lexicon& lexicon() {
-    static const Lexicon lex = make();
-    return lex;
-}
-
 } // namespace
 
 namespace WordReaders {
 
-std::optional<qint64> cardinalCatala(const QString& frase) {
-    return readWith(lexicon<catalaCardinal>(), frase);
-}
-
-std::optional<qint64> ordinalCatala(const QString& frase) {
-    return readWith(lexicon<catalaOrdinal>(), frase);
-}
-
-std::optional<qint64> cardinalCastella(const QString& frase) {
-    return readWith(lexicon<castellaCardinal>(), frase);
-}
-
-std::optional<qint64> ordinalCastella(const QString& frase) {
-    return readWith(lexicon<castellaOrdinal>(), frase);
-}
-
-std::optional<qint64> cardinalGalec(const QString& frase) {
-    return readWith(lexicon<galecCardinal>(), frase);
-}
-
-std::optional<qint64> ordinalGalec(const QString& frase) {
-    return readWith(lexicon<galecOrdinal>(), frase);
-}
-
-std::optional<qint64> cardinalBasc(const QString& frase) {
-    // One million is "milioi bat", the scale before its one: read it in the usual order.
-    QString text = frase.trimmed();
-    if (text == QStringLiteral("MILIOI BAT") || text.startsWith(QStringLiteral("MILIOI BAT ")))
+std::optional<qint64> llegeix(int idioma, bool ordinal, const QString& frase) {
+    static const Lexicon kLexicons[][2] = {{catalaCardinal(), catalaOrdinal()},
+                                           {castellaCardinal(), castellaOrdinal()},
+                                           {galecCardinal(), galecOrdinal()},
+                                           {bascCardinal(), bascCardinal()}};
+    QString text = idioma == 3 ? frase.trimmed() : frase;
+    if (idioma == 3 && ordinal) {
+        // Every Basque ordinal but those ending in "lehengo" (the first) carries the suffix
+        // "garren"; what goes before it reads as a cardinal.
+        if (text.endsWith(QStringLiteral("LEHENGO")))
+            text = text.chopped(7) + QStringLiteral("BAT");
+        else if (text.endsWith(QStringLiteral("GARREN")) && text.size() > 6)
+            text.chop(6);
+        else
+            return std::nullopt;
+    }
+    // One million is "milioi bat" in Basque, the scale before its one: read in the usual order.
+    if (idioma == 3 &&
+        (text == QStringLiteral("MILIOI BAT") || text.startsWith(QStringLiteral("MILIOI BAT "))))
         text = QStringLiteral("BAT MILIOI") + text.mid(10);
-    return readWith(lexicon<bascCardinal>(), text);
-}
-
-std::optional<qint64> ordinalBasc(const QString& frase) {
-    // Every ordinal but those ending in "lehengo" (the first) carries the suffix "garren".
-    static const QString kSuffix = QStringLiteral("GARREN");
-    static const QString kFirst = QStringLiteral("LEHENGO");
-    QString text = frase;
-    if (text.endsWith(kFirst))
-        text = text.left(text.size() - kFirst.size()) + QStringLiteral("BAT");
-    else if (text.endsWith(kSuffix) && text.size() > kSuffix.size())
-        text.chop(kSuffix.size());
-    else
-        return std::nullopt;
-    return cardinalBasc(text);
+    return readWith(kLexicons[idioma][ordinal], text);
 }
 
 } // namespace WordReaders
