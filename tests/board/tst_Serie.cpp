@@ -367,19 +367,20 @@ private slots:
         }
     }
 
-    // A click on an on-screen key of the keyboard shown types what the key shows; keys of a
-    // hidden keyboard, and keys that do not exist, type nothing.
+    // Clicks on the on-screen keys `primera` to `darrera` while keyboard `teclat` shows type what
+    // the keys show; keys of a hidden keyboard, and keys that do not exist, type nothing.
     void clics() {
-        const std::tuple<int, int, int, int, const char*> kClics[] = {
-            {5, 0, 0, 3, "3"},  {1, 0, 1, 10, "9"}, {1, 0, 1, 20, "."}, {1, 1, 1, 20, " "},
-            {8, 0, 1, 20, "+"}, {3, 0, 2, 28, "M"}, {5, 0, 0, 12, ""},  {5, 0, 1, 21, ""},
-            {5, 0, 2, 29, ""},  {5, 0, 0, 40, ""}};
-        for (const auto& [activitat, separador, teclat, index, rebuts] : kClics) {
-            SerieProva p(activitat, {60, 2, 5, 2, 1}, 3, 10, 0, separador);
+        const std::tuple<int, int, int, int, int, const char*> kClics[] = {
+            {5, 0, 0, 0, 9, "0123456789"}, {1, 0, 1, 10, 20, "9123456780."}, {1, 1, 1, 20, 20, " "},
+            {8, 0, 1, 20, 20, "+"},        {3, 0, 2, 21, 29, "IVXLCDM"},     {5, 0, 0, 10, 12, ""},
+            {5, 0, 0, 40, 40, ""}};
+        for (const auto& [activitat, separador, teclat, primera, darrera, rebuts] : kClics) {
+            SerieProva p(activitat, {60, 999, 999, 2, 1}, 3, 10, 0, separador);
             Serie& s = p.obre();
             p.act->teclatMostrat = teclat;
             QCOMPARE(s.teclatVisible(), teclat);
-            s.clicTecla(index);
+            for (int i = primera; i <= darrera; ++i)
+                s.clicTecla(i);
             QCOMPARE(p.act->rebuts, QString::fromLatin1(rebuts));
         }
     }

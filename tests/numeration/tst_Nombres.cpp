@@ -5,6 +5,7 @@
 #include "helpers/WordReaders.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTest>
 #include <cstring>
 #include <functional>

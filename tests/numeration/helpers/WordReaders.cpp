@@ -205,8 +205,10 @@ std::optional<qint64> llegeix(int idioma, bool ordinal, const QString& frase) {
                                            {castellaCardinal(), castellaOrdinal()},
                                            {galecCardinal(), galecOrdinal()},
                                            {bascCardinal(), bascCardinal()}};
-    QString text = idioma == 3 ? frase.trimmed() : frase;
-    if (idioma == 3 && ordinal) {
+    if (idioma != 3)
+        return readWith(kLexicons[idioma][ordinal], frase);
+    QString text = frase.trimmed();
+    if (ordinal) {
         // Every Basque ordinal but those ending in "lehengo" (the first) carries the suffix
         // "garren"; what goes before it reads as a cardinal.
         if (text.endsWith(QStringLiteral("LEHENGO")))
@@ -217,8 +219,7 @@ std::optional<qint64> llegeix(int idioma, bool ordinal, const QString& frase) {
             return std::nullopt;
     }
     // One million is "milioi bat" in Basque, the scale before its one: read in the usual order.
-    if (idioma == 3 &&
-        (text == QStringLiteral("MILIOI BAT") || text.startsWith(QStringLiteral("MILIOI BAT "))))
+    if (text == QStringLiteral("MILIOI BAT") || text.startsWith(QStringLiteral("MILIOI BAT ")))
         text = QStringLiteral("BAT MILIOI") + text.mid(10);
     return readWith(kLexicons[idioma][ordinal], text);
 }
