@@ -1,0 +1,288 @@
+#include "NombreRoma.h"
+#include "NumberNames.h"
+#include "Taula.h"
+#include "UpperCase.h"
+#include "helpers/WordReaders.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+#include <QTest>
+#include <cstring>
+#include <functional>
+#include <limits>
+#include <random>
+
+namespace {
+
+constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+
+// Capital words joined by single blanks or hyphens, with at most one blank at either end. Plain
+// A to Z is settled without asking Unicode, which keeps the loops over whole ranges quick.
+bool benFormada(const QString& frase) {
+    const char16_t* p = reinterpret_cast<const char16_t*>(frase.utf16());
+    const qsizetype n = frase.size();
+    const auto lletra = [p, n](qsizetype i) {
+        return i >= 0 && i < n &&
+               ((p[i] >= u'A' && p[i] <= u'Z') || (p[i] > 0x7F && QChar(p[i]).isUpper()));
+    };
+    bool paraula = false;
+    for (qsizetype i = 0; i < n; ++i) {
+        if (lletra(i))
+            paraula = true;
+        else if (p[i] == u'-' ? !lletra(i - 1) || !lletra(i + 1)
+                              : p[i] != u' ' || (i > 0 && p[i - 1] == u' '))
+            return false;
+    }
+    return paraula;
+}
+
+// Whether `solucio` is n in digits grouped in threes from the right by the separator of
+// `separador` ("." / blank / none); built on the stack, as the loops ask it a million times.
+bool agrupat(const QString& solucio, qint64 n, int separador) {
+    char16_t text[16];
+    int i = 16;
+    for (int xifres = 0; xifres == 0 || n > 0; ++xifres, n /= 10) {
+        if (xifres > 0 && xifres % 3 == 0 && separador < 2)
+            text[--i] = separador == 0 ? u'.' : u' ';
+        text[--i] = char16_t(u'0' + n % 10);
+    }
+    return solucio.size() == 16 - i &&
+           std::memcmp(solucio.utf16(), text + i, (16 - i) * sizeof(char16_t)) == 0;
+}
+
+// One language: its generators, the readers written from its words, and phrases worked out by
+// hand as "n:PHRASE|...". `cardinals` and `ordinals` are compared without their outer blanks, as
+// the word rules list them; `exactes` (cardinals) and `ordinalsExactes` blank for blank.
+struct Llengua {
+    const char* nom;
+    int idioma;
+    const char* cardinals;
+    const char* exactes;
+    const char* ordinals;
+    const char* ordinalsExactes;
+
+    NumberPhrase cardinal(qint64 n, int sep) const {
+        return *NumberNames::cardinal(idioma, n, sep);
+    }
+    NumberPhrase ordinal(qint64 n) const { return *NumberNames::ordinal(idioma, n); }
+    std::optional<qint64> llegeix(bool ordinal, const QString& frase) const {
+        return WordReaders::llegeix(idioma, ordinal, frase);
+    }
+};
+
+const Llengua kLlengues[] = {
+    {"catala", 0,
+     "0:ZERO|1:UN|10:DEU|15:QUINZE|20:VINT|21:VINT-I-UN|31:TRENTA-UN|99:NORANTA-NOU|100:CENT|"
+     "101:CENT UN|110:CENT DEU|121:CENT VINT-I-UN|200:DOS-CENTS|999:NOU-CENTS NORANTA-NOU|1000:MIL|"
+     "1001:MIL UN|2000:DOS MIL|21000:VINT-I-UN MIL|100000:CENT MIL|110000:CENT DEU MIL|"
+     "1000000:UN MILIÓ|1001000:UN MILIÓ MIL|2000000:DOS MILIONS|21000000:VINT-I-UN MILIONS",
+     "1000: MIL |1001: MIL UN |999:NOU-CENTS NORANTA-NOU |100:CENT |110:CENT DEU |100000:CENT MIL "
+     "|1001000:UN MILIÓ MIL |0:ZERO|123456789:CENT VINT-I-TRES MILIONS QUATRE-CENTS CINQUANTA-SIS "
+     "MIL SET-CENTS VUITANTA-NOU |999999999:NOU-CENTS NORANTA-NOU MILIONS NOU-CENTS NORANTA-NOU "
+     "MIL "
+     "NOU-CENTS NORANTA-NOU ",
+     "1:PRIMER|2:SEGON|3:TERCER|4:QUART|5:CINQUÈ|10:DESÈ|11:ONZÈ|19:DINOVÈ|20:VINTÈ|21:VINT-I-UNÈ|"
+     "30:TRENTÈ|31:TRENTA-UNÈ|99:NORANTA-NOVÈ|100:CENTÈ|101:CENT-PRIMER|110:CENT-DESÈ|"
+     "121:CENT-VINT-I-UNÈ|150:CENT-CINQUANTÈ|200:DOS-CENTÈ|201:DOS-CENTS PRIMER|500:CINC-CENTÈ|"
+     "999:NOU-CENTS NORANTA-NOVÈ|1000:MILÈ",
+     "20:VINTÈ |30:TRENTÈ |300:TRES-CENTÈ|340:TRES-CENTS QUARANTÈ |64:SEIXANTA-QUATRÈ"},
+    {"castella", 1,
+     "0:CERO|1:UNO|16:DIECISÉIS|20:VEINTE|21:VEINTIUNO|22:VEINTIDÓS|26:VEINTISÉIS|31:TREINTA Y UNO|"
+     "100:CIEN|101:CIENTO UNO|110:CIENTO DIEZ|200:DOSCIENTOS|500:QUINIENTOS|1000:MIL|1001:MIL UNO|"
+     "21000:VEINTIÚN MIL|31000:TREINTA Y UN MIL|100000:CIEN MIL|1000000:UN MILLÓN|"
+     "2000000:DOS MILLONES|21000000:VEINTIÚN MILLONES",
+     "1000: MIL |100:CIEN |20:VEINTE |101000:CIENTO UN MIL |1001000:UN MILLÓN MIL |"
+     "2021:DOS MIL VEINTIUNO |715016:SETECIENTOS QUINCE MIL DIECISÉIS |999999999:NOVECIENTOS "
+     "NOVENTA Y NUEVE MILLONES NOVECIENTOS NOVENTA Y NUEVE MIL NOVECIENTOS NOVENTA Y NUEVE ",
+     "1:PRIMERO|7:SÉPTIMO|10:DÉCIMO|11:UNDÉCIMO|12:DUODÉCIMO|13:DECIMOTERCERO|18:DECIMOCTAVO|"
+     "20:VIGÉSIMO|21:VIGÉSIMO PRIMERO|40:QUADRAGÉSIMO|100:CENTÉSIMO|101:CENTÉSIMO PRIMERO|"
+     "200:DUOCENTÉSIMO|500:QUINCUACENTÉSIMO|999:NONINGENTÉSIMO NONAGÉSIMO NOVENO|1000:MILÉSIMO",
+     "20:VIGÉSIMO |700:SEPTINGENTÉSIMO |317:TRICENTÉSIMO DECIMOSÉPTIMO|1000:MILÉSIMO"},
+    {"galec", 2,
+     "0:CERO|1:UN|2:DOUS|16:DEZASEIS|20:VINTE|21:VINTEÚN|22:VINTEDOUS|23:VINTETRÉS|31:TRINTA E UN|"
+     "100:CEN|101:CENTO UN|110:CENTO DEZ|200:DOUSCENTOS|500:QUIÑENTOS|1000:MIL|21000:VINTEÚN MIL|"
+     "100000:CEN MIL|1000000:UN MILLÓN|2000000:DOUS MILLÓNS",
+     "1000: MIL |1001: MIL UN |100:CEN |101000:CENTO UN MIL |31000000:TRINTA E UN MILLÓNS |"
+     "425821019:CATROCENTOS VINTECINCO MILLÓNS OITOCENTOS VINTEÚN MIL DEZANOVE ",
+     "1:PRIMEIRO|7:SÉTIMO|8:OITAVO|10:DÉCIMO|11:UNDÉCIMO|13:DÉCIMO TERCEIRO|18:DÉCIMO OITAVO|"
+     "20:VIXÉSIMO|21:VIXÉSIMO PRIMEIRO|40:CUADRAXÉSIMO|60:SESAXÉSIMO|100:CENTÉSIMO|"
+     "500:QUIXENTÉSIMO|1000:MILÉSIMO",
+     "60:SESAXÉSIMO |712:SEPTIXENTÉSIMO DUODÉCIMO|919:NONIXENTÉSIMO DÉCIMO NOVENO"},
+    {"basc", 3,
+     "0:ZERO|1:BAT|2:BI|10:HAMAR|11:HAMAIKA|15:HAMABOST|20:HOGEI|21:HOGEITA BAT|30:HOGEITA HAMAR|"
+     "35:HOGEITA HAMABOST|40:BERROGEI|50:BERROGEITA HAMAR|60:HIRUROGEI|80:LAUROGEI|"
+     "99:LAUROGEITA HEMERETZI|100:EHUN|101:EHUN ETA BAT|110:EHUN ETA HAMAR|200:BERREHUN|"
+     "999:BEDERATZIEHUN ETA LAUROGEITA HEMERETZI|1000:MILA|2000:BI MILA|21000:HOGEITA BAT MILA|"
+     "1000000:MILIOI BAT|2000000:BI MILIOI",
+     "1000: MILA |1000000: MILIOI BAT |1001000: MILIOI BAT MILA |1000005: MILIOI BAT BOST |"
+     "101000000:EHUN ETA BAT MILIOI |70000:HIRUROGEITA HAMAR MILA |317518213:HIRUREHUN ETA "
+     "HAMAZAZPI MILIOI BOSTEHUN ETA HEMEZORTZI MILA BERREHUN ETA HAMAHIRU ",
+     "1:LEHENGO|2:BIGARREN|3:HIRUGARREN|10:HAMARGARREN|11:HAMAIKAGARREN|20:HOGEIGARREN|"
+     "21:HOGEITA LEHENGO|22:HOGEITA BIGARREN|30:HOGEITA HAMARGARREN|40:BERROGEIGARREN|"
+     "100:EHUNGARREN|101:EHUN ETA LEHENGO|1000:MILAGARREN",
+     "10:HAMARGARREN|90:LAUROGEITA HAMARGARREN|600:SEIEHUNGARREN|"
+     "917:BEDERATZIEHUN ETA HAMAZAZPIGARREN|441:LAUREHUN ETA BERROGEITA LEHENGO"},
+};
+
+// Every property of one number: the phrase well formed and read back as n by the reader written
+// from the language's words, and the answer under each of `separadors`, the phrase unchanged.
+QString cardinalFault(const Llengua& l, qint64 n, std::initializer_list<int> separadors) {
+    QString frase;
+    for (const int s : separadors) {
+        const NumberPhrase p = l.cardinal(n, s);
+        if (frase.isNull() && (!benFormada(p.frase) || l.llegeix(false, p.frase) != n))
+            return QStringLiteral("%1: \"%2\"").arg(n).arg(p.frase);
+        if (frase.isNull())
+            frase = p.frase;
+        if (p.frase != frase || !agrupat(p.solucio, n, s))
+            return QStringLiteral("%1, separator %2: \"%3\" %4")
+                .arg(n)
+                .arg(s)
+                .arg(p.frase, p.solucio);
+    }
+    return {};
+}
+
+QString ordinalFault(const Llengua& l, qint64 n) {
+    const NumberPhrase p = l.ordinal(n);
+    if (!benFormada(p.frase) || l.llegeix(true, p.frase) != n || p.solucio != QString::number(n))
+        return QStringLiteral("%1: \"%2\" %3").arg(n).arg(p.frase, p.solucio);
+    return {};
+}
+
+// The phrases of `items` as written, and as `make` gives them, trimmed when `trim`.
+std::pair<QStringList, QStringList> frases(const char* items, bool trim,
+                                           const std::function<QString(qint64)>& make) {
+    QStringList esperades, fetes;
+    for (const QString& item : QString::fromUtf8(items).split(u'|')) {
+        const qsizetype colon = item.indexOf(u':');
+        const QString feta = make(item.left(colon).toLongLong());
+        esperades << item.mid(colon + 1);
+        fetes << (trim ? feta.trimmed() : feta);
+    }
+    return {fetes, esperades};
+}
+
+// Reads a Roman numeral back by the subtractive rule alone (a letter worth less than the next
+// one is taken away), apart from the program's digit tables; 0 for anything else.
+int readRoman(const QString& numeral) {
+    static const int kValues[] = {1, 5, 10, 50, 100, 500, 1000};
+    int total = 0;
+    for (qsizetype i = 0; i < numeral.size(); ++i) {
+        const qsizetype k = QStringLiteral("IVXLCDM").indexOf(numeral.at(i));
+        const qsizetype next =
+            i + 1 < numeral.size() ? QStringLiteral("IVXLCDM").indexOf(numeral.at(i + 1)) : -1;
+        if (k < 0)
+            return 0;
+        total += next > k ? -kValues[k] : kValues[k];
+    }
+    return total;
+}
+
+} // namespace
+
+class TestNombres : public QObject {
+    Q_OBJECT
+private slots:
+    // Through the language switch the board uses.
+    void exemples_data() { files(kLlengues); }
+    void exemples() {
+        const Llengua& l = fila(kLlengues);
+        QVERIFY(NumberNames::hasWords(l.idioma));
+        const auto cardinal = [&](qint64 n) { return l.cardinal(n, 1).frase; };
+        const auto ordinal = [&](qint64 n) { return l.ordinal(n).frase; };
+        for (const auto& [fetes, esperades] :
+             {frases(l.cardinals, true, cardinal), frases(l.exactes, false, cardinal),
+              frases(l.ordinals, true, ordinal), frases(l.ordinalsExactes, false, ordinal)})
+            QCOMPARE(fetes, esperades);
+        QCOMPARE(NumberNames::cardinal(l.idioma, 1234, 1)->solucio, QStringLiteral("1 234"));
+        QCOMPARE(NumberNames::ordinal(l.idioma, 1000)->solucio, QStringLiteral("1000"));
+    }
+
+    // Every cardinal below a million (under separator n mod 3, so every separator meets every
+    // group length), a fixed sample of the larger ones under all three, and every ordinal.
+    void totsElsNombres_data() { files(kLlengues); }
+    void totsElsNombres() {
+        const Llengua& l = fila(kLlengues);
+        QString f;
+        for (qint64 n = 0; n < 1000000 && f.isEmpty(); ++n)
+            f = cardinalFault(l, n, {int(n % 3)});
+        std::mt19937 gen(20261206);
+        std::uniform_int_distribution<qint64> draw(1000000, 999999999);
+        for (int i = 0; i < 5000 && f.isEmpty(); ++i)
+            f = cardinalFault(l, draw(gen), {0, 1, 2});
+        for (qint64 n = 1; n <= 1000 && f.isEmpty(); ++n)
+            f = ordinalFault(l, n);
+        QVERIFY2(f.isEmpty(), qPrintable(f));
+    }
+
+    // Out of range the number is clamped: the phrase and the answer stay one number.
+    void foraDeRang_data() { files(kLlengues); }
+    void foraDeRang() {
+        const Llengua& l = fila(kLlengues);
+        // n, then the cardinal and the ordinal it stands for.
+        const qint64 kCasos[] = {kMin,       0,         1,    -5,   0,         1,
+                                 0,          0,         1,    1001, 1001,      1000,
+                                 1000000000, 999999999, 1000, kMax, 999999999, 1000};
+        for (int i = 0; i < 18; i += 3) {
+            const NumberPhrase c = l.cardinal(kCasos[i], 2);
+            const NumberPhrase o = l.ordinal(kCasos[i]);
+            QCOMPARE(l.llegeix(false, c.frase), kCasos[i + 1]);
+            QCOMPARE(c.solucio, QString::number(kCasos[i + 1]));
+            QCOMPARE(l.llegeix(true, o.frase), kCasos[i + 2]);
+            QCOMPARE(o.solucio, QString::number(kCasos[i + 2]));
+        }
+    }
+
+    // English and any unknown index have no number words: the board keeps its question.
+    void senseParaules() {
+        for (const int idioma : {4, 5, -1, 32767}) {
+            QVERIFY(!NumberNames::hasWords(idioma));
+            QVERIFY(!NumberNames::cardinal(idioma, 5, 0) && !NumberNames::ordinal(idioma, 5));
+        }
+    }
+
+    // Every accented letter of the four languages keeps its accent, whatever the locale.
+    void majuscules() {
+        QCOMPARE(UpperCase::of(QString::fromUtf8("àáéèíïóòúüñç l·l Milè ")),
+                 QString::fromUtf8("ÀÁÉÈÍÏÓÒÚÜÑÇ L·L MILÈ "));
+        QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+        const QString turc = UpperCase::of(QStringLiteral("vint-i-un milions"));
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(turc, QStringLiteral("VINT-I-UN MILIONS"));
+    }
+
+    void romans() {
+        const auto [fets, esperats] =
+            frases("1:I|4:IV|9:IX|14:XIV|40:XL|90:XC|400:CD|900:CM|1234:MCCXXXIV|1994:MCMXCIV|"
+                   "3999:MMMCMXCIX|3888:MMMDCCCLXXXVIII",
+                   false, [](qint64 n) { return NombreRoma::numeral(n); });
+        QCOMPARE(fets, esperats);
+        // Every numeral reads back, in the standard form: no letter four times in a row, V, L and
+        // D at most once, 15 letters at most.
+        qsizetype longest = 0;
+        for (int n = 1; n <= 3999; ++n) {
+            const QString r = NombreRoma::numeral(n);
+            const bool standard =
+                !QRegularExpression("(.)\\1\\1\\1|V.*V|L.*L|D.*D").match(r).hasMatch();
+            QVERIFY2(readRoman(r) == n && standard,
+                     qPrintable(QStringLiteral("%1: %2").arg(n).arg(r)));
+            longest = std::max(longest, r.size());
+        }
+        QCOMPARE(longest, qsizetype(15));
+        // Outside 1..3999 the number is clamped, so numeral and number text still agree.
+        for (const qint64 n : {qint64(0), qint64(-9), kMin})
+            QCOMPARE(NombreRoma::numeral(n) + NombreRoma::textNombre(n, 0), QStringLiteral("I1"));
+        for (const qint64 n : {qint64(4000), kMax})
+            QCOMPARE(NombreRoma::numeral(n) + NombreRoma::textNombre(n, 0),
+                     QStringLiteral("MMMCMXCIX3.999"));
+        const QStringList textos = {
+            NombreRoma::textNombre(1234, 0), NombreRoma::textNombre(1234, 1),
+            NombreRoma::textNombre(1234, 2), NombreRoma::textNombre(999, 1)};
+        QCOMPARE(textos, (QStringList{"1.234", "1 234", "1234", "999"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestNombres)
+#include "tst_Nombres.moc"
