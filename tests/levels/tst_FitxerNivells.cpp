@@ -1,180 +1,166 @@
+#include "CarpetaProva.h"
 #include "FitxerNivells.h"
-#include "Rutes.h"
+#include "NivellsPerDefecte.h"
+#include "Registres.h"
+#include "Taula.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QBuffer>
+#include <QDirIterator>
 #include <QTest>
 
 #include <climits>
 
-char* toString(const DadesNivell& d) {
-    return QTest::toString(QString("(%1, %2, %3, %4, %5)")
-                               .arg(d.Temps)
-                               .arg(d.Fer)
-                               .arg(d.Errors)
-                               .arg(d.Parametre1)
-                               .arg(d.Parametre2));
-}
-
-Q_DECLARE_METATYPE(DadesNivell)
+using Registres::nivell;
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+QByteArray rec(const QByteArray& fitxer, int k) {
+    return fitxer.mid((k - 1) * 14, 14);
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
+// Records of the default set, activity a level n at k = (a - 1) * 10 + n; Errors is always 5.
+struct Defecte {
+    const char* nom;
+    int k, temps, fer, p1, p2;
+};
+const Defecte kDefectes[] = {
+    {"1 Cardinals 1", 1, 120, 20, 0, 10},
+    {"10 Cardinals 10", 10, 300, 10, 0, 100000000},
+    {"11 Ordinals 1", 11, 120, 15, 1, 10},
+    {"20 Ordinals 10", 20, 120, 15, 1, 100},
+    {"30 Romans 10", 30, 150, 20, 1, 3999},
+    {"39 Ordenacio 9", 39, 180, 8, 0, 999999999},
+    {"40 Ordenacio 10", 40, 180, 8, 0, 999999999},
+    {"41 Sumar 1", 41, 120, 5, 1, 0},
+    {"46 Sumar 6", 46, 170, 5, 2, 1},
+    {"60 Restar 10", 60, 240, 5, 5, 1},
+    {"61 Taules 1", 61, 60, 10, 2, 2},
+    {"62 Taules 2", 62, 60, 10, 2, 2},
+    {"69 Taules 9", 69, 60, 14, 2, 9},
+    {"70 Taules 10", 70, 60, 15, 2, 9},
+    {"74 Multiplicar 4", 74, 180, 5, 2, 2},
+    {"90 Dividir 10", 90, 300, 5, 5, 3},
+};
 
-DadesNivell nivell(int temps, int fer, int errors, int p1, int p2) {
-    DadesNivell d;
-    d.Temps = int16_t(temps);
-    d.Fer = int16_t(fer);
-    d.Errors = int16_t(errors);
-    d.Parametre1 = p1;
-    d.Parametre2 = p2;
-    return d;
-}
+// The limits of each activity: every field at its lowest, at its highest, and a pair of
+// parameters (p1, p2) that breaks the activity's order or range, with what it becomes.
+struct Limit {
+    const char* nom;
+    int activitat, min1, min2, max1, max2, p1, p2, fi1, fi2;
+};
+const Limit kLimits[] = {
+    {"Cardinals", 1, 0, 0, 999999999, 999999999, 5000, 10, 5000, 5000},
+    {"Ordinals", 2, 1, 1, 1000, 1000, 70, -4, 70, 70},
+    {"Romans", 3, 1, 1, 3999, 3999, 4000, 20, 3999, 3999},
+    {"Ordenacio", 4, 0, 0, 999999999, 999999999, INT_MAX, 9, 999999999, 999999999},
+    // Carrying is allowed by a stored 1 alone.
+    {"Sumar", 5, 1, 0, 5, 0, 2, 1, 2, 1},
+    {"Restar", 6, 1, 0, 5, 0, 3, 7, 3, 0},
+    {"Taules", 7, 1, 1, 9, 9, 8, 3, 8, 8},
+    {"Multiplicar", 8, 1, 1, 5, 3, 2, 3, 2, 2},
+    {"Dividir", 9, 1, 1, 5, 3, 4, -7, 4, 1},
+    {"no activity", 0, 0, 0, 999999999, 999999999, 5, 3, 5, 3},
+};
 
-const QByteArray kRecord1("\x78\x00\x14\x00\x05\x00\x00\x00\x00\x00\x0A\x00\x00\x00", 14);
-const QByteArray kRecord90("\x2C\x01\x05\x00\x05\x00\x05\x00\x00\x00\x03\x00\x00\x00", 14);
+// What the board plays: level `n` of activity `a` of set " Grup ", after `desat` (when it has a
+// Temps) was stored as Sumar level 6.
+struct Jugat {
+    const char* nom;
+    int a, n;
+    DadesNivell desat, jugat;
+};
+const Jugat kJugats[] = {
+    {"default Sumar 6", 5, 6, {}, {170, 5, 5, 2, 1}},
+    {"level 0 reads level 1", 7, 0, {}, {60, 10, 5, 2, 2}},
+    {"level 11 reads level 10", 3, 11, {}, {150, 20, 5, 1, 3999}},
+    {"activity 10 reads Dividir", 10, 10, {}, {300, 5, 5, 5, 3}},
+    {"damaged record held to the limits",
+     5,
+     6,
+     {SHRT_MIN, 0, -1, INT_MAX, INT_MIN},
+     {10, 1, 0, 5, 0}},
+    {"damaged carrying 2 is no carrying", 5, 6, {170, 5, 5, 2, 2}, {170, 5, 5, 2, 0}},
+};
 
 } // namespace
 
 class TestFitxerNivells : public QObject {
     Q_OBJECT
 private slots:
-    void createsMissingFileWithDefaults() {
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Prova"); // Inf/Niv does not exist yet
-        QVERIFY(FitxerNivells::creaSiFalta(path));
-        const QByteArray bytes = readAll(path);
-        QCOMPARE(bytes.size(), 1260);
-        QCOMPARE(bytes.left(14), kRecord1);
-        QCOMPARE(bytes.right(14), kRecord90);
-    }
-
-    void leavesExistingFileAlone() {
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Curt");
-        QVERIFY(writeAll(path, "0123456789ABCDEF"));
-        QVERIFY(FitxerNivells::creaSiFalta(path));
-        QCOMPARE(readAll(path), QByteArray("0123456789ABCDEF"));
-    }
-
-    void readsShortFile_data() {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<DadesNivell>("expected");
-        QTest::newRow("whole record") << 1 << nivell(120, 20, 5, 0, 10);
-        // Six bytes of record 2 are on disk: a record cut short reads as never written.
-        QTest::newRow("cut record") << 2 << DadesNivell{};
-        QTest::newRow("beyond the end") << 3 << DadesNivell{};
-        QTest::newRow("last") << 90 << DadesNivell{};
-        QTest::newRow("record 0") << 0 << DadesNivell{};
-        QTest::newRow("record 91") << 91 << DadesNivell{};
-    }
-    void readsShortFile() {
-        QFETCH(int, k);
-        QFETCH(DadesNivell, expected);
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Curt");
-        QVERIFY(writeAll(path, kRecord1 + QByteArray("\x01\x02\x03\x04\x05\x06", 6)));
-        QCOMPARE(FitxerNivells::llegeix(path, k), expected);
-        QCOMPARE(QFileInfo(path).size(), 20); // reading never extends the file
-    }
-
-    void writesInPlace() {
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Prova");
-        QVERIFY(FitxerNivells::creaSiFalta(path));
-        const QByteArray before = readAll(path);
-        QVERIFY(FitxerNivells::escriu(path, 46, nivell(-2, 7, 999, 70000, INT_MIN)));
-        const QByteArray after = readAll(path);
-        QCOMPARE(after.size(), 1260);
-        QCOMPARE(after.mid(45 * 14, 14),
-                 QByteArray("\xFE\xFF\x07\x00\xE7\x03\x70\x11\x01\x00\x00\x00\x00\x80", 14));
-        QCOMPARE(after.left(45 * 14), before.left(45 * 14));
-        QCOMPARE(after.mid(46 * 14), before.mid(46 * 14));
-    }
-
-    void writeIntoMissingFileKeepsDefaultsAround() {
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Nou");
-        QVERIFY(FitxerNivells::escriu(path, 2, nivell(1, 2, 3, 4, 5)));
-        const QByteArray bytes = readAll(path);
-        QCOMPARE(bytes.size(), 1260);
-        QCOMPARE(bytes.left(14), kRecord1);
-        QCOMPARE(bytes.mid(14, 14),
-                 QByteArray("\x01\x00\x02\x00\x03\x00\x04\x00\x00\x00\x05\x00\x00\x00", 14));
-        QCOMPARE(bytes.right(14), kRecord90);
-    }
-
-    void refusesRecordOutsideTheSet_data() {
-        QTest::addColumn<int>("k");
-        QTest::newRow("0") << 0;
-        QTest::newRow("91") << 91;
-        QTest::newRow("negative") << -5;
-        QTest::newRow("INT_MAX") << INT_MAX;
-    }
-    void refusesRecordOutsideTheSet() {
-        QFETCH(int, k);
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Prova");
-        QVERIFY(FitxerNivells::creaSiFalta(path));
-        const QByteArray before = readAll(path);
-        QVERIFY(!FitxerNivells::escriu(path, k, nivell(1, 1, 1, 1, 1)));
-        QCOMPARE(readAll(path), before);
-    }
-
-    void boardLevel_data() {
-        QTest::addColumn<QByteArray>("stored"); // record written at IndexNivell(5, 6) or empty
-        QTest::addColumn<int>("activitat");
-        QTest::addColumn<int>("nivell");
-        QTest::addColumn<DadesNivell>("expected");
-        QTest::newRow("default sumar 6") << QByteArray() << 5 << 6 << nivell(170, 5, 5, 2, 1);
-        QTest::newRow("default dividir 10") << QByteArray() << 9 << 10 << nivell(300, 5, 5, 5, 3);
-        QTest::newRow("level 0 reads level 1") << QByteArray() << 7 << 0 << nivell(60, 10, 5, 2, 2);
-        QTest::newRow("level 11 reads level 10")
-            << QByteArray() << 3 << 11 << nivell(150, 20, 5, 1, 3999);
-        QTest::newRow("damaged record held to the limits")
-            << QByteArray("\x00\x80\x00\x00\xFF\xFF\xFF\xFF\xFF\x7F\x00\x00\x00\x80", 14) << 5 << 6
-            << nivell(10, 1, 0, 5, 0);
-        QTest::newRow("damaged carrying 2 is no carrying")
-            << QByteArray("\xAA\x00\x05\x00\x05\x00\x02\x00\x00\x00\x02\x00\x00\x00", 14) << 5 << 6
-            << nivell(170, 5, 5, 2, 0);
-    }
-    void boardLevel() {
-        QFETCH(QByteArray, stored);
-        QFETCH(int, activitat);
-        QFETCH(int, nivell);
-        QFETCH(DadesNivell, expected);
-        QTemporaryDir dir;
-        const QString path = RutaNivell(dir.path(), "Grup");
-        if (!stored.isEmpty()) {
-            QVERIFY(FitxerNivells::creaSiFalta(path));
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::ReadWrite));
-            QVERIFY(f.seek(45 * 14));
-            f.write(stored);
+    void perDefecte_data() { files(kDefectes); }
+    void perDefecte() {
+        const Defecte& d = fila(kDefectes);
+        CarpetaProva c;
+        const QString niv = c.path("nova/Prova.niv"); // its folder is made too
+        QVERIFY(FitxerNivells::creaSiFalta(niv));
+        QByteArray f = c.llegeix(niv);
+        QCOMPARE(f.size(), 1260);
+        QCOMPARE(rec(f, d.k), nivell(d.temps, d.fer, 5, d.p1, d.p2));
+        for (int k = 1; k <= 90; ++k)
+            QCOMPARE(rec(f, k).mid(4, 2), QByteArray("\5\0", 2)); // Errors
+        for (int n = 1; n <= 10; ++n) {
+            QCOMPARE(rec(f, 40 + n), rec(f, 50 + n)); // Sumar and Restar alike
+            QCOMPARE(rec(f, 70 + n), rec(f, 80 + n)); // Multiplicar and Dividir alike
         }
-        QCOMPARE(FitxerNivells::LlegeixNivell(dir.path(), " Grup ", activitat, nivell), expected);
-        QCOMPARE(QFileInfo(path).size(), 1260);
+        // A file already there is left as it is, and a device that takes no bytes is said.
+        QVERIFY(FitxerNivells::escriu(niv, 1, {1, 2, 3, 4, 5}) && FitxerNivells::creaSiFalta(niv));
+        QCOMPARE(c.llegeix(niv), f.replace(0, 14, nivell(1, 2, 3, 4, 5)));
+        QBuffer lectura;
+        QVERIFY(lectura.open(QIODevice::ReadOnly) && !EscriuNivellsPerDefecte(lectura));
     }
 
-    void boardNameCannotLeaveTheFolder() {
-        QTemporaryDir dir;
-        FitxerNivells::LlegeixNivell(dir.path(), "../../fora", 1, 1);
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"Inf"});
-        QCOMPARE(QDir(dir.filePath("Inf")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"Niv"});
-        QCOMPARE(QDir(dir.filePath("Inf/Niv")).entryList(QDir::Files).size(), 1);
+    void registres() {
+        CarpetaProva c;
+        QVERIFY(FitxerNivells::creaSiFalta(c.niv("Defecte")));
+        QByteArray esperat = c.llegeix(c.niv("Defecte"));
+        // Written into a missing file, a record lands in place among the defaults.
+        const DadesNivell d{-2, 7, 999, 70000, INT_MIN};
+        QVERIFY(FitxerNivells::escriu(c.niv("Prova"), 46, d));
+        esperat.replace(45 * 14, 14, nivell(-2, 7, 999, 70000, INT_MIN));
+        QCOMPARE(c.llegeix(c.niv("Prova")), esperat);
+        QVERIFY(FitxerNivells::llegeix(c.niv("Prova"), 46) == d);
+        for (int k : {0, 91, -5, INT_MAX})
+            QVERIFY(!FitxerNivells::escriu(c.niv("Prova"), k, {1, 1, 1, 1, 1}));
+        QCOMPARE(c.llegeix(c.niv("Prova")), esperat);
+
+        // A record cut short, or beyond the end, reads as never written; reading never extends.
+        c.escriu(c.niv("Curt"), nivell(120, 20, 5, 0, 10) + "\1\2\3\4\5\6");
+        QVERIFY(FitxerNivells::llegeix(c.niv("Curt"), 1) == DadesNivell({120, 20, 5, 0, 10}));
+        for (int k : {2, 3, 90, 0, 91})
+            QVERIFY(FitxerNivells::llegeix(c.niv("Curt"), k) == DadesNivell{});
+        QCOMPARE(c.llegeix(c.niv("Curt")).size(), 20);
+    }
+
+    void limits_data() { files(kLimits); }
+    void limits() {
+        const Limit& l = fila(kLimits);
+        const DadesNivell minims{SHRT_MIN, SHRT_MIN, SHRT_MIN, INT_MIN, INT_MIN};
+        const DadesNivell maxims{SHRT_MAX, SHRT_MAX, SHRT_MAX, INT_MAX, INT_MAX};
+        QCOMPARE(clampToRanges(l.activitat, minims).encode(), nivell(10, 1, 0, l.min1, l.min2));
+        QCOMPARE(clampToRanges(l.activitat, maxims).encode(),
+                 nivell(999, 999, 999, l.max1, l.max2));
+        QCOMPARE(clampToRanges(l.activitat, {120, 5, 5, l.p1, l.p2}).encode(),
+                 nivell(120, 5, 5, l.fi1, l.fi2));
+    }
+
+    void jugat_data() { files(kJugats); }
+    void jugat() {
+        const Jugat& j = fila(kJugats);
+        CarpetaProva c;
+        if (j.desat.Temps != 0)
+            QVERIFY(FitxerNivells::escriu(c.niv("Grup"), 46, j.desat));
+        QCOMPARE(FitxerNivells::LlegeixNivell(c.path(), " Grup ", j.a, j.n).encode(),
+                 j.jugat.encode());
+        QCOMPARE(c.llegeix(c.niv("Grup")).size(), 1260);
+    }
+
+    void jugatNoSurtDeLaCarpeta() {
+        CarpetaProva c;
+        FitxerNivells::LlegeixNivell(c.path(), "../../fora", 1, 1);
+        QDirIterator fitxers(c.path(), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(fitxers.hasNext());
+        QCOMPARE(QFileInfo(fitxers.next()).path(), c.path("Inf/Niv"));
+        QVERIFY(!fitxers.hasNext());
     }
 };
 

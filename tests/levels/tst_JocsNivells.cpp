@@ -1,101 +1,295 @@
-#include "DigitGrouping.h"
+#include "CarpetaProva.h"
+#include "EdicioNivells.h"
 #include "FitxerNivells.h"
 #include "JocsNivells.h"
-#include "ProgramFolder.h"
-#include "Rutes.h"
-#include "Sessio.h"
+#include "NivellsPerDefecte.h"
+#include "Registres.h"
+#include "Taula.h"
 
-#include <QDir>
+#include <QBuffer>
 #include <QDirIterator>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
-
-#include <memory>
+#include <QtEndian>
 
 namespace {
 
-QByteArray readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+const QString kNoEsPot =
+    "!No es pot crear la carpeta de dades del programa o no s'hi pot escriure.";
+
+FilaGraella celles(const QString& text) {
+    const QStringList c = text.split('|');
+    return {c.value(0), c.value(1), c.value(2), c.value(3), c.value(4)};
+}
+QString text(const FilaGraella& f) {
+    return QStringList(f.begin(), f.end()).join('|');
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+// A level-set file: "D" for the default set, then "+k:t,f,e,p1,p2" for each record k that differs
+// from it; a file of another size as its text.
+QString descriu(const QByteArray& f) {
+    static QByteArray defecte;
+    QBuffer b(&defecte);
+    if (defecte.isEmpty() && (!b.open(QIODevice::WriteOnly) || !EscriuNivellsPerDefecte(b)))
+        return "?";
+    QString s = f.size() == 1260 ? "D" : QString::fromUtf8(f);
+    for (int k = 0; k < 90 && f.size() == 1260; ++k) {
+        const char* r = f.constData() + k * 14;
+        if (f.mid(k * 14, 14) != defecte.mid(k * 14, 14))
+            s += QString("+%1:%2,%3,%4,%5,%6")
+                     .arg(k + 1)
+                     .arg(qFromLittleEndian<qint16>(r))
+                     .arg(qFromLittleEndian<qint16>(r + 2))
+                     .arg(qFromLittleEndian<qint16>(r + 4))
+                     .arg(qFromLittleEndian<qint32>(r + 6))
+                     .arg(qFromLittleEndian<qint32>(r + 10));
+    }
+    return s;
 }
 
-QByteArray record(const QByteArray& file, int k) {
-    return file.mid((k - 1) * 14, 14);
-}
-
-// Everything under `folder`: each entry's path with its bytes, "folder" or a link's target.
-QStringList estat(const QString& folder) {
+// Everything under the folder: each entry with its bytes or a link's target.
+QStringList arbre(const CarpetaProva& c) {
     QStringList out;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System,
+    QDirIterator it(c.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QFileInfo f(it.next());
-        const QString what = f.isSymLink() ? "-> " + f.symLinkTarget()
-                             : f.isDir()   ? QString("folder")
-                                           : QString::fromLatin1(readAll(f.filePath()).toHex());
-        out << QDir(folder).relativeFilePath(f.filePath()) + ": " + what;
+        out << f.filePath() + (f.isSymLink() ? " -> " + f.symLinkTarget()
+                                             : " " + c.llegeix(f.filePath()).toHex());
     }
     out.sort();
     return out;
 }
 
-// Puts a folder (not empty, so that nothing can remove or replace it) where `path` was.
-void carpetaA(const QString& path) {
-    QFile::remove(path);
-    QVERIFY(QDir().mkpath(path + "/dins"));
-}
-
-// The level editor in a program folder of its own: the questions it asks are answered from
-// `respostes` ("No" when empty), its messages are collected, and `graella` plays the grid.
+// The level editor's logic for group 3 over a program folder of its own: its questions are
+// answered from `respostes` ("No" once they run out) and `graella` is the grid it stores.
 struct Editor {
-    QTemporaryDir dir;
-    Sessio sessio;
-    QStringList preguntes;
-    QStringList missatges;
+    CarpetaProva c;
+    Sessio sessio = c.sessio(3);
+    QStringList registre; // the questions ("?") and messages ("!") in turn
     QList<bool> respostes;
     QList<FilaGraella> graella;
-    std::unique_ptr<JocsNivells> jocs;
+    JocsNivells jocs{sessio,
+                     [this](const QString& q) {
+                         registre << "?" + q;
+                         return !respostes.isEmpty() && respostes.takeFirst();
+                     },
+                     [this](const QString& m) { registre << "!" + m; }, [this] { return graella; }};
+    EdicioNivells edicio{jocs};
 
-    explicit Editor(int idioma = 0) {
-        sessio.carpeta = dir.path();
-        sessio.general.GrupActual = 3;
-        sessio.general.Idioma = int16_t(idioma);
-        QDir().mkpath(dir.filePath("Inf/Niv"));
-        jocs = std::make_unique<JocsNivells>(
-            sessio,
-            [this](const QString& q) {
-                preguntes << q;
-                return respostes.isEmpty() ? false : respostes.takeFirst();
-            },
-            [this](const QString& m) { missatges << m; }, [this] { return graella; });
+    // The sets `jocs` ("A|B") in Inf/Niv, and the window open on activity `a` when given.
+    explicit Editor(const QString& jocs = {}, int a = 0) {
+        for (const QString& n : jocs.split('|', Qt::SkipEmptyParts))
+            QVERIFY(FitxerNivells::creaSiFalta(c.niv(n)));
+        if (a)
+            mostra(a);
     }
-
-    QString niv(const QString& nom) const { return RutaNivell(dir.path(), nom); }
-    QString ni2(const QString& nom) const { return RutaCopiaNivell(dir.path(), nom); }
-    QStringList fitxers() const {
-        return QDir(dir.filePath("Inf/Niv")).entryList(QDir::Files, QDir::Name);
-    }
-    void creaJoc(const QString& nom) { FitxerNivells::creaSiFalta(niv(nom)); }
-    // Opens the window and shows the grid of the activity shown.
-    void obre() {
-        jocs->Obre();
-        graella = jocs->CarregaActivitat();
-    }
+    // Opens the window when not yet open, and shows activity `a`.
     void mostra(int a) {
-        jocs->CanviaActivitat(a);
-        graella = jocs->CarregaActivitat();
+        if (jocs.JocObert().isEmpty())
+            jocs.Obre();
+        jocs.CanviaActivitat(a);
+        graella = jocs.CarregaActivitat();
+        edicio.CarregaActivitat();
     }
-    void edita(int row, int col, const QString& text) {
-        graella[row - 1][col - 1] = text;
-        jocs->marcaModificat();
+    void edita(int fila, int col, const QString& text) {
+        graella[fila - 1][col - 1] = text;
+        jocs.marcaModificat();
     }
+    // The list with its selected entry starred; the open set, "modified", and "group edited" when
+    // the group's settings differ from those at opening; each file of Inf/Niv; Grups.cfg when it
+    // exists; the questions and messages.
+    QString estat() const {
+        QStringList l = jocs.llista();
+        if (jocs.seleccionat() >= 0)
+            l[jocs.seleccionat()] += '*';
+        QString s = l.join(',') + " | " + jocs.JocObert() + (jocs.Modificat() ? " modified" : "") +
+                    (sessio.grup == jocs.CopiaGrup() ? " |" : " group edited |");
+        for (const QFileInfo& f : QDir(c.path("Inf/Niv")).entryInfoList(QDir::Files, QDir::Name))
+            s += ' ' + f.fileName() + '=' +
+                 (f.isSymLink() ? "->" + f.symLinkTarget() : descriu(c.llegeix(f.filePath())));
+        s += QFile::exists(c.grupsCfg()) ? " | Grups.cfg" : "";
+        return s + (registre.isEmpty() ? "" : " | " + registre.join(' '));
+    }
+};
+
+struct Obertura {
+    const char *nom, *jocs, *nomNivell;
+    int idioma;
+    const char* estat;
+};
+const Obertura kObertures[] = {
+    {"empty folder", "", "", 0,
+     "Nivell genèric* | Nivell genèric | Nivell genèric.ni2=D Nivell genèric.niv=D"},
+    {"empty folder, Galician", "", "", 2,
+     "Nivel xenérico* | Nivel xenérico | Nivel xenérico.ni2=D Nivel xenérico.niv=D"},
+    {"the group's set", "Primer|Segon", " Segon ", 0,
+     "Primer,Segon* | Segon | Primer.niv=D Segon.ni2=D Segon.niv=D"},
+    {"the named set missing", "Primer|Segon", "Altre", 0,
+     "Primer*,Segon | Primer | Primer.ni2=D Primer.niv=D Segon.niv=D"},
+};
+
+// Level `nivell` of `activitat` of the default set as the grid shows it.
+struct Vista {
+    const char* nom;
+    int idioma, separador, activitat, nivell;
+    const char* fila;
+};
+const Vista kVistes[] = {
+    {"Cardinals, space", 0, 1, 1, 10, "300|10|5|0   |100 000 000   "},
+    {"Cardinals, none", 0, 2, 1, 10, "300|10|5|0   |100000000   "},
+    {"Romans, point", 0, 0, 3, 10, "150|20|5|1   |3.999   "},
+    {"Ordenacio", 0, 1, 4, 3, "180|8|5|0   |999   "},
+    {"Restar, yes", 0, 0, 6, 6, "170|5|5|2|Sí"},
+    {"Restar, Galician yes", 2, 0, 6, 6, "170|5|5|2|Si"},
+    {"Sumar, Basque no", 3, 0, 5, 1, "120|5|5|1|Ez"},
+    {"Dividir", 0, 0, 9, 10, "300|5|5|5|3"},
+};
+
+// Row 2 of `activitat` typed as `fila`, and the set file then.
+struct Desat {
+    const char *nom, *fila, *fitxer;
+    int activitat;
+};
+const Desat kDesats[] = {
+    {"Cardinals, points", "200|19|4|1.234   |1.000.000   ", "D+2:200,19,4,1234,1000000", 1},
+    {"Ordenacio, spaces", "180|8|5|12 345   |999 999 999   ", "D+32:180,8,5,12345,999999999", 4},
+    {"Ordinals", "120|15|5|1   |1.000   ", "D+12:120,15,5,1,1000", 2},
+    {"Sumar, yes", "130|5|5|3|Sí", "D+42:130,5,5,3,1", 5},
+    {"Restar, no", "130|5|5|4|No", "D+52:130,5,5,4,0", 6},
+    {"Multiplicar", "999|999|0|5|3", "D+72:999,999,0,5,3", 8},
+    // Cells the grid never shows still cannot put a value outside the limits on disk.
+    {"held to the limits", "5|-3|123456|99999999999999|7", "D+2:10,1,999,999999999,999999999", 1},
+    {"Dividir, divisor above", "120|5|5|2|3", "D+82:120,5,5,2,2", 9},
+};
+
+// A write that fails at a tab switch or on "Sí": `on` 0 the set file a folder, 1 the set file on a
+// full disk, 2 Grups.cfg a folder.
+struct Obstacle {
+    const char* nom;
+    int on;
+    bool si;
+};
+const Obstacle kObstacles[] = {
+    {"tab switch, set file a folder", 0, false}, {"tab switch, full disk", 1, false},
+    {"Sí, set file a folder", 0, true},          {"Sí, full disk", 1, true},
+    {"Sí, Grups.cfg a folder", 2, true},
+};
+
+// What fails: 0 adding (the new file), 1 renaming (the backup), 2 duplicating and 3 deleting (the
+// set file), 4 "No" (the backup), 5 opening (the backup), 6 opening (the set file).
+const char* const kFallades[] = {"adding", "renaming",        "duplicating", "deleting",
+                                 "No",     "opening, backup", "opening, set"};
+
+// A name typed for adding (0) or renaming (1) set A beside set B, and the message it gives. A
+// group's record holds a set's name in 100 Windows-1252 bytes: a name cut or changed there could
+// never be found again.
+struct Nom {
+    const char* nom;
+    QString text;
+    int opcio;
+    const char* missatge;
+};
+const char* const kNoValid = "!El nom de fitxer no és vàlid";
+const Nom kNoms[] = {
+    {"blanks", "   ", 0, kNoValid},
+    {"climbing", "../../fora", 0, kNoValid},
+    {"101 bytes", QString(101, u'x'), 0, kNoValid},
+    {"not in Windows-1252", "Joc ☃", 0, kNoValid},
+    {"renaming to Greek", "Επίπεδο", 1, kNoValid},
+    {"100 euro signs, too long a file name", QString(100, u'€'), 0, kNoValid},
+    {"existing name", " B ", 0, "!El fitxer ja existeix"},
+    {"renaming to an existing name", " B ", 1, "!El fitxer ja existeix"},
+    {"100 bytes", QString(100, u'x'), 0, nullptr},
+    {"accents and euro", "Català € ñ «ÿ»", 0, nullptr},
+    {"100 accented", QString(100, u'é'), 0, nullptr},
+};
+
+// The copy of N is "N (k)" with the smallest free k, N shortened (and any character the group's
+// record cannot hold made "_") so that the name fits that record.
+struct Copia {
+    const char* nom;
+    QString n;
+    int existents; // copies 1..existents already there
+    QString m;
+};
+const Copia kCopies[] = {
+    {"next free number", "N", 1, "N (2)"},
+    {"full field", QString(100, u'x'), 0, QString(96, u'x') + " (1)"},
+    {"tenth copy", QString(100, u'x'), 9, QString(95, u'x') + " (10)"},
+    {"blank at the cut", QString(95, u'x') + " yyyy", 0, QString(95, u'x') + " (1)"},
+    {"not in Windows-1252", "Joc ☃", 0, "Joc _ (1)"},
+};
+
+// Deleting drops the set's unsaved edits and the group's: what stays is what there was at opening.
+struct Eliminacio {
+    const char *nom, *jocs;
+    bool si;
+    const char* estat;
+};
+const char* const kEliminar = "?Eliminar definitivament el nivell?";
+const Eliminacio kEliminacions[] = {
+    {"the only set", "Unic", true,
+     "Nivell genèric* | Nivell genèric | Nivell genèric.ni2=D Nivell genèric.niv=D"},
+    {"one of two", "A|B", true, "B* | B | B.ni2=D B.niv=D"},
+    {"answered No", "A", false, "A* | A modified group edited | A.ni2=D A.niv=D"},
+};
+
+// A press on the digit button at `p` (9 the units) of a nine-digit label.
+struct Xifra {
+    const char *nom, *abans;
+    int p;
+    bool esquerre;
+    const char* despres;
+};
+const Xifra kXifres[] = {
+    {"units up", "0", 9, true, "1"},
+    {"units down from 0", "0", 9, false, "9"},
+    {"far left, left button", "0", 1, true, "100000000"},
+    {"far left, right button", "0", 1, false, "100000000"},
+    // More than one place left of the leading digit adds that place's value...
+    {"adds the place", "5", 7, false, "105"},
+    // ...one place left of it is a digit 0 like any other.
+    {"next place up", "5", 8, true, "15"},
+    {"next place down", "5", 8, false, "95"},
+    {"9 turns to 0, leading zeros go", "90", 8, true, "0"},
+    {"top digit down", "100000000", 1, false, "0"},
+    {"nine nines", "999999999", 5, true, "999909999"},
+};
+
+// Row `fila` of `activitat` after a control set `valor`: controls 1 to 3 the counters, 4 and 5 the
+// parameters, 6 Portant. Romans 2 is 70, 11, 5, 1..20; Cardinals 2 0..50; Taules 4 2..4;
+// Dividir 4 is 2 by 2 and 10 is 5 by 3; Restar 1 does not borrow.
+struct Control {
+    const char* nom;
+    int activitat, fila, control, valor;
+    const char* despres;
+};
+const Control kControls[] = {
+    {"Temps", 3, 2, 1, 40, "40|11|5|1   |20   "},
+    {"Fer held to 999", 3, 2, 2, 1000, "70|999|5|1   |20   "},
+    {"Errors", 3, 2, 3, 0, "70|11|0|1   |20   "},
+    {"lower bound raises the upper", 1, 2, 4, 100000000, "130|19|5|100.000.000   |100.000.000   "},
+    {"upper bound alone", 1, 2, 5, 7, "130|19|5|0   |7   "},
+    {"upper bound lowers the lower", 7, 4, 5, 1, "60|11|5|1|1"},
+    {"first table past the last", 7, 4, 4, 6, "60|11|5|6|6"},
+    {"table held to 9", 7, 4, 5, 12, "60|11|5|2|9"},
+    {"dividend below divisor", 9, 10, 4, 2, "300|5|5|2|2"},
+    {"divisor above dividend", 9, 4, 5, 3, "180|5|5|3|3"},
+    {"digits of a sum: no relation", 5, 1, 4, 4, "120|5|5|4|No"},
+    {"carrying", 6, 1, 6, 1, "120|5|5|1|Sí"},
+    {"no carrying again: no edit", 6, 1, 6, 0, "120|5|5|1|No"},
+};
+
+struct Increment {
+    const char* nom;
+    int activitat, columna, k;
+    const char* valors;
+};
+const Increment kIncrements[] = {
+    {"Temps +30", 1, 1, 30, "120|150|180|210|240|270|300|330|360|390"},
+    {"Temps -50 stops at 10", 1, 1, -50, "120|70|20|10|10|10|10|10|10|10"},
+    {"Fer up to 999", 2, 2, 400, "15|415|815|999|999|999|999|999|999|999"},
+    {"Errors down to 0", 5, 3, -2, "5|3|1|0|0|0|0|0|0|0"},
 };
 
 } // namespace
@@ -103,712 +297,324 @@ struct Editor {
 class TestJocsNivells : public QObject {
     Q_OBJECT
 private slots:
-    void emptyFolderOpensGenericSet_data() {
-        QTest::addColumn<int>("idioma");
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("catalan") << 0 << "Nivell genèric";
-        QTest::newRow("galician") << 2 << "Nivel xenérico";
-    }
-    void emptyFolderOpensGenericSet() {
-        QFETCH(int, idioma);
-        QFETCH(QString, nom);
-        Editor e(idioma);
-        e.obre();
-        QCOMPARE(e.jocs->llista(), QStringList{nom});
-        QCOMPARE(e.jocs->JocObert(), nom);
-        QCOMPARE(e.jocs->seleccionat(), 0);
-        QCOMPARE(QFileInfo(e.niv(nom)).size(), 1260);
-        QCOMPARE(readAll(e.ni2(nom)), readAll(e.niv(nom)));
-        QCOMPARE(e.fitxers(), (QStringList{nom + ".ni2", nom + ".niv"}));
-    }
-
-    void listing() {
-        Editor e;
-        for (const char* f : {"b.niv", "a.niv", "C.niv", "A.niv", "notes.txt", "d.NIV", "e.ni2"})
-            QVERIFY(writeAll(e.dir.filePath(QString("Inf/Niv/") + f), "x"));
-        // A name with surrounding blanks maps to another file; a folder is not a set.
-        QVERIFY(writeAll(e.dir.filePath("Inf/Niv/ f .niv"), "x"));
-        QVERIFY(QDir().mkpath(e.dir.filePath("Inf/Niv/carpeta.niv")));
-        QCOMPARE(JocsNivells::llistaFitxers(e.dir.path()), (QStringList{"A", "a", "b", "C"}));
-    }
-
-    void opensTheGroupsSet_data() {
-        QTest::addColumn<QString>("nomNivell");
-        QTest::addColumn<int>("posicio");
-        QTest::newRow("assigned") << " Segon " << 1;
-        QTest::newRow("none") << "" << 0;
-        QTest::newRow("missing file") << "Altre" << 0;
-    }
-    void opensTheGroupsSet() {
-        QFETCH(QString, nomNivell);
-        QFETCH(int, posicio);
-        Editor e;
-        e.creaJoc("Primer");
-        e.creaJoc("Segon");
-        e.sessio.grup.NomNivell = nomNivell;
-        e.obre();
-        QCOMPARE(e.jocs->seleccionat(), posicio);
-        QCOMPARE(e.jocs->JocObert(), e.jocs->llista().at(posicio));
-        QVERIFY(QFileInfo::exists(e.ni2(e.jocs->JocObert())));
-        QCOMPARE(e.fitxers().size(), 3);
-    }
-
-    void openingReplacesOldBackupAndCountsZeroLevelsAsTen() {
-        Editor e;
-        e.creaJoc("Joc");
-        QVERIFY(writeAll(e.ni2("Joc"), "stale"));
-        e.sessio.grup.Nivells[0] = 0;
-        e.obre();
-        QCOMPARE(readAll(e.ni2("Joc")), readAll(e.niv("Joc")));
-        QCOMPARE(e.sessio.grup.Nivells[0], uint8_t(10));
-        QCOMPARE(e.jocs->CopiaGrup().Nivells[0], uint8_t(10));
+    // The state shown is checked once the open set is settled: a set without changes asks
+    // nothing, writes nothing and drops its backup.
+    void obre_data() { files(kObertures); }
+    void obre() {
+        const Obertura& o = fila(kObertures);
+        Editor e(o.jocs);
+        const QString obert = QString(o.estat).section(" | ", 1, 1);
+        e.c.escriu(e.c.ni2(obert), "stale");
+        e.sessio.general.Idioma = int16_t(o.idioma);
+        e.sessio.grup.NomNivell = o.nomNivell;
+        e.sessio.grup.Nivells[0] = e.sessio.grup.Nivells[4] = 0; // count as ten
+        e.mostra(1);
         QCOMPARE(e.graella.size(), 10);
-        QVERIFY(!e.jocs->Modificat());
-        QCOMPARE(e.jocs->ActivitatActual(), 1);
-        e.sessio.grup.Nivells[4] = 0;
+        QCOMPARE(e.estat(), QString(o.estat));
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(e.estat(), QString(o.estat).remove(' ' + obert + ".ni2=D"));
         e.mostra(5);
         QCOMPARE(e.sessio.grup.Nivells[4], uint8_t(10));
     }
 
-    void gridText_data() {
-        QTest::addColumn<int>("separador");
-        QTest::addColumn<int>("activitat");
-        QTest::addColumn<int>("nivell");
-        QTest::addColumn<QStringList>("fila");
-        QTest::newRow("cardinals point")
-            << 0 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100.000.000   "};
-        QTest::newRow("cardinals space")
-            << 1 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100 000 000   "};
-        QTest::newRow("cardinals none")
-            << 2 << 1 << 10 << QStringList{"300", "10", "5", "0   ", "100000000   "};
-        QTest::newRow("romans") << 0 << 3 << 10
-                                << QStringList{"150", "20", "5", "1   ", "3.999   "};
-        QTest::newRow("ordenacio") << 1 << 4 << 3 << QStringList{"180", "8", "5", "0   ", "999   "};
-        QTest::newRow("sumar no") << 0 << 5 << 5 << QStringList{"160", "5", "5", "5", "No"};
-        QTest::newRow("restar si") << 0 << 6 << 6 << QStringList{"170", "5", "5", "2", "Sí"};
-        QTest::newRow("taules") << 0 << 7 << 4 << QStringList{"60", "11", "5", "2", "4"};
-        QTest::newRow("dividir") << 0 << 9 << 10 << QStringList{"300", "5", "5", "5", "3"};
-    }
-    void gridText() {
-        QFETCH(int, separador);
-        QFETCH(int, activitat);
-        QFETCH(int, nivell);
-        QFETCH(QStringList, fila);
-        Editor e;
-        e.sessio.general.Separador = uint8_t(separador);
-        e.obre();
-        e.mostra(activitat);
-        const FilaGraella f = e.graella.at(nivell - 1);
-        QCOMPARE(QStringList(f.begin(), f.end()), fila);
+    void llista() {
+        CarpetaProva c;
+        for (const char* f : {"b.niv", "a.niv", "C.niv", "A.niv", "notes.txt", "d.NIV", "e.ni2"})
+            c.escriu(c.path(QString("Inf/Niv/") + f), "x");
+        // A name with surrounding blanks maps to another file; a folder is not a set.
+        c.escriu(c.path("Inf/Niv/ f .niv"), "x");
+        QVERIFY(QDir().mkpath(c.path("Inf/Niv/carpeta.niv")));
+        QCOMPARE(JocsNivells::llistaFitxers(c.path()), (QStringList{"A", "a", "b", "C"}));
     }
 
-    // Every activity's grid, saved as shown, writes back the bytes it was read from.
-    void gridRoundTrip_data() {
-        QTest::addColumn<int>("separador");
-        QTest::newRow("point") << 0;
-        QTest::newRow("space") << 1;
-        QTest::newRow("none") << 2;
-    }
-    void gridRoundTrip() {
-        QFETCH(int, separador);
+    void vista_data() { files(kVistes); }
+    void vista() {
+        const Vista& v = fila(kVistes);
         Editor e;
-        e.sessio.general.Separador = uint8_t(separador);
-        e.obre();
-        const QByteArray before = readAll(e.niv(e.jocs->JocObert()));
+        e.sessio.general.Idioma = int16_t(v.idioma);
+        e.sessio.general.Separador = uint8_t(v.separador);
+        e.mostra(v.activitat);
+        QCOMPARE(text(e.graella.at(v.nivell - 1)), QString(v.fila));
+        // Saved as shown, every activity's grid writes back the bytes it was read from.
         for (int a = 1; a <= 9; ++a) {
             e.mostra(a);
-            e.jocs->DesaActivitat(e.graella);
+            QVERIFY(e.jocs.DesaActivitat(e.graella));
         }
-        QCOMPARE(readAll(e.niv(e.jocs->JocObert())), before);
+        QCOMPARE(descriu(e.c.llegeix(e.c.niv(e.jocs.JocObert()))), QString("D"));
     }
 
-    void savingReadsGridCells_data() {
-        QTest::addColumn<int>("activitat");
-        QTest::addColumn<QStringList>("fila");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("cardinals points")
-            << 1 << QStringList{"200", "19", "4", "1.234   ", "1.000.000   "}
-            << QByteArray("\xC8\x00\x13\x00\x04\x00\xD2\x04\x00\x00\x40\x42\x0F\x00", 14);
-        QTest::newRow("ordenacio spaces")
-            << 4 << QStringList{"180", "8", "5", "12 345   ", "999 999 999   "}
-            << QByteArray("\xB4\x00\x08\x00\x05\x00\x39\x30\x00\x00\xFF\xC9\x9A\x3B", 14);
-        QTest::newRow("ordinals digits only")
-            << 2 << QStringList{"120", "15", "5", "1   ", "1.000   "}
-            << QByteArray("\x78\x00\x0F\x00\x05\x00\x01\x00\x00\x00\xE8\x03\x00\x00", 14);
-        QTest::newRow("sumar yes")
-            << 5 << QStringList{"130", "5", "5", "3", "Sí"}
-            << QByteArray("\x82\x00\x05\x00\x05\x00\x03\x00\x00\x00\x01\x00\x00\x00", 14);
-        QTest::newRow("restar no")
-            << 6 << QStringList{"130", "5", "5", "4", "No"}
-            << QByteArray("\x82\x00\x05\x00\x05\x00\x04\x00\x00\x00\x00\x00\x00\x00", 14);
-        QTest::newRow("taules") << 7 << QStringList{"60", "10", "0", "3", "8"}
-                                << QByteArray(
-                                       "\x3C\x00\x0A\x00\x00\x00\x03\x00\x00\x00\x08\x00\x00\x00",
-                                       14);
-        QTest::newRow("multiplicar")
-            << 8 << QStringList{"999", "999", "999", "5", "3"}
-            << QByteArray("\xE7\x03\xE7\x03\xE7\x03\x05\x00\x00\x00\x03\x00\x00\x00", 14);
-        // Cells the grid never shows still cannot put a value outside the limits on disk.
-        QTest::newRow("held to limits")
-            << 1 << QStringList{"5", "-3", "123456", "99999999999999", "7"}
-            << QByteArray("\x0A\x00\x01\x00\xE7\x03\xFF\xC9\x9A\x3B\xFF\xC9\x9A\x3B", 14);
-        QTest::newRow("dividir divisor above")
-            << 9 << QStringList{"120", "5", "5", "2", "3"}
-            << QByteArray("\x78\x00\x05\x00\x05\x00\x02\x00\x00\x00\x02\x00\x00\x00", 14);
-    }
-    void savingReadsGridCells() {
-        QFETCH(int, activitat);
-        QFETCH(QStringList, fila);
-        QFETCH(QByteArray, bytes);
-        Editor e;
-        e.obre();
-        e.mostra(activitat);
-        const QString path = e.niv(e.jocs->JocObert());
-        const QByteArray before = readAll(path);
-        FilaGraella f;
-        std::copy(fila.begin(), fila.end(), f.begin());
-        e.graella[1] = f;
-        e.jocs->DesaActivitat(e.graella);
-        const QByteArray after = readAll(path);
-        const int k = IndexNivell(activitat, 2);
-        QCOMPARE(record(after, k), bytes);
-        QCOMPARE(after.left((k - 1) * 14), before.left((k - 1) * 14));
-        QCOMPARE(after.mid(k * 14), before.mid(k * 14));
+    void desa_data() { files(kDesats); }
+    void desa() {
+        const Desat& d = fila(kDesats);
+        Editor e("", d.activitat);
+        e.graella[1] = celles(d.fila);
+        QVERIFY(e.jocs.DesaActivitat(e.graella));
+        QCOMPARE(descriu(e.c.llegeix(e.c.niv(e.jocs.JocObert()))), QString(d.fitxer));
     }
 
-    void savingLeavesLevelsAboveNivells() {
-        Editor e;
-        e.sessio.grup.Nivells[6] = 3;
-        e.obre();
-        e.mostra(7);
-        QCOMPARE(e.graella.size(), 3);
-        const QString path = e.niv(e.jocs->JocObert());
-        const QByteArray before = readAll(path);
-        QList<FilaGraella> rows(10, FilaGraella{"99", "9", "9", "9", "9"});
-        e.jocs->DesaActivitat(rows);
-        const QByteArray after = readAll(path);
-        for (int l = 1; l <= 10; ++l) {
-            const QByteArray r = record(after, IndexNivell(7, l));
-            if (l <= 3)
-                QCOMPARE(
-                    r, QByteArray("\x63\x00\x09\x00\x09\x00\x09\x00\x00\x00\x09\x00\x00\x00", 14));
-            else
-                QCOMPARE(r, record(before, IndexNivell(7, l)));
-        }
-    }
-
-    void settlingCleanSetRemovesBackup() {
-        Editor e;
-        e.obre();
-        const QString nom = e.jocs->JocObert();
-        const QByteArray before = readAll(e.niv(nom));
-        e.jocs->ArxivarConfig();
-        QVERIFY(e.preguntes.isEmpty());
-        QVERIFY(!QFileInfo::exists(e.ni2(nom)));
-        QCOMPARE(readAll(e.niv(nom)), before);
-        QVERIFY(!QFileInfo::exists(ProgramFolder::grupsCfg(e.dir.path())));
-    }
-
-    void answeringYesStoresActivityAndGroup() {
-        Editor e;
+    // "Sí" stores the shown activity's levels in use and the group's record.
+    void arxivaSi() {
+        Editor e("Prova");
         e.sessio.grup.NomNivell = "Prova";
-        e.creaJoc("Prova");
-        e.obre();
+        e.mostra(1);
         e.edita(1, 1, "200");
         e.edita(1, 5, "1.000.000   ");
-        QVERIFY(e.jocs->CanviaIncloure(false));
-        QVERIFY(e.jocs->MenysNivells());
-        e.graella.removeLast();
+        QVERIFY(e.jocs.CanviaIncloure(false) && e.jocs.MenysNivells());
         e.mostra(9);
-        e.jocs->CanviaOpcResta(true);
+        e.jocs.CanviaOpcResta(true);
+        QVERIFY(e.jocs.MenysNivells());
         e.edita(2, 4, "4");
+        e.edita(10, 1, "999"); // a level no longer in use
         e.respostes = {true};
-        e.jocs->ArxivarConfig();
-
-        QCOMPARE(e.preguntes, QStringList{"Arxivar els canvis?"});
-        QVERIFY(!e.jocs->Modificat());
-        QVERIFY(!QFileInfo::exists(e.ni2("Prova")));
-        const QByteArray set = readAll(e.niv("Prova"));
-        QCOMPARE(set.size(), 1260);
-        QCOMPARE(record(set, 1),
-                 QByteArray("\xC8\x00\x14\x00\x05\x00\x00\x00\x00\x00\x40\x42\x0F\x00", 14));
-        QCOMPARE(record(set, 82),
-                 QByteArray("\x8C\x00\x05\x00\x05\x00\x04\x00\x00\x00\x01\x00\x00\x00", 14));
-
-        const QByteArray grups = readAll(ProgramFolder::grupsCfg(e.dir.path()));
-        QCOMPARE(grups.size(), 3 * 119);
-        QCOMPARE(grups.left(2 * 119), QByteArray(2 * 119, '\0'));
-        QByteArray expected = QByteArray("011111111") + '\x01' +
-                              QByteArray("\x09\x0A\x0A\x0A\x0A\x0A\x0A\x0A\x0A", 9) + "Prova";
-        expected.append(QByteArray(119 - expected.size(), ' '));
-        QCOMPARE(grups.mid(2 * 119), expected);
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(e.estat(), "Prova* | Prova group edited | Prova.niv=D+1:200,20,5,0,1000000"
+                            "+82:140,5,5,4,1 | Grups.cfg | ?Arxivar els canvis?");
+        QCOMPARE(e.c.llegeix(e.c.grupsCfg()),
+                 QByteArray(2 * 119, '\0') + Registres::grup("011111111", 1, 10, "Prova")
+                                                 .replace(10, 1, "\x09")
+                                                 .replace(18, 1, "\x09"));
     }
 
-    // A write that fails at a tab switch or on "Sí" is reported with message 120 and leaves the
-    // changes pending, the activity shown and the backup in place; a later "No" still puts the set
-    // and the group back as they were at opening.
-    void failedWriteKeepsTheChanges_data() {
-        QTest::addColumn<int>(
-            "obstacle"); // 0 the set file a folder, 1 on a full disk, 2 Grups.cfg a folder
-        QTest::addColumn<bool>("si"); // "Sí" rather than a tab switch
-        QTest::newRow("tab switch, set file a folder") << 0 << false;
-        QTest::newRow("tab switch, full disk") << 1 << false;
-        QTest::newRow("Sí, set file a folder") << 0 << true;
-        QTest::newRow("Sí, full disk") << 1 << true;
-        QTest::newRow("Sí, Grups.cfg a folder") << 2 << true;
+    // "No" puts back the set file, edits of earlier tab switches included, and the group.
+    void arxivaNo() {
+        Editor e("Joc", 1);
+        e.edita(3, 2, "7");
+        e.mostra(5); // writes activity 1
+        e.edita(6, 5, "No");
+        QVERIFY(!e.jocs.MesNivells() && e.jocs.MenysNivells());
+        e.jocs.CanviaOpcResta(true);
+        e.mostra(8); // writes activity 5
+        QCOMPARE(e.estat(), "Joc* | Joc modified group edited | Joc.ni2=D "
+                            "Joc.niv=D+3:140,7,5,0,100+46:170,5,5,2,0");
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(e.estat(), QString("Joc* | Joc | Joc.niv=D | ?Arxivar els canvis?"));
     }
-    void failedWriteKeepsTheChanges() {
-        QFETCH(int, obstacle);
-        QFETCH(bool, si);
-        Editor e;
-        e.creaJoc("Joc");
-        e.sessio.grup.NomNivell = "Joc";
-        e.obre();
-        const QByteArray atOpening = readAll(e.niv("Joc"));
-        const ConfigGrup grupAtOpening = e.sessio.grup;
-        const QString grups = ProgramFolder::grupsCfg(e.dir.path());
+
+    // Printing settles the set and leaves it open: with a fresh backup "No" goes back to the
+    // printed state; without one it keeps the file as it is, and says so.
+    void noDespresDImprimir_data() {
+        QTest::addColumn<bool>("copia");
+        QTest::addColumn<QString>("estat");
+        const QString arxivar = " | Grups.cfg | ?Arxivar els canvis? ?Arxivar els canvis?";
+        QTest::newRow("fresh backup") << true << "Joc.niv=D+1:500,20,5,0,10" + arxivar;
+        QTest::newRow("no backup")
+            << false << "Joc.niv=D+1:500,20,5,0,10+2:600,19,5,0,50" + arxivar + ' ' + kNoEsPot;
+    }
+    void noDespresDImprimir() {
+        QFETCH(bool, copia);
+        QFETCH(QString, estat);
+        Editor e("Joc", 1);
+        e.edita(1, 1, "500");
+        e.respostes = {true};
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(copia && e.jocs.PrenCopiaSeguretat(), copia);
+        e.edita(2, 1, "600");
+        QVERIFY(!e.jocs.PrenCopiaSeguretat()); // never over pending changes
+        e.mostra(3);
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(e.estat().section(" | ", 2), estat);
+    }
+
+    // A write that fails is said, and the changes stay pending with the activity shown and the
+    // backup in place; a later "No" still puts the set and the group back as they were.
+    void escripturaFallida_data() { files(kObstacles); }
+    void escripturaFallida() {
+        const Obstacle& o = fila(kObstacles);
+        Editor e("Joc", 1);
         e.edita(1, 1, "200");
-        QVERIFY(e.jocs->MenysNivells());
-        e.graella.removeLast();
-        if (obstacle == 0)
-            carpetaA(e.niv("Joc"));
-        else if (obstacle == 1)
-            QVERIFY(QFile::remove(e.niv("Joc")) && QFile::link("/dev/full", e.niv("Joc")));
-        else
-            carpetaA(grups);
+        QVERIFY(e.jocs.MenysNivells());
+        const QString on = o.on == 2 ? e.c.grupsCfg() : e.c.niv("Joc");
+        QVERIFY(o.on == 1 ? QFile::remove(on) && QFile::link("/dev/full", on) : e.c.bloqueja(on));
+        e.respostes = {o.si};
+        QVERIFY(o.si ? !e.jocs.ArxivarConfig() : !e.jocs.CanviaActivitat(2));
+        QCOMPARE(e.jocs.ActivitatActual(), 1);
+        QCOMPARE(e.registre.last(), kNoEsPot);
+        QVERIFY(e.estat().contains("Joc modified group edited | Joc.ni2=D"));
 
-        if (si) {
-            e.respostes = {true};
-            e.jocs->ArxivarConfig();
-        } else {
-            e.jocs->CanviaActivitat(2);
-            QCOMPARE(e.jocs->ActivitatActual(), 1);
-        }
-        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
-        QVERIFY(e.jocs->Modificat());
-        QCOMPARE(readAll(e.ni2("Joc")), atOpening);
-
-        QVERIFY(obstacle == 1 || QDir(obstacle == 0 ? e.niv("Joc") : grups).removeRecursively());
-        e.missatges.clear();
-        e.respostes = {false};
-        e.jocs->ArxivarConfig();
-        QCOMPARE(e.missatges, QStringList{});
-        QCOMPARE(readAll(e.niv("Joc")), atOpening);
-        QVERIFY(!QFileInfo::exists(e.ni2("Joc")));
-        QVERIFY(!QFileInfo::exists(grups));
-        QVERIFY(e.sessio.grup == grupAtOpening);
-        QVERIFY(!e.jocs->Modificat());
+        QVERIFY(o.on == 1 || QDir(on).removeRecursively());
+        QVERIFY(e.jocs.ArxivarConfig());
+        QCOMPARE(e.estat().section(" | ", 0, 2), QString("Joc* | Joc | Joc.niv=D"));
+        QCOMPARE(e.registre.last(), QString("?Arxivar els canvis?"));
     }
 
-    // A file operation that fails is reported with message 120 and changes nothing on disk: no
-    // entry appears or goes, the set stays open, no file is lost.
-    void failedFileOperations_data() {
+    // A file operation that fails is said and changes nothing on disk: no entry appears or goes,
+    // the set stays open, no file is lost.
+    void operacioFallida_data() {
         QTest::addColumn<int>("cas");
-        QTest::addColumn<QStringList>("llista");
-        QTest::addColumn<QString>("obert");
-        QTest::newRow("adding, the new file cannot be made") << 0 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("renaming, the backup cannot go") << 1 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("duplicating, the set file a folder") << 2 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("deleting, the set file a folder") << 3 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("No, the backup a folder") << 4 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("opening, the backup cannot be taken") << 5 << QStringList{"Joc"} << "Joc";
-        QTest::newRow("opening, the set cannot be made")
-            << 6 << QStringList{"Nivell genèric"} << "Nivell genèric";
+        for (int i = 0; i < 7; ++i)
+            QTest::newRow(kFallades[i]) << i;
     }
-    void failedFileOperations() {
+    void operacioFallida() {
         QFETCH(int, cas);
-        QFETCH(QStringList, llista);
-        QFETCH(QString, obert);
-        Editor e;
+        Editor e(cas == 6 ? "" : "Joc");
+        const QString obert = cas == 6 ? "Nivell genèric" : "Joc";
         // A link into a folder that does not exist: nothing can be written through it.
-        const QString enlloc = e.dir.filePath("enlloc/x");
-        if (cas == 6) {
-            QVERIFY(QFile::link(enlloc, e.niv("Nivell genèric")));
-        } else {
-            e.creaJoc("Joc");
-            if (cas == 0)
-                QVERIFY(QFile::link(enlloc, e.niv("Nou")));
-            if (cas == 1)
-                carpetaA(e.ni2("Nou"));
-            if (cas == 5)
-                carpetaA(e.ni2("Joc"));
-        }
+        const QString enlloc = e.c.path("enlloc/x");
+        QVERIFY(cas != 6 || QFile::link(enlloc, e.c.niv(obert)));
+        QVERIFY(cas != 0 || QFile::link(enlloc, e.c.niv("Nou")));
+        QVERIFY((cas != 1 && cas != 5) || e.c.bloqueja(e.c.ni2(cas == 1 ? "Nou" : "Joc")));
         if (cas < 5)
-            e.obre();
+            e.mostra(1);
         if (cas == 4) {
             e.edita(1, 1, "200");
             e.mostra(2);
-            carpetaA(e.ni2("Joc"));
+            QVERIFY(e.c.bloqueja(e.c.ni2("Joc")));
         }
-        if (cas == 2 || cas == 3)
-            carpetaA(e.niv("Joc"));
-        const QStringList abans = estat(e.dir.path());
+        QVERIFY((cas != 2 && cas != 3) || e.c.bloqueja(e.c.niv("Joc")));
+        const QStringList abans = arbre(e.c);
 
         e.respostes = {cas == 3};
-        if (cas == 0 || cas == 1)
-            QVERIFY(!e.jocs->EntraNom("Nou", JocsNivells::Opcio(cas)));
+        if (cas <= 1)
+            QVERIFY(!e.jocs.EntraNom("Nou", JocsNivells::Opcio(cas)));
         else if (cas == 2)
-            e.jocs->Duplica();
+            QVERIFY(!e.jocs.Duplica());
         else if (cas == 3)
-            e.jocs->Elimina();
+            QVERIFY(!e.jocs.Elimina());
         else if (cas == 4)
-            e.jocs->ArxivarConfig();
+            e.jocs.ArxivarConfig();
         else
-            e.obre();
-        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
-        QCOMPARE(estat(e.dir.path()), abans);
-        QCOMPARE(e.jocs->llista(), llista);
-        QCOMPARE(e.jocs->JocObert(), obert);
+            e.mostra(1);
+        QCOMPARE(e.registre.last(), kNoEsPot);
+        QCOMPARE(arbre(e.c), abans);
+        QVERIFY(e.estat().startsWith(obert + "* | " + obert));
     }
 
-    void answeringNoRestoresFileAndGroup() {
-        Editor e;
-        e.creaJoc("Joc");
-        e.obre();
-        const QByteArray atOpening = readAll(e.niv("Joc"));
-        const ConfigGrup grupAtOpening = e.sessio.grup;
-
-        e.edita(3, 2, "7");
-        e.mostra(5); // writes activity 1
-        QCOMPARE(record(readAll(e.niv("Joc")), 3),
-                 QByteArray("\x8C\x00\x07\x00\x05\x00\x00\x00\x00\x00\x64\x00\x00\x00", 14));
-        e.edita(6, 5, "No");
-        QVERIFY(e.jocs->MesNivells() == std::nullopt);
-        QVERIFY(e.jocs->MenysNivells());
-        e.jocs->CanviaOpcResta(true);
-        e.mostra(8); // writes activity 5
-        QCOMPARE(record(readAll(e.niv("Joc")), 46),
-                 QByteArray("\xAA\x00\x05\x00\x05\x00\x02\x00\x00\x00\x00\x00\x00\x00", 14));
-
-        e.respostes = {false};
-        e.jocs->ArxivarConfig();
-        QCOMPARE(e.preguntes.size(), 1);
-        QCOMPARE(readAll(e.niv("Joc")), atOpening);
-        QVERIFY(!QFileInfo::exists(e.ni2("Joc")));
-        QVERIFY(!QFileInfo::exists(ProgramFolder::grupsCfg(e.dir.path())));
-        QVERIFY(e.sessio.grup == grupAtOpening);
-        QVERIFY(!e.jocs->Modificat());
+    // Choosing a set settles the open one first, even when it is chosen again: a fresh backup
+    // would make the edits of earlier tab switches permanent.
+    void tria_data() {
+        QTest::addColumn<bool>("unAltre");
+        QTest::addColumn<QString>("estat");
+        QTest::newRow("another set, Sí")
+            << true << "A,B* | B | A.niv=D+1:777,20,5,0,10 B.ni2=D B.niv=D | Grups.cfg";
+        QTest::newRow("the open set again, No") << false << "A*,B | A | A.ni2=D A.niv=D B.niv=D";
     }
-
-    void noWithoutBackupKeepsTheFile() {
-        Editor e;
-        e.creaJoc("Joc");
-        e.obre();
-        e.jocs->ArxivarConfig(); // as printing does: the set stays open without a backup
-        e.edita(1, 1, "500");
-        e.mostra(2);
-        const QByteArray edited = readAll(e.niv("Joc"));
-        e.respostes = {false};
-        e.jocs->ArxivarConfig();
-        QCOMPARE(readAll(e.niv("Joc")), edited);
-        QCOMPARE(record(edited, 1).left(2), QByteArray("\xF4\x01", 2));
-        // The edits written at the tab switch cannot be undone, and the user is told.
-        QCOMPARE(e.missatges, QStringList{e.sessio.text(120)});
-    }
-
-    void freshBackupAfterPrinting() {
-        Editor e;
-        e.creaJoc("Joc");
-        e.obre();
-        e.edita(1, 1, "500");
-        e.respostes = {true};
-        e.jocs->ArxivarConfig(); // printing settles the set
-        QVERIFY(e.jocs->PrenCopiaSeguretat());
-        const QByteArray printed = readAll(e.niv("Joc"));
-        QCOMPARE(readAll(e.ni2("Joc")), printed);
-
-        e.edita(2, 1, "600");
-        QVERIFY(!e.jocs->PrenCopiaSeguretat()); // never over pending changes
-        e.mostra(3);
-        e.respostes = {false};
-        e.jocs->ArxivarConfig();
-        QCOMPARE(readAll(e.niv("Joc")), printed);
-    }
-
-    void choosingAnotherSetSettlesTheOpenOne() {
-        Editor e;
-        e.creaJoc("A");
-        e.creaJoc("B");
-        e.obre();
-        e.edita(1, 1, "777");
-        e.respostes = {true};
-        e.jocs->Selecciona(1);
-        QCOMPARE(e.preguntes.size(), 1);
-        QCOMPARE(e.jocs->JocObert(), QString("B"));
-        QVERIFY(!QFileInfo::exists(e.ni2("A")));
-        QVERIFY(QFileInfo::exists(e.ni2("B")));
-        QCOMPARE(record(readAll(e.niv("A")), 1).left(2), QByteArray("\x09\x03", 2));
-    }
-
-    void choosingTheOpenSetWithChangesAsksFirst() {
-        Editor e;
-        e.creaJoc("A");
-        e.obre();
-        const QByteArray atOpening = readAll(e.niv("A"));
+    void tria() {
+        QFETCH(bool, unAltre);
+        QFETCH(QString, estat);
+        Editor e("A|B", 1);
         e.edita(1, 1, "777");
         e.mostra(2); // written through
-        e.respostes = {false};
-        e.jocs->Selecciona(0);
-        QCOMPARE(e.preguntes.size(), 1);
-        QCOMPARE(readAll(e.niv("A")), atOpening);
-        QCOMPARE(readAll(e.ni2("A")), atOpening);
-        QVERIFY(!e.jocs->Modificat());
+        e.respostes = {unAltre};
+        QVERIFY(e.jocs.Selecciona(unAltre ? 1 : 0));
+        QCOMPARE(e.estat(), estat + " | ?Arxivar els canvis?");
     }
 
-    void levelsOfTheShownActivity() {
+    void nivellsIActivitats() {
         Editor e;
         e.sessio.grup.Nivells[1] = 1;
-        e.obre();
+        e.sessio.grup.Activitats = "010000000";
         e.mostra(2);
-        QVERIFY(!e.jocs->MenysNivells());
-        QVERIFY(!e.jocs->Modificat());
-        const auto added = e.jocs->MesNivells();
-        QVERIFY(added.has_value());
-        QCOMPARE(QStringList(added->begin(), added->end()),
-                 (QStringList{"120", "15", "5", "1   ", "20   "}));
-        QCOMPARE(e.sessio.grup.Nivells[1], uint8_t(2));
-        QVERIFY(e.jocs->Modificat());
+        QVERIFY(!e.jocs.MenysNivells() && !e.jocs.CanviaIncloure(false) && !e.jocs.Modificat());
+        QCOMPARE(e.registre, QStringList{"!El quadern ha de tenir al menys una activitat!"});
+        QCOMPARE(text(*e.jocs.MesNivells()), QString("120|15|5|1   |20   "));
+        QVERIFY(e.sessio.grup.Nivells[1] == 2 && e.jocs.Modificat());
+        e.mostra(5);
+        QVERIFY(e.jocs.CanviaIncloure(true));
+        QCOMPARE(e.sessio.grup.Activitats, QByteArray("010010000"));
+        // A level taken away and added back is the one the file holds.
+        e.edicio.posaComptador(10, 1, 999);
+        QVERIFY(!e.edicio.MesNivells() && e.edicio.MenysNivells() && e.edicio.MesNivells());
+        QCOMPARE(text(e.edicio.files().at(9)), QString("240|5|5|5|Sí"));
     }
 
-    void lastIncludedActivityStays() {
-        Editor e;
-        e.sessio.grup.Activitats = "100000000";
-        e.obre();
-        QVERIFY(!e.jocs->CanviaIncloure(false));
-        QCOMPARE(e.missatges, QStringList{"El quadern ha de tenir al menys una activitat!"});
-        QCOMPARE(e.sessio.grup.Activitats, QByteArray("100000000"));
-        QVERIFY(!e.jocs->Modificat());
-        e.mostra(3);
-        QVERIFY(e.jocs->CanviaIncloure(true));
-        QCOMPARE(e.sessio.grup.Activitats, QByteArray("101000000"));
-        QVERIFY(e.jocs->Modificat());
+    void nom_data() { files(kNoms); }
+    void nom() {
+        const Nom& n = fila(kNoms);
+        Editor e("A", 1);
+        e.c.escriu(e.c.niv("B"), "B's own bytes");
+        const QStringList abans = arbre(e.c);
+        QCOMPARE(e.jocs.EntraNom(n.text, JocsNivells::Opcio(n.opcio)), !n.missatge);
+        if (n.missatge) {
+            QCOMPARE(arbre(e.c), abans);
+            QCOMPARE(e.estat(),
+                     QString("A* | A | A.ni2=D A.niv=D B.niv=B's own bytes | ") + n.missatge);
+        } else {
+            QCOMPARE(e.estat(), "A," + n.text + "* | " + n.text +
+                                    " | A.niv=D B.niv=B's own bytes " + n.text + ".ni2=D " +
+                                    n.text + ".niv=D");
+        }
     }
 
-    void invalidNames_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::addColumn<int>("opcio");
-        QTest::newRow("empty") << "" << 0;
-        QTest::newRow("blanks") << "   " << 0;
-        QTest::newRow("slash") << "a/b" << 0;
-        QTest::newRow("backslash") << "a\\b" << 0;
-        QTest::newRow("parent") << ".." << 0;
-        QTest::newRow("climbing") << "../../fora" << 0;
-        QTest::newRow("dots inside") << "a..b" << 1;
-        QTest::newRow("dot") << "." << 1;
-        QTest::newRow("tab") << "a\tb" << 1;
-        QTest::newRow("newline") << "a\nb" << 1;
-        QTest::newRow("too long") << QString(300, u'x') << 0;
-        QTest::newRow("rename to slash") << "x/" << 1;
-        // A group's record holds a set's name in 100 Windows-1252 bytes: a name that would be cut
-        // or changed there could never be found again.
-        QTest::newRow("101 bytes") << QString(101, u'x') << 0;
-        QTest::newRow("renaming to 101 bytes") << QString(101, u'x') << 1;
-        QTest::newRow("not in Windows-1252") << QString("Joc ☃") << 0;
-        QTest::newRow("renaming to Greek") << QString("Επίπεδο") << 1;
-        QTest::newRow("100 euro signs, too long a file name") << QString(100, u'€') << 0;
-    }
-    void invalidNames() {
-        QFETCH(QString, nom);
-        QFETCH(int, opcio);
-        Editor e;
-        e.creaJoc("Joc");
-        e.obre();
-        const QStringList before = e.fitxers();
-        QVERIFY(!e.jocs->EntraNom(nom, JocsNivells::Opcio(opcio)));
-        QCOMPARE(e.missatges, QStringList{"El nom de fitxer no és vàlid"});
-        QCOMPARE(e.fitxers(), before);
-        QCOMPARE(QDir(e.dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList{"Inf"});
-        QCOMPARE(e.jocs->llista(), QStringList{"Joc"});
-        QCOMPARE(e.jocs->JocObert(), QString("Joc"));
-    }
-
-    // Added under a name that fits, a set is found again through the group's record.
-    void namesThatFitTheGroupRecord_data() {
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("100 bytes") << QString(100, u'x');
-        QTest::newRow("accents and euro") << QString("Català € ñ «ÿ»");
-        QTest::newRow("100 accented") << QString(100, u'é');
-    }
-    void namesThatFitTheGroupRecord() {
-        QFETCH(QString, nom);
-        Editor e;
-        e.creaJoc("Joc");
-        e.obre();
-        QVERIFY(e.jocs->EntraNom(nom, JocsNivells::Opcio::Afegir));
-        QVERIFY(e.missatges.isEmpty());
-        e.sessio.grup.NomNivell = e.jocs->JocObert();
-        QVERIFY(DesarConfigGrup(e.dir.path(), 3, e.sessio.grup));
-        const QString llegit = LlegirConfigGrup(e.dir.path(), 3).NomNivell;
-        QCOMPARE(llegit, nom);
-        QCOMPARE(QFileInfo(RutaNivell(e.dir.path(), llegit)).size(), 1260);
-    }
-
-    void existingName_data() {
-        QTest::addColumn<int>("opcio");
-        QTest::newRow("adding") << 0;
-        QTest::newRow("renaming") << 1;
-    }
-    void existingName() {
-        QFETCH(int, opcio);
-        Editor e;
-        e.creaJoc("A");
-        e.creaJoc("B");
-        QVERIFY(writeAll(e.niv("B"), "B's own bytes"));
-        e.obre();
-        const QByteArray a = readAll(e.niv("A"));
-        QVERIFY(!e.jocs->EntraNom(" B ", JocsNivells::Opcio(opcio)));
-        QCOMPARE(e.missatges, QStringList{"El fitxer ja existeix"});
-        QCOMPARE(readAll(e.niv("A")), a);
-        QCOMPARE(readAll(e.ni2("A")), a);
-        QCOMPARE(readAll(e.niv("B")), QByteArray("B's own bytes"));
-        QCOMPARE(e.jocs->llista(), (QStringList{"A", "B"}));
-        QCOMPARE(e.jocs->JocObert(), QString("A"));
-    }
-
-    void addingOpensNewSet() {
-        Editor e;
-        e.creaJoc("A");
-        e.obre();
-        QVERIFY(e.jocs->EntraNom("Nou", JocsNivells::Opcio::Afegir));
-        QCOMPARE(e.jocs->llista(), (QStringList{"A", "Nou"}));
-        QCOMPARE(e.jocs->seleccionat(), 1);
-        QCOMPARE(e.jocs->JocObert(), QString("Nou"));
-        QCOMPARE(QFileInfo(e.niv("Nou")).size(), 1260);
-        QCOMPARE(e.fitxers(), (QStringList{"A.niv", "Nou.ni2", "Nou.niv"}));
-    }
-
-    void renamingMovesBothFiles() {
-        Editor e;
-        e.creaJoc("A");
-        e.creaJoc("B");
-        e.obre();
+    void reanomena() {
+        Editor e("A|B", 1);
         e.edita(1, 1, "321");
         e.mostra(2);
-        const QByteArray niv = readAll(e.niv("A"));
-        const QByteArray ni2 = readAll(e.ni2("A"));
-        QVERIFY(niv != ni2);
-        QVERIFY(e.jocs->EntraNom("Reanomenat", JocsNivells::Opcio::Editar));
-        QCOMPARE(e.jocs->llista(), (QStringList{"Reanomenat", "B"}));
-        QCOMPARE(e.jocs->JocObert(), QString("Reanomenat"));
-        QCOMPARE(e.fitxers(), (QStringList{"B.niv", "Reanomenat.ni2", "Reanomenat.niv"}));
-        QCOMPARE(readAll(e.niv("Reanomenat")), niv);
-        QCOMPARE(readAll(e.ni2("Reanomenat")), ni2);
+        QVERIFY(e.jocs.EntraNom("Reanomenat", JocsNivells::Opcio::Editar));
+        QCOMPARE(e.estat(),
+                 QString("Reanomenat*,B | Reanomenat modified | B.niv=D Reanomenat.ni2=D "
+                         "Reanomenat.niv=D+1:321,20,5,0,10"));
         // The backup followed the name: "No" still restores the state at opening.
-        e.respostes = {false};
-        e.jocs->ArxivarConfig();
-        QCOMPARE(readAll(e.niv("Reanomenat")), ni2);
+        QVERIFY(e.jocs.ArxivarConfig());
+        QVERIFY(e.estat().contains("B.niv=D Reanomenat.niv=D |"));
     }
 
-    // The copy of N is "N (k)" with the smallest free k, N shortened (and any character the
-    // group's record cannot hold made "_") so that the name fits that record.
-    void duplicatingTakesNextFreeName_data() {
-        const QString x96(96, u'x');
-        QTest::addColumn<QString>("n");
-        QTest::addColumn<QStringList>("existents");
-        QTest::addColumn<QString>("m");
-        QTest::newRow("next free number") << "N" << QStringList{"N (1)"} << "N (2)";
-        QTest::newRow("full field") << QString(100, u'x') << QStringList{} << x96 + " (1)";
-        QTest::newRow("full field, first copy there")
-            << QString(100, u'x') << QStringList{x96 + " (1)"} << x96 + " (2)";
-        QTest::newRow("tenth copy")
-            << QString(100, u'x')
-            << QStringList{x96 + " (1)", x96 + " (2)", x96 + " (3)", x96 + " (4)", x96 + " (5)",
-                           x96 + " (6)", x96 + " (7)", x96 + " (8)", x96 + " (9)"}
-            << QString(95, u'x') + " (10)";
-        QTest::newRow("blank at the cut")
-            << QString(95, u'x') + " yyyy" << QStringList{} << QString(95, u'x') + " (1)";
-        QTest::newRow("not in Windows-1252") << "Joc ☃" << QStringList{} << "Joc _ (1)";
-    }
-    void duplicatingTakesNextFreeName() {
-        QFETCH(QString, n);
-        QFETCH(QStringList, existents);
-        QFETCH(QString, m);
-        Editor e;
-        e.creaJoc(n);
-        for (const QString& nom : existents)
-            e.creaJoc(nom);
-        e.sessio.grup.NomNivell = n;
-        e.obre();
-        QCOMPARE(e.jocs->JocObert(), n);
+    void duplica_data() { files(kCopies); }
+    void duplica() {
+        const Copia& d = fila(kCopies);
+        Editor e(d.n);
+        for (int k = 1; k <= d.existents; ++k)
+            QVERIFY(FitxerNivells::creaSiFalta(e.c.niv(d.n.left(96) + QString(" (%1)").arg(k))));
+        e.sessio.grup.NomNivell = d.n;
+        e.mostra(1);
         e.edita(1, 1, "444");
         e.mostra(2); // on disk now
-        const QByteArray onDisk = readAll(e.niv(n));
         e.respostes = {true};
-        e.jocs->Duplica();
-        QCOMPARE(e.jocs->llista().size(), existents.size() + 2);
-        QCOMPARE(e.jocs->llista().last(), m);
-        QCOMPARE(e.jocs->seleccionat(), existents.size() + 1);
-        QCOMPARE(e.jocs->JocObert(), m);
-        QCOMPARE(readAll(e.niv(m)), onDisk);
-        QCOMPARE(readAll(e.ni2(m)), onDisk);
-        QCOMPARE(e.fitxers().size(), existents.size() + 3);
-        e.sessio.grup.NomNivell = m;
-        QCOMPARE(ConfigGrup::decode(e.sessio.grup.encode()).NomNivell, m);
+        QVERIFY(e.jocs.Duplica());
+        QCOMPARE(e.jocs.llista().size(), d.existents + 2);
+        QCOMPARE(e.jocs.seleccionat(), d.existents + 1);
+        QCOMPARE(e.jocs.JocObert(), d.m);
+        QVERIFY(
+            e.estat().contains(d.m + ".ni2=D+1:444,20,5,0,10 " + d.m + ".niv=D+1:444,20,5,0,10"));
+        QCOMPARE(e.estat().count(".ni2"), 1);
     }
 
-    void deletingTheOnlySetOpensGenericSet() {
-        Editor e;
-        e.creaJoc("Unic");
-        e.obre();
+    void elimina_data() { files(kEliminacions); }
+    void elimina() {
+        const Eliminacio& d = fila(kEliminacions);
+        Editor e(d.jocs, 1);
         e.edita(1, 1, "444");
-        e.respostes = {true};
-        QVERIFY(e.jocs->Elimina());
-        QCOMPARE(e.preguntes, QStringList{"Eliminar definitivament el nivell?"});
-        QCOMPARE(e.jocs->llista(), QStringList{"Nivell genèric"});
-        QCOMPARE(e.jocs->JocObert(), QString("Nivell genèric"));
-        QCOMPARE(e.fitxers(), (QStringList{"Nivell genèric.ni2", "Nivell genèric.niv"}));
-        QCOMPARE(QFileInfo(e.niv("Nivell genèric")).size(), 1260);
-        QVERIFY(!e.jocs->Modificat());
+        e.jocs.CanviaOpcResta(true);
+        e.respostes = {d.si};
+        QCOMPARE(e.jocs.Elimina(), d.si);
+        QCOMPARE(e.estat(), d.estat + QString(" | ") + kEliminar);
     }
 
-    void deletingDropsGroupEdits() {
-        Editor e;
-        e.creaJoc("A");
-        e.creaJoc("B");
-        e.obre();
-        const ConfigGrup atOpening = e.sessio.grup;
-        e.jocs->CanviaOpcResta(true);
-        e.respostes = {true};
-        QVERIFY(e.jocs->Elimina());
-        QCOMPARE(e.preguntes.size(), 1); // no "Arxivar els canvis?" for the deleted set
-        QCOMPARE(e.jocs->llista(), QStringList{"B"});
-        QCOMPARE(e.jocs->JocObert(), QString("B"));
-        QVERIFY(e.sessio.grup == atOpening);
-        QCOMPARE(e.fitxers(), (QStringList{"B.ni2", "B.niv"}));
+    void xifra_data() { files(kXifres); }
+    void xifra() {
+        const Xifra& x = fila(kXifres);
+        QCOMPARE(EdicioNivells::PremDigit(x.abans, x.p, x.esquerre), QString(x.despres));
     }
 
-    void deletingAnsweredNoChangesNothing() {
-        Editor e;
-        e.creaJoc("A");
-        e.obre();
-        const QStringList before = e.fitxers();
-        e.respostes = {false};
-        QVERIFY(!e.jocs->Elimina());
-        QCOMPARE(e.fitxers(), before);
-        QCOMPARE(e.jocs->llista(), QStringList{"A"});
+    // A control changes its row alone, keeping the activity's limits and the order of its
+    // parameters; a change that leaves the row as it was is no edit.
+    void control_data() { files(kControls); }
+    void control() {
+        const Control& c = fila(kControls);
+        Editor e("", c.activitat);
+        QList<FilaGraella> esperat = e.edicio.files();
+        const bool canvi = text(esperat[c.fila - 1]) != c.despres;
+        if (c.control <= 3)
+            e.edicio.posaComptador(c.fila, c.control, c.valor);
+        else if (c.control <= 5)
+            e.edicio.posaParametre(c.fila, c.control - 3, c.valor);
+        else
+            QCOMPARE(e.edicio.posaPortant(c.fila, c.valor), canvi);
+        esperat[c.fila - 1] = celles(c.despres);
+        QVERIFY(e.edicio.files() == esperat);
+        QCOMPARE(e.jocs.Modificat(), canvi);
     }
 
-    void formataNombre_data() {
-        QTest::addColumn<qint64>("value");
-        QTest::addColumn<int>("separador");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("zero") << qint64(0) << 0 << "0   ";
-        QTest::newRow("three digits") << qint64(999) << 0 << "999   ";
-        QTest::newRow("four digits") << qint64(1000) << 0 << "1.000   ";
-        QTest::newRow("space") << qint64(100000) << 1 << "100 000   ";
-        QTest::newRow("none") << qint64(100000000) << 2 << "100000000   ";
-        QTest::newRow("negative") << qint64(-1234567) << 0 << "-1.234.567   ";
-        QTest::newRow("lowest") << std::numeric_limits<qint64>::min() << 2
-                                << "-9223372036854775808   ";
-    }
-    void formataNombre() {
-        QFETCH(qint64, value);
-        QFETCH(int, separador);
-        QFETCH(QString, text);
-        QCOMPARE(DigitGrouping::FormataNombre(value, separador), text);
-        if (value >= 0)
-            QCOMPARE(JocsNivells::NomesXifres(text).toLongLong(), value);
+    void increment_data() { files(kIncrements); }
+    void increment() {
+        const Increment& i = fila(kIncrements);
+        Editor e("", i.activitat);
+        QList<FilaGraella> esperat = e.edicio.files();
+        e.edicio.Increment(i.columna, i.k);
+        const QStringList valors = QString(i.valors).split('|');
+        for (int f = 0; f < 10; ++f)
+            esperat[f][i.columna - 1] = valors[f];
+        QVERIFY(e.edicio.files() == esperat);
+        QVERIFY(e.jocs.Modificat());
     }
 };
 
