@@ -18,30 +18,6 @@ QByteArray rec(const QByteArray& fitxer, int k) {
     return fitxer.mid((k - 1) * 14, 14);
 }
 
-// Records of the default set, activity a level n at k = (a - 1) * 10 + n; Errors is always 5.
-struct Defecte {
-    const char* nom;
-    int k, temps, fer, p1, p2;
-};
-const Defecte kDefectes[] = {
-    {"1 Cardinals 1", 1, 120, 20, 0, 10},
-    {"10 Cardinals 10", 10, 300, 10, 0, 100000000},
-    {"11 Ordinals 1", 11, 120, 15, 1, 10},
-    {"20 Ordinals 10", 20, 120, 15, 1, 100},
-    {"30 Romans 10", 30, 150, 20, 1, 3999},
-    {"39 Ordenacio 9", 39, 180, 8, 0, 999999999},
-    {"40 Ordenacio 10", 40, 180, 8, 0, 999999999},
-    {"41 Sumar 1", 41, 120, 5, 1, 0},
-    {"46 Sumar 6", 46, 170, 5, 2, 1},
-    {"60 Restar 10", 60, 240, 5, 5, 1},
-    {"61 Taules 1", 61, 60, 10, 2, 2},
-    {"62 Taules 2", 62, 60, 10, 2, 2},
-    {"69 Taules 9", 69, 60, 14, 2, 9},
-    {"70 Taules 10", 70, 60, 15, 2, 9},
-    {"74 Multiplicar 4", 74, 180, 5, 2, 2},
-    {"90 Dividir 10", 90, 300, 5, 5, 3},
-};
-
 // The limits of each activity: every field at its lowest, at its highest, and a pair of
 // parameters (p1, p2) that breaks the activity's order or range, with what it becomes.
 struct Limit {
@@ -62,24 +38,25 @@ const Limit kLimits[] = {
     {"no activity", 0, 0, 0, 999999999, 999999999, 5, 3, 5, 3},
 };
 
-// What the board plays: level `n` of activity `a` of set " Grup ", after `desat` (when it has a
-// Temps) was stored as Sumar level 6.
+// What the board plays: level `n` of activity `a` of set `joc`, after `desat` (when it has a
+// Temps) was stored as Sumar level 6 of set "Grup".
 struct Jugat {
-    const char* nom;
+    const char *nom, *joc;
     int a, n;
     DadesNivell desat, jugat;
 };
 const Jugat kJugats[] = {
-    {"default Sumar 6", 5, 6, {}, {170, 5, 5, 2, 1}},
-    {"level 0 reads level 1", 7, 0, {}, {60, 10, 5, 2, 2}},
-    {"level 11 reads level 10", 3, 11, {}, {150, 20, 5, 1, 3999}},
-    {"activity 10 reads Dividir", 10, 10, {}, {300, 5, 5, 5, 3}},
+    {"default Sumar 6", " Grup ", 5, 6, {}, {170, 5, 5, 2, 1}},
+    {"level 0 reads level 1", " Grup ", 7, 0, {}, {60, 10, 5, 2, 2}},
+    {"level 11 reads level 10", " Grup ", 3, 11, {}, {150, 20, 5, 1, 3999}},
+    {"activity 10 reads Dividir", " Grup ", 10, 10, {}, {300, 5, 5, 5, 3}},
     {"damaged record held to the limits",
+     " Grup ",
      5,
      6,
      {SHRT_MIN, 0, -1, INT_MAX, INT_MIN},
      {10, 1, 0, 5, 0}},
-    {"damaged carrying 2 is no carrying", 5, 6, {170, 5, 5, 2, 2}, {170, 5, 5, 2, 0}},
+    {"a name that climbs out", "../../fora", 1, 1, {}, {120, 20, 5, 0, 10}},
 };
 
 } // namespace
@@ -87,22 +64,33 @@ const Jugat kJugats[] = {
 class TestFitxerNivells : public QObject {
     Q_OBJECT
 private slots:
-    void perDefecte_data() { files(kDefectes); }
+    // The default set as made for a missing file (its folder too): 1260 bytes, the given records,
+    // Errors 5 and a fixed first parameter for the ranges and the tables, every level one the
+    // editor could have made. A file already there is left alone; a device that takes no bytes is
+    // said.
     void perDefecte() {
-        const Defecte& d = fila(kDefectes);
         CarpetaProva c;
-        const QString niv = c.path("nova/Prova.niv"); // its folder is made too
+        const QString niv = c.path("nova/Prova.niv");
         QVERIFY(FitxerNivells::creaSiFalta(niv));
         QByteArray f = c.llegeix(niv);
         QCOMPARE(f.size(), 1260);
-        QCOMPARE(rec(f, d.k), nivell(d.temps, d.fer, 5, d.p1, d.p2));
-        for (int k = 1; k <= 90; ++k)
-            QCOMPARE(rec(f, k).mid(4, 2), QByteArray("\5\0", 2)); // Errors
-        for (int n = 1; n <= 10; ++n) {
-            QCOMPARE(rec(f, 40 + n), rec(f, 50 + n)); // Sumar and Restar alike
-            QCOMPARE(rec(f, 70 + n), rec(f, 80 + n)); // Multiplicar and Dividir alike
+        const int kDonats[][5] = {
+            {1, 120, 20, 0, 10},        {10, 300, 10, 0, 100000000}, {11, 120, 15, 1, 10},
+            {20, 120, 15, 1, 100},      {30, 150, 20, 1, 3999},      {39, 180, 8, 0, 999999999},
+            {40, 180, 8, 0, 999999999}, {41, 120, 5, 1, 0},          {46, 170, 5, 2, 1},
+            {60, 240, 5, 5, 1},         {61, 60, 10, 2, 2},          {62, 60, 10, 2, 2},
+            {69, 60, 14, 2, 9},         {70, 60, 15, 2, 9},          {74, 180, 5, 2, 2},
+            {90, 300, 5, 5, 3},
+        }; // record k: Temps, Fer, Parametre1, Parametre2
+        for (const auto& [k, temps, fer, p1, p2] : kDonats)
+            QCOMPARE(rec(f, k), nivell(temps, fer, 5, p1, p2));
+        for (int k = 1; k <= 90; ++k) {
+            const int a = (k - 1) / 10 + 1;
+            QCOMPARE(rec(f, k).mid(4, 2), QByteArray("\5\0", 2));
+            QVERIFY(a == 5 || a == 6 || a >= 8 || rec(f, k).mid(6, 4) == rec(f, a * 10).mid(6, 4));
+            QCOMPARE(clampToRanges(a, DadesNivell::decode(rec(f, k))).encode(), rec(f, k));
+            QVERIFY(a != 5 || (rec(f, k) == rec(f, k + 10) && rec(f, k + 30) == rec(f, k + 40)));
         }
-        // A file already there is left as it is, and a device that takes no bytes is said.
         QVERIFY(FitxerNivells::escriu(niv, 1, {1, 2, 3, 4, 5}) && FitxerNivells::creaSiFalta(niv));
         QCOMPARE(c.llegeix(niv), f.replace(0, 14, nivell(1, 2, 3, 4, 5)));
         QBuffer lectura;
@@ -143,24 +131,17 @@ private slots:
                  nivell(120, 5, 5, l.fi1, l.fi2));
     }
 
+    // The file is made with the defaults when missing, always inside Inf/Niv.
     void jugat_data() { files(kJugats); }
     void jugat() {
         const Jugat& j = fila(kJugats);
         CarpetaProva c;
         if (j.desat.Temps != 0)
             QVERIFY(FitxerNivells::escriu(c.niv("Grup"), 46, j.desat));
-        QCOMPARE(FitxerNivells::LlegeixNivell(c.path(), " Grup ", j.a, j.n).encode(),
+        QCOMPARE(FitxerNivells::LlegeixNivell(c.path(), j.joc, j.a, j.n).encode(),
                  j.jugat.encode());
-        QCOMPARE(c.llegeix(c.niv("Grup")).size(), 1260);
-    }
-
-    void jugatNoSurtDeLaCarpeta() {
-        CarpetaProva c;
-        FitxerNivells::LlegeixNivell(c.path(), "../../fora", 1, 1);
-        QDirIterator fitxers(c.path(), QDir::Files, QDirIterator::Subdirectories);
-        QVERIFY(fitxers.hasNext());
-        QCOMPARE(QFileInfo(fitxers.next()).path(), c.path("Inf/Niv"));
-        QVERIFY(!fitxers.hasNext());
+        QDirIterator it(c.path(), QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(it.hasNext() && QFileInfo(it.next()).path() == c.path("Inf/Niv") && !it.hasNext());
     }
 };
 
