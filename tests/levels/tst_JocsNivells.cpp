@@ -232,8 +232,9 @@ const Xifra kXifres[] = {
 };
 
 // Row `fila` of `activitat` after a control set `valor`: controls 1 to 3 the counters, 4 and 5 the
-// parameters, 6 Portant. Romans 2 is 70, 11, 5, 1..20; Cardinals 2 0..50; Taules 4 2..4;
-// Dividir 10 is 5 by 3; Restar 1 does not borrow.
+// parameters, 6 Portant; or, for controls 7 to 9, the column of counter 1 to 3 after the increment
+// tool added `valor` from row 2 on. Romans 2 is 70, 11, 5, 1..20; Cardinals 2 0..50; Taules 4
+// 2..4; Dividir 10 is 5 by 3; Restar 1 does not borrow.
 struct Control {
     const char* nom;
     int activitat, fila, control, valor;
@@ -249,18 +250,9 @@ const Control kControls[] = {
     {"dividend below divisor", 9, 10, 4, 2, "300|5|5|2|2"},
     {"digits of a sum: no relation", 5, 1, 4, 4, "120|5|5|4|No"},
     {"no carrying again: no edit", 6, 1, 6, 0, "120|5|5|1|No"},
-};
-
-// Column `columna` of `activitat` after the increment tool added `k` from row 2 on.
-struct Increment {
-    const char* nom;
-    int activitat, columna, k;
-    const char* valors;
-};
-const Increment kIncrements[] = {
-    {"Temps -50 stops at 10", 1, 1, -50, "120|70|20|10|10|10|10|10|10|10"},
-    {"Fer up to 999", 2, 2, 400, "15|415|815|999|999|999|999|999|999|999"},
-    {"Errors down to 0", 5, 3, -2, "5|3|1|0|0|0|0|0|0|0"},
+    {"Temps -50 stops at 10", 1, 0, 7, -50, "120|70|20|10|10|10|10|10|10|10"},
+    {"Fer up to 999", 2, 0, 8, 400, "15|415|815|999|999|999|999|999|999|999"},
+    {"Errors down to 0", 5, 0, 9, -2, "5|3|1|0|0|0|0|0|0|0"},
 };
 
 } // namespace
@@ -514,36 +506,29 @@ private slots:
         QCOMPARE(EdicioNivells::PremDigit(x.abans, x.p, x.esquerre), QString(x.despres));
     }
 
-    // A control changes its row alone, keeping the activity's limits and the order of its
-    // parameters; a change that leaves the row as it was is no edit.
+    // A control changes its row (the increment tool its column) alone, keeping the activity's
+    // limits and the order of its parameters; a change that leaves the row as it was is no edit.
     void control_data() { files(kControls); }
     void control() {
         const Control& c = fila(kControls);
         Editor e("", c.activitat);
         QList<FilaGraella> esperat = e.edicio.files();
-        const bool canvi = text(esperat[c.fila - 1]) != c.despres;
+        const bool canvi = c.control > 6 || text(esperat[c.fila - 1]) != c.despres;
         if (c.control <= 3)
             e.edicio.posaComptador(c.fila, c.control, c.valor);
         else if (c.control <= 5)
             e.edicio.posaParametre(c.fila, c.control - 3, c.valor);
-        else
+        else if (c.control == 6)
             QCOMPARE(e.edicio.posaPortant(c.fila, c.valor), canvi);
-        esperat[c.fila - 1] = celles(c.despres);
+        else
+            e.edicio.Increment(c.control - 6, c.valor);
+        const QStringList d = QString(c.despres).split('|');
+        if (c.control <= 6)
+            esperat[c.fila - 1] = celles(c.despres);
+        for (int f = 0; c.control > 6 && f < 10; ++f)
+            esperat[f][c.control - 7] = d[f];
         QVERIFY(e.edicio.files() == esperat);
         QCOMPARE(e.jocs.Modificat(), canvi);
-    }
-
-    void increment_data() { files(kIncrements); }
-    void increment() {
-        const Increment& i = fila(kIncrements);
-        Editor e("", i.activitat);
-        QList<FilaGraella> esperat = e.edicio.files();
-        e.edicio.Increment(i.columna, i.k);
-        const QStringList valors = QString(i.valors).split('|');
-        for (int f = 0; f < 10; ++f)
-            esperat[f][i.columna - 1] = valors[f];
-        QVERIFY(e.edicio.files() == esperat);
-        QVERIFY(e.jocs.Modificat());
     }
 };
 

@@ -129,14 +129,13 @@ struct Assignacio {
     const char *llista, *desat;
 };
 const Assignacio kAssignacions[] = {
-    {"group's set selected", "Bàsic|mitjà|Zeta", " Zeta ", -1, true, "Bàsic mitjà Zeta* (Zeta)",
-     "Zeta"},
-    {"another chosen, accepted", "Bàsic|mitjà|Zeta", "Zeta", 1, true, "Bàsic mitjà Zeta* (Zeta)",
+    {"group's set selected", "Bo|mitjà|Zeta", " Zeta ", -1, true, "Bo mitjà Zeta* (Zeta)", "Zeta"},
+    {"another chosen, accepted", "Bo|mitjà|Zeta", "Zeta", 1, true, "Bo mitjà Zeta* (Zeta)",
      "mitjà"},
-    {"another chosen, cancelled", "Bàsic|mitjà|Zeta", "Zeta", 0, false, "Bàsic mitjà Zeta* (Zeta)",
+    {"another chosen, cancelled", "Bo|mitjà|Zeta", "Zeta", 0, false, "Bo mitjà Zeta* (Zeta)",
      "Zeta"},
-    {"set gone: first entry, name kept", "Bàsic|mitjà|Zeta", "Vell", -1, true,
-     "Bàsic* mitjà Zeta (Vell)", "Bàsic"},
+    {"set gone: first entry, name kept", "Bo|mitjà|Zeta", "Vell", -1, true, "Bo* mitjà Zeta (Vell)",
+     "Bo"},
     {"empty folder: the group's set", "", "", -1, false, "Lloros* (Lloros)", "Lloros"},
 };
 
