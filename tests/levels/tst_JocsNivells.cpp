@@ -498,6 +498,7 @@ private slots:
         e.respostes = {d.si};
         QCOMPARE(e.jocs.Elimina(), d.si);
         QCOMPARE(e.estat(), d.estat + QString(" | ?Eliminar definitivament el nivell?"));
+        QCOMPARE(e.sessio.grup.OpcResta, uint8_t(!d.si));
     }
 
     void xifra_data() { files(kXifres); }

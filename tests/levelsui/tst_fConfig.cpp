@@ -263,8 +263,10 @@ private slots:
         QTest::keyClick(nom, Qt::Key_Return);
         QCOMPARE(arxius->currentText(), QString("Nou"));
         e.clica("OpcCfg_2");
-        QVERIFY(!e.w<QPushButton>("OpcCfg_2")->isDown());
-        e.clica("OpcCfg_3");
+        // Acting on the press, the question box takes the release: the button must not stay down.
+        QTest::mousePress(e.w("OpcCfg_3"), Qt::LeftButton);
+        QVERIFY(!e.w<QPushButton>("OpcCfg_3")->isDown());
+        QTest::mouseRelease(e.w("OpcCfg_3"), Qt::LeftButton);
         e.clica("Fulls_7");
         e.clica("MenysNivells");
         arxius->setFocus();

@@ -67,14 +67,14 @@ private slots:
         WhenModal finestra("Edicio", [&](QDialog* w) {
             QTest::keyClicks(w->findChild<QLineEdit*>("Nom"), "anna");
             puja(w->findChild<UpDown*>("UpAct_5"), 2);
-            vist << w->windowTitle() << w->findChild<QLineEdit*>("Nom")->text();
-            w->findChild<QPushButton*>("Mou_1")->click();
-            vist << w->findChild<QLineEdit*>("Nom")->text() << w->findChild<QLabel*>("Num")->text()
+            vist << w->windowTitle() << w->findChild<QLineEdit*>("Nom")->text()
                  << w->findChild<QLabel*>("nValor_5")->text();
+            w->findChild<QPushButton*>("Mou_1")->click();
+            vist << w->findChild<QLineEdit*>("Nom")->text() << w->findChild<QLabel*>("Num")->text();
             w->findChild<QPushButton*>("Mou_0")->click();
         });
         QVERIFY(Edicio::Obre(sessio, 0, files, -1, nullptr, nullptr));
-        QCOMPARE(vist, QStringList({"Afegint registres...", "ANNA", "", "2", "3"}));
+        QCOMPARE(vist, QStringList({"Afegint registres...", "ANNA", "3", "", "2"}));
         QCOMPARE(c.llegeix(c.dat("Dofins")), alumne(1, "ANNA", {1, 1, 1, 1, 3, 1, 1, 1, 1}));
         QCOMPARE(files.size(), 1);
     }
