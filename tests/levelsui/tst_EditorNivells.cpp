@@ -156,7 +156,7 @@ struct Finestra {
     QString fila(int fila) const {
         QStringList t;
         for (int c = 0; c < 6; ++c)
-            t << graella()->item(fila - 1, c)->text();
+            t << (graella()->item(fila - 1, c) ? graella()->item(fila - 1, c)->text() : "-");
         return t.join('|');
     }
     QString text(const QString& etiqueta) const { return w<QLabel>(etiqueta)->text(); }
