@@ -1,54 +1,142 @@
+#include "AssignacioNivell.h"
+#include "CarpetaProva.h"
 #include "EdicioRegistres.h"
 #include "ImatgeAlumne.h"
-#include "Sessio.h"
+#include "Registres.h"
+#include "Taula.h"
 
-#include <QDir>
-#include <QFile>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
+
+using Registres::alumne;
 
 namespace {
 
-constexpr int kGrup = 3; // "Gats" in Catalan
-
-// A 65-byte record laid out by hand: number, name (ASCII, padded to 35), nine levels, picture
-// (padded to 20).
-QByteArray rec(int numero, const QByteArray& nom, const QByteArray& nivells = "\1\1\1\1\1\1\1\1\1",
-               const QByteArray& imatge = {}) {
+// A group's file laid down by hand: "4 ANNA|-|7 PERE" is ANNA numbered 4, an empty slot, PERE.
+QByteArray grup(const QString& alumnes) {
     QByteArray b;
-    b += char(numero);
-    b += nom + QByteArray(35 - nom.size(), ' ');
-    b += nivells;
-    b += imatge + QByteArray(20 - imatge.size(), ' ');
+    for (const QString& a : alumnes.split('|', Qt::SkipEmptyParts))
+        b += a == "-" ? QByteArray(65, '\0')
+                      : alumne(a.section(' ', 0, 0).toInt(), a.section(' ', 1).toLatin1());
     return b;
 }
 
-const QByteArray kBuit(65, '\0');
-
-class Carpeta {
-public:
-    Carpeta() {
-        QDir(dir.path()).mkpath("Inf/Dat");
-        QDir(dir.path()).mkpath("Inf/Hst");
-        sessio.carpeta = dir.path();
-        sessio.general.GrupActual = kGrup;
-    }
-    QString dat() const { return dir.filePath("Inf/Dat/Gats.dat"); }
-    QString hst(const QString& nom) const { return dir.filePath("Inf/Hst/" + nom + ".rtf"); }
-    void posa(const QString& path, const QByteArray& bytes) const {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QCOMPARE(f.write(bytes), bytes.size());
-    }
-    QByteArray llegeix(const QString& path) const {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir;
-    Sessio sessio;
+// The records editor in `mode` on row `fila` of group 3 ("Gats"), its file holding `alumnes`.
+struct Editor {
+    CarpetaProva c;
+    Sessio sessio = c.sessio(3);
     QList<FilaAlumne> files;
+    std::optional<EdicioRegistres> e;
+
+    Editor(EdicioRegistres::Mode mode, const QString& alumnes, int fila = 0) {
+        c.escriu(c.dat("Gats"), grup(alumnes));
+        c.escriu(c.hst("ANNA"), "A");
+        e.emplace(sessio, mode, files, fila);
+    }
+    QByteArray dat() const { return c.llegeix(c.dat("Gats")); }
+    // The rows' names and positions, "ANNA@1 PERE@2", in their order.
+    QString llista() const {
+        QStringList l;
+        for (const FilaAlumne& f : files)
+            l << f[LlistaAlumnes::kColNom].trimmed() + '@' + f[LlistaAlumnes::kColPosicio];
+        return l.join(' ');
+    }
+    // Inf/Hst as "file=content|...".
+    QString historials() const {
+        QStringList l = QDir(c.path("Inf/Hst")).entryList(QDir::Files, QDir::Name);
+        for (QString& f : l)
+            f += '=' + c.llegeix(c.path("Inf/Hst/" + f));
+        return l.join('|');
+    }
+};
+
+using R = EdicioRegistres::Resultat;
+
+// A new pupil goes to the first position no pupil holds, and the next one is prepared; a pupil
+// needs a name.
+struct Alta {
+    const char *nom, *abans, *text, *despres;
+    R resultat;
+    int seguent;
+};
+const Alta kAltes[] = {
+    {"appended", "4 ANNA|7 PERE", "JAN", "4 ANNA|7 PERE|8 JAN", R::Desat, 9},
+    {"empty slot reused", "4 ANNA|-|7 PERE", "JAN", "4 ANNA|8 JAN|7 PERE", R::Desat, 9},
+    {"number held to 99", "120 ANNA", "JAN", "120 ANNA|99 JAN", R::Desat, 99},
+    {"empty name", "4 ANNA", "", "4 ANNA", R::SenseNom, 5},
+    {"blank name", "4 ANNA", "   ", "4 ANNA", R::SenseNom, 5},
+};
+
+// An edit of ANNA (the first row, stored second) writes the record at its own position and
+// carries the history file along when the name leads to another file, never over another pupil's
+// history; a blank name is refused.
+struct Canvi {
+    const char *nom, *nomNou, *pere, *historials;
+    R resultat;
+    EdicioRegistres::Historial historial;
+};
+using H = EdicioRegistres::Historial;
+const Canvi kCanvis[] = {
+    {"renamed", "ANNA M", "", "ANNA M.rtf=A", R::Desat, H::Reanomenat},
+    {"name unchanged", "ANNA", "", "ANNA.rtf=A", R::Desat, H::Igual},
+    {"another pupil's history", "PERE", "P", "ANNA.rtf=A|PERE.rtf=P", R::Desat, H::Ocupat},
+    {"blank name", " ", "", "ANNA.rtf=A", R::SenseNom, H::Igual},
+};
+
+// Deleted rows stay in the list until closing: "Sí" rewrites the file from the rows, positions
+// 1..n (no file for no rows), "No" reads the rows back.
+struct Baixa {
+    const char *nom, *abans;
+    int fila, esborrats;
+    bool si;
+    const char *despres, *llista;
+};
+const Baixa kBaixes[] = {
+    {"two deleted, Sí", "3 JAN|-|1 ANNA|2 PERE", 1, 2, true, "1 ANNA", "ANNA@1"},
+    {"two deleted, No", "1 ANNA|2 PERE|3 JAN", 0, 2, false, "1 ANNA|2 PERE|3 JAN",
+     "ANNA@1 PERE@2 JAN@3"},
+    {"the only pupil, Sí", "1 ANNA", 0, 1, true, "", ""},
+};
+
+// A chosen picture lands in Imatges/ under a name that fits the record's 20 bytes and never over
+// another picture; the same picture chosen again takes its earlier copy.
+struct Imatge {
+    const char *nom, *casa; // Imatges/ before, as "name=content|..." ("name/" a folder)
+    QString triat;          // the chosen file, holding "A"
+    const char* desat;
+};
+const Imatge kImatges[] = {
+    {"short", "", "anna.bmp", "anna.bmp"},
+    {"25 characters", "", "abcdefghijklmnopqrstu.png", "abcdefghijklmnopqrst"},
+    {"outside Windows-1252", "", "\u0101nna.gif", "?nna.gif"},
+    {"dots", "", "..bmp", "__bmp"},
+    {"same first 20, another picture", "abcdefghijklmnopqrst=B", "abcdefghijklmnopqrstu.png",
+     "abcdefghijklmnopqr~1"},
+    {"same picture again", "abcdefghijklmnopqrst=A", "abcdefghijklmnopqrstu.png",
+     "abcdefghijklmnopqrst"},
+    {"extension kept", "anna.png=B", "anna.png", "anna~1.png"},
+    {"next free name", "anna.png=B|anna~1.png=C", "anna.png", "anna~2.png"},
+    {"earlier copy reused", "anna.png=B|anna~1.png=A", "anna.png", "anna~1.png"},
+    {"a folder is no picture", "anna.png/", "anna.png", "anna~1.png"},
+};
+
+// The list of sets, the one selected, `Actual`, and the name either button stores.
+struct Assignacio {
+    const char *nom, *jocs, *nomNivell;
+    int tria; // entry chosen before closing, -1 none
+    bool accepta;
+    const char *llista, *desat;
+};
+const Assignacio kAssignacions[] = {
+    {"group's set selected", "Bo|mitjà|Zeta", " Zeta ", -1, true, "Bo mitjà Zeta* (Zeta)", "Zeta"},
+    {"another chosen, accepted", "Bo|mitjà|Zeta", "Zeta", 1, true, "Bo mitjà Zeta* (Zeta)",
+     "mitjà"},
+    {"another chosen, cancelled", "Bo|mitjà|Zeta", "Zeta", 0, false, "Bo mitjà Zeta* (Zeta)",
+     "Zeta"},
+    {"set gone: first entry, name kept", "Bo|mitjà|Zeta", "Vell", -1, true, "Bo* mitjà Zeta (Vell)",
+     "Bo"},
+    {"empty folder: the group's set", "", "", -1, false, "Lloros* (Lloros)", "Lloros"},
 };
 
 } // namespace
@@ -56,220 +144,105 @@ public:
 class TestEdicioRegistres : public QObject {
     Q_OBJECT
 private slots:
-    // A new pupil goes to the first position no pupil holds, and the next one is prepared.
-    void afegeix_data() {
-        QTest::addColumn<QByteArray>("abans");
-        QTest::addColumn<QByteArray>("despres");
-        QTest::addColumn<int>("seguent");
-        QTest::newRow("appended") << rec(4, "ANNA") + rec(7, "PERE")
-                                  << rec(4, "ANNA") + rec(7, "PERE") + rec(8, "JAN") << 9;
-        QTest::newRow("empty slot reused") << rec(4, "ANNA") + kBuit + rec(7, "PERE")
-                                           << rec(4, "ANNA") + rec(8, "JAN") + rec(7, "PERE") << 9;
-        QTest::newRow("number held to 99")
-            << rec(120, "ANNA") << rec(120, "ANNA") + rec(99, "JAN") << 99;
-    }
+    void afegeix_data() { files(kAltes); }
     void afegeix() {
-        QFETCH(QByteArray, abans);
-        QFETCH(QByteArray, despres);
-        QFETCH(int, seguent);
-        Carpeta c;
-        c.posa(c.dat(), abans);
-        EdicioRegistres e(c.sessio, EdicioRegistres::Afegir, c.files, -1);
-        e.camps().Nom = "JAN";
-        QCOMPARE(e.afegeix(), EdicioRegistres::Resultat::Desat);
-        QCOMPARE(c.llegeix(c.dat()), despres);
-        QCOMPARE(e.camps().Numero, uint8_t(seguent));
-        QVERIFY(e.camps().Nom.isEmpty());
-        QVERIFY(e.desat());
+        const Alta& a = fila(kAltes);
+        Editor e(EdicioRegistres::Afegir, a.abans);
+        e.e->camps().Nom = a.text;
+        QCOMPARE(e.e->afegeix(), a.resultat);
+        QCOMPARE(e.dat(), grup(a.despres));
+        QCOMPARE(e.e->camps().Numero, uint8_t(a.seguent));
+        QCOMPARE(e.e->camps().Nom, a.resultat == R::Desat ? QString() : a.text);
+        QCOMPARE(e.e->desat(), a.resultat == R::Desat);
     }
 
-    // Editing writes the record at its own position and carries the history file along when the
-    // name leads to another file, never over another pupil's history.
-    void edita_data() {
-        QTest::addColumn<QString>("nomNou");
-        QTest::addColumn<QStringList>("historials"); // files in Inf/Hst before
-        QTest::addColumn<int>("resultat");
-        QTest::addColumn<QStringList>("despres");
-        using H = EdicioRegistres::Historial;
-        QTest::newRow("no history yet")
-            << "ANNA M" << QStringList{} << int(H::SenseFitxer) << QStringList{};
-        QTest::newRow("name unchanged")
-            << "ANNA" << QStringList{"ANNA"} << int(H::Igual) << QStringList{"ANNA"};
-        QTest::newRow("another pupil's history") << "PERE" << QStringList{"ANNA", "PERE"}
-                                                 << int(H::Ocupat) << QStringList{"ANNA", "PERE"};
-    }
+    void edita_data() { files(kCanvis); }
     void edita() {
-        QFETCH(QString, nomNou);
-        QFETCH(QStringList, historials);
-        QFETCH(int, resultat);
-        QFETCH(QStringList, despres);
-        Carpeta c;
-        c.posa(c.dat(), rec(7, "PERE") + rec(4, "ANNA"));
-        for (const QString& h : historials)
-            c.posa(c.hst(h), h.toLatin1());
-        EdicioRegistres e(c.sessio, EdicioRegistres::Editar, c.files, 0);
-        QCOMPARE(e.camps().Numero, uint8_t(4)); // sorted by number: ANNA first
-        e.camps().Nom = nomNou;
-        e.camps().Nivell[2] = 5;
-        EdicioRegistres::Historial h{};
-        QCOMPARE(e.edita(&h), EdicioRegistres::Resultat::Desat);
-        QCOMPARE(int(h), resultat);
-        QCOMPARE(c.llegeix(c.dat()),
-                 rec(7, "PERE") + rec(4, nomNou.toLatin1(), "\1\1\5\1\1\1\1\1\1"));
-        QCOMPARE(QDir(c.dir.filePath("Inf/Hst")).entryList(QDir::Files), [&] {
-            QStringList l;
-            for (const QString& d : despres)
-                l << d + ".rtf";
-            return l;
-        }());
-        for (const QString& d : despres)
-            QCOMPARE(c.llegeix(c.hst(d)), d.toLatin1());
-        QCOMPARE(c.files[0][11], QString("2"));
-        QCOMPARE(c.sessio.registre.Nivell[2], uint8_t(5));
+        const Canvi& d = fila(kCanvis);
+        Editor e(EdicioRegistres::Editar, "7 PERE|4 ANNA");
+        if (*d.pere)
+            e.c.escriu(e.c.hst("PERE"), d.pere);
+        e.e->camps().Nom = d.nomNou;
+        e.e->camps().Nivell[2] = 5;
+        H h = H::Igual;
+        QCOMPARE(e.e->edita(&h), d.resultat);
+        QCOMPARE(int(h), int(d.historial));
+        QCOMPARE(e.historials(), QString(d.historials));
+        const bool desat = d.resultat == R::Desat;
+        QCOMPARE(e.dat(),
+                 alumne(7, "PERE") + alumne(4, desat ? d.nomNou : "ANNA",
+                                            {1, 1, uint8_t(desat ? 5 : 1), 1, 1, 1, 1, 1, 1}));
+        QCOMPARE(e.llista(), (desat ? d.nomNou : QString("ANNA")) + "@2 PERE@1");
+        QCOMPARE(e.sessio.registre.Nivell[2], uint8_t(desat ? 5 : 1));
     }
 
-    // A pupil needs a name: an empty or blank one is refused and nothing is written.
-    void senseNom_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("nom");
-        QTest::newRow("adding, empty") << int(EdicioRegistres::Afegir) << "";
-        QTest::newRow("adding, blanks") << int(EdicioRegistres::Afegir) << "   ";
-        QTest::newRow("editing, blanks") << int(EdicioRegistres::Editar) << " ";
-    }
-    void senseNom() {
-        QFETCH(int, mode);
-        QFETCH(QString, nom);
-        Carpeta c;
-        const QByteArray abans = rec(4, "ANNA");
-        c.posa(c.dat(), abans);
-        c.posa(c.hst("ANNA"), "line");
-        EdicioRegistres e(c.sessio, EdicioRegistres::Mode(mode), c.files, 0);
-        const QList<FilaAlumne> files = c.files;
-        e.camps().Nom = nom;
-        const auto resultat = mode == EdicioRegistres::Afegir ? e.afegeix() : e.edita();
-        QCOMPARE(resultat, EdicioRegistres::Resultat::SenseNom);
-        QCOMPARE(c.llegeix(c.dat()), abans);
-        QCOMPARE(c.files, files);
-        QCOMPARE(c.llegeix(c.hst("ANNA")), QByteArray("line"));
-        QVERIFY(!e.desat());
+    void elimina_data() { files(kBaixes); }
+    void elimina() {
+        const Baixa& b = fila(kBaixes);
+        Editor e(EdicioRegistres::Eliminar, b.abans, b.fila);
+        for (int i = 0; i < b.esborrats; ++i)
+            e.e->elimina();
+        QCOMPARE(e.e->fila(), int(e.files.size()) - 1); // the row after each, or the one before
+        QCOMPARE(e.dat(), grup(b.abans));
+        QVERIFY(e.e->tanca(b.si));
+        QCOMPARE(e.dat(), *b.despres ? grup(b.despres) : QByteArray("<missing>"));
+        QCOMPARE(e.llista(), QString(b.llista));
     }
 
-    // Deletions stay in the rows; "Sí" rewrites the file from them, positions 1..n.
-    void eliminaIConfirma() {
-        Carpeta c;
-        c.posa(c.dat(), rec(3, "JAN") + kBuit + rec(1, "ANNA") + rec(2, "PERE"));
-        EdicioRegistres e(c.sessio, EdicioRegistres::Eliminar, c.files, 1);
-        QCOMPARE(e.camps().Nom.trimmed(), QString("PERE"));
-        e.elimina();
-        QCOMPARE(e.fila(), 1);
-        QCOMPARE(e.camps().Nom.trimmed(), QString("JAN"));
-        e.elimina();
-        QCOMPARE(e.fila(), 0); // the last row went: the one before shows
-        QCOMPARE(c.llegeix(c.dat()).size(), 4 * 65);
-        QVERIFY(e.tanca(true));
-        QCOMPARE(c.llegeix(c.dat()), rec(1, "ANNA"));
-        QCOMPARE(c.files.size(), 1);
-        QCOMPARE(c.files[0][11], QString("1"));
-    }
-
-    void navega_data() {
-        QTest::addColumn<int>("fila");
-        QTest::addColumn<bool>("anterior");
-        QTest::addColumn<bool>("seguent");
-        QTest::newRow("first") << 0 << false << true;
-        QTest::newRow("last") << 2 << true << false;
-    }
+    // `Anterior` at the first row and `Següent` at the last stay.
     void navega() {
-        QFETCH(int, fila);
-        QFETCH(bool, anterior);
-        QFETCH(bool, seguent);
-        Carpeta c;
-        c.posa(c.dat(), rec(1, "ANNA") + rec(2, "PERE") + rec(3, "JAN"));
-        EdicioRegistres e(c.sessio, EdicioRegistres::Editar, c.files, fila);
-        QCOMPARE(e.anterior(), anterior);
-        QCOMPARE(e.fila(), fila - int(anterior));
-        EdicioRegistres f(c.sessio, EdicioRegistres::Editar, c.files, fila);
-        QCOMPARE(f.seguent(), seguent);
-        QCOMPARE(f.fila(), fila + int(seguent));
-        QCOMPARE(c.sessio.registre.Numero, uint8_t(f.fila() + 1));
+        Editor e(EdicioRegistres::Editar, "1 ANNA|2 PERE");
+        QVERIFY(!e.e->anterior() && e.e->seguent() && !e.e->seguent());
+        QCOMPARE(e.e->fila(), 1);
+        QCOMPARE(e.sessio.registre.Numero, uint8_t(2));
+        QVERIFY(e.e->anterior() && e.e->fila() == 0);
     }
 
-    void nomImatge_data() {
-        QTest::addColumn<QString>("fitxer");
-        QTest::addColumn<QString>("desat");
-        QTest::newRow("short") << "/a/b/anna.bmp"
-                               << "anna.bmp";
-        QTest::newRow("25 characters") << "/a/abcdefghijklmnopqrstu.png"
-                                       << "abcdefghijklmnopqrst";
-        QTest::newRow("outside Windows-1252")
-            << QString::fromUtf8("/a/\u0101nna.gif") << "?nna.gif";
-        QTest::newRow("dots") << "/a/..bmp"
-                              << "__bmp";
-    }
-    void nomImatge() {
-        QFETCH(QString, fitxer);
-        QFETCH(QString, desat);
-        QCOMPARE(ImatgeAlumne::nomDesat(fitxer), desat);
-    }
-
-    // A chosen picture lands in Imatges/ under a name that fits the record's 20 bytes and never
-    // over another picture; the same picture chosen again takes its earlier copy.
-    void copiaImatge_data() {
-        QTest::addColumn<QStringList>("casa"); // Imatges/ before, as name=content
-        QTest::addColumn<QString>("triat");    // the chosen file, holding "A"
-        QTest::addColumn<QString>("desat");
-        const QString llarg = "abcdefghijklmnopqrstu.png";
-        QTest::newRow("free") << QStringList{} << llarg << "abcdefghijklmnopqrst";
-        QTest::newRow("same first 20, another picture")
-            << QStringList{"abcdefghijklmnopqrst=B"} << llarg << "abcdefghijklmnopqr~1";
-        QTest::newRow("same picture again")
-            << QStringList{"abcdefghijklmnopqrst=A"} << llarg << "abcdefghijklmnopqrst";
-        QTest::newRow("extension kept") << QStringList{"anna.png=B"} << "anna.png"
-                                        << "anna~1.png";
-        QTest::newRow("next free name") << QStringList{"anna.png=B", "anna~1.png=C"} << "anna.png"
-                                        << "anna~2.png";
-        QTest::newRow("earlier copy reused")
-            << QStringList{"anna.png=B", "anna~1.png=A"} << "anna.png"
-            << "anna~1.png";
-        QTest::newRow("a folder is no picture") << QStringList{"anna.png/"} << "anna.png"
-                                                << "anna~1.png";
-    }
-    void copiaImatge() {
-        QFETCH(QStringList, casa);
-        QFETCH(QString, triat);
-        QFETCH(QString, desat);
-        Carpeta c;
-        const QDir imatges(c.dir.filePath("Imatges"));
-        QVERIFY(imatges.mkpath("."));
-        QSet<QString> noms{desat};
-        for (const QString& f : casa) {
+    void imatge_data() { files(kImatges); }
+    void imatge() {
+        const Imatge& m = fila(kImatges);
+        CarpetaProva c;
+        QStringList esperat{QString(m.desat) + "=A"};
+        for (const QString& f : QString(m.casa).split('|', Qt::SkipEmptyParts)) {
             if (f.endsWith('/'))
-                QVERIFY(imatges.mkdir(f.chopped(1)));
+                QVERIFY(QDir().mkpath(c.imatge(f)));
             else
-                c.posa(imatges.filePath(f.section('=', 0, 0)), f.section('=', 1).toLatin1());
-            noms << f.section('=', 0, 0).remove('/');
+                c.escriu(c.imatge(f.section('=', 0, 0)), f.section('=', 1).toLatin1());
+            if (!esperat.contains(f))
+                esperat << (f.endsWith('/') ? f.chopped(1) + "=<missing>" : f);
         }
-        QTemporaryDir fora;
-        c.posa(fora.filePath(triat), "A");
-
-        QCOMPARE(ImatgeAlumne::copia(c.dir.path(), fora.filePath(triat)), desat);
-        QCOMPARE(c.llegeix(imatges.filePath(desat)), QByteArray("A"));
-        for (const QString& f : casa)
-            if (!f.endsWith('/'))
-                QCOMPARE(c.llegeix(imatges.filePath(f.section('=', 0, 0))),
-                         f.section('=', 1).toLatin1());
-        const QStringList hi = imatges.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-        QCOMPARE(QSet<QString>(hi.begin(), hi.end()), noms);
+        CarpetaProva fora;
+        c.escriu(fora.path(m.triat), "A");
+        QCOMPARE(ImatgeAlumne::copia(c.path(), fora.path(m.triat)), QString(m.desat));
+        QStringList hi = QDir(c.path("Imatges")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        for (QString& f : hi)
+            f += '=' + c.llegeix(c.imatge(f));
+        hi.sort();
+        esperat.sort();
+        QCOMPARE(hi, esperat);
     }
 
-    // Choosing a picture that already lies in Imatges/ keeps it.
-    void imatgeJaACasa() {
-        Carpeta c;
-        QDir(c.dir.path()).mkpath("Imatges");
-        const QString cami = c.dir.filePath("Imatges/anna.png");
-        c.posa(cami, "PNG bytes");
-        QCOMPARE(ImatgeAlumne::copia(c.dir.path(), cami), QString("anna.png"));
-        QCOMPARE(c.llegeix(cami), QByteArray("PNG bytes"));
+    void assigna_data() { files(kAssignacions); }
+    void assigna() {
+        const Assignacio& a = fila(kAssignacions);
+        CarpetaProva c;
+        for (const QString& j : QString(a.jocs).split('|', Qt::SkipEmptyParts))
+            c.escriu(c.niv(j), {});
+        Sessio sessio = c.sessio(2); // "Lloros" in Catalan
+        sessio.grup.Activitats = "101010101";
+        sessio.grup.Nivells = {1, 2, 3, 4, 5, 6, 7, 8, 9};
+        sessio.grup.NomNivell = a.nomNivell;
+        AssignacioNivell as(sessio);
+        QStringList llista = as.llista();
+        llista[as.seleccionat()] += '*';
+        QCOMPARE(llista.join(' ') + " (" + as.actual() + ')', QString(a.llista));
+        as.selecciona(a.tria);
+        QVERIFY(as.tanca(a.accepta));
+        QCOMPARE(c.llegeix(c.grupsCfg()),
+                 QByteArray(119, '\0') +
+                     Registres::grup("101010101", 0, 0, QString(a.desat).toLatin1())
+                         .replace(10, 9, "\1\2\3\4\5\6\7\x08\x09"));
+        QCOMPARE(int(QFileInfo(c.niv("Lloros")).size()), QString(a.jocs).isEmpty() ? 1260 : 0);
     }
 };
 
