@@ -1,20 +1,17 @@
 #pragma once
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DadesNivell.h"
+#include "Activitat.h"
+#include "CarpetaProva.h"
 #include "FakeContext.h"
 #include "Pissarra.h"
+#include "RecordingSoundPlayer.h"
 
-#include <QList>
-#include <QString>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
 #include <memory>
 
-// What the panel tests share: a board opened for pupil "Pau" on level 1 of one activity, in a
-// program folder that holds the level set "Proves" and nothing else.
-
-// The series as the activity sees it, except that its random numbers come from a script, so a
-// test chooses the exercise.
+// The series as the activity sees it, but for its random numbers, which come from a script.
 struct Guio : ContextActivitat {
     ContextActivitat* serie = nullptr;
     ScriptedAtzar atzarGuionat;
@@ -33,9 +30,24 @@ struct Guio : ContextActivitat {
     Atzar& atzar() override { return atzarGuionat; }
 };
 
-// Writes the level set "Proves" into `carpeta` with `nivell` as level 1 of `activitat` (every
-// other record zero), opens the board on it with the clock stopped and shows it. With `guio`
-// the activity draws its numbers from the script.
-std::unique_ptr<Pissarra> obreTaulerProva(const QString& carpeta, int activitat,
-                                          const DadesNivell& nivell, const EntornSerie& entorn,
-                                          Guio* guio = nullptr, bool ambResta = false);
+// A board opened, its clock stopped, for "Anna Puig" (number 7, the second record of group 3's
+// file) at level 1 of `activitat`, the level set "Proves" holding `nivell` there and nothing else.
+// With `atzar` the activity draws its numbers from that script; `crea` replaces the activity.
+struct Tauler {
+    CarpetaProva c;
+    RecordingSoundPlayer so;
+    Guio guio;
+    std::unique_ptr<Pissarra> w;
+
+    Tauler(int activitat, const QByteArray& nivell, QList<float> atzar = {}, int idioma = 0,
+           bool ambResta = false, Serie::CreaActivitat crea = {});
+
+    template <class T = QWidget> T* fill(const QString& nom) const { return w->findChild<T*>(nom); }
+    // A label's text, or a button's caption read on one line.
+    QString text(const QString& nom) const;
+    // A key typed on the board's keyboard box: '<' the left arrow.
+    void tecla(QChar c) const;
+    void clica(const QString& boto) const {
+        QTest::mouseClick(fill<QPushButton>(boto), Qt::LeftButton);
+    }
+};
