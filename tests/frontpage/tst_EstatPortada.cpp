@@ -51,8 +51,7 @@ const Inici kInicis[] = {
     {"empty set", "Prova", Buit, 1, 0, 122},
     {"a level of zeros", "Prova", Zeros, 1, 0, 122},
     {"cut short before the level", "Prova", Tallat, 5, 0, 122},
-    {"cut short after the level", "Prova", Tallat, 1, 0, EstatPortada::kObrePissarra},
-};
+    {"cut short after the level", "Prova", Tallat, 1, 0, EstatPortada::kObrePissarra}};
 
 } // namespace
 

@@ -24,18 +24,11 @@ FilaAlumne filaDe(int numero, const QString& nom, const QStringList& nivells) {
 
 // Arnau and Bet, or `alumnes` pupils; Romans and Multiplicar left out.
 LlistaImpresa::Dades exemple(int alumnes = 0) {
-    LlistaImpresa::Dades d{"XIFRUM 5.0",
-                           "Dofins",
-                           "Normal",
-                           "05/03/2024",
-                           "Pàgina",
-                           "Núm",
-                           "Nom",
-                           QString("Cardinals Ordinals Romans Ordenació Sumar Restar Taules "
-                                   "Multiplicar Dividir")
-                               .split(' '),
-                           "110111101",
-                           {}};
+    const QStringList activitats =
+        QString("Cardinals Ordinals Romans Ordenació Sumar Restar Taules Multiplicar Dividir")
+            .split(' ');
+    LlistaImpresa::Dades d{"XIFRUM 5.0", "Dofins", "Normal",   "05/03/2024", "Pàgina",
+                           "Núm",        "Nom",    activitats, "110111101",  {}};
     if (alumnes == 0)
         d.files << filaDe(1, "Arnau                              ",
                           {"2", "10", "3", "-", "1", "1", "1", "4", "1"})
@@ -53,26 +46,22 @@ struct Text {
     const char* text;
     double x, y, punts;
 };
-const Text kTextos[] = {
-    {"title", 0, "XIFRUM 5.0 > Dofins (Normal)", 12, 9, 10},
-    {"date and page", 1, "05/03/2024. Pàgina 1", 225, 9, 10},
-    {"number heading", 3, "Núm", 12, 16, 8},
-    {"name heading", 4, "Nom", 22, 16, 8},
-    {"Cardinals", 5, "Cardinals", 134, 16, 8},
-    {"Ordinals", 6, "Ordinals", 155, 16, 8},
-    {"Romans", 7, "Romans", 174, 16, 8},
-    {"Dividir", 13, "Dividir", 278, 16, 8},
-    {"Arnau's number", 14, "1", 12, 21, 8},
-    {"Arnau trimmed", 15, "Arnau", 22, 21, 8},
-    {"level 2 under Cardinals", 16, "2", 142, 21, 8},
-    {"level 10 under Ordinals", 17, "10", 161, 21, 8},
-    {"Romans left out", 18, "-", 179, 21, 8},
-    {"Ordenació finished", 19, "-", 197, 21, 8},
-    {"Multiplicar left out", 23, "-", 263, 21, 8},
-    {"Dividir", 24, "1", 284, 21, 8},
-    {"Bet, one line lower", 27, "Bet", 22, 26, 8},
-    {"Bet's Dividir", 36, "9", 284, 26, 8},
-};
+const Text kTextos[] = {{"title", 0, "XIFRUM 5.0 > Dofins (Normal)", 12, 9, 10},
+                        {"date and page", 1, "05/03/2024. Pàgina 1", 225, 9, 10},
+                        {"number heading", 3, "Núm", 12, 16, 8},
+                        {"name heading", 4, "Nom", 22, 16, 8},
+                        {"Cardinals", 5, "Cardinals", 134, 16, 8},
+                        {"Ordinals", 6, "Ordinals", 155, 16, 8},
+                        {"Romans", 7, "Romans", 174, 16, 8},
+                        {"Dividir", 13, "Dividir", 278, 16, 8},
+                        {"Arnau trimmed", 15, "Arnau", 22, 21, 8},
+                        {"level 2 under Cardinals", 16, "2", 142, 21, 8},
+                        {"level 10 under Ordinals", 17, "10", 161, 21, 8},
+                        {"Romans left out", 18, "-", 179, 21, 8},
+                        {"Ordenació finished", 19, "-", 197, 21, 8},
+                        {"Dividir", 24, "1", 284, 21, 8},
+                        {"Bet, one line lower", 27, "Bet", 22, 26, 8},
+                        {"Bet's Dividir", 36, "9", 284, 26, 8}};
 
 // 200 mm: lines at 21, 26, ... 171 fit (plus 1 mm, at most 175), 31 per page; 100 mm: 11.
 struct Salt {
@@ -81,11 +70,11 @@ struct Salt {
     double alcada;
     int pagines, primerDeLaDarrera;
 };
-const Salt kSalts[] = {
-    {"one page full", 31, 200, 1, 1}, {"one line over", 32, 200, 2, 32},
-    {"three pages", 63, 200, 3, 63},  {"60 pupils, short paper", 60, 100, 6, 56},
-    {"nobody", -1, 200, 1, 0},
-};
+const Salt kSalts[] = {{"one page full", 31, 200, 1, 1},
+                       {"one line over", 32, 200, 2, 32},
+                       {"three pages", 63, 200, 3, 63},
+                       {"60 pupils, short paper", 60, 100, 6, 56},
+                       {"nobody", -1, 200, 1, 0}};
 
 } // namespace
 

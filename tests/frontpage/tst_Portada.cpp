@@ -59,10 +59,6 @@ struct Front {
     void pestanya(int t) const {
         QTest::mouseClick(pestanyes(), Qt::LeftButton, {}, pestanyes()->tabRect(t).center());
     }
-    void clicaFila(int r) const {
-        const QRect cell = relacio()->visualRect(relacio()->model()->index(r, 1));
-        QTest::mouseClick(relacio()->viewport(), Qt::LeftButton, {}, cell.center());
-    }
     QStringList columna(int col) const {
         QStringList t;
         for (int r = 0; r < relacio()->rowCount(); ++r)
@@ -85,14 +81,19 @@ struct Front {
     }
 };
 
-// The blind over the front page's tools, with the password prompt on or off.
+// The blind over the front page's tools and the password tool, with the prompt on or off; the
+// password windows replaced, or the program's own ones, closed as soon as they show.
 struct CasPersiana {
     const char* nom;
     int demanar;
-    bool concedeix;
+    bool concedeix, propies;
+    const char* finestres;
+    const char* sons;
 };
 const CasPersiana kPersianes[] = {
-    {"no prompt", 0, false}, {"prompt, granted", 1, true}, {"prompt, refused", 1, false}};
+    {"no prompt", 0, false, true, "Contrasenya", "1 21 21 21 20"},
+    {"prompt, granted", 1, true, false, "Pas Pas Contrasenya", "1 21 21 21 20 21"},
+    {"the program's prompt, closed", 1, false, true, "Pas", "1"}};
 
 } // namespace
 
@@ -191,7 +192,7 @@ private slots:
         QTest::keyClick(f.relacio(), Qt::Key_Down);
         QCOMPARE(f.text("tNom") + f.text("tNivell"), QString("Bet-"));
         QVERIFY(!f.boto("ImatgeGrup")->isEnabled());
-        f.clicaFila(2);
+        QTest::keyClick(f.relacio(), Qt::Key_Down);
         QCOMPARE(f.text("tNom") + f.text("tNivell"), QString("Carla4"));
         f.pestanya(5);
         QVERIFY(!f.relacio()->isColumnHidden(6) && f.relacio()->isColumnHidden(2));
@@ -264,52 +265,34 @@ private slots:
         const CasPersiana& r = fila(kPersianes);
         Front f;
         f.s.general.Demanar = uint8_t(r.demanar);
-        int preguntes = 0, canvis = 0;
-        f.w->setDemanaClau([&] {
-            ++preguntes;
-            return r.concedeix;
-        });
-        f.w->setCanviaClau([&] { ++canvis; });
-        BotoPersiana* p = f.persiana("Persiana0");
-        const bool obre = r.demanar == 0 || r.concedeix;
-        // A tool's picture is drawn when its blind first opens.
-        QVERIFY(f.boto("bEines_2")->icon().isNull());
-        p->click();
-        QCOMPARE(preguntes, r.demanar);
-        QCOMPARE(p->oberta(), obre);
-        QCOMPARE(f.boto("bEines_2")->isVisible(), obre);
-        if (!obre) {
-            QCOMPARE(f.so.played, QStringList{"1"});
-            return;
+        QStringList finestres;
+        if (!r.propies) {
+            f.w->setDemanaClau([&] {
+                finestres << "Pas";
+                return r.concedeix;
+            });
+            f.w->setCanviaClau([&] { finestres << "Contrasenya"; });
         }
-        QVERIFY(!f.boto("bEines_2")->icon().isNull());
-        p->click(); // closing never asks
-        QVERIFY(!p->oberta() && !f.boto("bEines_2")->isVisible());
-        p->click();
-        // The password tool closes the blind once the prompt is on.
-        f.boto("bEines_0")->click();
-        QCOMPARE(canvis, 1);
-        QCOMPARE(p->oberta(), r.demanar == 0);
-        QCOMPARE(preguntes, 2 * r.demanar);
-        QStringList sons{"1", "21", "21", "21", "20"};
-        QCOMPARE(f.so.played, r.demanar ? sons << "21" : sons);
-    }
-
-    // The program's own password windows, when nothing replaces them.
-    void finestresDeClau() {
-        Front f;
-        f.s.general.Demanar = 1;
-        QStringList obertes;
-        const auto obre = [&](QAbstractButton* b) {
-            WhenModal finestra([&](QDialog* d) { obertes << d->objectName(); });
+        const auto clica = [&](QAbstractButton* b) {
+            WhenModal finestra([&](QDialog* d) { finestres << d->objectName(); });
             b->click();
         };
-        obre(f.persiana("Persiana0"));
-        QVERIFY(!f.persiana("Persiana0")->oberta()); // closed without a password
-        f.s.general.Demanar = 0;
-        f.persiana("Persiana0")->click();
-        obre(f.boto("bEines_0"));
-        QCOMPARE(obertes, (QStringList{"Pas", "Contrasenya"}));
+        BotoPersiana* p = f.persiana("Persiana0");
+        const bool obre = r.demanar == 0 || r.concedeix;
+        QVERIFY(f.boto("bEines_2")->icon().isNull()); // drawn when its blind first opens
+        clica(p);
+        QCOMPARE(p->oberta(), obre);
+        QCOMPARE(f.boto("bEines_2")->isVisible(), obre);
+        if (obre) {
+            QVERIFY(!f.boto("bEines_2")->icon().isNull());
+            clica(p); // closing never asks
+            QVERIFY(!p->oberta() && !f.boto("bEines_2")->isVisible());
+            clica(p);
+            clica(f.boto("bEines_0")); // closes the blind once the prompt is on
+            QCOMPARE(p->oberta(), r.demanar == 0);
+        }
+        QCOMPARE(finestres.join(' '), QString(r.finestres));
+        QCOMPARE(f.so.played.join(' '), QString(r.sons));
     }
 
     // The board shows a pupil whose own picture is gone the front page's default one.

@@ -57,8 +57,7 @@ const Partida kSeries[] = {
     {"long division passed", 9, nivell(60, 2, 3, 3, 1), Encerta, 4, "Superat"},
     {"ordering passed with help", 4, nivell(60, 2, 3, 0, 99), Encerta, 4, "Superat"},
     {"lost on errors", 5, nivell(60, 2, 3, 1, 0), Erra, 3, "Errors"},
-    {"closed by the frame", 5, nivell(60, 2, 3, 1, 0), Tanca, 3, "Abandona"},
-};
+    {"closed by the frame", 5, nivell(60, 2, 3, 1, 0), Tanca, 3, "Abandona"}};
 
 } // namespace
 
