@@ -194,7 +194,7 @@ private slots:
             QVERIFY(text->geometry().right() < box->width());
             QVERIFY(mou1->y() >= text->geometry().bottom() &&
                     mou1->geometry().bottom() < box->height());
-            surt(box, box->focusWidget(), r.com);
+            surt(box, box, r.com);
         });
         bool resposta = true;
         if (r.pregunta)

@@ -183,14 +183,14 @@ private slots:
         QVERIFY(!f.relacio()->isColumnHidden(2) && f.relacio()->isColumnHidden(3));
         QCOMPARE(f.relacio()->selectionModel()->selectedIndexes().size(), 13);
         QCOMPARE(f.text("tNúmero") + f.text("tNom") + f.text("tNivell"), QString("1Arnau2"));
-        QCOMPARE(f.boto("bEines_7")->toolTip(), QString(" Veure l'historial: Arnau"));
         QCOMPARE(f.boto("ImatgeGrup")->accessibleName(), QString("Arnau"));
         // The board's pass shows in the row and the bar.
         f.boto("ImatgeGrup")->click();
         QCOMPARE(obertes, 1);
         QCOMPARE(f.relacio()->item(0, 2)->text() + f.text("tNivell"), QString("33"));
         QTest::keyClick(f.relacio(), Qt::Key_Down);
-        QCOMPARE(f.text("tNom") + f.text("tNivell"), QString("Bet-"));
+        QCOMPARE(f.text("tNom") + f.text("tNivell") + f.boto("bEines_7")->toolTip(),
+                 QString("Bet- Veure l'historial: Bet"));
         QVERIFY(!f.boto("ImatgeGrup")->isEnabled());
         QTest::keyClick(f.relacio(), Qt::Key_Down);
         QCOMPARE(f.text("tNom") + f.text("tNivell"), QString("Carla4"));
