@@ -40,12 +40,9 @@ struct Tancament {
 const Tancament kTancaments[] = {{"close box mid-series", "X", "Abandona", false},
                                  {"BtTancar mid-series", "B", "Abandona", false},
                                  {"Escape does not close", "E", "", true},
-                                 {"out of time", "TT", "Temps", true},
                                  {"continue after the end", "TTC", "Temps", false},
                                  {"Return after the end", "TTR", "Temps", false},
                                  {"keypad Enter after the end", "TTK", "Temps", false},
-                                 {"close box after the end", "TTX", "Temps", false},
-                                 {"BtTancar after the end", "TTB", "Temps", false},
                                  {"history not written at the end", "HTT", "", true},
                                  {"history not written on leaving", "HB", "", false}};
 

@@ -27,8 +27,9 @@ template <class W> struct Finestra {
     CarpetaProva c;
     Sessio s;
     std::unique_ptr<W> w;
-    explicit Finestra(int separador = 2, const char* clau = "TUXAM", int demanar = 0) {
-        s = c.sessio(12);
+    explicit Finestra(int separador = 2, const char* clau = "TUXAM", int demanar = 0,
+                      int idioma = 0) {
+        s = c.sessio(12, idioma);
         s.general.Separador = uint8_t(separador);
         s.general.Clau = camp(clau, 8);
         s.general.Demanar = uint8_t(demanar);
@@ -221,6 +222,8 @@ private slots:
         QCOMPARE(w.fill<QLabel>("Actual")->textFormat(), Qt::PlainText);
         QVERIFY(w.fill<QCheckBox>("Demanar")->isChecked());
         QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
+        QCOMPARE(Finestra<Contrasenya>(2, "", 0, 1).w->windowTitle(),
+                 QString("Modificar la clave de acceso"));
 
         Sessio s = w.s;
         QStringList vist;
@@ -306,6 +309,9 @@ private slots:
             QVERIFY(
                 f.fill<QRadioButton>(qPrintable(QString("Separador_%1").arg(sep)))->isChecked());
         }
+        Finestra<fIdioma> gallec(0, "", 0, 2);
+        QCOMPARE(gallec.fill<QListWidget>("Disponibles")->currentRow(), 2);
+        QCOMPARE(gallec.text("Actual"), gallec.fill<QListWidget>("Disponibles")->item(2)->text());
         // The window previews a language while it is open, at the same size, writing nothing.
         Finestra<fIdioma> f;
         QCOMPARE(f.fill<QListWidget>("Disponibles")->currentRow(), 0);
