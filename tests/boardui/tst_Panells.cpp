@@ -14,6 +14,7 @@
 #include <QFrame>
 #include <QMimeData>
 #include <cmath>
+#include <cstring>
 
 using Registres::nivell;
 

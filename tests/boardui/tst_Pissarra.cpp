@@ -7,6 +7,7 @@
 #include "Taula.h"
 
 #include <QFontMetrics>
+#include <cstring>
 
 namespace {
 

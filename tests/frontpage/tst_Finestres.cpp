@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 
+#include <cstring>
 #include <memory>
 
 using Registres::camp;
@@ -298,7 +299,7 @@ private slots:
         QCOMPARE(Pas::Demana(s), r.concedit);
         QVERIFY(pas.ran() && !pas.leftOpen());
         QCOMPARE(capta.textos(), r.missatge ? QStringList{r.missatge} : QStringList{});
-        QCOMPARE(vist.size(), qMin(qsizetype(strlen(r.tecles)), qsizetype(8)));
+        QCOMPARE(vist.size(), qMin(qsizetype(std::strlen(r.tecles)), qsizetype(8)));
         QVERIFY(s.general == abans);
     }
 
