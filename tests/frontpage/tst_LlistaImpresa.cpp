@@ -1,11 +1,11 @@
 #include "LlistaImpresa.h"
 #include "Sessio.h"
+#include "Taula.h"
 
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 using LlistaImpresa::Element;
 using LlistaImpresa::Pagina;
@@ -17,180 +17,144 @@ double perCaracter(const QString& text, double punts) {
     return text.size() * 2.0 * punts / 8.0;
 }
 
-FilaAlumne fila(int numero, const QString& nom, const QStringList& nivells) {
+FilaAlumne filaDe(int numero, const QString& nom, const QStringList& nivells) {
     return FilaAlumne{QString::number(numero), nom} + nivells +
-           QStringList{QString::number(numero), QString()};
+           QStringList{QString::number(numero), ""};
 }
 
+// Arnau and Bet, or `alumnes` pupils; Romans and Multiplicar left out.
 LlistaImpresa::Dades exemple(int alumnes = 0) {
-    LlistaImpresa::Dades d;
-    d.titol = "XIFRUM 5.0";
-    d.grup = "Dofins";
-    d.nivell = "Normal";
-    d.data = "05/03/2024";
-    d.pagina = "Pàgina";
-    d.capNumero = "Núm";
-    d.capNom = "Nom";
-    d.activitats = QStringList{"Cardinals", "Ordinals", "Romans",      "Ordenació", "Sumar",
-                               "Restar",    "Taules",   "Multiplicar", "Dividir"};
-    d.incloses = "110111101"; // Romans and Multiplicar left out
-    if (alumnes == 0) {
-        d.files << fila(1, "Arnau                              ",
-                        {"2", "10", "3", "-", "1", "1", "1", "4", "1"});
-        d.files << fila(2, "Bet", {"-", "1", "1", "1", "7", "1", "1", "1", "9"});
-    }
+    const QStringList activitats =
+        QString("Cardinals Ordinals Romans Ordenació Sumar Restar Taules Multiplicar Dividir")
+            .split(' ');
+    LlistaImpresa::Dades d{"XIFRUM 5.0", "Dofins", "Normal",   "05/03/2024", "Pàgina",
+                           "Núm",        "Nom",    activitats, "110111101",  {}};
+    if (alumnes == 0)
+        d.files << filaDe(1, "Arnau                              ",
+                          {"2", "10", "3", "-", "1", "1", "1", "4", "1"})
+                << filaDe(2, "Bet", {"-", "1", "1", "1", "7", "1", "1", "1", "9"});
     for (int i = 1; i <= alumnes; ++i)
-        d.files << fila(i, "Alumne", QStringList(9, "1"));
+        d.files << filaDe(i, "Alumne", QStringList(9, "1"));
     return d;
 }
+
+// The texts of the first page: the header ending at the rule's end, the headings 3 mm after one
+// another, and the levels centred under them ("-" for a finished or left-out one).
+struct Text {
+    const char* nom;
+    int index;
+    const char* text;
+    double x, y, punts;
+};
+const Text kTextos[] = {{"title", 0, "XIFRUM 5.0 > Dofins (Normal)", 12, 9, 10},
+                        {"date and page", 1, "05/03/2024. Pàgina 1", 225, 9, 10},
+                        {"number heading", 3, "Núm", 12, 16, 8},
+                        {"name heading", 4, "Nom", 22, 16, 8},
+                        {"Cardinals", 5, "Cardinals", 134, 16, 8},
+                        {"Ordinals", 6, "Ordinals", 155, 16, 8},
+                        {"Romans", 7, "Romans", 174, 16, 8},
+                        {"Dividir", 13, "Dividir", 278, 16, 8},
+                        {"Arnau trimmed", 15, "Arnau", 22, 21, 8},
+                        {"level 2 under Cardinals", 16, "2", 142, 21, 8},
+                        {"level 10 under Ordinals", 17, "10", 161, 21, 8},
+                        {"Romans left out", 18, "-", 179, 21, 8},
+                        {"Ordenació finished", 19, "-", 197, 21, 8},
+                        {"Dividir", 24, "1", 284, 21, 8},
+                        {"Bet, one line lower", 27, "Bet", 22, 26, 8},
+                        {"Bet's Dividir", 36, "9", 284, 26, 8}};
+
+// 200 mm: lines at 21, 26, ... 171 fit (plus 1 mm, at most 175), 31 per page; 100 mm: 11.
+struct Salt {
+    const char* nom;
+    int alumnes;
+    double alcada;
+    int pagines, primerDeLaDarrera;
+};
+const Salt kSalts[] = {{"one page full", 31, 200, 1, 1},
+                       {"one line over", 32, 200, 2, 32},
+                       {"three pages", 63, 200, 3, 63},
+                       {"60 pupils, short paper", 60, 100, 6, 56},
+                       {"nobody", -1, 200, 1, 0}};
 
 } // namespace
 
 class TestLlistaImpresa : public QObject {
     Q_OBJECT
 private slots:
-    void firstPage_data() {
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<double>("punts");
-        // The header: title, then the date and page number ending at the rule's end.
-        QTest::newRow("title") << 0 << "XIFRUM 5.0 > Dofins (Normal)" << 12.0 << 9.0 << 10.0;
-        QTest::newRow("date and page") << 1 << "05/03/2024. Pàgina 1" << 225.0 << 9.0 << 10.0;
-        QTest::newRow("number heading") << 3 << "Núm" << 12.0 << 16.0 << 8.0;
-        QTest::newRow("name heading") << 4 << "Nom" << 22.0 << 16.0 << 8.0;
-        // Activity names side by side, each 3 mm after the previous one's end.
-        QTest::newRow("Cardinals") << 5 << "Cardinals" << 134.0 << 16.0 << 8.0;
-        QTest::newRow("Ordinals") << 6 << "Ordinals" << 155.0 << 16.0 << 8.0;
-        QTest::newRow("Romans") << 7 << "Romans" << 174.0 << 16.0 << 8.0;
-        QTest::newRow("Ordenació") << 8 << "Ordenació" << 189.0 << 16.0 << 8.0;
-        QTest::newRow("Dividir") << 13 << "Dividir" << 278.0 << 16.0 << 8.0;
-        // Arnau's line: levels centred under the names; "-" for a finished or left-out one.
-        QTest::newRow("Arnau's number") << 14 << "1" << 12.0 << 21.0 << 8.0;
-        QTest::newRow("Arnau trimmed") << 15 << "Arnau" << 22.0 << 21.0 << 8.0;
-        QTest::newRow("level 2 under Cardinals") << 16 << "2" << 142.0 << 21.0 << 8.0;
-        QTest::newRow("level 10 under Ordinals") << 17 << "10" << 161.0 << 21.0 << 8.0;
-        QTest::newRow("Romans left out") << 18 << "-" << 179.0 << 21.0 << 8.0;
-        QTest::newRow("Ordenació finished") << 19 << "-" << 197.0 << 21.0 << 8.0;
-        QTest::newRow("Multiplicar left out") << 23 << "-" << 263.0 << 21.0 << 8.0;
-        QTest::newRow("Dividir") << 24 << "1" << 284.0 << 21.0 << 8.0;
-        // Bet's line, one step lower.
-        QTest::newRow("Bet") << 27 << "Bet" << 22.0 << 26.0 << 8.0;
-        QTest::newRow("Bet finished Cardinals") << 28 << "-" << 142.0 << 26.0 << 8.0;
-        QTest::newRow("Bet's Dividir") << 36 << "9" << 284.0 << 26.0 << 8.0;
-    }
-    void firstPage() {
-        QFETCH(int, index);
-        QFETCH(QString, text);
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(double, punts);
+    void primeraPagina_data() { files(kTextos); }
+    void primeraPagina() {
+        const Text& r = fila(kTextos);
         const QList<Pagina> pagines = LlistaImpresa::pagines(exemple(), 200, perCaracter);
         QCOMPARE(pagines.size(), 1);
-        const Element& e = pagines.first().at(index);
-        QCOMPARE(e.tipus, Element::Text);
-        QCOMPARE(e.text, text);
-        QCOMPARE(e.x, x);
-        QCOMPARE(e.y, y);
-        QCOMPARE(e.punts, punts);
+        const Element& e = pagines.first().at(r.index);
+        QCOMPARE(e, (Element{Element::Text, r.text, r.x, r.y, 0, r.punts}));
     }
 
-    void rules() {
+    // Under the header, then after each pupil's line.
+    void ratlles() {
         const Pagina p = LlistaImpresa::pagines(exemple(), 200, perCaracter).first();
         QList<double> ys;
-        for (const Element& e : p) {
-            if (e.tipus != Element::Linia)
-                continue;
-            QCOMPARE(e.x, 21.0);
-            QCOMPARE(e.x2, 275.0);
-            ys << e.y;
-        }
-        // Under the header, then after each pupil's line.
+        for (const Element& e : p)
+            if (e.tipus == Element::Linia && e.x == 21 && e.x2 == 275)
+                ys << e.y;
         QCOMPARE(ys, (QList<double>{15, 25, 30}));
         QCOMPARE(p.size(), 14 + 2 * 12);
     }
 
-    void pageBreaks_data() {
-        QTest::addColumn<int>("alumnes");
-        QTest::addColumn<double>("alcada");
-        QTest::addColumn<int>("pagines");
-        QTest::addColumn<int>("primerDeLaDarrera");
-        // 200 mm: lines at 21, 26, ... 171 fit (plus 1 mm, at most 175); 31 per page.
-        QTest::newRow("one page full") << 31 << 200.0 << 1 << 1;
-        QTest::newRow("one line over") << 32 << 200.0 << 2 << 32;
-        QTest::newRow("60 pupils on A4") << 60 << 200.0 << 2 << 32;
-        QTest::newRow("three pages") << 63 << 200.0 << 3 << 63;
-        // 100 mm: 11 lines per page.
-        QTest::newRow("60 pupils, short paper") << 60 << 100.0 << 6 << 56;
-        QTest::newRow("nobody") << -1 << 200.0 << 1 << 0;
-    }
-    void pageBreaks() {
-        QFETCH(int, alumnes);
-        QFETCH(double, alcada);
-        QFETCH(int, pagines);
-        QFETCH(int, primerDeLaDarrera);
-        LlistaImpresa::Dades d = exemple(qMax(alumnes, 0));
-        if (alumnes < 0)
+    void salts_data() { files(kSalts); }
+    void salts() {
+        const Salt& r = fila(kSalts);
+        LlistaImpresa::Dades d = exemple(qMax(r.alumnes, 0));
+        if (r.alumnes < 0)
             d.files.clear();
-        const QList<Pagina> llista = LlistaImpresa::pagines(d, alcada, perCaracter);
-        QCOMPARE(llista.size(), pagines);
+        const QList<Pagina> llista = LlistaImpresa::pagines(d, r.alcada, perCaracter);
+        QCOMPARE(llista.size(), r.pagines);
+        double mesBaixa = 0;
         for (int i = 0; i < llista.size(); ++i) {
             QCOMPARE(llista.at(i).at(1).text, QString("05/03/2024. Pàgina %1").arg(i + 1));
             QCOMPARE(llista.at(i).at(5).text, QString("Cardinals"));
+            for (const Element& e : llista.at(i))
+                mesBaixa = qMax(mesBaixa, e.tipus == Element::Text ? e.y : 0);
         }
-        const Pagina& darrera = llista.last();
-        if (primerDeLaDarrera > 0) {
-            QCOMPARE(darrera.at(14).text, QString::number(primerDeLaDarrera));
-            QCOMPARE(darrera.at(14).y, 21.0);
+        QVERIFY(mesBaixa + 1 <= r.alcada - 25);
+        if (r.primerDeLaDarrera == 0) {
+            QCOMPARE(llista.last().size(), 14);
         } else {
-            QCOMPARE(darrera.size(), 14);
+            QCOMPARE(llista.last().at(14).text, QString::number(r.primerDeLaDarrera));
+            QCOMPARE(llista.last().at(14).y, 21.0);
         }
-        double mesBaixa = 0;
-        for (const Pagina& p : llista)
-            for (const Element& e : p)
-                if (e.tipus == Element::Text)
-                    mesBaixa = qMax(mesBaixa, e.y);
-        QVERIFY(mesBaixa + 1 <= alcada - 25);
     }
 
-    void dataFromTheSession() {
+    void dadesDeLaSessio() {
         Sessio s;
         s.general.Idioma = 1;
         s.general.GrupActual = 13;
         s.grup.NomNivell = "  Tercer  ";
         s.grup.Activitats = "111100000";
         const LlistaImpresa::Dades d = LlistaImpresa::dades(s, {}, QDate(2024, 3, 5));
-        QCOMPARE(d.titol, QString("XIFRUM 5.0"));
-        QCOMPARE(d.grup, QString("Tiburones"));
-        QCOMPARE(d.nivell, QString("Tercer"));
-        QCOMPARE(d.data, QString("05/03/2024"));
-        QCOMPARE(d.pagina, QString("Página"));
-        QCOMPARE(d.capNumero, QString("Núm"));
-        QCOMPARE(d.capNom, QString("Nombre"));
-        QCOMPARE(d.activitats.size(), 9);
-        QCOMPARE(d.activitats.at(8), QString("Dividir"));
+        QCOMPARE(QStringList({d.titol, d.grup, d.nivell, d.data, d.pagina, d.capNumero, d.capNom,
+                              d.activitats.at(0), d.activitats.at(8)})
+                     .join('|'),
+                 QString("XIFRUM 5.0|Tiburones|Tercer|05/03/2024|Página|Núm|Nombre|Cardinales|"
+                         "Dividir"));
         QCOMPARE(d.incloses, QByteArray("111100000"));
     }
 
-    // The real thing, through the printer's own fonts and page: landscape A4, one PDF page per
-    // laid-out page.
-    void printsToPdf() {
+    // Through the printer's own fonts and page: landscape A4, one PDF page per laid-out page.
+    void pdf() {
         QTemporaryDir dir;
-        const QString pdf = dir.filePath("llista.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
+        printer.setOutputFileName(dir.filePath("llista.pdf"));
         LlistaImpresa::preparaImpressora(printer);
         QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
         QCOMPARE(qRound(printer.pageLayout().paintRect(QPageLayout::Millimeter).height()), 200);
-        LlistaImpresa::imprimeix(printer, exemple(60));
-        QFile f(pdf);
+        QVERIFY(LlistaImpresa::imprimeix(printer, exemple(60)));
+        QFile f(dir.filePath("llista.pdf"));
         QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray bytes = f.readAll();
-        QVERIFY(bytes.startsWith("%PDF"));
-        const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
-        QCOMPARE(int(QString::fromLatin1(bytes).count(page)), 2);
+        const QString pdf = QString::fromLatin1(f.readAll());
+        QVERIFY(pdf.startsWith("%PDF"));
+        QCOMPARE(int(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)"))), 2);
     }
 };
 
