@@ -5,7 +5,6 @@
 #include "FitxerAlumnes.h"
 #include "MigrarDades.h"
 #include "Registres.h"
-#include "Taula.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -20,9 +19,9 @@ namespace {
 // Every entry under `dir`, sorted: folders end in '/', files carry their size.
 QStringList tree(const QString& dir) {
     QStringList out;
-    for (QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                         QDirIterator::Subdirectories);
-         it.hasNext();) {
+    QDirIterator it(dir, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
         const QFileInfo e(it.next());
         out << e.filePath().mid(dir.size() + 1) +
                    (e.isDir() ? QString("/") : " " + QString::number(e.size()));
@@ -31,8 +30,7 @@ QStringList tree(const QString& dir) {
     return out;
 }
 
-// General.cfg as found at start-up, the group then used, which decides the Grups.cfg record
-// read, and the password.
+// General.cfg found at start-up, the group used (it picks the Grups.cfg record) and the password.
 const std::tuple<QByteArray, int, const char*> kGenerals[] = {
     {general(7, "ANNA", 1, 2, 1), 7, "ANNA"},
     {general(16, ""), 16, ""},
@@ -40,29 +38,18 @@ const std::tuple<QByteArray, int, const char*> kGenerals[] = {
     {general(17, "X"), 1, "X"},
     {general(3, QByteArray(8, '\0')), 3, "TUXAM"}};
 
-// A Grups.cfg (null: none) and the record the program holds for `grup` after reading it.
+// A Grups.cfg (null: none) and the record the program holds for group 1 after reading it.
 const QByteArray kProva =
     camp("101000001", 9) + '\1' + "\3\4\5\6\7\x08\x09\x0A\1" + camp("Prova", 100);
-struct Grup {
-    const char* nom;
-    QByteArray fitxer;
-    int grup;
-    QByteArray record;
-};
-const Grup kGrups[] = {
-    {"record 1", kProva, 1, kProva},
-    {"record 2 of two", QByteArray(119, '\0') + kProva, 2, kProva},
-    {"one activity is enough", grup("000000001", 0, 2), 1, grup("000000001", 0, 2)},
-    {"never written", QByteArray(119, '\0'), 1, grup()},
-    {"no file", QByteArray(), 3, grup()},
-    {"all zero digits", grup("000000000", 1, 2, "X"), 1, grup()},
-    {"no 1 offered", grup("2000x0000", 1, 2, "X"), 1, grup()},
-    {"reads as the number 0", grup("x11111111", 1, 2, "X"), 1, grup()},
-    {"record cut short", kProva.left(60), 1, grup()},
-};
+const std::pair<QByteArray, QByteArray> kGrups[] = {
+    {kProva, kProva},
+    {grup("000000001", 0, 2), grup("000000001", 0, 2)}, // one activity is enough
+    {QByteArray(), grup()},
+    {grup("2000x0000", 1, 2, "X"), grup()}, // no activity offered
+    {grup("x11111111", 1, 2, "X"), grup()}, // reads as the number 0
+    {kProva.left(60), grup()}};
 
-// Places even root cannot write into, in program folder X: a file where a folder must be, or
-// the reverse (folder made first, file in the way, the place named).
+// Blocked places of program folder X even for root (folder made, file in the way, place named).
 const std::tuple<const char*, const char*, const char*> kBloquejos[] = {
     {nullptr, "X", "."},
     {"X", "X/Inf", "Inf"},
@@ -81,50 +68,31 @@ const char* const kMigrats[][2] = {
 };
 
 // What a legacy file holds: General.cfg and Grups.cfg are read from their new place.
-QByteArray legacy(const char* nom) {
-    if (qstrcmp(nom, "General.cfg") == 0)
-        return general(2, "VELLA");
-    if (qstrcmp(nom, "Grups.cfg") == 0)
-        return grup() + grup("110000000", 0, 5, "Antic");
-    return QByteArray(nom) + '\0' + '\xFF';
+QByteArray legacy(const QString& nom) {
+    return nom == "General.cfg" ? general(2, "VELLA")
+           : nom == "Grups.cfg" ? grup() + grup("110000000", 0, 5, "Antic")
+                                : nom.toLatin1() + '\0' + '\xFF';
 }
 
-// Pupil records: group 3 in Catalan: Inf/Dat/Gats.dat.
 constexpr int kGrup = 3;
 const QByteArray kAnna = alumne(1, "ANNA", {1, 2, 3, 4, 5, 6, 7, 8, 9}, "anna.bmp");
 const QByteArray kPere = alumne(3, "PERE", {10, 0, 1, 1, 0, 2, 2, 2, 2});
 const QByteArray kJan = alumne(2, "JAN");
 const QByteArray kBuit(65, '\0');
 
-struct Escriptura {
-    const char* nom;
-    QByteArray abans; // empty: no file, nor its folder
-    int posicio;
-    bool escrit;
-    QByteArray despres;
-};
-const Escriptura kEscriptures[] = {
-    {"one past the end appends", kAnna + kPere, 3, true, kAnna + kPere + kJan},
-    {"in an empty slot", kAnna + kBuit + kPere, 2, true, kAnna + kJan + kPere},
-    {"over a record", kAnna + kPere, 1, true, kJan + kPere},
-    {"no file, position 1", {}, 1, true, kJan},
-    {"beyond one past the end", kAnna, 3, false, kAnna},
-    {"no file, position 2", {}, 2, false, "<missing>"},
-    {"position 0", kAnna, 0, false, kAnna},
-};
+// JAN written at a position of a file (empty: no file, nor its folder), and the file after.
+const std::tuple<QByteArray, int, QByteArray> kEscriptures[] = {
+    {kAnna + kPere, 3, kAnna + kPere + kJan}, // one past the end appends
+    {kAnna + kBuit + kPere, 2, kAnna + kJan + kPere},
+    {kAnna + kPere, 1, kJan + kPere},
+    {{}, 1, kJan},
+    {kAnna, 3, kAnna},
+    {{}, 2, "<missing>"},
+    {kAnna, 0, kAnna}};
 
-// Level `jugat` of `activitat` passed by PERE (record 3) when the group has `nivells` levels.
-struct Superat {
-    const char* nom;
-    int activitat, jugat, nivells;
-    uint8_t desat;
-};
-const Superat kSuperats[] = {
-    {"last of 10 stores 0", 1, 10, 10, 0},         {"3 of 10 stores 4", 3, 3, 10, 4},
-    {"9 of 10 stores 10", 2, 9, 10, 10},           {"count 0 is 10: level 9", 9, 9, 0, 10},
-    {"count 0 is 10: level 10", 9, 10, 0, 0},      {"last of 4", 6, 4, 4, 0},
-    {"count lowered below the pupil", 7, 7, 5, 0}, {"count beyond 10 stops at 10", 8, 10, 12, 0},
-};
+// Activity, level passed by PERE (record 3), the group's level count, the level stored.
+const int kSuperats[][4] = {{1, 10, 10, 0}, {3, 3, 10, 4}, {2, 9, 10, 10}, {9, 9, 0, 10},
+                            {9, 10, 0, 0},  {6, 4, 4, 0},  {7, 7, 5, 0},   {8, 10, 12, 0}};
 
 FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1,
                const QString& posicio) {
@@ -140,14 +108,11 @@ class TestCarpetaPrograma : public QObject {
     QList<FilaAlumne> llegeix() const { return FitxerAlumnes::llegeix(c.path(), kGrup, 0); }
 
 private slots:
-    // The lock lives in the temporary folder: nothing but the data folders and an empty
-    // General.cfg, which gets its record when the program closes, is written. Then the settings
-    // and a group's record as they are written.
+    // The lock lives in the temporary folder; General.cfg gets its record when the program closes.
     void firstStartInEmptyFolder() {
         QTemporaryDir dir;
         Sessio s;
-        Arrencada a(dir.path());
-        QCOMPARE(a.run(s).status, StartupResult::Ok);
+        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
         QCOMPARE(tree(dir.path()), QStringList({"Imatges/", "Inf/", "Inf/Dat/", "Inf/General.cfg 0",
                                                 "Inf/Hst/", "Inf/Niv/"}));
         QCOMPARE(s.carpeta, dir.path());
@@ -172,7 +137,8 @@ private slots:
                  "111111110111");
     }
 
-    void generalRead() {
+    // Reading never rewrites the files.
+    void settingsRead() {
         for (const auto& [fitxer, grup, clau] : kGenerals) {
             CarpetaProva c;
             c.escriu(c.generalCfg(), fitxer);
@@ -185,19 +151,15 @@ private slots:
             QCOMPARE(int(s.general.GrupActual), grup);
             QCOMPARE(s.general.clauText(), QString(clau));
             QCOMPARE(s.grup.NomNivell, "Joc" + QString::number(grup));
-            // Reading never rewrites the files.
             QCOMPARE(c.llegeix(c.generalCfg()) + c.llegeix(c.grupsCfg()), fitxer + grups);
         }
-    }
-
-    void groupRecordRead_data() { files(kGrups); }
-    void groupRecordRead() {
-        const Grup& g = fila(kGrups);
-        CarpetaProva c;
-        if (!g.fitxer.isNull())
-            c.escriu(c.grupsCfg(), g.fitxer);
-        QCOMPARE(LlegirConfigGrup(c.path(), g.grup).encode(), g.record);
-        QCOMPARE(c.llegeix(c.grupsCfg()), g.fitxer.isNull() ? QByteArray("<missing>") : g.fitxer);
+        for (const auto& [fitxer, record] : kGrups) {
+            CarpetaProva c;
+            if (!fitxer.isNull())
+                c.escriu(c.grupsCfg(), fitxer);
+            QCOMPARE(LlegirConfigGrup(c.path(), 1).encode(), record);
+            QCOMPARE(c.llegeix(c.grupsCfg()), fitxer.isNull() ? QByteArray("<missing>") : fitxer);
+        }
     }
 
     // Every legacy file moves before anything is read, replacing whole what is already there.
@@ -212,15 +174,12 @@ private slots:
         }
         Sessio s;
         QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
-        QCOMPARE(s.general.clauText(), QString("VELLA"));
-        QCOMPARE(s.grup.NomNivell, QString("Antic"));
+        QCOMPARE(s.general.clauText() + s.grup.NomNivell, QString("VELLAAntic"));
         esperat.sort();
         QCOMPARE(tree(dir.path()), esperat);
     }
 
-    // A move that fails stops the start before anything is read and keeps its legacy file, and
-    // with it Dades/; the other files move, and a later start finishes once the obstacle is gone.
-    // A folder inside Dades/ is not moved either, so Dades/ stays.
+    // A failed move stops the start before any reading and keeps its legacy file, and Dades/ too.
     void failedMoveKeepsTheSource() {
         QTemporaryDir dir;
         const QString obstacle = dir.filePath("Inf/Niv/Prova.niv");
@@ -228,12 +187,10 @@ private slots:
         writeFile(dir.filePath("Dades/Prova.cfg"), "level set");
         writeFile(dir.filePath("Dades/Lloros.dat"), "pupils");
         Sessio s;
-        s.carpeta = "untouched";
         const StartupResult r = Arrencada(dir.path()).run(s);
         QCOMPARE(r.status, StartupResult::MigrationFailed);
         QCOMPARE(r.paths, QStringList{"Dades/Prova.cfg"});
-        QCOMPARE(s.carpeta, QString("untouched"));
-        QVERIFY(!QFileInfo::exists(dir.filePath("Inf/General.cfg")));
+        QVERIFY(s.carpeta.isEmpty() && !QFileInfo::exists(dir.filePath("Inf/General.cfg")));
         QCOMPARE(readFile(dir.filePath("Dades/Prova.cfg")), QByteArray("level set"));
         QCOMPARE(readFile(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
         QVERIFY(!QFileInfo::exists(dir.filePath("Dades/Lloros.dat")));
@@ -246,9 +203,7 @@ private slots:
         QCOMPARE(readFile(dir.filePath("Dades/Vell/Gats.dat")), QByteArray("cats"));
     }
 
-    // Refused before anything is read or written: a second copy, however it names the folder,
-    // just closes; a lock no copy holds that cannot be replaced (a folder in its place) is named,
-    // so the user can be told.
+    // A second copy, however it names the folder, closes; a lock that cannot be replaced is named.
     void lockRefusalWritesNothing() {
         QTemporaryDir dir, links;
         const QString lockFile = InstanceLock::lockFilePath(dir.path());
@@ -275,6 +230,7 @@ private slots:
         QVERIFY(QDir().rmdir(lockFile));
     }
 
+    // Without any lock (no usable temporary folder) the program still serves its pupils.
     void notWritableWritesNothing() {
         for (const auto& [carpeta, fitxer, bloquejat] : kBloquejos) {
             QTemporaryDir dir;
@@ -290,12 +246,17 @@ private slots:
             QCOMPARE(tree(dir.path()), before);
             QVERIFY(s.carpeta.isEmpty());
         }
+        QTemporaryDir dir;
+        writeFile(dir.filePath("not a folder"), "");
+        const QByteArray saved = qgetenv("TMPDIR");
+        qputenv("TMPDIR", dir.filePath("not a folder").toUtf8());
+        Sessio s;
+        const StartupResult r = Arrencada(dir.path()).run(s);
+        saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
+        QCOMPARE(r.status, StartupResult::Ok);
     }
 
-    // Another process holds the folder: age alone never frees its lock, and once it dies
-    // without releasing it, as a crash leaves it, the next copy takes the folder over and keeps
-    // later copies out; so it does whatever else a copy that is gone left in the lock file
-    // (nothing after a power cut while locking, garbage, half a line).
+    // A crash, a power cut while locking or garbage must not keep the program out for good.
     void leftoverLockIsTakenOver() {
         QTemporaryDir dir;
         QProcess holder;
@@ -324,70 +285,18 @@ private slots:
         }
     }
 
-    // No lock can be made at all (no usable temporary folder): the program still serves its pupils.
-    void withoutATemporaryFolder() {
-        QTemporaryDir dir;
-        writeFile(dir.filePath("not a folder"), "");
-        const QByteArray saved = qgetenv("TMPDIR");
-        qputenv("TMPDIR", dir.filePath("not a folder").toUtf8());
-        Sessio s;
-        const StartupResult r = Arrencada(dir.path()).run(s);
-        saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
-        QCOMPARE(r.status, StartupResult::Ok);
-    }
-
-    void init() {
-        QFile::remove(c.dat("Gats"));
-        QDir(c.dat("Gats")).removeRecursively();
-    }
-
-    // Empty slots, and a record cut short by the end of the file, are skipped but counted.
-    void rowsOfTheFile() {
-        QVERIFY(llegeix().isEmpty());
-        QVERIFY(!QFile::exists(c.dat("Gats")));
-        c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan.left(40));
-        const QList<FilaAlumne> files = llegeix();
-        QCOMPARE(files.size(), 2);
-        QCOMPARE(LlistaAlumnes::textFila(files[0]), "1\tANNA" + QString(31, ' ') +
-                                                        "\t1\t2\t3\t4\t5\t6\t7\t8\t9\t1\tanna.bmp" +
-                                                        QString(12, ' '));
-        QCOMPARE(LlistaAlumnes::textFila(files[1]), "3\tPERE" + QString(31, ' ') +
-                                                        "\t10\t-\t1\t1\t-\t2\t2\t2\t2\t3\t" +
-                                                        QString(20, ' '));
-        QCOMPARE(LlistaAlumnes::posicioNova(files), 2);
-    }
-
-    void writeAtPosition_data() { files(kEscriptures); }
-    void writeAtPosition() {
-        const Escriptura& e = fila(kEscriptures);
-        if (e.abans.isEmpty())
-            QVERIFY(QDir(c.path("Inf/Dat")).removeRecursively());
-        else
-            c.escriu(c.dat("Gats"), e.abans);
-        QCOMPARE(FitxerAlumnes::escriu(c.path(), kGrup, 0, e.posicio, Registre::decode(kJan)),
-                 e.escrit);
-        QCOMPARE(c.llegeix(c.dat("Gats")), e.despres);
-    }
-
-    // Names and pictures are cut to their fields, with '?' for what Windows-1252 cannot hold; the
-    // row shown before the write is the row read back.
-    void recordOfAnAwkwardName() {
-        const Registre r{9,
-                         QString::fromUtf8("Łucja Muñoz Ξ€ ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
-                         {1, 1, 1, 1, 1, 1, 1, 1, 1},
-                         QString::fromUtf8("ñ_fotografia_de_la_nena.bmp")};
-        QVERIFY(FitxerAlumnes::escriu(c.path(), kGrup, 0, 1, r));
-        QCOMPARE(c.llegeix(c.dat("Gats")), alumne(9, "?ucja Mu\xF1oz ?\x80 ABCDEFGHIJKLMNOPQRST", 1,
-                                                  "\xF1_fotografia_de_la_n"));
-        QCOMPARE(llegeix().value(0), LlistaAlumnes::fila(r, 1));
-        QCOMPARE(llegeix().value(0)[1], QString::fromUtf8("?ucja Muñoz ?€ ABCDEFGHIJKLMNOPQRST"));
-    }
-
-    // A rewrite that cannot be done leaves the rows as they were; one that is done points the
-    // rows kept at their new positions, so a level passed later lands on the pupil's own record.
-    void rewriteAfterDeletions() {
-        c.escriu(c.dat("Gats"), kAnna + kJan + kBuit + kPere);
+    // Empty slots and a record cut short are skipped but counted, so positions stay true; rows
+    // kept after a rewrite point at their new positions, so a later level lands on their record.
+    void rowsAndRewrite() {
+        QVERIFY(llegeix().isEmpty() && !QFile::exists(c.dat("Gats")));
+        c.escriu(c.dat("Gats"), kAnna + kJan + kBuit + kPere + kJan.left(40));
         QList<FilaAlumne> files = llegeix();
+        QCOMPARE(files.size(), 3);
+        QCOMPARE(LlistaAlumnes::textFila(files[0]) + '|' + LlistaAlumnes::textFila(files[2]),
+                 "1\tANNA" + QString(31, ' ') + "\t1\t2\t3\t4\t5\t6\t7\t8\t9\t1\tanna.bmp" +
+                     QString(12, ' ') + "|3\tPERE" + QString(31, ' ') +
+                     "\t10\t-\t1\t1\t-\t2\t2\t2\t2\t4\t" + QString(20, ' '));
+        QCOMPARE(LlistaAlumnes::posicioNova(files), 3);
         LlistaAlumnes::ordena(files);
         files.removeAt(1); // JAN
         QVERIFY(c.bloqueja(c.dat("Gats")));
@@ -406,24 +315,41 @@ private slots:
         QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
     }
 
-    // Only the activity's level changes, in the row and in the record on disk.
-    void passedLevel_data() { files(kSuperats); }
-    void passedLevel() {
-        const Superat& s = fila(kSuperats);
-        c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan);
-        QList<FilaAlumne> files = llegeix();
-        Registre r = LlistaAlumnes::registre(files[1]);
-        QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, s.activitat, s.jugat,
-                                                 s.nivells, r, files[1]));
-        QCOMPARE(files[1][s.activitat + 1], s.desat ? QString::number(s.desat) : QString("-"));
-        QByteArray pere = kPere;
-        pere[35 + s.activitat] = char(s.desat);
-        QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + kBuit + pere + kJan);
-        QCOMPARE(llegeix()[1], files[1]);
+    // A position past one beyond the end would leave a gap of zero bytes the file never had.
+    void recordWrites() {
+        for (const auto& [abans, posicio, despres] : kEscriptures) {
+            QDir(c.path("Inf/Dat")).removeRecursively();
+            if (!abans.isEmpty())
+                c.escriu(c.dat("Gats"), abans);
+            QCOMPARE(FitxerAlumnes::escriu(c.path(), kGrup, 0, posicio, Registre::decode(kJan)),
+                     despres != (abans.isEmpty() ? QByteArray("<missing>") : abans));
+            QCOMPARE(c.llegeix(c.dat("Gats")), despres);
+        }
+        for (const auto& [activitat, jugat, nivells, desat] : kSuperats) {
+            c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan);
+            QList<FilaAlumne> files = llegeix();
+            Registre r = LlistaAlumnes::registre(files[1]);
+            QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, activitat, jugat, nivells,
+                                                     r, files[1]));
+            QCOMPARE(files[1][activitat + 1], desat ? QString::number(desat) : QString("-"));
+            QByteArray pere = kPere;
+            pere[35 + activitat] = char(desat);
+            QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + kBuit + pere + kJan);
+            QCOMPARE(llegeix()[1], files[1]);
+        }
+        // A name beyond the code page: the row shown before the write is the row read back.
+        const Registre r{9,
+                         QString::fromUtf8("Łucja Muñoz Ξ€ ABCDEFGHIJKLMNOPQRSTUVWXYZ"),
+                         {1, 1, 1, 1, 1, 1, 1, 1, 1},
+                         QString::fromUtf8("ñ_fotografia_de_la_nena.bmp")};
+        QVERIFY(QFile::remove(c.dat("Gats")) && FitxerAlumnes::escriu(c.path(), kGrup, 0, 1, r));
+        QCOMPARE(c.llegeix(c.dat("Gats")), alumne(9, "?ucja Mu\xF1oz ?\x80 ABCDEFGHIJKLMNOPQRST", 1,
+                                                  "\xF1_fotografia_de_la_n"));
+        QCOMPARE(llegeix().value(0), LlistaAlumnes::fila(r, 1));
+        QCOMPARE(llegeix().value(0)[1], QString::fromUtf8("?ucja Muñoz ?€ ABCDEFGHIJKLMNOPQRST"));
     }
 
-    // Numbers by value, then the next columns; text without regard to case. A new pupil takes the
-    // first position no row holds, whatever the order; at most 100 pupils.
+    // A new pupil takes the first position no row holds, whatever the order.
     void sortsRowsAndNewPosition() {
         QList<FilaAlumne> files = {
             row("10", "ZOE", "1", "1"),  row("9", "MARC", "1", "2"), row("2", "pau", "3", "3"),
@@ -444,8 +370,7 @@ private slots:
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    // As the program names itself: a running copy must not be taken for a dead one because the
-    // name differs from the executable's.
+    // Named as the program names itself, so that the live holder is not taken for a dead copy.
     QCoreApplication::setApplicationName("XIFRUM");
     if (argc == 3 && qstrcmp(argv[1], "--hold") == 0) { // "another copy", until it is killed
         InstanceLock lock(QString::fromLocal8Bit(argv[2]));

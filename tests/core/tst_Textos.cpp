@@ -5,39 +5,28 @@
 #include "Rutes.h"
 #include "SafeName.h"
 #include "StringTable.h"
-#include "Taula.h"
 #include "Win1252.h"
 
 #include <QRegularExpression>
+#include <QTest>
 
 namespace {
 
-QList<int> ids(std::initializer_list<std::pair<int, int>> ranges) {
+// Ids written as blank-separated ranges "first-last" or single ids.
+QList<int> ids(const char* ranges) {
     QList<int> out;
-    for (auto [first, last] : ranges)
-        for (int id = first; id <= last; ++id)
+    for (const QString& r : QString(ranges).split(' '))
+        for (int id = r.section('-', 0, 0).toInt(); id <= r.section('-', -1).toInt(); ++id)
             out << id;
     return out;
 }
 
-// Every identifier the windows look up, 120..123 being the program's own errors (data folder,
-// legacy data, level set, lock file); the English block holds those of the earlier edition only.
-const QList<int> kUsats = ids({{2, 62},
-                               {67, 118},
-                               {120, 123},
-                               {150, 150},
-                               {170, 183},
-                               {200, 202},
-                               {250, 252},
-                               {300, 302},
-                               {400, 400},
-                               {480, 484},
-                               {496, 499}});
-const QList<int> kAngles =
-    ids({{2, 28}, {57, 60}, {82, 82}, {87, 87}, {91, 108}, {170, 179}, {480, 484}, {496, 499}});
+// Every id the windows look up; the English block holds those of the earlier edition only.
+const QList<int> kUsats =
+    ids("2-62 67-118 120-123 150 170-183 200-202 250-252 300-302 400 480-484 496-499");
+const QList<int> kAngles = ids("2-28 57-60 82 87 91-108 170-179 480-484 496-499");
 
-// Spot checks of texts fixed in the five blocks (an empty field is not checked): group names name
-// the pupil files, activity names and result words are written into the histories.
+// Group names name the pupil files; activity names and result words go into the histories.
 const char kTextos[] = R"(2|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 4.1
 6|Cardinals|Cardinales|Cardinais|Kardinalak|Cardinal
 9|Ordenació|Ordenación|Ordenación|Ordenaketa|Arrangement
@@ -49,32 +38,18 @@ const char kTextos[] = R"(2|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 4
 105|Taurons|Tiburones|Quenllas|Marrazoak|Sharks
 108|Girafes|Jirafas|Xirafas|Jirafak|Giraffes
 78|Enhorabona! Has superat la prova.|¡Enhorabuena! Has superado la prueba.|¡Noraboa! Superáche-la proba.|Zorionak! Froga pasatu duzu!|
+110|La llista no admet més registres!||||
 80| Sortir ||||
 177| Veure l'historial||||)";
 
-// The leading and trailing spaces of `s`.
 QString marges(const QString& s) {
     const QRegularExpressionMatch m = QRegularExpression("^( *).*?( *)$").match(s);
     return m.captured(1) + '|' + m.captured(2);
 }
 
-// Names made file names: those that would leave their folder, or name none, made safe; the
-// others kept, apart from surrounding blanks.
-struct Nom {
-    const char *nom, *text, *fitxer;
-};
-const Nom kNoms[] = {
-    {"slash", "a/b", "a_b"},
-    {"backslash", "a\\b", "a_b"},
-    {"parent twice", "../../etc/passwd", "______etc_passwd"},
-    {"only dots", "..", "__"},
-    {"dots inside", "a..b", "a__b"},
-    {"dot", ".", "_"},
-    {"blanks", "   ", "_"},
-    {"controls", "A\tB\nC\x7F", "A_B_C_"},
-    {"absolute", "/tmp/x", "_tmp_x"},
-    {"ordinary", "  J.M. Núria Col·lecció N'Arnau ", "J.M. Núria Col·lecció N'Arnau"},
-};
+// Names made file names: those that would leave their folder, or name none, made safe.
+const char kNoms[] =
+    "../a\\b>___a_b|a..b>a__b|.>_|   >_|A\tB\nC\x7F>A_B_C_| J.M. Núria N'Arnau >J.M. Núria N'Arnau";
 
 // A typed character and what the new-password box keeps of it (0: refused).
 const char32_t kCaracters[][2] = {
@@ -82,8 +57,7 @@ const char32_t kCaracters[][2] = {
     {0x7F, 0},      {0x85, 0},    {0xA0, 0},        {0xAD, 0}, {0xE7, 0xC7}, {0xFF, 0x178},
     {0x153, 0x152}, {0xDF, 0xDF}, {0x20AC, 0x20AC}, {0xB5, 0}, {0x142, 0},   {0x1F600, 0}};
 
-// The new-password box after an edit, and its cursor before and after: the characters inserted
-// last give way; a lone surrogate is dropped like any character the box refuses.
+// The new-password box after an edit, cursor before and after: the characters typed last give way.
 const char kFiltres[] = "ab 1,4,AB1,3|A xB,3,AXB,2|mañana,6,MAÑANA,6|abcdefghij,10,ABCDEFGH,8|"
                         "ABxyzCDEFGH,5,ABCDEFGH,2|a😀b,4,AB,2";
 
@@ -94,13 +68,12 @@ const std::tuple<QByteArray, QString, bool> kProves[] = {
     {"STRA\xDF   ", "straß", true}, {"ABCDEFGH", "abcdefgh", true}, {"tuxam   ", "TUXAM", true},
     {"  TUXAM ", "tuxam", true}};
 
-// Keys typed against an answer (answer, keys, one result per key, line left on the board): C
-// complete, A advance, E error; a wrong key is not kept, nor one after the answer is complete.
+// Answer, keys typed, each key's result (Complete, Advance, Error), the line left on the board.
 const char kEscriptures[] =
     "21,21,AC,21|21,231,AEC,21|1.234,12,AE,1|1.234,1.234,AAAAC,1.234|12 345,12 345,AAAAAC,12 345|"
     "XIV,XVIV,AEAC,XIV|5,55,CE,5";
 
-// Numbers grouped by threes (number, separator, text): 0 ".", 1 " ", 2 and anything else nothing.
+// Number, separator (0 ".", 1 " ", anything else none), the number grouped by threes.
 const char kGrups[] =
     "0,0,0|1001001,0,1.001.001|100000,1,100 000|100000000,2,100000000|1234,7,1234|"
     "-123,1,-123|-1234567,0,-1.234.567|-9223372036854775808,1,-9 223 372 036 854 775 808";
@@ -110,32 +83,24 @@ const char kGrups[] =
 class TestTextos : public QObject {
     Q_OBJECT
 private slots:
-    // Present in every offered block, visible, carried by the single-byte code page of history
-    // lines and file names, and with the Catalan text's leading and trailing spaces.
-    void usedIdsInEveryOfferedBlock() {
+    // Texts go into history lines and file names: one code page, visible, no control characters.
+    void texts() {
         QCOMPARE(StringTable::ids(), kUsats);
-        for (int id : kUsats)
-            for (int idioma = 0; idioma <= 4; ++idioma) {
+        for (int id = -10; id < 3000; ++id)
+            for (int idioma = -1; idioma <= 6; ++idioma) {
                 const QString text = TextIdioma(id, idioma);
                 const QString on = CodiIdioma(idioma) + ' ' + QString::number(id) + ": " + text;
-                QVERIFY2(StringTable::has(id, idioma) == (idioma < 4 || kAngles.contains(id)),
+                const bool usat = kUsats.contains(id);
+                const bool propi = usat && (idioma < 4 || (idioma == 4 && kAngles.contains(id)));
+                QVERIFY2(StringTable::has(id, idioma) == (idioma >= 0 && propi), qPrintable(on));
+                QVERIFY2(text.isNull() != usat && (propi || text == TextIdioma(id, 0)),
                          qPrintable(on));
-                QVERIFY2(!text.trimmed().isEmpty() &&
-                             !text.contains(QRegularExpression("[\\x00-\\x1F]")) &&
-                             Win1252::decode(Win1252::encode(text)) == text &&
-                             marges(text) == marges(TextIdioma(id, 0)),
+                QVERIFY2(!usat || (!text.trimmed().isEmpty() &&
+                                   !text.contains(QRegularExpression("[\\x00-\\x1F]")) &&
+                                   Win1252::decode(Win1252::encode(text)) == text &&
+                                   marges(text) == marges(TextIdioma(id, 0))),
                          qPrintable(on));
             }
-        const int sizes[] = {151, 151, 151, 151, 70, 0};
-        for (int idioma = 0; idioma <= 5; ++idioma) {
-            int held = 0;
-            for (int id = -10; id < 3000; ++id)
-                held += StringTable::has(id, idioma);
-            QCOMPARE(held, sizes[idioma]);
-        }
-    }
-
-    void givenTexts() {
         for (const QString& linia : QString::fromUtf8(kTextos).split('\n')) {
             const QStringList camps = linia.split('|');
             for (int idioma = 0; idioma <= 4; ++idioma)
@@ -147,26 +112,13 @@ private slots:
         for (int idioma = 0; idioma < 4; ++idioma)
             QVERIFY(TextIdioma(201, idioma)
                         .contains(QRegularExpression("^[^|]*\\w[^|]*\\|\\*\\.bmp;\\*\\.gif$")));
+        QCOMPARE(TextIdioma(301, 255) + CodiIdioma(-1) + CodiIdioma(0) + CodiIdioma(1) +
+                     CodiIdioma(2) + CodiIdioma(3) + CodiIdioma(4) + CodiIdioma(5) + CodiIdioma(6) +
+                     CodiIdioma(255),
+                 "SuperatCATCATCASGALEUSANGFRACATCAT");
     }
 
-    // A block that lacks an id (partial English, "FRA", any other language) gives the Catalan
-    // text; an id no block holds gives nothing.
-    void missingEntries() {
-        QCOMPARE(QStringList({TextIdioma(110, 4), TextIdioma(93, 5), TextIdioma(177, 5),
-                              TextIdioma(5, -1), TextIdioma(14, 6), TextIdioma(301, 255)}),
-                 QStringList({"La llista no admet més registres!", "Dofins", " Veure l'historial",
-                              "Portada", "Dividir", "Superat"}));
-        const int kDesconeguts[][2] = {{0, 0},   {63, 0}, {119, 3},  {401, 4},
-                                       {593, 0}, {-1, 2}, {32767, 5}};
-        for (const auto& [id, idioma] : kDesconeguts)
-            QVERIFY(TextIdioma(id, idioma).isNull() && !StringTable::has(id, idioma));
-        QCOMPARE(CodiIdioma(-1) + CodiIdioma(0) + CodiIdioma(1) + CodiIdioma(2) + CodiIdioma(3) +
-                     CodiIdioma(4) + CodiIdioma(5) + CodiIdioma(6) + CodiIdioma(255),
-                 "CATCATCASGALEUSANGFRACATCAT");
-    }
-
-    // Every byte reads and writes back as itself, so a stored name or password keeps its bytes;
-    // the five bytes the code page leaves undefined read as the C1 control of the same value.
+    // Every byte reads and writes back as itself, so a stored name or password keeps its bytes.
     void windows1252() {
         for (int b = 0; b < 256; ++b)
             QCOMPARE(Win1252::encode(Win1252::decode(QByteArray(1, char(b)))),
@@ -177,7 +129,6 @@ private slots:
         const QByteArray bytes("ANNA Ordenaci\xF3\xB7\xE7 \x80\x91\x92\x93\x94 \xD1\xDC");
         QCOMPARE(Win1252::encode(text), bytes);
         QCOMPARE(Win1252::decode(bytes), text);
-        // What the code page cannot hold is '?', one for each character.
         QCOMPARE(Win1252::encode(QString::fromUtf8("αβ A😀B Łódź")),
                  QByteArray("?? A?B ?\xF3\x64?"));
         QCOMPARE(Win1252::field("AB", 3) + Win1252::field("ABCDEFG", 3) +
@@ -185,19 +136,17 @@ private slots:
                  QByteArray("AB ABC\xC0\xC8 "));
     }
 
-    void namesStayInsideTheirFolder_data() { files(kNoms); }
     void namesStayInsideTheirFolder() {
-        const Nom& n = fila(kNoms);
-        const QString fitxer = QString::fromUtf8(n.fitxer);
-        QCOMPARE(SafeName::esValid(QString::fromUtf8(n.text)),
-                 fitxer == QString::fromUtf8(n.text).trimmed());
-        QCOMPARE(QStringList({RutaHistorial("/p", n.text), RutaNivell("/p", n.text),
-                              RutaCopiaNivell("/p", n.text)}),
-                 QStringList({"/p/Inf/Hst/" + fitxer + ".rtf", "/p/Inf/Niv/" + fitxer + ".niv",
-                              "/p/Inf/Niv/" + fitxer + ".ni2"}));
+        for (const QString& fila : QString::fromUtf8(kNoms).split('|')) {
+            const QString nom = fila.section('>', 0, 0), f = fila.section('>', 1);
+            QCOMPARE(SafeName::esValid(nom), f == nom.trimmed());
+            QCOMPARE(RutaHistorial("/p", nom) + RutaNivell("/p", nom) + RutaCopiaNivell("/p", nom),
+                     "/p/Inf/Hst/" + f + ".rtf/p/Inf/Niv/" + f + ".niv/p/Inf/Niv/" + f + ".ni2");
+        }
     }
 
-    void passwordBox() {
+    // Whatever the box lets through, typed again at the prompt in either case, opens the tools.
+    void password() {
         QStringList vist, esperat;
         const QString lone = QString("|a") + QChar(0xD800) + "b,3,AB,2"; // a lone surrogate
         for (const QString& fila : (QString::fromUtf8(kFiltres) + lone).split('|')) {
@@ -211,19 +160,11 @@ private slots:
         for (const auto& [escrit, guardat] : kCaracters)
             QVERIFY2(ClauAcces::caracter(escrit) == guardat,
                      qPrintable(QString::number(escrit, 16)));
-    }
-
-    void passwordPrompt() {
         for (const auto& [clau, escrit, concedit] : kProves) {
             ConfigGeneral g;
             g.Clau = clau;
             QVERIFY2(ClauAcces::concedeix(escrit, g) == concedit, qPrintable(escrit));
         }
-    }
-
-    // Stored upper case, cut or padded to eight bytes of Windows-1252; and whatever the box lets
-    // through, typed again at the prompt in either case, opens the tools.
-    void newPassword() {
         QCOMPARE(ClauAcces::novaClau("ab1") + ClauAcces::novaClau("abcdefghij") +
                      ClauAcces::novaClau("àç€"),
                  QByteArray("AB1     ABCDEFGH\xC0\xC7\x80     "));
@@ -237,6 +178,7 @@ private slots:
         }
     }
 
+    // Help, then the cursor (Grey, Red, Hidden) before each key.
     void answerLine() {
         for (const QString& fila : QString(kEscriptures).split('|')) {
             const QStringList c = fila.split(',');
@@ -247,41 +189,30 @@ private slots:
                 resultats += "CAE"[linia.caracter(k)];
             QCOMPARE(resultats + ',' + linia.escrit(), c[2] + ',' + c[3]);
         }
-    }
-
-    // The cursor turns red after a wrong key and hides once the answer is complete; help gives
-    // the next right character.
-    void answerCursorAndHelp() {
         LiniaResposta linia;
         linia.inicia("1.5");
         QString vist;
-        for (const QChar c : QString("91.5")) {
+        for (const QChar c : QString("91.55")) {
             vist += linia.caracterAjuda().isNull() ? '-' : linia.caracterAjuda();
             vist += linia.senyalVisible() ? (linia.senyalVermell() ? "R" : "G") : "H";
             linia.caracter(c);
         }
-        vist += QString(linia.caracterAjuda().isNull() ? "-" : "?") +
-                (linia.senyalVisible() ? "G" : "H");
         QCOMPARE(vist, "1G1R.G5G-H");
-        linia.caracter('5'); // red again
-        linia.inicia("3");
+        linia.inicia("3"); // after a key past the answer turned it red
         QVERIFY(linia.senyalVisible() && !linia.senyalVermell() && linia.escrit().isEmpty());
     }
 
-    // Every draw is in range, both ends are drawn (a range that loses its top value is a classic
-    // fault) and a seed gives the same series.
+    // A range that loses its top value is a classic fault.
     void atzar() {
         Atzar a(7), b(7);
-        int ends[2] = {0, 0};
+        int vistos[10] = {};
         for (int i = 0; i < 20000; ++i) {
             const float r = a.r();
-            QVERIFY(r >= 0.0f && r < 1.0f && r == b.r());
             const int v = a.entre(1, 9);
-            QVERIFY(v >= 1 && v <= 9 && b.entre(1, 9) == v);
-            ends[0] += v == 1;
-            ends[1] += v == 9;
+            QVERIFY(r >= 0.0f && r < 1.0f && r == b.r() && v >= 1 && v <= 9 && b.entre(1, 9) == v);
+            ++vistos[v];
         }
-        QVERIFY(ends[0] > 1000 && ends[1] > 1000);
+        QVERIFY(vistos[1] > 1000 && vistos[9] > 1000);
     }
 
     void digitGrouping() {
