@@ -25,12 +25,9 @@ const QSizeF kA4(210, 297);
 
 HistorialImpres::Dades dades(int linies) {
     const QString linia = QString::fromLatin1(kHistorial.left(kHistorial.indexOf('\r')));
-    return {.nom = kNom,
-            .data = "05/03/2024",
-            .pagina = QString::fromUtf8("Pàgina"),
-            .eti = {" Data", " Activitats", "?", " Resultat", "v", "x", "o"},
-            .linies = QStringList(linies, linia),
-            .imatge = {}};
+    return HistorialImpres::Dades(kNom, "05/03/2024", QString::fromUtf8("Pàgina"),
+                                  {" Data", " Activitats", "?", " Resultat", "v", "x", "o"},
+                                  QStringList(linies, linia), QSizeF());
 }
 
 // A page as "text@x,y" (a symbol's text is its Wingdings code after '#', a picture's its size).
@@ -73,8 +70,7 @@ QString eines(QWidget* w) {
 class TestfHistoric : public QObject {
     Q_OBJECT
 private slots:
-    // Name, page, date and headings between two rules, then the pieces of each line at their
-    // columns; the page title ends where the 66-character rule ends.
+    // The page title ends where the 66-character rule ends.
     void printedPages() {
         const auto pagines = HistorialImpres::pagines(dades(1), kA4, kMesures);
         QVERIFY(pagines && pagines->size() == 1);
@@ -109,24 +105,20 @@ private slots:
         QVERIFY(!HistorialImpres::pagines(d, kA4, kMesures));
     }
 
-    // The history as the file holds it under headings in the language, the caret after its last
-    // line; copied as text and as RTF with the viewer's tab stops; typed lines saved as the board
-    // writes them (Windows-1252, every line ended by CR LF). Emptying only empties the box, and
-    // closing never asks.
+    // Emptying only empties the box, and closing never asks.
     void viewerOfAHistory() {
         Carpeta c(kHistorial);
         c.s.general.Idioma = 3;
         CaptaMissatges missatges;
         fHistoric f(c.s, QPixmap());
         f.show();
-        QCOMPARE(f.objectName(), QString::fromUtf8("fHistòric"));
-        QCOMPARE(f.windowTitle(), " " + kNom + ": Historiala");
-        QCOMPARE(QStringList({f.findChild<QLabel*>("Eti_0")->text(),
-                              f.findChild<QLabel*>("Eti_1")->text(),
-                              f.findChild<QLabel*>("Eti_3")->text(),
-                              f.findChild<QLabel*>("Eti_2")->toolTip(), eina(&f, 0)->toolTip(),
-                              eina(&f, 0)->accessibleName()}),
-                 QStringList({" Data", " Jarduerak", " Emaitza", " Maila ", " Historiala gorde ",
+        QCOMPARE(QStringList(
+                     {f.objectName(), f.windowTitle(), f.findChild<QLabel*>("Eti_0")->text(),
+                      f.findChild<QLabel*>("Eti_1")->text(), f.findChild<QLabel*>("Eti_3")->text(),
+                      f.findChild<QLabel*>("Eti_2")->toolTip(), eina(&f, 0)->toolTip(),
+                      eina(&f, 0)->accessibleName()}),
+                 QStringList({QString::fromUtf8("fHistòric"), " " + kNom + ": Historiala", " Data",
+                              " Jarduerak", " Emaitza", " Maila ", " Historiala gorde ",
                               "Historiala gorde"}));
         QCOMPARE(visor(&f)->toPlainText(), QString::fromLatin1(kHistorial).replace("\r\n", "\n"));
         QVERIFY(visor(&f)->textCursor().atEnd());
@@ -134,8 +126,8 @@ private slots:
         QTest::mouseClick(eina(&f, 1), Qt::LeftButton);
         const QMimeData* m = QApplication::clipboard()->mimeData();
         QCOMPARE(m->text(), visor(&f)->toPlainText());
-        QVERIFY(m->data("text/rtf").contains("\\tx900\\tx2360\\tx3525"));
-        QVERIFY(m->data("text/rtf").contains("Ordenaci\\'f3\\tab Temps"));
+        QVERIFY(m->data("text/rtf").contains("\\tx900\\tx2360\\tx3525") &&
+                m->data("text/rtf").contains("Ordenaci\\'f3\\tab Temps"));
         QCOMPARE(eines(&f), "0011");
         QTest::keyClicks(visor(&f), "07-12-01\tSumar");
         QCOMPARE(eines(&f), "1111");
@@ -149,9 +141,7 @@ private slots:
         QCOMPARE(missatges.textos(), QStringList());
     }
 
-    // Something else stands where the history belongs: a folder in the file's place opens empty;
-    // a file in the folder's place cannot take the new empty history, which is said. Either way
-    // a save that cannot be done says so and keeps the edit for another try.
+    // A save that cannot be done says so and keeps the edit for another try.
     void writeFailures() {
         for (const bool folderInPlace : {true, false}) {
             Carpeta c;
@@ -175,9 +165,7 @@ private slots:
         }
     }
 
-    // A long history reaches the print preview on several pages, through the printer's own fonts
-    // and paper, with the pupil's picture; a line with more pieces than columns says "Error en
-    // imprimir" instead.
+    // Through the printer's own fonts and paper, with the pupil's picture.
     void print() {
         Carpeta c(kHistorial.repeated(60));
         QPixmap foto(40, 50);
