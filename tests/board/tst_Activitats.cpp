@@ -34,7 +34,8 @@ struct Obert {
     }
 };
 
-// The physical keys each activity takes and refuses, its on-screen keyboard and extra key.
+// The physical keys each activity takes and refuses, its on-screen keyboard and extra key (a
+// word types a blank and is drawn small to fit).
 struct Tecles {
     const char* nom;
     int activitat, p1, p2, sep;
@@ -51,6 +52,7 @@ const Tecles kTecles[] = {
     {"cardinals punt below 1000", 1, 1, 999, 0, false, .5f, "0123456789.", " ", 0, "."},
     {"cardinals espai", 1, 1, 1000, 1, false, .5f, "0123456789 ", ".", 1, "Espai"},
     {"cardinals espai in spanish", 1, 1, 1000, 1, false, .5f, " ", ".", 1, "Espacio", 1},
+    {"cardinals espai in basque", 1, 1, 1000, 1, false, .5f, " ", ".", 1, "Zuriunea", 3},
     {"cardinals cap", 1, 1, 999999999, 2, false, .5f, "0123456789", ". ", 0, "."},
     {"damaged separator as cap", 1, 1, 5000, 9, false, .5f, "0123456789", ". ", 0, "."},
     {"superior below inferior", 1, 4000, -5, 0, false, .5f, ".", " ", 1, "."},
@@ -63,11 +65,9 @@ const Tecles kTecles[] = {
     {"roman number cap", 3, 1234, 1234, 2, false, .25f, "0123456789.", " IVX", 1, "."},
     {"ordering", 4, 1, 50, 0, false, .5f, "", "0. A", -1, "."},
     {"addition", 5, 3, 1, 0, false, .5f, "0123456789", ".+- A\u0663", 0, "."},
-    {"subtraction", 6, 3, 1, 0, false, .5f, "0123456789", ".+- A", 0, "."},
     {"tables", 7, 2, 9, 0, false, .5f, "0123456789", ". X", 0, "."},
     {"multiplier of one digit", 8, 3, 1, 0, false, .5f, "0123456789", "+ -.", 0, "+"},
     {"multiplier of two digits", 8, 3, 2, 0, false, .5f, "0123456789+", " -.", 1, "+"},
-    {"multiplier of three digits", 8, 5, 3, 0, false, .5f, "+", "", 1, "+"},
     {"multiplier longer", 8, 1, 3, 0, false, .5f, "0123456789", "+", 0, "+"},
     {"multiplication of zero digits", 8, 0, 0, 0, false, .5f, "0123456789", "+", 0, "+"},
     {"division plain", 9, 3, 1, 0, false, .5f, "0123456789-", "+. A/:", 0, "."},
@@ -88,24 +88,17 @@ const Danyat kDanyats[] = {
     {"cardinal extremes", "1", kMin, kMax, 0, 999999999, 0},
     {"ordinal zero", "2", 0, 0, 1, 1, 0},
     {"ordinal huge", "2", 900, kMax, 900, 1000, 0},
-    {"ordinal reversed extremes", "2", kMax, kMin, 1000, 1000, 0},
-    {"roman above the numerals", "3", 4000, 90000, 3999, 3999, 0},
     {"roman extremes", "3", kMin, kMax, 1, 3999, 0},
     {"roman reversed extremes", "3", kMax, kMin, 3999, 3999, 0},
-    {"ordering reversed", "4", 500, 20, 500, 500, 500},
     {"ordering extremes", "4", kMin, kMax, 0, 999999999, 999999999},
     {"ordering reversed extremes", "4", kMax, kMin, 999999999, 999999999, 999999999},
     {"column sums of zero digits", "56", 0, 0, 1, 1, 1},
     {"column sums, largest int", "56", kMax, kMax, 5, 5, 5},
-    {"column sums of six digits", "56", 6, 2, 5, 5, 5},
     {"tables first above last", "7", 9, 1, 9, 9, 0},
     {"tables extremes", "7", kMin, kMax, 1, 9, 0},
-    {"tables reversed extremes", "7", kMax, kMin, 9, 9, 0},
     {"multiplication huge", "8", kMax, kMax, 5, 5, 3},
     {"multiplication extremes", "8", kMin, kMax, 1, 1, 1},
     {"multiplier longer", "8", 2, 3, 2, 2, 2},
-    {"multiplication of ten digits", "8", 10, 10, 5, 5, 3},
-    {"division of nine digits", "9", 9, 9, 1, 5, 3},
     {"divisor longer", "9", 1, 3, 1, 1, 1},
     {"division extremes", "9", kMax, kMin, 1, 5, 1},
     {"division extremes reversed", "9", kMin, kMax, 1, 1, 1},
@@ -140,17 +133,20 @@ private slots:
     void tecles() {
         const Tecles& t = fila(kTecles);
         Obert o(t.activitat, t.p1, t.p2, t.sep, t.resta, t.r, t.idioma);
-        const QString preses = QString::fromUtf8(t.preses);
+        const QString preses = QString::fromUtf8(t.preses), extra = QString::fromUtf8(t.extra);
         const QString refusades = QString::fromUtf8(t.refusades);
         QString preses2;
         for (const QChar c : preses + refusades)
             preses2 += o.act->accepta(c) ? c : QChar(u'_');
         QCOMPARE(preses2, preses + QString(refusades.size(), u'_'));
         // Chosen once for the series: neither the next exercise nor the division option changes it.
-        for (int i = 0; i < 2; ++i, o.ctx.resta = !o.ctx.resta, o.act->novaOperacio()) {
-            QCOMPARE(o.act->teclat(), t.teclat);
-            QCOMPARE(o.act->teclaExtra(), QString::fromUtf8(t.extra));
-        }
+        for (int i = 0; i < 2; ++i, o.ctx.resta = !o.ctx.resta, o.act->novaOperacio())
+            QCOMPARE(QString::number(o.act->teclat()) + o.act->teclaExtra(),
+                     QString::number(t.teclat) + extra);
+        const Teclats k(t.activitat, t.sep, t.resta, t.idioma);
+        QCOMPARE(k.caption(Teclats::kTeclaExtra), extra);
+        QCOMPARE(k.caracter(Teclats::kTeclaExtra), extra.size() > 1 ? QChar(u' ') : extra.at(0));
+        QCOMPARE(k.lletraPetita(Teclats::kTeclaExtra), extra.size() > 1);
     }
 
     void danyats_data() { files(kDanyats); }
@@ -176,46 +172,21 @@ private slots:
         }
     }
 
-    // The extra key by activity, separator, division layout and language: caption, what it types
-    // and the small font that lets "Espai" fit.
-    void teclaExtra() {
-        const std::tuple<int, int, bool, int, const char*, char> kExtres[] = {
-            {1, 0, false, 0, ".", '.'},        {1, 1, false, 0, "Espai", ' '},
-            {1, 1, false, 3, "Zuriunea", ' '}, {2, 1, false, 0, ".", '.'},
-            {3, 1, false, 0, "Espai", ' '},    {3, 0, false, 0, ".", '.'},
-            {8, 1, false, 0, "+", '+'},        {9, 1, true, 0, "-", '-'},
-            {9, 0, false, 0, ".", '.'}};
-        for (const auto& [activitat, sep, resta, idioma, caption, tecleja] : kExtres) {
-            const Teclats t(activitat, sep, resta, idioma);
-            QCOMPARE(t.caption(Teclats::kTeclaExtra), QString::fromLatin1(caption));
-            QCOMPARE(t.caracter(Teclats::kTeclaExtra), QChar(tecleja));
-            QCOMPARE(t.lletraPetita(Teclats::kTeclaExtra), tecleja == ' ');
-        }
-    }
-
     // The blind rolls 263 to 22 in 16 steps of 15 and one of 1, its handle to 10 and back to 250;
-    // the scoreboard 110 to 22 in 44 steps of 2, its handle to 10 and back to 98.
+    // the scoreboard 110 to 22 in 44 steps of 2, its handle to 10 and back to 98. Each click:
+    // steps: first..second to last,last, the handle, rolled up (v) or down, the height.
     void persianes() {
-        for (const bool marcador : {false, true}) {
-            Persiana p = marcador ? Persiana::marcador() : Persiana::deLaPissarra();
-            QStringList rotlles;
+        QStringList rotlles;
+        for (Persiana p : {Persiana::deLaPissarra(), Persiana::marcador()})
             for (int i = 0; i < 3; ++i) {
                 const QList<int> h = p.clic();
-                rotlles << QStringLiteral("%1:%2..%3,%4 %5%6")
-                               .arg(h.size())
-                               .arg(h.first())
-                               .arg(h.at(h.size() - 2))
-                               .arg(h.last())
-                               .arg(p.pom())
-                               .arg(p.plegada() ? "v" : "^");
+                rotlles << QString::asprintf("%d:%d..%d,%d %d%c%d", int(h.size()), h.first(),
+                                             h.at(h.size() - 2), h.last(), p.pom(),
+                                             p.plegada() ? 'v' : '^', p.alcada());
             }
-            QCOMPARE(
-                rotlles.join(u' '),
-                marcador
-                    ? QStringLiteral("44:108..24,22 10v 44:24..108,110 98^ 44:108..24,22 10v")
-                    : QStringLiteral("17:248..23,22 10v 17:37..262,263 250^ 17:248..23,22 10v"));
-            QCOMPARE(p.alcada(), 22);
-        }
+        QCOMPARE(rotlles.join(u' '),
+                 QStringLiteral("17:248..23,22 10v22 17:37..262,263 250^263 17:248..23,22 10v22 "
+                                "44:108..24,22 10v22 44:24..108,110 98^110 44:108..24,22 10v22"));
     }
 };
 

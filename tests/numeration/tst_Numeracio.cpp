@@ -63,7 +63,6 @@ struct Tecleig {
 
 const Tecleig kTeclejos[] = {
     {"punt", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "1.234", "1.234", 0, 1, 1},
-    {"espai", 1, 1000, 1999, 1, k1234, 0, kMil, "1 234", "1 234", "1 234", 0, 1, 1},
     {"help: point", 1, 1000, 1999, 0, k1234, 0, kMil, "1.234", "1?", "1.", 0, 0, 1},
     {"largest r", 1, 0, 1999, 0, kRMax, 0, "MIL NOU-CENTS NORANTA-NOU", "1.999", "", "", 0, 0, 1},
     {"zero", 1, 0, 0, 0, 0, 0, "ZERO", "0", "0", "0", 0, 1, 0},
@@ -106,12 +105,10 @@ struct Ordenar {
             sons += act.deixa(d.section(u'>', 0, 0).toInt(), d.section(u'>', 1).toInt());
         return sons;
     }
-    QString captions() const { return join(&ActivitatOrdenar::Paraula::caption); }
-    QString tags() const { return join(&ActivitatOrdenar::Paraula::tag); }
-    QString join(QString ActivitatOrdenar::Paraula::*camp) const {
+    QString captions(bool tags = false) const {
         QStringList out;
         for (const auto& p : act.paraules())
-            out.append(p.*camp);
+            out.append(tags ? p.tag : p.caption);
         return out.join(u'|');
     }
 };
@@ -127,8 +124,6 @@ struct Ordre {
 const Ordre kOrdres[] = {
     {"down", "10 20 30 40 50 60", "1>4", 0, "10|30|40|50|20|60", 1, 0},
     {"up", "10 20 30 40 50 60", "4>1", 0, "10|50|20|30|40|60", 1, 0},
-    {"top to bottom", "10 20 30 40 50 60", "0>5", 0, "20|30|40|50|60|10", 1, 0},
-    {"bottom to top", "10 20 30 40 50 60", "5>0", 0, "60|10|20|30|40|50", 1, 0},
     {"onto itself", "10 20 30 40 50 60", "2>2", 0, "10|20|30|40|50|60", 0, 0},
     {"outside the list", "10 20 30 40 50 60", "-1>2 2>6 6>0", 0, "10|20|30|40|50|60", 0, 0},
     {"a duplicate blanked", "7 3 7 1 2 9", "2>0", 0, "7|3||1|2|9", 1, 0},
@@ -136,18 +131,13 @@ const Ordre kOrdres[] = {
     {"a blank onto a blank", "4 4 4 1 2 3", "0>1 1>2 0>1", 0, "||4|1|2|3", 3, 0},
     {"sorted by dragging", "40 10 60 20 50 30", "1>0 3>1 5>2 5>4", 'C', "10|20|30|40|50|60", 4, 1},
     {"not sorted", "40 10 60 20 50 30", "", 'C', "40|10|60|20|50|30", 0, 0},
-    {"almost sorted", "40 10 60 20 50 30", "1>0 3>1 5>2", 'C', "10|20|30|40|60|50", 3, 0},
     {"equal neighbours", "1 2 2 3 3 3", "", 'C', "1|2|2|3|3|3", 0, 1},
     {"drawn sorted", "0 9 99 999 9999 99999", "", 'C', "0|9|99|999|9.999|99.999", 0, 1},
-    {"a blank in the middle", "1 2 2 3 4 5", "2>1", 'C', "1|2||3|4|5", 1, 0},
-    {"a blank dragged to the bottom", "1 2 2 3 4 5", "2>1 2>5", 'C', "1|2|3|4|5|", 2, 1},
     {"a blank on top", "1 1 2 3 4 5", "0>1", 'C', "|1|2|3|4|5", 1, 0},
     {"two blanks at the bottom", "1 2 2 3 3 9", "2>1 2>5 3>2 3>4", 'C', "1|2|3|9||", 4, 1},
     {"a blank between a blank and a number", "1 2 2 3 3 9", "2>1 2>5 3>2", 'C', "1|2|3||9|", 3, 0},
-    {"help: distinct", "40 10 60 20 50 30", "", 'A', "10|20|30|40|50|60", 0, 1},
     {"help: duplicates once, blanks below", "1000 5 1000 0 5 5", "", 'A', "0|5|1.000|||", 0, 1},
     {"help after a blanking", "9 8 9 7 6 5", "2>0", 'A', "5|6|7|8|9|", 1, 1},
-    {"help: all equal", "3 3 3 3 3 3", "", 'A', "3|||||", 0, 1},
 };
 
 } // namespace
@@ -204,19 +194,21 @@ private slots:
     // Captions grouped by the separator, tags in plain digits, the sorted texts right-aligned in
     // 11 characters.
     void llistaNova() {
-        const char* kLlistes[][2] = {
-            {"1.234.567|5|1.000|999|1.000|0",
-             "          0|          5|        999|      1.000|      1.000|  1.234.567"},
-            {"1234567|5|1000|999|1000|0",
-             "          0|          5|        999|       1000|       1000|    1234567"}};
+        QStringList fets;
         for (const int sep : {0, 2}) {
             Ordenar b(QStringLiteral("1234567 5 1000 999 1000 0"), sep);
-            QCOMPARE(b.captions(), QString::fromLatin1(kLlistes[sep / 2][0]));
-            QCOMPARE(b.tags(), QStringLiteral("1234567|5|1000|999|1000|0"));
-            QCOMPARE(b.act.relacio(), (QList<qint64>{0, 5, 999, 1000, 1000, 1234567}));
-            QCOMPARE(b.act.textsRelacio().join(u'|'), QString::fromLatin1(kLlistes[sep / 2][1]));
+            fets << b.captions() << b.captions(true) << b.act.textsRelacio().join(u'|');
             QVERIFY(b.act.arrossegable());
         }
+        QCOMPARE(fets,
+                 QStringList({
+                     "1.234.567|5|1.000|999|1.000|0",
+                     "1234567|5|1000|999|1000|0",
+                     "          0|          5|        999|      1.000|      1.000|  1.234.567",
+                     "1234567|5|1000|999|1000|0",
+                     "1234567|5|1000|999|1000|0",
+                     "          0|          5|        999|       1000|       1000|    1234567",
+                 }));
     }
 
     void ordre_data() { files(kOrdres); }
@@ -224,7 +216,7 @@ private slots:
         const Ordre& o = fila(kOrdres);
         Ordenar b(QString::fromLatin1(o.nombres));
         QCOMPARE(b.deixa(QString::fromLatin1(o.deixades)), o.sons);
-        const QString tags = b.tags();
+        const QString tags = b.captions(true);
         if (o.accio == 0) {
             QCOMPARE(b.captions(), QString::fromLatin1(o.captions));
             QCOMPARE(tags, b.captions()); // below 1000 the tag follows the caption, blanks too
@@ -235,7 +227,7 @@ private slots:
         QCOMPARE(b.ctx.correctes, o.correctes);
         QCOMPARE(b.ctx.errors, 1 - o.correctes); // help's error is the series' to count
         QCOMPARE(b.ctx.missatgeId, o.accio == 'A' ? 68 : o.correctes ? 0 : 72);
-        QCOMPARE(b.tags(), tags);
+        QCOMPARE(b.captions(true), tags);
         // Once checked or helped, the list takes neither drops nor a second check.
         QVERIFY(!b.act.arrossegable() && !b.act.deixa(0, 5));
         b.act.comprova();
