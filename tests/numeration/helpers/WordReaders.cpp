@@ -79,9 +79,7 @@ std::optional<qint64> readWith(const Lexicon& lex, const QString& frase) {
         else if (w->kind == Kind::Scale)
             total += (group == 0 ? 1 : group) * w->value, group = 0;
     }
-    if (words == 0)
-        return std::nullopt;
-    return total + group;
+    return words ? std::optional<qint64>(total + group) : std::nullopt;
 }
 
 // Catalan words shared by cardinals and ordinals: units from two, tens, hundreds and the link.
