@@ -39,8 +39,8 @@ template <class W> struct Finestra {
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-    template <class T = QWidget> T* fill(const char* nom) const {
-        return w->template findChild<T*>(QString::fromUtf8(nom));
+    template <class T = QWidget> T* fill(const QString& nom) const {
+        return w->template findChild<T*>(nom);
     }
     QString text(const char* nom) const { return fill<QLabel>(nom)->text(); }
     // General.cfg as written, "<missing>" when it was not.
@@ -67,96 +67,77 @@ void surt(QDialog* d, QWidget* focus, const QString& com) {
 
 // A message box shown and left.
 struct Caixa {
-    const char* nom;
-    bool pregunta;
-    const char* text;
-    const char* com;
-    bool resposta;
+    const char *nom, *text, *com;
+    bool pregunta, resposta;
 };
 const Caixa kCaixes[] = {
-    {"information", false, "Aquest grup no té assignat un nivell", "Mou_1", true},
-    {"long information, wrapped", false,
+    {"long information, wrapped",
      "Aquest grup no té assignat un nivell, i cal que el mestre n'assigni un abans de començar; "
      "parleu-ne amb ell o amb ella i torneu-ho a provar més tard, si us plau.",
-     "Mou_1", true},
-    {"information, Return", false, "Hola", "Return", true},
-    {"information, Escape", false, "Hola", "Escape", true},
-    {"question, Sí", true, "Eliminar definitivament els registres?", "Mou_1", true},
-    {"question, No", true, "?", "Mou_0", false},
-    {"question, close box", true, "?", "close", false},
-    {"question, Escape", true, "?", "Escape", false},
-    {"question, Return on the default button", true, "?", "Return", false},
-    {"question, Tab to Sí and Space", true, "?", "Tab Space", true}};
+     "Mou_1", false, true},
+    {"information, Return", "Hola", "Return", false, true},
+    {"information, Escape", "Hola", "Escape", false, true},
+    {"question, Sí", "Eliminar definitivament els registres?", "Mou_1", true, true},
+    {"question, No", "?", "Mou_0", true, false},
+    {"question, close box", "?", "close", true, false},
+    {"question, Escape", "?", "Escape", true, false},
+    {"question, Return on the default button", "?", "Return", true, false},
+    {"question, Tab to Sí and Space", "?", "Tab Space", true, true}};
 
 // The new password typed (and the prompt box clicked), then the window left: memory and
-// General.cfg after it.
+// General.cfg after it, which is written (1), not (0), or cannot be (2).
 struct Canvi {
-    const char* nom;
-    const char* clau;
-    int demanar;
-    const char* tecles;
+    const char *nom, *clau, *tecles, *com, *clauDespres;
+    int demanar, demanarDespres, desa;
     bool caixa;
-    const char* com;
-    QByteArray clauDespres;
-    int demanarDespres;
-    bool desa;
 };
 const Canvi kCanvis[] = {
-    {"filtered as typed", "TUXAM", 0, "a€Ωb-1", false, "Mou_1",
-     "A\x80"
-     "B1",
-     0, true},
-    {"prompt switched on", "TUXAM", 0, "xy", true, "Mou_1", "XY", 1, true},
-    {"empty, box on keeps the password", "TUXAM", 0, "", true, "Mou_1", "TUXAM", 1, true},
-    {"empty, box off", "AB1", 1, "", true, "Mou_1", "AB1", 0, true},
-    {"blanks typed keep the password", "TUXAM", 1, "  ", false, "Mou_1", "TUXAM", 1, true},
-    {"Return accepts, eight kept", "TUXAM", 0, "abcdefghij", false, "Return", "ABCDEFGH", 0, true},
-    {"cancel", "TUXAM", 0, "ab", true, "Mou_0", "TUXAM", 0, false},
-    {"Escape", "TUXAM", 1, "ab", true, "Escape", "TUXAM", 1, false},
-    {"close box", "TUXAM", 0, "ab", true, "close", "TUXAM", 0, false}};
+    {"filtered as typed", "TUXAM", "a€Ωb-1", "Mou_1", "A\200B1", 0, 0, 1, false},
+    {"prompt switched on", "TUXAM", "xy", "Mou_1", "XY", 0, 1, 1, true},
+    {"empty, box on keeps the password", "TUXAM", "", "Mou_1", "TUXAM", 0, 1, 1, true},
+    {"empty, box off", "AB1", "", "Mou_1", "AB1", 1, 0, 1, true},
+    {"blanks typed keep the password", "TUXAM", "  ", "Mou_1", "TUXAM", 1, 1, 1, false},
+    {"Return accepts, eight kept", "TUXAM", "abcdefghij", "Return", "ABCDEFGH", 0, 0, 1, false},
+    {"cancel", "TUXAM", "ab", "Mou_0", "TUXAM", 0, 0, 0, true},
+    {"Escape", "TUXAM", "ab", "Escape", "TUXAM", 1, 1, 0, true},
+    {"close box", "TUXAM", "ab", "close", "TUXAM", 0, 0, 0, true},
+    {"cannot be written, kept in memory", "TUXAM", "ab1", "Mou_1", "AB1", 0, 1, 2, true}};
 
 // The prompt before a blind: typed `tecles`, left `com`.
 struct Resposta {
-    const char* nom;
-    const char* clau;
+    const char *nom, *clau, *tecles, *com, *missatge;
     int idioma;
-    const char* tecles;
-    const char* com;
     bool concedit;
-    const char* missatge;
 };
 const Resposta kRespostes[] = {
-    {"right", "TUXAM", 0, "tuxam", "Mou_1", true, nullptr},
-    {"wrong", "TUXAM", 0, "tuxa", "Mou_1", false, "La clau és incorrecta"},
-    {"wrong, in Spanish", "TUXAM", 1, "xifrum", "Return", false, "La clave es incorrecta"},
-    {"Return accepts", "TUXAM", 0, "tuxam", "Return", true, nullptr},
-    {"keypad Enter accepts", "TUXAM", 0, "tuxam", "keypad Enter", true, nullptr},
-    {"Return accepts even on the cross", "TUXAM", 0, "tuxam", "Return on Mou_0", true, nullptr},
-    {"Escape", "TUXAM", 0, "tuxam", "Escape", false, nullptr},
-    {"cross", "TUXAM", 0, "tuxam", "Mou_0", false, nullptr},
-    {"close box", "TUXAM", 0, "tuxam", "close", false, nullptr},
-    {"a longer password cut to 8 when set", "ABCDEFGH", 0, "abcdefghij", "Mou_1", true, nullptr}};
+    {"right", "TUXAM", "tuxam", "Mou_1", nullptr, 0, true},
+    {"wrong", "TUXAM", "tuxa", "Mou_1", "La clau és incorrecta", 0, false},
+    {"wrong, in Spanish", "TUXAM", "xifrum", "Return", "La clave es incorrecta", 1, false},
+    {"Return accepts", "TUXAM", "tuxam", "Return", nullptr, 0, true},
+    {"keypad Enter accepts", "TUXAM", "tuxam", "keypad Enter", nullptr, 0, true},
+    {"Return accepts even on the cross", "TUXAM", "tuxam", "Return on Mou_0", nullptr, 0, true},
+    {"Escape", "TUXAM", "tuxam", "Escape", nullptr, 0, false},
+    {"cross", "TUXAM", "tuxam", "Mou_0", nullptr, 0, false},
+    {"close box", "TUXAM", "tuxam", "close", nullptr, 0, false},
+    {"a longer password cut to 8 when set", "ABCDEFGH", "abcdefghij", "Mou_1", nullptr, 0, true}};
 
 // A language row clicked (-1 none, 9 the Down key), a separator clicked (-1 none, 9 the Right
 // key on the first), then the window left: memory and General.cfg after it.
 struct Tria {
-    const char* nom;
-    int idioma, separador;
-    const char* com;
-    int idiomaDespres, separadorDespres;
+    const char *nom, *com;
+    int idioma, separador, idiomaDespres, separadorDespres;
     bool desa;
 };
-const Tria kTries[] = {{"Spanish, accepted", 1, -1, "Botó_1", 1, 0, true},
-                       {"Spanish, Return", 1, -1, "Return", 1, 0, true},
-                       {"by keyboard", 9, -1, "Return", 1, 0, true},
-                       {"Spanish, cancelled", 1, -1, "Botó_0", 0, 0, false},
-                       {"Spanish, Escape", 1, -1, "Escape", 0, 0, false},
-                       {"Spanish, close box", 1, -1, "close", 0, 0, false},
-                       {"Espai, accepted", -1, 1, "Botó_1", 0, 1, true},
-                       {"Cap, accepted", -1, 2, "Botó_1", 0, 2, true},
-                       {"separator by keyboard", -1, 9, "Botó_1", 0, 1, true},
+const Tria kTries[] = {{"Spanish, accepted", "Botó_1", 1, -1, 1, 0, true},
+                       {"Spanish, Return", "Return", 1, -1, 1, 0, true},
+                       {"by keyboard", "Return", 9, -1, 1, 0, true},
+                       {"Spanish, cancelled", "Botó_0", 1, -1, 0, 0, false},
+                       {"Spanish, Escape", "Escape", 1, -1, 0, 0, false},
+                       {"Spanish, close box", "close", 1, -1, 0, 0, false},
+                       {"Cap, accepted", "Botó_1", -1, 2, 0, 2, true},
+                       {"separator by keyboard", "Botó_1", -1, 9, 0, 1, true},
                        // Cancelling restores the language only.
-                       {"Cap, cancelled", -1, 2, "Botó_0", 0, 2, false}};
+                       {"Cap, cancelled", "Botó_0", -1, 2, 0, 2, false}};
 
 // Everything the language window shows in words, in the order of its controls.
 QString textos(const Finestra<fIdioma>& f) {
@@ -212,73 +193,52 @@ private slots:
 
     void obertura() {
         Finestra<Contrasenya> w(2, "<B>X</B>", 1);
-        QCOMPARE(QStringList({w.w->windowTitle(), w.text("Etiqueta_0"), w.text("Etiqueta_1"),
-                              w.text("Etiqueta_2"), w.fill("Nova")->accessibleName(),
-                              w.fill("Demanar")->accessibleName(),
-                              w.fill("Mou_0")->accessibleName(), w.fill("Mou_1")->accessibleName()})
-                     .join('|'),
-                 QString("Modificar la clau d'accés|Contrasenya actual|Nova contrasenya|Demanar "
-                         "contrasenya|Nova contrasenya|Demanar contrasenya|Cancel·lar|Acceptar"));
-        QCOMPARE(w.text("Actual"), QString("<B>X</B>")); // shown as typed, never as markup
-        QCOMPARE(w.fill<QLabel>("Actual")->textFormat(), Qt::PlainText);
+        QCOMPARE(
+            QStringList({w.w->windowTitle(), w.text("Etiqueta_0"), w.text("Etiqueta_1"),
+                         w.text("Etiqueta_2"), w.fill("Nova")->accessibleName(),
+                         w.fill("Demanar")->accessibleName(), w.fill("Mou_0")->accessibleName(),
+                         w.fill("Mou_1")->accessibleName(), w.text("Actual")})
+                .join('|'),
+            QString("Modificar la clau d'accés|Contrasenya actual|Nova contrasenya|Demanar "
+                    "contrasenya|Nova contrasenya|Demanar contrasenya|Cancel·lar|Acceptar|"
+                    "<B>X</B>"));
+        QCOMPARE(w.fill<QLabel>("Actual")->textFormat(), Qt::PlainText); // never as markup
+        QVERIFY(w.fill<QCheckBox>("Demanar")->isChecked());
+        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
+        // The prompt box is usually set together with a new password: typing goes back there,
+        // also after a click on the box's caption.
+        QTest::mouseClick(w.fill("Demanar"), Qt::LeftButton);
+        QVERIFY(!w.fill<QCheckBox>("Demanar")->isChecked());
+        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
+        w.fill("Mou_0")->setFocus();
+        QTest::mouseClick(w.fill("Etiqueta_2"), Qt::LeftButton);
         QVERIFY(w.fill<QCheckBox>("Demanar")->isChecked());
         QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
         QCOMPARE(Finestra<Contrasenya>(2, "", 0, 1).w->windowTitle(),
                  QString("Modificar la clave de acceso"));
-
-        Sessio s = w.s;
-        QStringList vist;
-        WhenModal pas("Pas", [&](QDialog* d) {
-            auto* clau = d->findChild<QLineEdit*>("ClauVàlida");
-            vist << d->windowTitle() << clau->accessibleName() << d->focusWidget()->objectName()
-                 << d->findChild<QPushButton*>("Mou_0")->toolTip();
-            QCOMPARE(clau->echoMode(), QLineEdit::Password);
-            d->close();
-        });
-        QVERIFY(!Pas::Demana(s));
-        QCOMPARE(vist.join('|'), QString("Clau d'accés|Clau d'accés|ClauVàlida|Cancel·lar"));
     }
 
     void canvia_data() { files(kCanvis); }
     void canvia() {
         const Canvi& r = fila(kCanvis);
         Finestra<Contrasenya> w(2, r.clau, r.demanar);
+        if (r.desa == 2)
+            QVERIFY(w.c.bloqueja(w.c.generalCfg()));
+        CaptaMissatges capta;
         type(w.fill("Nova"), QString::fromUtf8(r.tecles));
         if (r.caixa)
             w.fill<QCheckBox>("Demanar")->click();
         surt(w.w.get(), w.fill("Nova"), r.com);
         QVERIFY(!w.w->isVisible());
-        QCOMPARE(w.s.general.Clau, camp(r.clauDespres, 8));
-        QCOMPARE(int(w.s.general.Demanar), r.demanarDespres);
+        QCOMPARE(w.s.general.Clau + char('0' + w.s.general.Demanar),
+                 camp(r.clauDespres, 8) + char('0' + r.demanarDespres));
         // The whole record is written from memory, the other settings in their places.
-        QCOMPARE(w.cfg(), r.desa ? Registres::general(12, r.clauDespres, r.demanarDespres, 0, 2)
-                                 : QByteArray("<missing>"));
-    }
-
-    // The prompt box is usually set together with a new password: typing goes back there, also
-    // after a click on the box's caption.
-    void caixaTornaElFocus() {
-        Finestra<Contrasenya> w;
-        QTest::mouseClick(w.fill("Demanar"), Qt::LeftButton);
-        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
-        w.fill("Mou_0")->setFocus();
-        QTest::mouseClick(w.fill("Etiqueta_2"), Qt::LeftButton);
-        QVERIFY(!w.fill<QCheckBox>("Demanar")->isChecked());
-        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
-    }
-
-    // A General.cfg that cannot be written is said; the new settings stay in memory.
-    void noEsPotDesar() {
-        Finestra<Contrasenya> w;
-        QVERIFY(w.c.bloqueja(w.c.generalCfg()));
-        CaptaMissatges capta;
-        type(w.fill("Nova"), "ab1");
-        w.fill<QCheckBox>("Demanar")->click();
-        w.fill<QPushButton>("Mou_1")->click();
-        QCOMPARE(capta.textos(), QStringList{"No es pot crear la carpeta de dades del programa o "
-                                             "no s'hi pot escriure."});
-        QVERIFY(!w.w->isVisible());
-        QCOMPARE(w.s.general.Clau + char('0' + w.s.general.Demanar), QByteArray("AB1     1"));
+        QCOMPARE(w.cfg(), r.desa == 1
+                              ? Registres::general(12, r.clauDespres, r.demanarDespres, 0, 2)
+                              : QByteArray("<missing>"));
+        QCOMPARE(capta.textos(), r.desa < 2 ? QStringList{}
+                                            : QStringList{"No es pot crear la carpeta de dades del "
+                                                          "programa o no s'hi pot escriure."});
     }
 
     void demana_data() { files(kRespostes); }
@@ -292,14 +252,21 @@ private slots:
         QString vist;
         WhenModal pas("Pas", [&](QDialog* d) {
             auto* clau = d->findChild<QLineEdit*>("ClauVàlida");
+            vist = QStringList({d->windowTitle(), clau->accessibleName(),
+                                d->focusWidget()->objectName(),
+                                d->findChild<QPushButton*>("Mou_0")->toolTip()})
+                       .join('|');
+            QCOMPARE(clau->echoMode(), QLineEdit::Password);
             type(clau, QString::fromUtf8(r.tecles));
-            vist = clau->text();
+            vist += QString("|%1").arg(clau->text().size());
             surt(d, clau, r.com);
         });
         QCOMPARE(Pas::Demana(s), r.concedit);
         QVERIFY(pas.ran() && !pas.leftOpen());
         QCOMPARE(capta.textos(), r.missatge ? QStringList{r.missatge} : QStringList{});
-        QCOMPARE(vist.size(), qMin(qsizetype(std::strlen(r.tecles)), qsizetype(8)));
+        QCOMPARE(vist, QString(r.idioma ? "Clave de acceso|Clave de acceso|ClauVàlida|Cancelar|%1"
+                                        : "Clau d'accés|Clau d'accés|ClauVàlida|Cancel·lar|%1")
+                           .arg(qMin(int(std::strlen(r.tecles)), 8)));
         QVERIFY(s.general == abans);
     }
 
@@ -307,8 +274,7 @@ private slots:
         for (int sep = 0; sep < 3; ++sep) {
             Finestra<fIdioma> f(sep);
             QCOMPARE(textos(f), kCatala);
-            QVERIFY(
-                f.fill<QRadioButton>(qPrintable(QString("Separador_%1").arg(sep)))->isChecked());
+            QVERIFY(f.fill<QRadioButton>(QString("Separador_%1").arg(sep))->isChecked());
         }
         Finestra<fIdioma> gallec(0, "", 0, 2);
         QCOMPARE(gallec.fill<QListWidget>("Disponibles")->currentRow(), 2);
@@ -343,7 +309,7 @@ private slots:
         else if (r.idioma >= 0)
             QTest::mouseClick(llista->viewport(), Qt::LeftButton, {},
                               llista->visualItemRect(llista->item(r.idioma)).center());
-        auto* sep = f.fill<QRadioButton>(qPrintable(QString("Separador_%1").arg(r.separador % 9)));
+        auto* sep = f.fill<QRadioButton>(QString("Separador_%1").arg(r.separador % 9));
         if (r.separador == 9) {
             sep->setFocus();
             QTest::keyClick(sep, Qt::Key_Right);
@@ -351,8 +317,8 @@ private slots:
             sep->click();
         surt(f.w.get(), llista, r.com);
         QVERIFY(!f.w->isVisible());
-        QCOMPARE(f.s.general.Idioma, int16_t(r.idiomaDespres));
-        QCOMPARE(int(f.s.general.Separador), r.separadorDespres);
+        QCOMPARE(QString("%1 %2").arg(f.s.general.Idioma).arg(f.s.general.Separador),
+                 QString("%1 %2").arg(r.idiomaDespres).arg(r.separadorDespres));
         QCOMPARE(f.cfg(),
                  r.desa ? Registres::general(12, "TUXAM", 0, r.idiomaDespres, r.separadorDespres)
                         : QByteArray("<missing>"));
