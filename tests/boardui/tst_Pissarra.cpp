@@ -64,27 +64,20 @@ struct Tauler {
         c.escriu(c.niv("Proves"), Registres::joc({{activitat, 1, nivell}}));
         c.escriu(c.dat(TextIdioma(95, idioma)),
                  Registres::alumne(4, "Pere") + Registres::alumne(7, "Anna Puig"));
-        ObreSerie o;
-        o.carpeta = c.path();
-        o.grup = 3;
-        o.idioma = idioma;
-        o.configGrup.NomNivell = "Proves";
-        o.configGrup.OpcResta = ambResta ? 1 : 0;
-        o.registre = {7, "Anna Puig", {1, 1, 1, 1, 1, 1, 1, 1, 1}, "anna.png"};
-        o.posicio = 2;
-        o.activitat = activitat;
-        o.llavor = 11;
+        c.escriu(c.grupsCfg(), Registres::grup().repeated(2) +
+                                   Registres::grup("111111111", ambResta ? 1 : 0, 10, "Proves"));
+        Sessio s = c.sessio(3, idioma);
+        s.registre = {7, "Anna Puig", {1, 1, 1, 1, 1, 1, 1, 1, 1}, "anna.png"};
         if (!crea && !atzar.isEmpty())
             crea = [this](int a, ContextActivitat& serie) {
                 guio.serie = &serie;
                 return FabricaActivitats::crea(a, guio);
             };
-        EntornSerie e;
-        e.so = &so;
-        e.avui = [] { return QDate(2001, 12, 5); };
+        const EntornSerie e{&so, nullptr, [] { return QDate(2001, 12, 5); }};
         QPixmap foto(40, 40);
         foto.fill(Qt::blue);
-        w = std::make_unique<Pissarra>(o, e, ImatgesPissarra{foto, {}},
+        w = std::make_unique<Pissarra>(ObreSerie::deSessio(s, activitat, 2, 11), e,
+                                       ImatgesPissarra{foto, {}},
                                        crea ? crea : FabricaActivitats::crea);
         w->findChild<QTimer*>("Timer1")->stop();
         w->show();
@@ -97,12 +90,10 @@ struct Tauler {
             return l->text();
         return fill<QPushButton>(nom)->text().replace(u'\n', u' ');
     }
-    // A key typed on the board's keyboard box: '<' the left arrow.
-    void tecla(QChar c) const {
-        if (c == u'<' || c == u'.')
-            QTest::keyClick(fill("CaixaTeclat"), c == u'<' ? Qt::Key_Left : Qt::Key_Period);
-        else
-            QTest::keyClick(fill("CaixaTeclat"), c.toLatin1());
+    // Keys typed on the board's keyboard box: '<' the left arrow.
+    void tecles(const QByteArray& t) const {
+        for (char k : t)
+            QTest::keyClick(fill("CaixaTeclat"), k == '<' ? Qt::Key_Left : Qt::Key(k));
     }
     void clica(const QString& boto) const {
         QTest::mouseClick(fill<QPushButton>(boto), Qt::LeftButton);
@@ -269,7 +260,7 @@ private slots:
         t.clica("BtEspera_1");
         QVERIFY(t.fill("BtEspera_0")->isVisible() && !t.fill("BtEspera_1")->isVisible());
         t.clica("Tecla_1");
-        t.tecla(u'2');
+        t.tecles("2");
         QCOMPARE(t.text("Afirmatives") + t.text("BtTxt"), QString("1Operació finalitzada!"));
         QVERIFY(t.fill("Pulsa")->isVisible() && !t.fill("Tecla_5")->isEnabled());
         t.clica("BtTxt");
@@ -317,7 +308,7 @@ private slots:
     // The end messages are longer than a line of the button: every word shows, in every
     // language, the longest being the one about a level that could not be stored.
     void missatgesSencers() {
-        for (int idioma = 0; idioma < 4; ++idioma) {
+        for (int idioma = 0; idioma < 4; ++idioma)
             for (bool bloquejat : {false, true}) {
                 Prova t(idioma);
                 if (bloquejat)
@@ -333,7 +324,6 @@ private slots:
                     QVERIFY2(fm.horizontalAdvance(l) <= b->width() - 36, qPrintable(l));
                 QVERIFY(linies.size() * fm.lineSpacing() <= b->height() - 20);
             }
-        }
     }
 
     // Number words keep whole when the phrase wraps: word joiners, not seen.
@@ -349,13 +339,12 @@ private slots:
         const Linia& r = fila(kTaules);
         Tauler t(7, nivell(300, 5, 3, 3, 3), {0.75f, 0.5f});
         t.clica("BtEspera_1");
-        for (const char* c = r.tecles; *c; ++c)
-            t.tecla(QLatin1Char(*c));
-        QCOMPARE(t.text("Pregunta").trimmed(), QString("7 x 3"));
-        QVERIFY(t.fill("Per")->isVisible());
+        t.tecles(r.tecles);
         const QLabel* solucio = t.fill<QLabel>("lblSolució");
         const QLabel* senyal = t.fill<QLabel>("Senyal");
-        QCOMPARE(solucio->text(), QString(r.escrit));
+        QCOMPARE(t.text("Pregunta").trimmed() + "=" + solucio->text(),
+                 "7 x 3=" + QString(r.escrit));
+        QVERIFY(t.fill("Per")->isVisible());
         QCOMPARE(senyal->isVisible(), *r.estats != '-');
         QCOMPARE(color(senyal), *r.estats == 'E' ? kVermell : QColor(0xE0, 0xE0, 0xE0));
         // The cursor waits at the right end of what is written.
@@ -370,8 +359,7 @@ private slots:
         const Linia& r = fila(kSumes);
         Tauler t(5, nivell(300, 5, 3, 2, 1), {0.75f, 0.55f, 0.34f, 0.12f});
         t.clica("BtEspera_1");
-        for (const char* c = r.tecles; *c; ++c)
-            t.tecla(QLatin1Char(*c));
+        t.tecles(r.tecles);
         QCOMPARE(filaSuma(t, 1) + t.cella("MésMenys")->text() + filaSuma(t, 2), QString("47+25"));
         QCOMPARE(filaSuma(t, 3), QString(r.escrit));
         const QFrame* regle = t.w->panell()->findChild<QFrame*>("Línia_2");
@@ -426,11 +414,10 @@ private slots:
             QStringList abans;
             for (const QString& nom : noms)
                 abans << t.text(nom);
-            t.tecla(QLatin1Char(*k));
+            t.tecles(QByteArray(1, *k));
+            const QColor cursor = mal ? kVermell : div ? kGroc : kGris;
             QVERIFY(!torn->isVisible() ||
-                    color(torn, div ? QPalette::Window : QPalette::WindowText) == (mal   ? kVermell
-                                                                                   : div ? kGroc
-                                                                                         : kGris));
+                    color(torn, div ? QPalette::Window : QPalette::WindowText) == cursor);
             int j = 0;
             while (j < noms.size() && t.text(noms.at(j)) == abans.at(j))
                 ++j;
@@ -463,8 +450,8 @@ private slots:
             QCOMPARE(t.fill("Línia_1")->isVisible(), !QString(r.files).endsWith('|'));
             return;
         }
-        for (int k = 1; k <= 2; ++k)
-            QCOMPARE(t.fill(QString("Signe_%1").arg(k))->isVisible(), r.opcio);
+        QVERIFY(t.fill("Signe_1")->isVisible() == r.opcio &&
+                t.fill("Signe_2")->isVisible() == r.opcio);
         // The finished division stays with the last remainder underlined.
         QLabel* acabada = t.fill<QLabel>("Acabada");
         QVERIFY(acabada->isVisible());
@@ -497,6 +484,15 @@ private slots:
         QCOMPARE(t.so.played, (QStringList{"24", "20", "20", "20", "20"}));
         t.clica("Persiana");
         QCOMPARE(t.text("Afirmatives") + "|" + t.paraules(), QString("4|5 4 3 2 1 0"));
+        // Help orders the list at one error; the words are then neither dragged nor carried.
+        t.clica("BtAjuda");
+        QCOMPARE(t.paraules() + t.text("BtTxt") + t.text("Negatives"),
+                 "0 1 2 3 4 5" + TextIdioma(68, 0) + "1");
+        QVERIFY(!t.agafa(0));
+        t.paraula(0)->setFocus();
+        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space})
+            QTest::keyClick(t.w->focusWidget(), k);
+        QCOMPARE(t.paraules(), QString("0 1 2 3 4 5"));
     }
 
     void moviments_data() { files(kMoviments); }
@@ -526,19 +522,6 @@ private slots:
         QCOMPARE(t.paraules(), QString(r.paraules));
         const bool canvi = t.paraules() != "7 3 7 1 2 9";
         QCOMPARE(t.so.played, canvi ? QStringList{"20"} : QStringList{});
-    }
-
-    // Help orders the list at one error; the words are then neither dragged nor carried.
-    void ajuda() {
-        Ordre t({7, 3, 7, 1, 2, 9});
-        t.clica("BtAjuda");
-        QCOMPARE(t.paraules() + t.text("BtTxt") + t.text("Negatives"),
-                 "1 2 3 7 9 " + TextIdioma(68, 0) + "2");
-        QVERIFY(!t.agafa(0));
-        t.paraula(0)->setFocus();
-        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space})
-            QTest::keyClick(t.w->focusWidget(), k);
-        QCOMPARE(t.paraules(), QString("1 2 3 7 9 "));
     }
 };
 
