@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QDrag>
 #include <QFontInfo>
-#include <QFrame>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -57,7 +56,6 @@ struct Tauler {
     RecordingSoundPlayer so;
     Guio guio;
     std::unique_ptr<Pissarra> w;
-
     Tauler(int activitat, const QByteArray& nivell, QList<float> atzar = {}, int idioma = 0,
            bool ambResta = false, Serie::CreaActivitat crea = {})
         : guio(atzar) {
@@ -86,26 +84,21 @@ struct Tauler {
     template <class T = QWidget> T* fill(const QString& nom) const { return w->findChild<T*>(nom); }
     // A label's text, or a button's caption read on one line.
     QString text(const QString& nom) const {
-        if (auto* l = fill<QLabel>(nom))
-            return l->text();
-        return fill<QPushButton>(nom)->text().replace(u'\n', u' ');
+        return fill(nom)->property("text").toString().replace(u'\n', u' ');
     }
     // Keys typed on the board's keyboard box: '<' the left arrow.
     void tecles(const QByteArray& t) const {
         for (char k : t)
             QTest::keyClick(fill("CaixaTeclat"), k == '<' ? Qt::Key_Left : Qt::Key(k));
     }
-    void clica(const QString& boto) const {
-        QTest::mouseClick(fill<QPushButton>(boto), Qt::LeftButton);
-    }
+    void clica(const QString& b) const { QTest::mouseClick(fill<QPushButton>(b), Qt::LeftButton); }
     // A cell of the panel itself (the board has labels of the same names).
     QLabel* cella(const QString& nom) const {
         return w->panell()->findChild<QLabel*>(nom, Qt::FindDirectChildrenOnly);
     }
 };
 
-// A board over an activity whose every exercise asks "12": two to do, three errors allowed, one
-// second on the clock.
+// A board whose every exercise asks "12": two to do, three errors allowed, one second to play.
 struct Prova : Tauler {
     explicit Prova(int idioma = 0)
         : Tauler(5, nivell(1, 2, 3, 1, 0), {}, idioma, false,
@@ -143,9 +136,8 @@ QString filaSuma(const Tauler& t, int fila) {
     return text;
 }
 
-// Typed on a board that waits after each exercise: 7 x 3 on the tables, 47 + 25 as a sum. The
-// states are the cursor of the tables or each sum cell from the units: '?' waiting, 'A' right,
-// 'E' wrong, '-' none.
+// Typed on a board that waits after each exercise: 7 x 3 on the tables, 47 + 25 as a sum; the
+// tables' cursor or each sum cell from the units: '?' waiting, 'A' right, 'E' wrong, '-' none.
 struct Linia {
     const char *nom, *tecles, *escrit, *estats;
 };
@@ -160,9 +152,8 @@ const Linia kSumes[] = {{"waiting", "", "?", "?"},
                         {"wrong tens", "29", "?2", "AE"},
                         {"whole", "27", "72", "AA"}};
 
-// Long multiplication (8) and long division (9): each key marked '!' when it is wrong, '<' the
-// left arrow; what the rows read at the end, joined with '|'. `opcio`: the division with
-// subtractions, the multiplication's blank column shown as 0.
+// Long multiplication (8), long division (9): '!' marks a wrong key, '<' the left arrow; the rows
+// at the end. `opcio`: the division's subtractions, the multiplication's blank column as 0.
 struct Operacio {
     const char *nom, *tecles, *files;
     int activitat, operand1, operand2;
@@ -352,8 +343,7 @@ private slots:
                  solucio->x() + QFontMetrics(solucio->font()).horizontalAdvance(r.escrit));
     }
 
-    // The operands in columns from the units, the rule between them and the result, each
-    // result cell under its column.
+    // The operands in columns from the units, the rule, then each result cell under its column.
     void sumes_data() { files(kSumes); }
     void sumes() {
         const Linia& r = fila(kSumes);
@@ -362,7 +352,7 @@ private slots:
         t.tecles(r.tecles);
         QCOMPARE(filaSuma(t, 1) + t.cella("MésMenys")->text() + filaSuma(t, 2), QString("47+25"));
         QCOMPARE(filaSuma(t, 3), QString(r.escrit));
-        const QFrame* regle = t.w->panell()->findChild<QFrame*>("Línia_2");
+        const QWidget* regle = t.w->panell()->findChild<QWidget*>("Línia_2");
         QVERIFY(regle->y() >= t.cella("Línia2_0")->y() + 40);
         QVERIFY(regle->geometry().bottom() < t.cella("Línia3_0")->y());
         const int n = int(std::strlen(r.estats));

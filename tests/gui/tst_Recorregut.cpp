@@ -1,5 +1,3 @@
-#include "ActivitatCardinals.h"
-#include "ActivitatDividir.h"
 #include "ActivitatMultiplicar.h"
 #include "ActivitatOrdenar.h"
 #include "ActivitatSumRes.h"
@@ -28,10 +26,6 @@ using namespace Registres;
 QChar seguent(Activitat* a) {
     if (auto* s = qobject_cast<ActivitatSumRes*>(a))
         return s->esperat().at(s->esperat().size() - 1 - s->columna());
-    if (auto* c = qobject_cast<ActivitatCardinals*>(a))
-        return c->linia().caracterAjuda();
-    if (auto* d = qobject_cast<ActivitatDividir*>(a))
-        return d->caracterAjuda();
     auto* m = qobject_cast<ActivitatMultiplicar*>(a);
     if (m->fase() == 4)
         return u'+';
@@ -51,9 +45,7 @@ struct Partida {
 };
 const Partida kSeries[] = {
     {"addition passed", "Superat", 5, nivell(60, 2, 3, 1, 0), Encerta, 4},
-    {"cardinals passed", "Superat", 1, nivell(60, 2, 3, 1, 99), Encerta, 4},
     {"long multiplication passed", "Superat", 8, nivell(60, 2, 3, 3, 2), Encerta, 4},
-    {"long division passed", "Superat", 9, nivell(60, 2, 3, 3, 1), Encerta, 4},
     {"ordering passed with help", "Superat", 4, nivell(60, 2, 3, 0, 99), Encerta, 4},
     {"lost on errors", "Errors", 5, nivell(60, 2, 3, 1, 0), Erra, 3},
     {"closed by the frame", "Abandona", 5, nivell(60, 2, 3, 1, 0), Tanca, 3}};
