@@ -282,9 +282,10 @@ private slots:
                 t.clica(*a == 'B' ? "BtTancar" : "BtTxt");
             else if (*a == 'H')
                 QVERIFY(t.c.bloqueja(t.c.hst("Anna Puig")));
+            else if (*a == 'E')
+                QTest::keyClick(t.w->focusWidget(), Qt::Key_Escape);
             else
-                QTest::keyClick(t.w->focusWidget(), *a == 'E' ? Qt::Key_Escape : Qt::Key_Return,
-                                *a == 'K' ? Qt::KeypadModifier : Qt::NoModifier);
+                QTest::keyClick(t.w->focusWidget(), *a == 'K' ? Qt::Key_Enter : Qt::Key_Return);
         }
         QStringList resultats;
         for (const QByteArray& l : t.c.llegeix(t.c.hst("Anna Puig")).split('\n'))
@@ -320,8 +321,7 @@ private slots:
     // Number words keep whole when the phrase wraps: word joiners, not seen.
     void cardinals() {
         Tauler t(1, nivell(300, 5, 3, 1234, 1234), {0.5f});
-        QCOMPARE(t.text("Pregunta").remove(QChar(0x2060)).trimmed(),
-                 QString("MIL DOS-CENTS TRENTA-QUATRE"));
+        QCOMPARE(t.text("Pregunta").trimmed(), QString("MIL DOS-\u2060CENTS TRENTA-\u2060QUATRE"));
         QVERIFY(t.fill<QLabel>("Pregunta")->wordWrap() && !t.fill("Per")->isVisible());
     }
 
