@@ -8,10 +8,11 @@
 
 #include <QBuffer>
 #include <QDirIterator>
-#include <QTest>
 #include <QtEndian>
 
 #include <climits>
+#include <csignal>
+#include <sys/resource.h>
 
 using Registres::nivell;
 
@@ -20,47 +21,6 @@ namespace {
 QByteArray rec(const QByteArray& fitxer, int k) {
     return fitxer.mid((k - 1) * 14, 14);
 }
-
-// The limits of each activity: every field at its lowest, at its highest, and a pair of
-// parameters (p1, p2) that breaks the activity's order or range, with what it becomes.
-struct Limit {
-    const char* nom;
-    int activitat, min1, min2, max1, max2, p1, p2, fi1, fi2;
-};
-const Limit kLimits[] = {
-    {"Cardinals", 1, 0, 0, 999999999, 999999999, 5000, 10, 5000, 5000},
-    {"Ordinals", 2, 1, 1, 1000, 1000, 70, -4, 70, 70},
-    {"Romans", 3, 1, 1, 3999, 3999, 4000, 20, 3999, 3999},
-    {"Ordenacio", 4, 0, 0, 999999999, 999999999, INT_MAX, 9, 999999999, 999999999},
-    // Carrying is allowed by a stored 1 alone.
-    {"Sumar", 5, 1, 0, 5, 0, 2, 1, 2, 1},
-    {"Restar", 6, 1, 0, 5, 0, 3, 7, 3, 0},
-    {"Taules", 7, 1, 1, 9, 9, 8, 3, 8, 8},
-    {"Multiplicar", 8, 1, 1, 5, 3, 2, 3, 2, 2},
-    {"Dividir", 9, 1, 1, 5, 3, 4, -7, 4, 1},
-    {"no activity", 0, 0, 0, 999999999, 999999999, 5, 3, 5, 3},
-};
-
-// What the board plays: level `n` of activity `a` of set `joc`, after `desat` (when it has a
-// Temps) was stored as Sumar level 6 of set "Grup".
-struct Jugat {
-    const char *nom, *joc;
-    int a, n;
-    DadesNivell desat, jugat;
-};
-const Jugat kJugats[] = {
-    {"default Sumar 6", " Grup ", 5, 6, {}, {170, 5, 5, 2, 1}},
-    {"level 0 reads level 1", " Grup ", 7, 0, {}, {60, 10, 5, 2, 2}},
-    {"level 11 reads level 10", " Grup ", 3, 11, {}, {150, 20, 5, 1, 3999}},
-    {"activity 10 reads Dividir", " Grup ", 10, 10, {}, {300, 5, 5, 5, 3}},
-    {"damaged record held to the limits",
-     " Grup ",
-     5,
-     6,
-     {SHRT_MIN, 0, -1, INT_MAX, INT_MIN},
-     {10, 1, 0, 5, 0}},
-    {"a name that climbs out", "../../fora", 1, 1, {}, {120, 20, 5, 0, 10}},
-};
 
 const QString kNoEsPot =
     "!No es pot crear la carpeta de dades del programa o no s'hi pot escriure.";
@@ -72,6 +32,10 @@ FilaGraella celles(const QString& text) {
 QString text(const FilaGraella& f) {
     return QStringList(f.begin(), f.end()).join('|');
 }
+QString text(const DadesNivell& d) {
+    return QString::asprintf("%d,%d,%d,%d,%d", d.Temps, d.Fer, d.Errors, d.Parametre1,
+                             d.Parametre2);
+}
 
 // A level-set file: "D" for the default set, then "+k:t,f,e,p1,p2" for each record k that differs
 // from it; a file of another size as its text.
@@ -80,23 +44,21 @@ QString descriu(const QByteArray& f) {
     QBuffer b(&defecte);
     if (defecte.isEmpty() && (!b.open(QIODevice::WriteOnly) || !EscriuNivellsPerDefecte(b)))
         return "?";
-    QString s = f.size() == 1260 ? "D" : QString::fromUtf8(f);
-    for (int k = 0; k < 90 && f.size() == 1260; ++k) {
+    if (f.size() != 1260)
+        return QString::fromUtf8(f);
+    QString s = "D";
+    for (int k = 0; k < 90; ++k) {
         const char* r = f.constData() + k * 14;
         if (f.mid(k * 14, 14) != defecte.mid(k * 14, 14))
-            s += QString("+%1:%2,%3,%4,%5,%6")
-                     .arg(k + 1)
-                     .arg(qFromLittleEndian<qint16>(r))
-                     .arg(qFromLittleEndian<qint16>(r + 2))
-                     .arg(qFromLittleEndian<qint16>(r + 4))
-                     .arg(qFromLittleEndian<qint32>(r + 6))
-                     .arg(qFromLittleEndian<qint32>(r + 10));
+            s += QString::asprintf(
+                "+%d:%d,%d,%d,%d,%d", k + 1, qFromLittleEndian<qint16>(r),
+                qFromLittleEndian<qint16>(r + 2), qFromLittleEndian<qint16>(r + 4),
+                qFromLittleEndian<qint32>(r + 6), qFromLittleEndian<qint32>(r + 10));
     }
     return s;
 }
 
-// The level editor's logic for group 3 over a program folder of its own: its questions are
-// answered from `respostes` ("No" once they run out) and `graella` is the grid it stores.
+// The level editor's logic for group 3; questions get `respostes` ("No" once they run out).
 struct Editor {
     CarpetaProva c;
     Sessio sessio = c.sessio(3);
@@ -118,7 +80,6 @@ struct Editor {
         if (a)
             mostra(a);
     }
-    // Opens the window when not yet open, and shows activity `a`.
     void mostra(int a) {
         if (jocs.JocObert().isEmpty())
             jocs.Obre();
@@ -138,9 +99,7 @@ struct Editor {
                      (f.isSymLink() ? "->" + f.symLinkTarget() : descriu(c.llegeix(f.filePath())));
         return l.join(' ') + (QFile::exists(c.grupsCfg()) ? " | Grups.cfg" : "");
     }
-    // The list with its selected entry starred; the open set, "modified", and "group edited" when
-    // the group's settings differ from those at opening; the files; the questions and messages
-    // since the last look.
+    // List (selection starred) | open set, "modified", "group edited" | files | what was said.
     QString estat() {
         QStringList l = jocs.llista();
         if (jocs.seleccionat() >= 0)
@@ -169,7 +128,7 @@ const Obertura kObertures[] = {
 };
 
 // Level `nivell` of `activitat` of the default set as the grid shows it, typed over, and the set
-// file once it is stored.
+// file once it is stored; separator 0 point, 1 space, 2 none.
 struct Fila {
     const char* nom;
     int idioma, separador, activitat, nivell;
@@ -179,7 +138,7 @@ const Fila kFiles[] = {
     {"Cardinals, space", 0, 1, 1, 10, "300|10|5|0   |100 000 000   ",
      "200|19|4|1.234   |1.000.000   ", "D+10:200,19,4,1234,1000000"},
     // Cells the grid never shows still cannot put a value outside the limits on disk.
-    {"Cardinals, none, held to the limits", 0, 2, 1, 10, "300|10|5|0   |100000000   ",
+    {"Cardinals, none, held", 0, 2, 1, 10, "300|10|5|0   |100000000   ",
      "5|-3|123456|99999999999999|7", "D+10:10,1,999,999999999,999999999"},
     {"Romans, point", 0, 0, 3, 10, "150|20|5|1   |3.999   ", "120|15|5|1   |1.000   ",
      "D+30:120,15,5,1,1000"},
@@ -187,103 +146,27 @@ const Fila kFiles[] = {
      "180|8|5|12 345   |999 999 999   ", "D+40:180,8,5,12345,999999999"},
     {"Sumar, no to yes", 0, 0, 5, 1, "120|5|5|1|No", "130|5|5|3|Sí", "D+41:130,5,5,3,1"},
     {"Restar, Galician yes to no", 2, 0, 6, 6, "170|5|5|2|Si", "130|5|5|4|Non", "D+56:130,5,5,4,0"},
-    {"Multiplicar", 0, 0, 8, 10, "300|5|5|5|3", "999|999|0|5|3", "D+80:999,999,0,5,3"},
-    {"Dividir, divisor above", 0, 0, 9, 10, "300|5|5|5|3", "120|5|5|2|3", "D+90:120,5,5,2,2"},
+    {"Dividir, divisor above", 0, 0, 9, 10, "300|5|5|5|3", "999|999|0|2|3", "D+90:999,999,0,2,2"},
 };
 
-// A write that fails at a tab switch or on "Sí": the set file a folder or on a full disk, or
-// Grups.cfg a folder.
-struct Obstacle {
-    const char* nom;
-    bool si, ple, grups;
+// What fails, its way blocked in Inf/Niv by a folder "/" or a link to nowhere ">", and the action:
+// 0 adding, 1 renaming, 2 duplicating, 3 deleting, 4 "No", 5 opening.
+struct Fallada {
+    const char *nom, *jocs, *obstacle;
+    int accio;
 };
-const Obstacle kObstacles[] = {
-    {"tab switch, set file a folder", false, false, false},
-    {"Sí, full disk", true, true, false},
-    {"Sí, Grups.cfg a folder", true, false, true},
-};
-
-// What fails: 0 adding (the new file), 1 renaming (the backup), 2 duplicating and 3 deleting (the
-// set file), 4 "No" (the backup), 5 opening (the backup), 6 opening (the set file).
-const char* const kFallades[] = {"adding", "renaming",        "duplicating", "deleting",
-                                 "No",     "opening, backup", "opening, set"};
-
-// A name typed for adding (0) or renaming (1) set A beside set B, and the message it gives. A
-// group's record holds a set's name in 100 Windows-1252 bytes: a name cut or changed there could
-// never be found again.
-struct Nom {
-    const char* nom;
-    QString text;
-    int opcio;
-    const char* missatge;
-};
-const char* const kNoValid = "!El nom de fitxer no és vàlid";
-const Nom kNoms[] = {
-    {"climbing", "../../fora", 0, kNoValid},
-    {"101 bytes", QString(101, u'x'), 0, kNoValid},
-    {"not in Windows-1252", "Joc ☃", 0, kNoValid},
-    {"renaming to Greek", "Επίπεδο", 1, kNoValid},
-    {"100 euro signs, too long a file name", QString(100, u'€'), 0, kNoValid},
-    {"existing name", " B ", 0, "!El fitxer ja existeix"},
-    {"renaming to an existing name", " B ", 1, "!El fitxer ja existeix"},
-    {"100 bytes", QString(100, u'x'), 0, nullptr},
-    {"accents and euro", "Català € ñ «ÿ»", 0, nullptr},
-    {"100 accented", QString(100, u'é'), 0, nullptr},
+const Fallada kFallades[] = {
+    {"adding", "Joc", "Nou.niv>", 0},
+    {"renaming", "Joc", "Nou.ni2/", 1},
+    {"duplicating", "Joc", "Joc.niv/", 2},
+    {"deleting", "Joc", "Joc.niv/", 3},
+    {"No", "Joc", "Joc.ni2/", 4},
+    {"opening, backup", "Joc", "Joc.ni2/", 5},
+    {"opening, set", "", "Nivell genèric.niv>", 5},
 };
 
-// The copy of N is "N (k)" with the smallest free k, N shortened (and any character the group's
-// record cannot hold made "_") so that the name fits that record.
-struct Copia {
-    const char* nom;
-    QString n;
-    int existents; // copies 1..existents already there
-    QString m;
-};
-const Copia kCopies[] = {
-    {"next free number", "N", 1, "N (2)"},
-    {"full field", QString(100, u'x'), 0, QString(96, u'x') + " (1)"},
-    {"tenth copy", QString(100, u'x'), 9, QString(95, u'x') + " (10)"},
-    {"blank at the cut", QString(95, u'x') + " yyyy", 0, QString(95, u'x') + " (1)"},
-    {"not in Windows-1252", "Joc ☃", 0, "Joc _ (1)"},
-};
-
-// Deleting drops the set's unsaved edits and the group's: what stays is what there was at opening.
-struct Eliminacio {
-    const char *nom, *jocs;
-    bool si;
-    const char* estat;
-};
-const Eliminacio kEliminacions[] = {
-    {"the only set", "Unic", true,
-     "Nivell genèric* | Nivell genèric | Nivell genèric.ni2=D Nivell genèric.niv=D"},
-    {"one of two", "A|B", true, "B* | B | B.ni2=D B.niv=D"},
-    {"answered No", "A", false, "A* | A modified group edited | A.ni2=D A.niv=D"},
-};
-
-// A press on the digit button at `p` (9 the units) of a nine-digit label: more than one place
-// left of the leading digit it adds that place's value, one place left it is a digit 0 like any
-// other.
-struct Xifra {
-    const char *nom, *abans;
-    int p;
-    bool esquerre;
-    const char* despres;
-};
-const Xifra kXifres[] = {
-    {"units up", "0", 9, true, "1"},
-    {"far left, right button", "0", 1, false, "100000000"},
-    {"adds the place", "5", 7, false, "105"},
-    {"next place up", "5", 8, true, "15"},
-    {"next place down", "5", 8, false, "95"},
-    {"9 turns to 0, leading zeros go", "90", 8, true, "0"},
-    {"top digit down", "100000000", 1, false, "0"},
-    {"nine nines", "999999999", 5, true, "999909999"},
-};
-
-// Row `fila` of `activitat` after a control set `valor`: controls 1 to 3 the counters, 4 and 5 the
-// parameters, 6 Portant; or, for controls 7 to 9, the column of counter 1 to 3 after the increment
-// tool added `valor` from row 2 on. Romans 2 is 70, 11, 5, 1..20; Cardinals 2 0..50; Taules 4
-// 2..4; Dividir 10 is 5 by 3; Restar 1 does not borrow.
+// Row `fila` of `activitat` after control 1-3 (counters), 4-5 (parameters) or 6 (Portant) was set
+// to `valor`; for 7-9 the column of counter 1-3 after the increment tool added `valor` from row 2.
 struct Control {
     const char* nom;
     int activitat, fila, control, valor;
@@ -295,7 +178,6 @@ const Control kControls[] = {
     {"lower bound raises the upper", 1, 2, 4, 100000000, "130|19|5|100.000.000   |100.000.000   "},
     {"upper bound alone", 1, 2, 5, 7, "130|19|5|0   |7   "},
     {"upper bound lowers the lower", 7, 4, 5, 1, "60|11|5|1|1"},
-    {"table held to 9", 7, 4, 5, 12, "60|11|5|2|9"},
     {"dividend below divisor", 9, 10, 4, 2, "300|5|5|2|2"},
     {"digits of a sum: no relation", 5, 1, 4, 4, "120|5|5|4|No"},
     {"no carrying again: no edit", 6, 1, 6, 0, "120|5|5|1|No"},
@@ -309,10 +191,8 @@ const Control kControls[] = {
 class TestNivells : public QObject {
     Q_OBJECT
 private slots:
-    // The default set as made for a missing file (its folder too): 1260 bytes, the given records,
-    // Errors 5 and a fixed first parameter for the ranges and the tables, every level one the
-    // editor could have made. A file already there is left alone; a device that takes no bytes is
-    // said.
+    // The default set made for a missing file (its folder too): the given records, Errors 5, one
+    // first parameter for ranges and tables, levels the editor could make; a file there is kept.
     void perDefecte() {
         CarpetaProva c;
         const QString niv = c.path("nova/Prova.niv");
@@ -340,23 +220,16 @@ private slots:
         QCOMPARE(c.llegeix(niv), f.replace(0, 14, nivell(1, 2, 3, 4, 5)));
         QBuffer lectura;
         QVERIFY(lectura.open(QIODevice::ReadOnly) && !EscriuNivellsPerDefecte(lectura));
-    }
-
-    void registres() {
-        CarpetaProva c;
-        QVERIFY(FitxerNivells::creaSiFalta(c.niv("Defecte")));
-        QByteArray esperat = c.llegeix(c.niv("Defecte"));
-        // Written into a missing file, a record lands in place among the defaults.
+        // A record written to a missing file lands among the defaults; one cut short reads as 0.
         const DadesNivell d{-2, 7, 999, 70000, INT_MIN};
         QVERIFY(FitxerNivells::escriu(c.niv("Prova"), 46, d));
-        esperat.replace(45 * 14, 14, nivell(-2, 7, 999, 70000, INT_MIN));
+        const QByteArray esperat = f.replace(0, 14, nivell(120, 20, 5, 0, 10))
+                                       .replace(45 * 14, 14, nivell(-2, 7, 999, 70000, INT_MIN));
         QCOMPARE(c.llegeix(c.niv("Prova")), esperat);
         QVERIFY(FitxerNivells::llegeix(c.niv("Prova"), 46) == d);
         for (int k : {0, 91, -5, INT_MAX})
             QVERIFY(!FitxerNivells::escriu(c.niv("Prova"), k, {1, 1, 1, 1, 1}));
         QCOMPARE(c.llegeix(c.niv("Prova")), esperat);
-
-        // A record cut short, or beyond the end, reads as never written; reading never extends.
         c.escriu(c.niv("Curt"), nivell(120, 20, 5, 0, 10) + "\1\2\3\4\5\6");
         QVERIFY(FitxerNivells::llegeix(c.niv("Curt"), 1) == DadesNivell({120, 20, 5, 0, 10}));
         for (int k : {2, 3, 90, 0, 91})
@@ -364,31 +237,52 @@ private slots:
         QCOMPARE(c.llegeix(c.niv("Curt")).size(), 20);
     }
 
-    void limits_data() { files(kLimits); }
+    // Each activity's (0 none) fields at lowest | at highest | parameters out of order or range.
     void limits() {
-        const Limit& l = fila(kLimits);
-        const DadesNivell minims{SHRT_MIN, SHRT_MIN, SHRT_MIN, INT_MIN, INT_MIN};
-        const DadesNivell maxims{SHRT_MAX, SHRT_MAX, SHRT_MAX, INT_MAX, INT_MAX};
-        QCOMPARE(clampToRanges(l.activitat, minims).encode(), nivell(10, 1, 0, l.min1, l.min2));
-        QCOMPARE(clampToRanges(l.activitat, maxims).encode(),
-                 nivell(999, 999, 999, l.max1, l.max2));
-        QCOMPARE(clampToRanges(l.activitat, {120, 5, 5, l.p1, l.p2}).encode(),
-                 nivell(120, 5, 5, l.fi1, l.fi2));
+        const int kParells[][2] = {{5, 3}, {5000, 10}, {70, -4}, {4000, 20}, {INT_MAX, 9},
+                                   {2, 1}, {3, 7},     {8, 3},   {2, 3},     {4, -7}};
+        QStringList l;
+        for (int a = 0; a <= 9; ++a)
+            l << text(clampToRanges(a, {SHRT_MIN, SHRT_MIN, SHRT_MIN, INT_MIN, INT_MIN})) + " | " +
+                     text(clampToRanges(a, {SHRT_MAX, SHRT_MAX, SHRT_MAX, INT_MAX, INT_MAX})) +
+                     " | " + text(clampToRanges(a, {120, 5, 5, kParells[a][0], kParells[a][1]}));
+        QCOMPARE(l,
+                 QStringList({
+                     "10,1,0,0,0 | 999,999,999,999999999,999999999 | 120,5,5,5,3",
+                     "10,1,0,0,0 | 999,999,999,999999999,999999999 | 120,5,5,5000,5000",
+                     "10,1,0,1,1 | 999,999,999,1000,1000 | 120,5,5,70,70",
+                     "10,1,0,1,1 | 999,999,999,3999,3999 | 120,5,5,3999,3999",
+                     "10,1,0,0,0 | 999,999,999,999999999,999999999 | 120,5,5,999999999,999999999",
+                     "10,1,0,1,0 | 999,999,999,5,0 | 120,5,5,2,1", // carrying: a stored 1 alone
+                     "10,1,0,1,0 | 999,999,999,5,0 | 120,5,5,3,0",
+                     "10,1,0,1,1 | 999,999,999,9,9 | 120,5,5,8,8",
+                     "10,1,0,1,1 | 999,999,999,5,3 | 120,5,5,2,2",
+                     "10,1,0,1,1 | 999,999,999,5,3 | 120,5,5,4,1",
+                 }));
     }
 
-    // The file is made with the defaults when missing, always inside Inf/Niv.
-    void jugat_data() { files(kJugats); }
+    // What the board plays of a set, activity and level: the nearest activity and level, held to
+    // the limits, from a file made with the defaults when missing, always inside Inf/Niv.
     void jugat() {
-        const Jugat& j = fila(kJugats);
         CarpetaProva c;
-        if (j.desat.Temps != 0)
-            QVERIFY(FitxerNivells::escriu(c.niv("Grup"), 46, j.desat));
-        QVERIFY(FitxerNivells::LlegeixNivell(c.path(), j.joc, j.a, j.n) == j.jugat);
+        QVERIFY(FitxerNivells::escriu(c.niv("Grup"), 46, {SHRT_MIN, 0, -1, INT_MAX, INT_MIN}));
+        const auto llegeix = [&c](const char* joc, int a, int n) {
+            return text(FitxerNivells::LlegeixNivell(c.path(), joc, a, n));
+        };
+        QCOMPARE(QStringList({llegeix(" Grup ", 7, 0), llegeix(" Grup ", 3, 11),
+                              llegeix(" Grup ", 10, 10), llegeix(" Grup ", 5, 6),
+                              llegeix("../../fora", 1, 1)})
+                     .join(' '),
+                 QString("60,10,5,2,2 150,20,5,1,3999 300,5,5,5,3 10,1,0,5,0 120,20,5,0,10"));
         QDirIterator it(c.path(), QDir::Files, QDirIterator::Subdirectories);
-        QVERIFY(it.hasNext() && QFileInfo(it.next()).path() == c.path("Inf/Niv") && !it.hasNext());
+        QStringList fitxers;
+        while (it.hasNext())
+            fitxers << it.next().mid(c.path().size());
+        fitxers.sort();
+        QCOMPARE(fitxers.join(' '), QString("/Inf/Niv/Grup.niv /Inf/Niv/______fora.niv"));
     }
 
-    // The set opened, then settled without changes: nothing asked, nothing written, no backup.
+    // The set opened, then settled unchanged: nothing asked, nothing written, no backup left.
     void obre_data() { files(kObertures); }
     void obre() {
         const Obertura& o = fila(kObertures);
@@ -405,19 +299,16 @@ private slots:
         QCOMPARE(e.estat(), QString(o.estat).remove(' ' + obert + ".ni2=D"));
         e.mostra(5);
         QCOMPARE(e.sessio.grup.Nivells[4], uint8_t(10));
-    }
-
-    void llista() {
-        CarpetaProva c;
-        for (const char* f : {"b.niv", "a.niv", "C.niv", "A.niv", "notes.txt", "d.NIV", "e.ni2"})
-            c.escriu(c.path(QString("Inf/Niv/") + f), "x");
         // A name with surrounding blanks maps to another file; a folder is not a set.
-        c.escriu(c.path("Inf/Niv/ f .niv"), "x");
-        QVERIFY(QDir().mkpath(c.path("Inf/Niv/carpeta.niv")));
-        QCOMPARE(JocsNivells::llistaFitxers(c.path()), (QStringList{"A", "a", "b", "C"}));
+        for (const char* f :
+             {"b.niv", "a.niv", "C.niv", "A.niv", "x.txt", "d.NIV", "e.ni2", " f .niv"})
+            e.c.escriu(e.c.path(QString("Inf/Niv/") + f), "x");
+        QVERIFY(QDir().mkpath(e.c.path("Inf/Niv/carpeta.niv")));
+        QCOMPARE(JocsNivells::llistaFitxers(e.c.path()).join(','),
+                 "A,a,b,C," + QString(o.estat).section(" | ", 0, 0).remove('*'));
     }
 
-    // Saved as shown, every activity's grid writes back the bytes it was read from.
+    // Every activity's grid, saved as shown, writes back the bytes it was read from.
     void mostraIDesa_data() { files(kFiles); }
     void mostraIDesa() {
         const Fila& f = fila(kFiles);
@@ -436,11 +327,9 @@ private slots:
                  e.jocs.JocObert() + ".ni2=D " + e.jocs.JocObert() + ".niv=" + f.desat);
     }
 
-    // Choosing the open set again with changes pending settles them first: a fresh backup would
-    // make the edits of earlier tab switches permanent. "No" puts back the file, those edits
-    // included, and the group; "Sí" stores the shown activity's levels in use and the group's
-    // record. After printing a fresh backup lets "No" go back to the printed state; without one
-    // "No" keeps the file as it is and says so. Choosing another set settles the open one.
+    // Choosing a set settles pending changes first, the open one too (a fresh backup would keep
+    // earlier tab switches' edits): "No" puts back file and group, "Sí" stores the levels in use
+    // and the group. After printing "No" goes back there; with no backup it keeps the file, said.
     void arxiva() {
         Editor e("A|B", 1);
         e.edita(3, 2, "7");
@@ -453,7 +342,6 @@ private slots:
                             "A.niv=D+3:140,7,5,0,100+46:170,5,5,2,0 B.niv=D");
         QVERIFY(e.jocs.Selecciona(0));
         QCOMPARE(e.estat(), "A*,B | A | A.ni2=D A.niv=D B.niv=D | ?Arxivar els canvis?");
-
         e.mostra(1);
         e.edita(1, 1, "200");
         e.edita(1, 5, "1.000.000   ");
@@ -468,10 +356,8 @@ private slots:
         const QString si = "A.niv=D+1:200,20,5,0,1000000+82:140,5,5,4,1 B.niv=D | Grups.cfg";
         QCOMPARE(e.estat(), "A*,B | A group edited | " + si + " | ?Arxivar els canvis?");
         QCOMPARE(e.c.llegeix(e.c.grupsCfg()),
-                 QByteArray(2 * 119, '\0') + Registres::grup("011111111", 1, 10, "")
-                                                 .replace(10, 1, "\x09")
-                                                 .replace(18, 1, "\x09"));
-
+                 QByteArray(2 * 119, '\0') +
+                     Registres::grup("011111111", 1, 9).replace(11, 7, QByteArray(7, 10)));
         QVERIFY(e.jocs.PrenCopiaSeguretat());
         e.edita(2, 1, "600");
         QVERIFY(!e.jocs.PrenCopiaSeguretat()); // never over pending changes
@@ -485,71 +371,75 @@ private slots:
                  "A*,B | A | A.niv=D+1:200,20,5,0,1000000+22:600,11,5,1,20+82:140,5,5,4,1 "
                  "B.niv=D | Grups.cfg | ?Arxivar els canvis? " +
                      kNoEsPot);
-
         e.edita(1, 1, "777");
         e.respostes = {true};
         QVERIFY(e.jocs.Selecciona(1));
         QCOMPARE(e.estat(),
                  "A,B* | B | A.niv=D+1:200,20,5,0,1000000+22:600,11,5,1,20+31:777,8,5,"
                  "0,9+82:140,5,5,4,1 B.ni2=D B.niv=D | Grups.cfg | ?Arxivar els canvis?");
+        // The backup follows a new name: "No" still restores the set as it was opened.
+        e.mostra(1);
+        e.edita(1, 1, "321");
+        e.mostra(2);
+        QVERIFY(e.jocs.EntraNom("C", JocsNivells::Opcio::Editar));
+        QVERIFY(e.estat().startsWith("A,C* | C modified | ") &&
+                e.fitxers().endsWith(" C.ni2=D C.niv=D+1:321,20,5,0,10 | Grups.cfg"));
+        QVERIFY(e.jocs.ArxivarConfig() && e.fitxers().endsWith(" C.niv=D | Grups.cfg"));
     }
 
-    // A write that fails is said, and the changes stay pending with the activity shown and the
-    // backup in place; a later "No" still puts the set and the group back as they were.
-    void escripturaFallida_data() { files(kObstacles); }
+    // A failed write is said; the changes stay pending with the backup, and "No" still undoes them.
+    // Set file or Grups.cfg a folder, or activity 9's records past a file-size limit binding root
+    // too (Grups.cfg, written after them, lies below it): at a tab switch or on "Sí".
     void escripturaFallida() {
-        const Obstacle& o = fila(kObstacles);
-        Editor e("Joc", 1);
-        e.edita(1, 1, "200");
-        QVERIFY(e.jocs.MenysNivells());
-        const QString on = o.grups ? e.c.grupsCfg() : e.c.niv("Joc");
-        QVERIFY(o.ple ? QFile::remove(on) && QFile::link("/dev/full", on) : e.c.bloqueja(on));
-        e.respostes = {o.si};
-        QVERIFY(o.si ? !e.jocs.ArxivarConfig() : !e.jocs.CanviaActivitat(2));
-        QCOMPARE(e.jocs.ActivitatActual(), 1);
-        QVERIFY(e.estat().contains("Joc modified group edited | Joc.ni2=D"));
-        QCOMPARE(e.registre, QStringList{});
-        QVERIFY(o.ple || QDir(on).removeRecursively());
-        QVERIFY(e.jocs.ArxivarConfig());
-        QCOMPARE(e.estat(), "Joc* | Joc | Joc.niv=D | ?Arxivar els canvis?");
+        for (const auto& [si, limit, grups] :
+             {std::tuple{false, false, false}, {true, true, false}, {true, false, true}}) {
+            Editor e("Joc", 9);
+            e.edita(1, 1, "200");
+            QVERIFY(e.jocs.MenysNivells());
+            const QString on = grups ? e.c.grupsCfg() : e.c.niv("Joc");
+            QVERIFY(limit || e.c.bloqueja(on));
+            e.respostes = {si};
+            rlimit abans;
+            QVERIFY(getrlimit(RLIMIT_FSIZE, &abans) == 0);
+            const rlimit fins{limit ? 1000 : abans.rlim_cur, abans.rlim_max};
+            const auto senyal = std::signal(SIGXFSZ, SIG_IGN);
+            setrlimit(RLIMIT_FSIZE, &fins);
+            const bool fet = si ? e.jocs.ArxivarConfig() : e.jocs.CanviaActivitat(2);
+            setrlimit(RLIMIT_FSIZE, &abans);
+            std::signal(SIGXFSZ, senyal);
+            const QString s = e.estat();
+            QVERIFY2(!fet && e.jocs.ActivitatActual() == 9 &&
+                         s.contains("Joc modified group edited | Joc.ni2=D") &&
+                         s.endsWith(kNoEsPot),
+                     qPrintable(s));
+            QVERIFY(limit || QDir(on).removeRecursively());
+            QVERIFY(e.jocs.ArxivarConfig());
+            QCOMPARE(e.estat(), "Joc* | Joc | Joc.niv=D | ?Arxivar els canvis?");
+        }
     }
 
-    // A file operation that fails is said and changes nothing on disk: no entry appears or goes,
-    // the set stays open, no file is lost.
-    void operacioFallida_data() {
-        QTest::addColumn<int>("cas");
-        for (int i = 0; i < 7; ++i)
-            QTest::newRow(kFallades[i]) << i;
-    }
+    // A failed file operation is said and changes nothing: no entry or file comes or goes.
+    void operacioFallida_data() { files(kFallades); }
     void operacioFallida() {
-        QFETCH(int, cas);
-        Editor e(cas == 6 ? "" : "Joc");
-        const QString obert = cas == 6 ? "Nivell genèric" : "Joc";
-        // A link into a folder that does not exist: nothing can be written through it.
-        const QString enlloc = e.c.path("enlloc/x");
-        QVERIFY(cas != 6 || QFile::link(enlloc, e.c.niv(obert)));
-        QVERIFY(cas != 0 || QFile::link(enlloc, e.c.niv("Nou")));
-        QVERIFY((cas != 1 && cas != 5) || e.c.bloqueja(e.c.ni2(cas == 1 ? "Nou" : "Joc")));
-        if (cas < 5)
+        const Fallada& f = fila(kFallades);
+        Editor e(f.jocs);
+        const QString obert = *f.jocs ? f.jocs : "Nivell genèric";
+        if (f.accio < 5) { // open, with an edit pending
             e.mostra(1);
-        if (cas == 4) {
             e.edita(1, 1, "200");
             e.mostra(2);
-            QVERIFY(e.c.bloqueja(e.c.ni2("Joc")));
         }
-        QVERIFY((cas != 2 && cas != 3) || e.c.bloqueja(e.c.niv("Joc")));
+        const QString on = e.c.path("Inf/Niv/") + QString(f.obstacle).chopped(1);
+        QVERIFY(QString(f.obstacle).endsWith('/') ? e.c.bloqueja(on)
+                                                  : QFile::link(e.c.path("enlloc/x"), on));
         const QString abans = e.fitxers();
-        e.respostes = {cas == 3};
-        if (cas <= 1)
-            QVERIFY(!e.jocs.EntraNom("Nou", JocsNivells::Opcio(cas)));
-        else if (cas == 2)
-            QVERIFY(!e.jocs.Duplica());
-        else if (cas == 3)
-            QVERIFY(!e.jocs.Elimina());
-        else if (cas == 4)
-            e.jocs.ArxivarConfig();
-        else
-            e.mostra(1);
+        e.respostes = {f.accio == 3};
+        const bool fet = f.accio <= 1   ? e.jocs.EntraNom("Nou", JocsNivells::Opcio(f.accio))
+                         : f.accio == 2 ? e.jocs.Duplica()
+                         : f.accio == 3 ? e.jocs.Elimina()
+                         : f.accio == 4 ? (e.jocs.ArxivarConfig(), false)
+                                        : (e.mostra(1), false);
+        QVERIFY(!fet);
         QCOMPARE(e.registre.last(), kNoEsPot);
         QCOMPARE(e.fitxers(), abans);
         QVERIFY(e.estat().startsWith(obert + "* | " + obert));
@@ -573,70 +463,82 @@ private slots:
         QCOMPARE(text(e.edicio.files().at(9)), QString("240|5|5|5|Sí"));
     }
 
-    void nom_data() { files(kNoms); }
+    // A set's name is held by a group's record in 100 Windows-1252 bytes, where a name cut or
+    // changed could never be found again: such a name, one that climbs out or that exists is
+    // refused, whether adding set A beside B or renaming it.
     void nom() {
-        const Nom& n = fila(kNoms);
         Editor e("A", 1);
         e.c.escriu(e.c.niv("B"), "B's own bytes");
-        QCOMPARE(e.jocs.EntraNom(n.text, JocsNivells::Opcio(n.opcio)), !n.missatge);
-        const QString t = n.text;
-        QCOMPARE(e.estat(), n.missatge ? "A* | A | A.ni2=D A.niv=D B.niv=B's own bytes | " +
-                                             QString(n.missatge)
-                                       : "A," + t + "* | " + t + " | A.niv=D B.niv=B's own bytes " +
-                                             t + ".ni2=D " + t + ".niv=D");
+        for (const QString& n :
+             QStringList{"../../fora", QString(101, u'x'), "Joc ☃", QString(100, u'€'), " B "})
+            QVERIFY(!e.jocs.EntraNom(n, JocsNivells::Opcio::Afegir));
+        for (const QString& n : QStringList{"Επίπεδο", " B "})
+            QVERIFY(!e.jocs.EntraNom(n, JocsNivells::Opcio::Editar));
+        const QString noValid = " !El nom de fitxer no és vàlid",
+                      existeix = " !El fitxer ja existeix";
+        QCOMPARE(e.estat(), "A* | A | A.ni2=D A.niv=D B.niv=B's own bytes |" + noValid.repeated(4) +
+                                existeix + noValid + existeix);
+        const QStringList bons{QString(100, u'x'), "Català € ñ «ÿ»", QString(100, u'é')};
+        for (const QString& n : bons)
+            QVERIFY(e.jocs.EntraNom(n, JocsNivells::Opcio::Afegir));
+        QCOMPARE(e.jocs.llista(), QStringList{"A"} + bons);
+        QCOMPARE(e.fitxers().count(".niv=D"), 4);
     }
 
-    // The backup follows the new name: "No" still restores the state at opening.
-    void reanomena() {
-        Editor e("A|B", 1);
-        e.edita(1, 1, "321");
-        e.mostra(2);
-        QVERIFY(e.jocs.EntraNom("Reanomenat", JocsNivells::Opcio::Editar));
-        QCOMPARE(e.estat(), "Reanomenat*,B | Reanomenat modified | B.niv=D Reanomenat.ni2=D "
-                            "Reanomenat.niv=D+1:321,20,5,0,10");
-        QVERIFY(e.jocs.ArxivarConfig());
-        QCOMPARE(e.fitxers(), QString("B.niv=D Reanomenat.niv=D"));
-    }
-
-    void duplica_data() { files(kCopies); }
+    // The copy of N is "N (k)", k the smallest free, N shortened (and made Windows-1252) to fit;
+    // it holds N's levels as stored, and opens with a backup of its own.
     void duplica() {
-        const Copia& d = fila(kCopies);
-        Editor e(d.n);
-        for (int k = 1; k <= d.existents; ++k)
-            QVERIFY(FitxerNivells::creaSiFalta(e.c.niv(d.n.left(96) + QString(" (%1)").arg(k))));
-        e.sessio.grup.NomNivell = d.n;
-        e.mostra(1);
-        e.edita(1, 1, "444");
-        e.mostra(2); // on disk now
-        e.respostes = {true};
-        QVERIFY(e.jocs.Duplica());
-        QCOMPARE(e.jocs.llista().size(), d.existents + 2);
-        QCOMPARE(e.jocs.seleccionat(), d.existents + 1);
-        QCOMPARE(e.jocs.JocObert(), d.m);
-        QVERIFY(e.fitxers().contains(d.m + ".ni2=D+1:444,20,5,0,10 " + d.m + ".niv=D+1:444,"));
-        QCOMPARE(e.fitxers().count(".ni2"), 1);
+        const QString x95(95, u'x');
+        for (const auto& [n, existents, m] : {std::tuple{QString(100, u'x'), 9, x95 + " (10)"},
+                                              {x95 + " yyyy", 0, x95 + " (1)"},
+                                              {QString("Joc ☃"), 0, QString("Joc _ (1)")}}) {
+            Editor e(n);
+            for (int k = 1; k <= existents; ++k)
+                QVERIFY(FitxerNivells::creaSiFalta(e.c.niv(n.left(96) + QString(" (%1)").arg(k))));
+            e.sessio.grup.NomNivell = n;
+            e.mostra(1);
+            e.edita(1, 1, "444");
+            e.mostra(2); // on disk now
+            e.respostes = {true};
+            QVERIFY(e.jocs.Duplica());
+            QVERIFY(e.jocs.llista().size() == existents + 2 &&
+                    e.jocs.seleccionat() == existents + 1);
+            QCOMPARE(e.jocs.JocObert(), m);
+            QVERIFY(e.fitxers().contains(m + ".ni2=D+1:444,20,5,0,10 " + m + ".niv=D+1:444,"));
+            QCOMPARE(e.fitxers().count(".ni2"), 1);
+        }
     }
 
-    void elimina_data() { files(kEliminacions); }
+    // Deleting drops the set's edits and the group's; the last set gives way to the generic one.
     void elimina() {
-        const Eliminacio& d = fila(kEliminacions);
-        Editor e(d.jocs, 1);
-        e.edita(1, 1, "444");
-        e.jocs.CanviaOpcResta(true);
-        e.respostes = {d.si};
-        QCOMPARE(e.jocs.Elimina(), d.si);
-        QCOMPARE(e.estat(), d.estat + QString(" | ?Eliminar definitivament el nivell?"));
-        QCOMPARE(e.sessio.grup.OpcResta, uint8_t(!d.si));
+        for (const bool si : {true, false}) {
+            Editor e("A", 1);
+            e.edita(1, 1, "444");
+            e.jocs.CanviaOpcResta(true);
+            e.respostes = {si};
+            QCOMPARE(e.jocs.Elimina(), si);
+            QCOMPARE(
+                e.estat(),
+                (si ? "Nivell genèric* | Nivell genèric | Nivell genèric.ni2=D Nivell genèric.niv=D"
+                    : "A* | A modified group edited | A.ni2=D A.niv=D") +
+                    QString(" | ?Eliminar definitivament el nivell?"));
+            QCOMPARE(e.sessio.grup.OpcResta, uint8_t(!si));
+        }
     }
 
-    void xifra_data() { files(kXifres); }
+    // A digit button at `p` (9 the units) of a nine-digit label: more than one place left of the
+    // leading digit it adds that place's value, one place left it is a digit 0 like any other.
     void xifra() {
-        const Xifra& x = fila(kXifres);
-        QCOMPARE(EdicioNivells::PremDigit(x.abans, x.p, x.esquerre), QString(x.despres));
+        const std::tuple<const char*, int, bool> kPremudes[] = {
+            {"0", 9, true},  {"5", 7, false},         {"5", 8, true},        {"5", 8, false},
+            {"90", 8, true}, {"100000000", 1, false}, {"999999999", 5, true}};
+        QStringList l;
+        for (const auto& [abans, p, esquerre] : kPremudes)
+            l << EdicioNivells::PremDigit(abans, p, esquerre);
+        QCOMPARE(l.join(' '), QString("1 105 15 95 0 0 999909999"));
     }
 
-    // A control changes its row (the increment tool its column) alone, keeping the activity's
-    // limits and the order of its parameters; a change that leaves the row as it was is no edit.
+    // A control changes its row alone within limits and order; no change is no edit.
     void control_data() { files(kControls); }
     void control() {
         const Control& c = fila(kControls);
