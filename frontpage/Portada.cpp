@@ -377,11 +377,6 @@ QTableWidget* Portada::graella() {
 // Top to bottom, left to right: the tabs, the groups ring by rows, the exit and the bottom blind
 // with its tools; on a list page the grid, the pupil's picture and the side blind with its tools.
 void Portada::ordreTabulacio() {
-    // The tab widget would otherwise stand in the chain for its own tab bar a second time, and
-    // Tab would go round the bottom bar without ever reaching the groups. (Its policy passes on
-    // to the tab bar, which keeps its own.)
-    llistes_->setFocusPolicy(Qt::NoFocus);
-    llistes_->tabBar()->setFocusPolicy(Qt::TabFocus);
     QList<QWidget*> ordre{llistes_->tabBar()};
     for (int g = 1; g <= 16; ++g)
         ordre << grups_[g];
