@@ -1,12 +1,12 @@
-#include "Arrencada.h"
-#include "ConfigGeneral.h"
-#include "Missatges.h"
-#include "Pissarra.h"
-#include "Portada.h"
-#include "ProgramFolder.h"
-#include "QtSoundPlayer.h"
-#include "RecordFile.h"
-#include "Sessio.h"
+#include "board/ui/Pissarra.h"
+#include "core/Arrencada.h"
+#include "core/ConfigGeneral.h"
+#include "core/ProgramFolder.h"
+#include "core/RecordFile.h"
+#include "core/Sessio.h"
+#include "core/ui/Missatges.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "frontpage/Portada.h"
 
 #include <QApplication>
 #include <QDir>

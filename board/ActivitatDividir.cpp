@@ -1,8 +1,8 @@
-#include "ActivitatDividir.h"
+#include "board/ActivitatDividir.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DadesNivell.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "levels/DadesNivell.h"
 
 #include <utility>
 

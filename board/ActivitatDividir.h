@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Activitat.h"
-#include "DivisioLlarga.h"
+#include "board/DivisioLlarga.h"
+#include "core/Activitat.h"
 
 #include <QList>
 

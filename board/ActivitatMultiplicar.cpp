@@ -1,8 +1,8 @@
-#include "ActivitatMultiplicar.h"
+#include "board/ActivitatMultiplicar.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DadesNivell.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "levels/DadesNivell.h"
 
 namespace {
 

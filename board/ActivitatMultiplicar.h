@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Activitat.h"
+#include "core/Activitat.h"
 
 #include <QString>
 #include <array>

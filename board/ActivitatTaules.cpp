@@ -1,8 +1,8 @@
-#include "ActivitatTaules.h"
+#include "board/ActivitatTaules.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DadesNivell.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "levels/DadesNivell.h"
 
 ActivitatTaules::ActivitatTaules(ContextActivitat& ctx, QObject* parent)
     : ActivitatLinia(ctx, parent) {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ActivitatLinia.h"
+#include "core/ActivitatLinia.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "DivisioLlarga.h"
+#include "board/DivisioLlarga.h"
 
 namespace {
 

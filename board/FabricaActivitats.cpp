@@ -1,12 +1,12 @@
-#include "FabricaActivitats.h"
+#include "board/FabricaActivitats.h"
 
-#include "ActivitatCardinals.h"
-#include "ActivitatDividir.h"
-#include "ActivitatMultiplicar.h"
-#include "ActivitatOrdenar.h"
-#include "ActivitatRomans.h"
-#include "ActivitatSumRes.h"
-#include "ActivitatTaules.h"
+#include "board/ActivitatDividir.h"
+#include "board/ActivitatMultiplicar.h"
+#include "board/ActivitatSumRes.h"
+#include "board/ActivitatTaules.h"
+#include "numeration/ActivitatCardinals.h"
+#include "numeration/ActivitatOrdenar.h"
+#include "numeration/ActivitatRomans.h"
 
 namespace FabricaActivitats {
 

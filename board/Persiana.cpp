@@ -1,4 +1,4 @@
-#include "Persiana.h"
+#include "board/Persiana.h"
 
 Persiana::Persiana(int alcadaGran, int alcadaPetita, int pas, int pomGran, int pomPetita)
     : alcadaGran_(alcadaGran), alcadaPetita_(alcadaPetita), pas_(pas > 0 ? pas : 1),

@@ -1,16 +1,16 @@
-#include "Serie.h"
+#include "board/Serie.h"
 
-#include "Activitat.h"
-#include "EscriuHistorial.h"
-#include "FitxerAlumnes.h"
-#include "FitxerNivells.h"
-#include "LiniaHistorial.h"
-#include "LlistaAlumnes.h"
-#include "Rutes.h"
-#include "Sessio.h"
-#include "SoundPlayer.h"
-#include "StringTable.h"
-#include "TextUtil.h"
+#include "core/Activitat.h"
+#include "core/FitxerAlumnes.h"
+#include "core/LlistaAlumnes.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
+#include "core/SoundPlayer.h"
+#include "core/StringTable.h"
+#include "core/TextUtil.h"
+#include "history/EscriuHistorial.h"
+#include "history/LiniaHistorial.h"
+#include "levels/FitxerNivells.h"
 
 #include <algorithm>
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Atzar.h"
-#include "ConfigGrup.h"
-#include "ContextActivitat.h"
-#include "DadesNivell.h"
-#include "EntornSerie.h"
-#include "Persiana.h"
-#include "Registre.h"
-#include "Teclats.h"
+#include "board/EntornSerie.h"
+#include "board/Persiana.h"
+#include "board/Teclats.h"
+#include "core/Atzar.h"
+#include "core/ConfigGrup.h"
+#include "core/ContextActivitat.h"
+#include "core/Registre.h"
+#include "levels/DadesNivell.h"
 
 #include <QObject>
 #include <QString>

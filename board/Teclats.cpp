@@ -1,6 +1,6 @@
-#include "Teclats.h"
+#include "board/Teclats.h"
 
-#include "StringTable.h"
+#include "core/StringTable.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "ActivitatLinia.h"
+#include "core/ActivitatLinia.h"
 
-#include "ContextActivitat.h"
+#include "core/ContextActivitat.h"
 
 void ActivitatLinia::caracter(QChar c) {
     if (completa_)

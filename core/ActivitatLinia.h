@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Activitat.h"
-#include "LiniaResposta.h"
+#include "core/Activitat.h"
+#include "core/LiniaResposta.h"
 
 #include <QString>
 

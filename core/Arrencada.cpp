@@ -1,10 +1,10 @@
-#include "Arrencada.h"
+#include "core/Arrencada.h"
 
-#include "ConfigGeneral.h"
-#include "ConfigGrup.h"
-#include "MigrarDades.h"
-#include "ProgramFolder.h"
-#include "Sessio.h"
+#include "core/ConfigGeneral.h"
+#include "core/ConfigGrup.h"
+#include "core/MigrarDades.h"
+#include "core/ProgramFolder.h"
+#include "core/Sessio.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "InstanceLock.h"
+#include "core/InstanceLock.h"
 
 #include <QString>
 #include <QStringList>

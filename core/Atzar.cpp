@@ -1,4 +1,4 @@
-#include "Atzar.h"
+#include "core/Atzar.h"
 
 #include <cmath>
 

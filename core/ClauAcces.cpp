@@ -1,7 +1,7 @@
-#include "ClauAcces.h"
+#include "core/ClauAcces.h"
 
-#include "TextUtil.h"
-#include "Win1252.h"
+#include "core/TextUtil.h"
+#include "core/Win1252.h"
 
 #include <QChar>
 #include <QList>

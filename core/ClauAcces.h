@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ConfigGeneral.h"
+#include "core/ConfigGeneral.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "ConfigGrup.h"
+#include "core/ConfigGrup.h"
 
-#include "Bytes.h"
-#include "ProgramFolder.h"
-#include "RecordFile.h"
-#include "TextUtil.h"
-#include "Win1252.h"
+#include "core/Bytes.h"
+#include "core/ProgramFolder.h"
+#include "core/RecordFile.h"
+#include "core/TextUtil.h"
+#include "core/Win1252.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "DigitGrouping.h"
+#include "core/DigitGrouping.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "FitxerAlumnes.h"
+#include "core/FitxerAlumnes.h"
 
-#include "RecordFile.h"
-#include "Rutes.h"
+#include "core/RecordFile.h"
+#include "core/Rutes.h"
 
 #include <QDir>
 #include <QFile>

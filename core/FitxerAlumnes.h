@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LlistaAlumnes.h"
-#include "Registre.h"
+#include "core/LlistaAlumnes.h"
+#include "core/Registre.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "LiniaResposta.h"
+#include "core/LiniaResposta.h"
 
 void LiniaResposta::inicia(const QString& solucio) {
     solucio_ = solucio;

@@ -1,6 +1,6 @@
-#include "LlistaAlumnes.h"
+#include "core/LlistaAlumnes.h"
 
-#include "Win1252.h"
+#include "core/Win1252.h"
 
 #include <algorithm>
 #include <optional>

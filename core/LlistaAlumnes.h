@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Registre.h"
+#include "core/Registre.h"
 
 #include <QList>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "MigrarDades.h"
+#include "core/MigrarDades.h"
 
-#include "ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

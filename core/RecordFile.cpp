@@ -1,4 +1,4 @@
-#include "RecordFile.h"
+#include "core/RecordFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "Registre.h"
+#include "core/Registre.h"
 
-#include "Bytes.h"
-#include "Win1252.h"
+#include "core/Bytes.h"
+#include "core/Win1252.h"
 
 QByteArray Registre::encode() const {
     QByteArray b(kLength, '\0');

@@ -1,8 +1,8 @@
-#include "Rutes.h"
+#include "core/Rutes.h"
 
-#include "ProgramFolder.h"
-#include "SafeName.h"
-#include "StringTable.h"
+#include "core/ProgramFolder.h"
+#include "core/SafeName.h"
+#include "core/StringTable.h"
 
 QString RutaRegistres(const QString& folder, int grup, int idioma) {
     return ProgramFolder::path(folder, QString(ProgramFolder::kDat) + '/' +

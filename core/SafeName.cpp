@@ -1,6 +1,6 @@
-#include "SafeName.h"
+#include "core/SafeName.h"
 
-#include "TextUtil.h"
+#include "core/TextUtil.h"
 
 namespace {
 

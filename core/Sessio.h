@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ConfigGeneral.h"
-#include "ConfigGrup.h"
-#include "Registre.h"
-#include "StringTable.h"
+#include "core/ConfigGeneral.h"
+#include "core/ConfigGrup.h"
+#include "core/Registre.h"
+#include "core/StringTable.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "StringTable.h"
+#include "core/StringTable.h"
 
 #include <QFile>
 #include <QHash>

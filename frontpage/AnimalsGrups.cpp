@@ -1,8 +1,8 @@
-#include "AnimalsGrups.h"
+#include "frontpage/AnimalsGrups.h"
 
-#include "EmojiPortada.h"
-#include "ImatgesPortada.h"
-#include "TaulaEmoji.h"
+#include "frontpage/EmojiPortada.h"
+#include "frontpage/ImatgesPortada.h"
+#include "frontpage/TaulaEmoji.h"
 
 #include <QColor>
 #include <QPainter>

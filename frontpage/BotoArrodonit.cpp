@@ -1,6 +1,6 @@
-#include "BotoArrodonit.h"
+#include "frontpage/BotoArrodonit.h"
 
-#include "ImatgesPortada.h"
+#include "frontpage/ImatgesPortada.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "BotoGrup.h"
+#include "frontpage/BotoGrup.h"
 
-#include "AnimalsGrups.h"
-#include "ImatgesPortada.h"
-#include "Lletra.h"
+#include "core/ui/Lletra.h"
+#include "frontpage/AnimalsGrups.h"
+#include "frontpage/ImatgesPortada.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "BotoPersiana.h"
+#include "frontpage/BotoPersiana.h"
 
-#include "Units.h"
+#include "core/ui/Units.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,12 +1,12 @@
-#include "Contrasenya.h"
+#include "frontpage/Contrasenya.h"
 
-#include "Missatges.h"
+#include "core/ui/Missatges.h"
 
-#include "BotoGlif.h"
-#include "ClauAcces.h"
-#include "Sessio.h"
-#include "TextUtil.h"
-#include "Units.h"
+#include "core/ClauAcces.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/ui/BotoGlif.h"
+#include "core/ui/Units.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

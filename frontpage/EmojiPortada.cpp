@@ -1,4 +1,4 @@
-#include "EmojiPortada.h"
+#include "frontpage/EmojiPortada.h"
 
 #include <cstring>
 

@@ -1,13 +1,13 @@
-#include "EstatPortada.h"
+#include "frontpage/EstatPortada.h"
 
-#include "FitxerAlumnes.h"
-#include "FitxerNivells.h"
-#include "ProgramFolder.h"
-#include "Rutes.h"
-#include "SafeName.h"
-#include "Sessio.h"
-#include "SoundPlayer.h"
-#include "TextUtil.h"
+#include "core/FitxerAlumnes.h"
+#include "core/ProgramFolder.h"
+#include "core/Rutes.h"
+#include "core/SafeName.h"
+#include "core/Sessio.h"
+#include "core/SoundPlayer.h"
+#include "core/TextUtil.h"
+#include "levels/FitxerNivells.h"
 
 #include <QFile>
 

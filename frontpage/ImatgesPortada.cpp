@@ -1,7 +1,7 @@
-#include "ImatgesPortada.h"
+#include "frontpage/ImatgesPortada.h"
 
-#include "EmojiPortada.h"
-#include "TaulaEmoji.h"
+#include "frontpage/EmojiPortada.h"
+#include "frontpage/TaulaEmoji.h"
 
 #include <QFont>
 #include <QPainter>

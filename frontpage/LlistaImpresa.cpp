@@ -1,7 +1,7 @@
-#include "LlistaImpresa.h"
+#include "frontpage/LlistaImpresa.h"
 
-#include "Sessio.h"
-#include "TextUtil.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
 
 #include <QFont>
 #include <QFontMetricsF>

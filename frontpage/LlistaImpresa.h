@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LlistaAlumnes.h"
+#include "core/LlistaAlumnes.h"
 
 #include <QByteArray>
 #include <QDate>

@@ -1,6 +1,6 @@
-#include "Marc.h"
+#include "frontpage/Marc.h"
 
-#include "ImatgesPortada.h"
+#include "frontpage/ImatgesPortada.h"
 
 #include <QPainter>
 

@@ -1,11 +1,11 @@
-#include "Pas.h"
+#include "frontpage/Pas.h"
 
-#include "Missatges.h"
+#include "core/ui/Missatges.h"
 
-#include "BotoGlif.h"
-#include "ClauAcces.h"
-#include "Sessio.h"
-#include "Units.h"
+#include "core/ClauAcces.h"
+#include "core/Sessio.h"
+#include "core/ui/BotoGlif.h"
+#include "core/ui/Units.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "Pestanyes.h"
+#include "frontpage/Pestanyes.h"
 
 #include <QCursor>
 #include <QPainter>

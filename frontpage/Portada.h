@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EstatPortada.h"
+#include "frontpage/EstatPortada.h"
 
 #include <QMainWindow>
 #include <array>

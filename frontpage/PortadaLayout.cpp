@@ -1,4 +1,4 @@
-#include "PortadaLayout.h"
+#include "frontpage/PortadaLayout.h"
 
 namespace PortadaLayout {
 

@@ -1,6 +1,6 @@
-#include "RotolEscalat.h"
+#include "frontpage/RotolEscalat.h"
 
-#include "Lletra.h"
+#include "core/ui/Lletra.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "Sanefa.h"
+#include "frontpage/Sanefa.h"
 
-#include "ImatgesPortada.h"
-#include "Lletra.h"
+#include "core/ui/Lletra.h"
+#include "frontpage/ImatgesPortada.h"
 
 #include <QPainter>
 

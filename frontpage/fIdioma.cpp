@@ -1,10 +1,10 @@
-#include "fIdioma.h"
+#include "frontpage/fIdioma.h"
 
-#include "BotoGlif.h"
-#include "Missatges.h"
+#include "core/ui/BotoGlif.h"
+#include "core/ui/Missatges.h"
 
-#include "Sessio.h"
-#include "Units.h"
+#include "core/Sessio.h"
+#include "core/ui/Units.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,6 +1,6 @@
-#include "EscriuHistorial.h"
+#include "history/EscriuHistorial.h"
 
-#include "Rutes.h"
+#include "core/Rutes.h"
 
 #include <QDir>
 #include <QFile>

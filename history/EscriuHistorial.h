@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LiniaHistorial.h"
+#include "history/LiniaHistorial.h"
 
 #include <QByteArray>
 #include <QString>

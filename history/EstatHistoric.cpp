@@ -1,4 +1,4 @@
-#include "EstatHistoric.h"
+#include "history/EstatHistoric.h"
 
 void EstatHistoric::carrega(const QString& text) {
     recordat_ = text;

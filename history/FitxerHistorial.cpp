@@ -1,7 +1,7 @@
-#include "FitxerHistorial.h"
+#include "history/FitxerHistorial.h"
 
-#include "Rutes.h"
-#include "Win1252.h"
+#include "core/Rutes.h"
+#include "core/Win1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "LiniaHistorial.h"
+#include "history/LiniaHistorial.h"
 
-#include "StringTable.h"
-#include "Win1252.h"
+#include "core/StringTable.h"
+#include "core/Win1252.h"
 
 #include <QStringList>
 

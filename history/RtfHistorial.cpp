@@ -1,6 +1,6 @@
-#include "RtfHistorial.h"
+#include "history/RtfHistorial.h"
 
-#include "Win1252.h"
+#include "core/Win1252.h"
 
 namespace RtfHistorial {
 

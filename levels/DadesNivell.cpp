@@ -1,6 +1,6 @@
-#include "DadesNivell.h"
+#include "levels/DadesNivell.h"
 
-#include "Bytes.h"
+#include "core/Bytes.h"
 
 #include <algorithm>
 

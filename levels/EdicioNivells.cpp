@@ -1,4 +1,4 @@
-#include "EdicioNivells.h"
+#include "levels/EdicioNivells.h"
 
 #include <algorithm>
 #include <array>

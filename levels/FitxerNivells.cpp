@@ -1,8 +1,8 @@
-#include "FitxerNivells.h"
+#include "levels/FitxerNivells.h"
 
-#include "NivellsPerDefecte.h"
-#include "RecordFile.h"
-#include "Rutes.h"
+#include "core/RecordFile.h"
+#include "core/Rutes.h"
+#include "levels/NivellsPerDefecte.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,14 +1,14 @@
-#include "JocsNivells.h"
+#include "levels/JocsNivells.h"
 
-#include "DigitGrouping.h"
+#include "core/DigitGrouping.h"
 
-#include "FitxerNivells.h"
-#include "ProgramFolder.h"
-#include "Rutes.h"
-#include "SafeName.h"
-#include "Sessio.h"
-#include "TextUtil.h"
-#include "Win1252.h"
+#include "core/ProgramFolder.h"
+#include "core/Rutes.h"
+#include "core/SafeName.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/Win1252.h"
+#include "levels/FitxerNivells.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ConfigGrup.h"
-#include "DadesNivell.h"
+#include "core/ConfigGrup.h"
+#include "levels/DadesNivell.h"
 
 #include <QList>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "NivellsPerDefecte.h"
+#include "levels/NivellsPerDefecte.h"
 
 #include <QIODevice>
 

@@ -1,10 +1,10 @@
-#include "ActivitatCardinals.h"
+#include "numeration/ActivitatCardinals.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "NumberNames.h"
-#include "NumberRanges.h"
-#include "StringTable.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "core/StringTable.h"
+#include "numeration/NumberNames.h"
+#include "numeration/NumberRanges.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
-#include "ActivitatOrdenar.h"
+#include "numeration/ActivitatOrdenar.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DigitGrouping.h"
-#include "NumberRanges.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "core/DigitGrouping.h"
+#include "numeration/NumberRanges.h"
 
 #include <algorithm>
 

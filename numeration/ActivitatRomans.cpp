@@ -1,11 +1,11 @@
-#include "ActivitatRomans.h"
+#include "numeration/ActivitatRomans.h"
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
-#include "DigitGrouping.h"
-#include "NombreRoma.h"
-#include "NumberRanges.h"
-#include "StringTable.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
+#include "core/DigitGrouping.h"
+#include "core/StringTable.h"
+#include "numeration/NombreRoma.h"
+#include "numeration/NumberRanges.h"
 
 #include <algorithm>
 

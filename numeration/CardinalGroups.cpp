@@ -1,4 +1,4 @@
-#include "CardinalGroups.h"
+#include "numeration/CardinalGroups.h"
 
 namespace CardinalGroups {
 

@@ -1,4 +1,4 @@
-#include "GrupIberic.h"
+#include "numeration/GrupIberic.h"
 
 namespace GrupIberic {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CardinalGroups.h"
+#include "numeration/CardinalGroups.h"
 
 #include <QString>
 #include <QStringView>

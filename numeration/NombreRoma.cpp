@@ -1,7 +1,7 @@
-#include "NombreRoma.h"
+#include "numeration/NombreRoma.h"
 
-#include "DigitGrouping.h"
-#include "NumberRanges.h"
+#include "core/DigitGrouping.h"
+#include "numeration/NumberRanges.h"
 
 namespace {
 

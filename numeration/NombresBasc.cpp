@@ -1,10 +1,10 @@
-#include "NombresBasc.h"
+#include "numeration/NombresBasc.h"
 
-#include "CardinalGroups.h"
-#include "DigitGrouping.h"
-#include "NumberRanges.h"
-#include "TextUtil.h"
-#include "UpperCase.h"
+#include "core/DigitGrouping.h"
+#include "core/TextUtil.h"
+#include "numeration/CardinalGroups.h"
+#include "numeration/NumberRanges.h"
+#include "numeration/UpperCase.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "NombresCatala.h"
+#include "numeration/NombresCatala.h"
 
-#include "CardinalGroups.h"
-#include "DigitGrouping.h"
-#include "NumberRanges.h"
-#include "UpperCase.h"
+#include "core/DigitGrouping.h"
+#include "numeration/CardinalGroups.h"
+#include "numeration/NumberRanges.h"
+#include "numeration/UpperCase.h"
 
 namespace {
 

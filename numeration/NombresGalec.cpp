@@ -1,11 +1,11 @@
-#include "NombresGalec.h"
+#include "numeration/NombresGalec.h"
 
-#include "CardinalGroups.h"
-#include "DigitGrouping.h"
-#include "GrupIberic.h"
-#include "NumberRanges.h"
-#include "OrdinalIberic.h"
-#include "UpperCase.h"
+#include "core/DigitGrouping.h"
+#include "numeration/CardinalGroups.h"
+#include "numeration/GrupIberic.h"
+#include "numeration/NumberRanges.h"
+#include "numeration/OrdinalIberic.h"
+#include "numeration/UpperCase.h"
 
 namespace {
 

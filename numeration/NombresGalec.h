@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberPhrase.h"
+#include "numeration/NumberPhrase.h"
 
 // Galician number names, the words behind `CardinalGal` and `OrdinalGal`. A cardinal outside
 // 0..999 999 999 and an ordinal outside 1..1000 are clamped into range first (NumberRanges.h).

@@ -1,9 +1,9 @@
-#include "NumberNames.h"
+#include "numeration/NumberNames.h"
 
-#include "NombresBasc.h"
-#include "NombresCastella.h"
-#include "NombresCatala.h"
-#include "NombresGalec.h"
+#include "numeration/NombresBasc.h"
+#include "numeration/NombresCastella.h"
+#include "numeration/NombresCatala.h"
+#include "numeration/NombresGalec.h"
 
 namespace NumberNames {
 

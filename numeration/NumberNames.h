@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NumberPhrase.h"
+#include "numeration/NumberPhrase.h"
 
 #include <optional>
 

@@ -1,4 +1,4 @@
-#include "OrdinalIberic.h"
+#include "numeration/OrdinalIberic.h"
 
 namespace OrdinalIberic {
 

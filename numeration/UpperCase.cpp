@@ -1,4 +1,4 @@
-#include "UpperCase.h"
+#include "numeration/UpperCase.h"
 
 namespace UpperCase {
 

@@ -1,10 +1,10 @@
-#include "AssignacioNivell.h"
+#include "records/AssignacioNivell.h"
 
-#include "FitxerNivells.h"
-#include "JocsNivells.h"
-#include "Rutes.h"
-#include "Sessio.h"
-#include "TextUtil.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "levels/FitxerNivells.h"
+#include "levels/JocsNivells.h"
 
 AssignacioNivell::AssignacioNivell(Sessio& sessio) : sessio_(sessio) {
     const int grup = sessio_.general.GrupActual;

@@ -1,8 +1,8 @@
-#include "EdicioRegistres.h"
+#include "records/EdicioRegistres.h"
 
-#include "FitxerAlumnes.h"
-#include "Rutes.h"
-#include "Sessio.h"
+#include "core/FitxerAlumnes.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "ImatgeAlumne.h"
+#include "records/ImatgeAlumne.h"
 
-#include "ProgramFolder.h"
-#include "SafeName.h"
-#include "TextUtil.h"
-#include "Win1252.h"
+#include "core/ProgramFolder.h"
+#include "core/SafeName.h"
+#include "core/TextUtil.h"
+#include "core/Win1252.h"
 
 #include <QDir>
 #include <QFile>

@@ -8,7 +8,7 @@
 // An emoji the font lacks, or a joined sequence it cannot draw as a single picture, is left out;
 // the program then shows its letter badge instead. Runs on the offscreen platform, no display.
 
-#include "TaulaEmoji.h"
+#include "frontpage/TaulaEmoji.h"
 
 #include <QFile>
 #include <QFont>
@@ -115,9 +115,10 @@ int main(int argc, char* argv[]) {
     for (const auto& e : TaulaEmoji::kEines)
         afegeix(e);
 
-    QByteArray cpp = "// Written by tools/emojigen at build time; do not edit.\n"
-                     "#include \"EmojiPortada.h\"\n\nnamespace EmojiPortada {\n\nnamespace {\n" +
-                     arrays + "} // namespace\n\nconst Dada kDades[] = {\n" + taula;
+    QByteArray cpp =
+        "// Written by tools/emojigen at build time; do not edit.\n"
+        "#include \"frontpage/EmojiPortada.h\"\n\nnamespace EmojiPortada {\n\nnamespace {\n" +
+        arrays + "} // namespace\n\nconst Dada kDades[] = {\n" + taula;
     if (n == 0)
         cpp += "    {\"\", 0, nullptr, 0, false},\n";
     cpp += "};\nconst int kNombreDades = " + QByteArray::number(n) +

@@ -3,14 +3,14 @@
 // pupil list, the board of two activities and the level editor. Usage: xifrum_captures
 // PROGRAM_FOLDER OUT_FOLDER
 
-#include "Arrencada.h"
-#include "NivellsPerDefecte.h"
-#include "Portada.h"
-#include "ProgramFolder.h"
-#include "QtSoundPlayer.h"
-#include "Rutes.h"
-#include "Sessio.h"
-#include "fConfig.h"
+#include "core/Arrencada.h"
+#include "core/ProgramFolder.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "frontpage/Portada.h"
+#include "levels/NivellsPerDefecte.h"
+#include "levels/ui/fConfig.h"
 
 #include <QApplication>
 #include <QDir>

@@ -8,15 +8,15 @@
 //   bench_arrencada             the whole measurement
 //   bench_arrencada pissarra F  boards opened from a front page in F (used by the measurement)
 
-#include "Arrencada.h"
-#include "NivellsPerDefecte.h"
-#include "PanellActivitat.h"
-#include "Pissarra.h"
-#include "Portada.h"
-#include "ProgramFolder.h"
-#include "QtSoundPlayer.h"
-#include "Rutes.h"
-#include "Sessio.h"
+#include "board/ui/PanellActivitat.h"
+#include "board/ui/Pissarra.h"
+#include "core/Arrencada.h"
+#include "core/ProgramFolder.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "frontpage/Portada.h"
+#include "levels/NivellsPerDefecte.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // The yardstick for the program's start: a minimal Qt Widgets window (a label in a window), linked
 // against Qt Widgets alone. Prints "pintat" after its first frame and quits.
 
-#include "PrimerFotograma.h"
+#include "bench/gui/PrimerFotograma.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The program's start as main() runs it, up to the front page's first frame, linked against what
 // the program links. Prints "pintat" after that frame and quits. Usage: bench_portada FOLDER
 
-#include "Arrencada.h"
-#include "Portada.h"
-#include "PrimerFotograma.h"
-#include "QtSoundPlayer.h"
-#include "Sessio.h"
+#include "bench/gui/PrimerFotograma.h"
+#include "core/Arrencada.h"
+#include "core/Sessio.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "frontpage/Portada.h"
 
 #include <QApplication>
 

@@ -2,10 +2,10 @@
 // set, first paint), scrolling from the end to the top and back, one typed character (the change
 // handler compares the whole text), and laying out the printout. Build in Release with
 // -DXIFRUM_BENCH=ON and run bench_historic (on a display, or with QT_QPA_PLATFORM=offscreen).
-#include "FitxerHistorial.h"
-#include "HistorialImpres.h"
-#include "Sessio.h"
-#include "fHistoric.h"
+#include "core/Sessio.h"
+#include "history/FitxerHistorial.h"
+#include "history/ui/HistorialImpres.h"
+#include "history/ui/fHistoric.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 // Phrases per second of each number-name generator, cardinal and ordinal, and of the Roman
 // numerals. Build in Release (-DXIFRUM_BENCH=ON) and run bench_numberwords.
-#include "NombreRoma.h"
-#include "NombresBasc.h"
-#include "NombresCastella.h"
-#include "NombresCatala.h"
-#include "NombresGalec.h"
+#include "numeration/NombreRoma.h"
+#include "numeration/NombresBasc.h"
+#include "numeration/NombresCastella.h"
+#include "numeration/NombresCatala.h"
+#include "numeration/NombresGalec.h"
 
 #include <QElapsedTimer>
 #include <cstdio>

@@ -1,7 +1,7 @@
-#include "PanelDividir.h"
+#include "board/ui/PanelDividir.h"
 
-#include "ActivitatDividir.h"
-#include "PissarraEstil.h"
+#include "board/ActivitatDividir.h"
+#include "board/ui/PissarraEstil.h"
 
 #include <QFontMetricsF>
 #include <QFrame>

@@ -1,8 +1,8 @@
-#include "PanelMultiplicar.h"
+#include "board/ui/PanelMultiplicar.h"
 
-#include "ActivitatMultiplicar.h"
-#include "PissarraEstil.h"
-#include "Wingdings.h"
+#include "board/ActivitatMultiplicar.h"
+#include "board/ui/PissarraEstil.h"
+#include "core/ui/Wingdings.h"
 
 #include <QFontMetricsF>
 #include <QFrame>

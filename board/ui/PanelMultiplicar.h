@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PanellActivitat.h"
+#include "board/ui/PanellActivitat.h"
 
 #include <QRect>
 #include <array>

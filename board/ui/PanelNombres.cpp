@@ -1,6 +1,6 @@
-#include "PanelNombres.h"
+#include "board/ui/PanelNombres.h"
 
-#include "PissarraEstil.h"
+#include "board/ui/PissarraEstil.h"
 
 #include <QFontMetrics>
 #include <QLabel>

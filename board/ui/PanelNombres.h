@@ -1,7 +1,7 @@
 #pragma once
 
-#include "LiniaResposta.h"
-#include "PanellActivitat.h"
+#include "board/ui/PanellActivitat.h"
+#include "core/LiniaResposta.h"
 
 #include <QString>
 #include <functional>

@@ -1,9 +1,9 @@
-#include "PanelOrdenar.h"
+#include "board/ui/PanelOrdenar.h"
 
-#include "ActivitatOrdenar.h"
-#include "PissarraEstil.h"
-#include "SoundPlayer.h"
-#include "StringTable.h"
+#include "board/ui/PissarraEstil.h"
+#include "core/SoundPlayer.h"
+#include "core/StringTable.h"
+#include "numeration/ActivitatOrdenar.h"
 
 #include <QApplication>
 #include <QDrag>

@@ -1,8 +1,8 @@
-#include "PanelSumRes.h"
+#include "board/ui/PanelSumRes.h"
 
-#include "ActivitatSumRes.h"
-#include "PissarraEstil.h"
-#include "Wingdings.h"
+#include "board/ActivitatSumRes.h"
+#include "board/ui/PissarraEstil.h"
+#include "core/ui/Wingdings.h"
 
 #include <QFrame>
 #include <QLabel>

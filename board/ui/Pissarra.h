@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FabricaActivitats.h"
-#include "Serie.h"
+#include "board/FabricaActivitats.h"
+#include "board/Serie.h"
 
 #include <QDialog>
 #include <QList>

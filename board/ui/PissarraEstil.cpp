@@ -1,4 +1,4 @@
-#include "PissarraEstil.h"
+#include "board/ui/PissarraEstil.h"
 
 #include <QFontDatabase>
 #include <QLinearGradient>

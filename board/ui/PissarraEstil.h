@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Units.h"
+#include "core/ui/Units.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,7 +1,7 @@
-#include "TeclatWidget.h"
+#include "board/ui/TeclatWidget.h"
 
-#include "PissarraEstil.h"
-#include "Teclats.h"
+#include "board/Teclats.h"
+#include "board/ui/PissarraEstil.h"
 
 #include <QPushButton>
 

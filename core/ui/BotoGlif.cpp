@@ -1,7 +1,7 @@
-#include "BotoGlif.h"
+#include "core/ui/BotoGlif.h"
 
-#include "Units.h"
-#include "Wingdings.h"
+#include "core/ui/Units.h"
+#include "core/ui/Wingdings.h"
 
 #include <QPushButton>
 

@@ -1,4 +1,4 @@
-#include "Lletra.h"
+#include "core/ui/Lletra.h"
 
 #include <QPaintDevice>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "Missatges.h"
+#include "core/ui/Missatges.h"
 
-#include "Pictures.h"
-#include "StringTable.h"
-#include "Units.h"
+#include "core/StringTable.h"
+#include "core/ui/Pictures.h"
+#include "core/ui/Units.h"
 
 #include <QLabel>
 #include <QPushButton>

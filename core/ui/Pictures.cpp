@@ -1,4 +1,4 @@
-#include "Pictures.h"
+#include "core/ui/Pictures.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,7 +1,7 @@
-#include "QtSoundPlayer.h"
+#include "core/ui/QtSoundPlayer.h"
 
-#include "ProgramFolder.h"
-#include "SortidaSo.h"
+#include "core/ProgramFolder.h"
+#include "core/ui/SortidaSo.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
-#include "TabPicture.h"
+#include "core/ui/TabPicture.h"
 
-#include "Lletra.h"
-#include "StringTable.h"
+#include "core/StringTable.h"
+#include "core/ui/Lletra.h"
 
 #include <QFont>
 #include <QFontMetricsF>

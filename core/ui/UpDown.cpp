@@ -1,6 +1,6 @@
-#include "UpDown.h"
+#include "core/ui/UpDown.h"
 
-#include "Units.h"
+#include "core/ui/Units.h"
 
 #include <QKeyEvent>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "Wingdings.h"
+#include "core/ui/Wingdings.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

@@ -1,6 +1,6 @@
-#include "HistorialImpres.h"
+#include "history/ui/HistorialImpres.h"
 
-#include "Wingdings.h"
+#include "core/ui/Wingdings.h"
 
 #include <QFont>
 #include <QFontMetricsF>

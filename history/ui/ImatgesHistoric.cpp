@@ -1,4 +1,4 @@
-#include "ImatgesHistoric.h"
+#include "history/ui/ImatgesHistoric.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,14 +1,14 @@
-#include "fHistoric.h"
+#include "history/ui/fHistoric.h"
 
-#include "FitxerHistorial.h"
-#include "HistorialImpres.h"
-#include "ImatgesHistoric.h"
-#include "Missatges.h"
-#include "RtfHistorial.h"
-#include "Sessio.h"
-#include "TextUtil.h"
-#include "Units.h"
-#include "Wingdings.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/ui/Missatges.h"
+#include "core/ui/Units.h"
+#include "core/ui/Wingdings.h"
+#include "history/FitxerHistorial.h"
+#include "history/RtfHistorial.h"
+#include "history/ui/HistorialImpres.h"
+#include "history/ui/ImatgesHistoric.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EstatHistoric.h"
+#include "history/EstatHistoric.h"
 
 #include <QDialog>
 #include <QList>

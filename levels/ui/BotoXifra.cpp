@@ -1,4 +1,4 @@
-#include "BotoXifra.h"
+#include "levels/ui/BotoXifra.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

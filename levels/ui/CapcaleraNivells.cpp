@@ -1,7 +1,7 @@
-#include "CapcaleraNivells.h"
+#include "levels/ui/CapcaleraNivells.h"
 
-#include "Sessio.h"
-#include "Wingdings.h"
+#include "core/Sessio.h"
+#include "core/ui/Wingdings.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "EtiquetaXifres.h"
+#include "levels/ui/EtiquetaXifres.h"
 
 #include <QPainter>
 

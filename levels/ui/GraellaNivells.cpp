@@ -1,7 +1,7 @@
-#include "GraellaNivells.h"
+#include "levels/ui/GraellaNivells.h"
 
-#include "CapcaleraNivells.h"
-#include "Units.h"
+#include "core/ui/Units.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QApplication>
 #include <QHeaderView>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "JocsNivells.h"
+#include "levels/JocsNivells.h"
 
 #include <QTableWidget>
 

@@ -1,10 +1,10 @@
-#include "InformeNivells.h"
+#include "levels/ui/InformeNivells.h"
 
-#include "DadesNivell.h"
-#include "DigitGrouping.h"
-#include "FitxerNivells.h"
-#include "Rutes.h"
-#include "Sessio.h"
+#include "core/DigitGrouping.h"
+#include "core/Rutes.h"
+#include "core/Sessio.h"
+#include "levels/DadesNivell.h"
+#include "levels/FitxerNivells.h"
 
 #include <QFont>
 #include <QFontMetricsF>

@@ -1,8 +1,8 @@
-#include "PanelComptadors.h"
+#include "levels/ui/PanelComptadors.h"
 
-#include "CapcaleraNivells.h"
-#include "Units.h"
-#include "UpDown.h"
+#include "core/ui/Units.h"
+#include "core/ui/UpDown.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QGridLayout>
 #include <QLabel>

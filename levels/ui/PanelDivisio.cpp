@@ -1,7 +1,7 @@
-#include "PanelDivisio.h"
+#include "levels/ui/PanelDivisio.h"
 
-#include "CapcaleraNivells.h"
-#include "Units.h"
+#include "core/ui/Units.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QButtonGroup>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
-#include "PanelRang.h"
+#include "levels/ui/PanelRang.h"
 
-#include "BotoXifra.h"
-#include "CapcaleraNivells.h"
-#include "DigitGrouping.h"
-#include "EdicioNivells.h"
-#include "EtiquetaXifres.h"
-#include "Sessio.h"
-#include "Units.h"
+#include "core/DigitGrouping.h"
+#include "core/Sessio.h"
+#include "core/ui/Units.h"
+#include "levels/EdicioNivells.h"
+#include "levels/ui/BotoXifra.h"
+#include "levels/ui/CapcaleraNivells.h"
+#include "levels/ui/EtiquetaXifres.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "PanelTaules.h"
+#include "levels/ui/PanelTaules.h"
 
-#include "CapcaleraNivells.h"
-#include "Units.h"
+#include "core/ui/Units.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QGridLayout>
 #include <QLabel>

@@ -1,7 +1,7 @@
-#include "PanelXifres.h"
+#include "levels/ui/PanelXifres.h"
 
-#include "CapcaleraNivells.h"
-#include "Units.h"
+#include "core/ui/Units.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

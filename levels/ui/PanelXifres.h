@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DadesNivell.h"
+#include "levels/DadesNivell.h"
 
 #include <QWidget>
 

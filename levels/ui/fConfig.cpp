@@ -1,19 +1,19 @@
-#include "fConfig.h"
+#include "levels/ui/fConfig.h"
 
-#include "GraellaNivells.h"
-#include "InformeNivells.h"
-#include "PanelComptadors.h"
-#include "PanelDivisio.h"
-#include "PanelRang.h"
-#include "PanelTaules.h"
-#include "PanelXifres.h"
+#include "levels/ui/GraellaNivells.h"
+#include "levels/ui/InformeNivells.h"
+#include "levels/ui/PanelComptadors.h"
+#include "levels/ui/PanelDivisio.h"
+#include "levels/ui/PanelRang.h"
+#include "levels/ui/PanelTaules.h"
+#include "levels/ui/PanelXifres.h"
 
-#include "Missatges.h"
-#include "QtSoundPlayer.h"
-#include "Sessio.h"
-#include "TabPicture.h"
-#include "TextUtil.h"
-#include "Units.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/ui/Missatges.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "core/ui/TabPicture.h"
+#include "core/ui/Units.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EdicioNivells.h"
-#include "JocsNivells.h"
+#include "levels/EdicioNivells.h"
+#include "levels/JocsNivells.h"
 
 #include <QDialog>
 

@@ -1,11 +1,11 @@
-#include "Assignar.h"
+#include "records/ui/Assignar.h"
 
-#include "Missatges.h"
+#include "core/ui/Missatges.h"
 
-#include "BotoGlif.h"
-#include "Sessio.h"
-#include "TextUtil.h"
-#include "Units.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/ui/BotoGlif.h"
+#include "core/ui/Units.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AssignacioNivell.h"
+#include "records/AssignacioNivell.h"
 
 #include <QDialog>
 

@@ -1,4 +1,4 @@
-#include "BotoImatge.h"
+#include "records/ui/BotoImatge.h"
 
 #include <QPainter>
 #include <QPainterPath>

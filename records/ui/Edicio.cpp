@@ -1,15 +1,15 @@
-#include "Edicio.h"
+#include "records/ui/Edicio.h"
 
-#include "BotoImatge.h"
-#include "ImatgeAlumne.h"
-#include "Missatges.h"
-#include "UpDown.h"
+#include "core/ui/Missatges.h"
+#include "core/ui/UpDown.h"
+#include "records/ImatgeAlumne.h"
+#include "records/ui/BotoImatge.h"
 
-#include "Sessio.h"
-#include "SoundPlayer.h"
-#include "TextUtil.h"
-#include "Units.h"
-#include "Wingdings.h"
+#include "core/Sessio.h"
+#include "core/SoundPlayer.h"
+#include "core/TextUtil.h"
+#include "core/ui/Units.h"
+#include "core/ui/Wingdings.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EdicioRegistres.h"
+#include "records/EdicioRegistres.h"
 
 #include <QDialog>
 #include <QList>

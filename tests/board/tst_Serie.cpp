@@ -1,11 +1,11 @@
-#include "CarpetaProva.h"
-#include "FabricaActivitats.h"
-#include "FakeActivitat.h"
-#include "RecordingSoundPlayer.h"
-#include "Registres.h"
-#include "Serie.h"
-#include "StringTable.h"
-#include "Taula.h"
+#include "board/FabricaActivitats.h"
+#include "board/Serie.h"
+#include "core/StringTable.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/FakeActivitat.h"
+#include "tests/support/RecordingSoundPlayer.h"
+#include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
 
 #include <QHash>
 #include <QTest>

@@ -1,10 +1,10 @@
-#include "Arrencada.h"
-#include "CarpetaProva.h"
-#include "ConfigGeneral.h"
-#include "ConfigGrup.h"
-#include "FitxerAlumnes.h"
-#include "MigrarDades.h"
-#include "Registres.h"
+#include "core/Arrencada.h"
+#include "core/ConfigGeneral.h"
+#include "core/ConfigGrup.h"
+#include "core/FitxerAlumnes.h"
+#include "core/MigrarDades.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/Registres.h"
 
 #include <QDateTime>
 #include <QDirIterator>

@@ -1,11 +1,11 @@
-#include "Atzar.h"
-#include "ClauAcces.h"
-#include "DigitGrouping.h"
-#include "LiniaResposta.h"
-#include "Rutes.h"
-#include "SafeName.h"
-#include "StringTable.h"
-#include "Win1252.h"
+#include "core/Atzar.h"
+#include "core/ClauAcces.h"
+#include "core/DigitGrouping.h"
+#include "core/LiniaResposta.h"
+#include "core/Rutes.h"
+#include "core/SafeName.h"
+#include "core/StringTable.h"
+#include "core/Win1252.h"
 
 #include <QRegularExpression>
 #include <QTest>

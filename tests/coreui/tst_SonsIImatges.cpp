@@ -1,9 +1,9 @@
-#include "FitxersProva.h"
-#include "QtSoundPlayer.h"
-#include "Registres.h"
-#include "StringTable.h"
-#include "TabPicture.h"
-#include "Wingdings.h"
+#include "core/StringTable.h"
+#include "core/ui/QtSoundPlayer.h"
+#include "core/ui/TabPicture.h"
+#include "core/ui/Wingdings.h"
+#include "tests/support/FitxersProva.h"
+#include "tests/support/Registres.h"
 
 #include <QFontDatabase>
 #include <QFontMetrics>

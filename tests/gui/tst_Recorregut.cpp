@@ -1,13 +1,13 @@
-#include "ActivitatMultiplicar.h"
-#include "ActivitatOrdenar.h"
-#include "ActivitatSumRes.h"
-#include "CarpetaProva.h"
-#include "Pissarra.h"
-#include "Portada.h"
-#include "RecordingSoundPlayer.h"
-#include "Registres.h"
-#include "Taula.h"
-#include "WhenModal.h"
+#include "board/ActivitatMultiplicar.h"
+#include "board/ActivitatSumRes.h"
+#include "board/ui/Pissarra.h"
+#include "frontpage/Portada.h"
+#include "numeration/ActivitatOrdenar.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/RecordingSoundPlayer.h"
+#include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
+#include "tests/support/WhenModal.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,7 +1,7 @@
-#include "CarpetaProva.h"
-#include "EscriuHistorial.h"
-#include "FitxerHistorial.h"
-#include "RtfHistorial.h"
+#include "history/EscriuHistorial.h"
+#include "history/FitxerHistorial.h"
+#include "history/RtfHistorial.h"
+#include "tests/support/CarpetaProva.h"
 
 #include <csignal>
 #include <sys/resource.h>

@@ -1,8 +1,8 @@
-#include "CaptaMissatges.h"
-#include "CarpetaProva.h"
-#include "HistorialImpres.h"
-#include "WhenModal.h"
-#include "fHistoric.h"
+#include "history/ui/HistorialImpres.h"
+#include "history/ui/fHistoric.h"
+#include "tests/support/CaptaMissatges.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/WhenModal.h"
 
 #include <QClipboard>
 #include <QMimeData>

@@ -1,10 +1,10 @@
-#include "CarpetaProva.h"
-#include "EdicioNivells.h"
-#include "FitxerNivells.h"
-#include "JocsNivells.h"
-#include "NivellsPerDefecte.h"
-#include "Registres.h"
-#include "Taula.h"
+#include "levels/EdicioNivells.h"
+#include "levels/FitxerNivells.h"
+#include "levels/JocsNivells.h"
+#include "levels/NivellsPerDefecte.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
 
 #include <QBuffer>
 #include <QDirIterator>

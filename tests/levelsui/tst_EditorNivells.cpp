@@ -1,11 +1,11 @@
-#include "CaptaMissatges.h"
-#include "CarpetaProva.h"
-#include "FitxerNivells.h"
-#include "InformeNivells.h"
-#include "RecordingSoundPlayer.h"
-#include "Registres.h"
-#include "WhenModal.h"
-#include "fConfig.h"
+#include "levels/FitxerNivells.h"
+#include "levels/ui/InformeNivells.h"
+#include "levels/ui/fConfig.h"
+#include "tests/support/CaptaMissatges.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/RecordingSoundPlayer.h"
+#include "tests/support/Registres.h"
+#include "tests/support/WhenModal.h"
 
 #include <QCheckBox>
 #include <QComboBox>

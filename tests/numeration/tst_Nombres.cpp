@@ -1,12 +1,12 @@
-#include "ActivitatCardinals.h"
-#include "ActivitatOrdenar.h"
-#include "ActivitatRomans.h"
-#include "FakeContext.h"
-#include "NombreRoma.h"
-#include "NumberNames.h"
-#include "Taula.h"
-#include "UpperCase.h"
-#include "helpers/WordReaders.h"
+#include "numeration/ActivitatCardinals.h"
+#include "numeration/ActivitatOrdenar.h"
+#include "numeration/ActivitatRomans.h"
+#include "numeration/NombreRoma.h"
+#include "numeration/NumberNames.h"
+#include "numeration/UpperCase.h"
+#include "tests/numeration/helpers/WordReaders.h"
+#include "tests/support/FakeContext.h"
+#include "tests/support/Taula.h"
 
 #include <QLocale>
 #include <QRegularExpression>

@@ -1,9 +1,9 @@
-#include "AssignacioNivell.h"
-#include "CarpetaProva.h"
-#include "EdicioRegistres.h"
-#include "ImatgeAlumne.h"
-#include "Registres.h"
-#include "Taula.h"
+#include "records/AssignacioNivell.h"
+#include "records/EdicioRegistres.h"
+#include "records/ImatgeAlumne.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
 
 #include <optional>
 

@@ -1,12 +1,12 @@
-#include "Assignar.h"
-#include "CaptaMissatges.h"
-#include "CarpetaProva.h"
-#include "Edicio.h"
-#include "RecordingSoundPlayer.h"
-#include "Registres.h"
-#include "Taula.h"
-#include "UpDown.h"
-#include "WhenModal.h"
+#include "core/ui/UpDown.h"
+#include "records/ui/Assignar.h"
+#include "records/ui/Edicio.h"
+#include "tests/support/CaptaMissatges.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/RecordingSoundPlayer.h"
+#include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
+#include "tests/support/WhenModal.h"
 
 #include <QImage>
 #include <QLineEdit>

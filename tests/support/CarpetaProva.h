@@ -1,7 +1,7 @@
 #pragma once
 
-#include "FitxersProva.h"
-#include "Sessio.h"
+#include "core/Sessio.h"
+#include "tests/support/FitxersProva.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,7 +45,7 @@ private:
     QTemporaryDir dir_;
 };
 
-#include "ConfigGrup.h"
+#include "core/ConfigGrup.h"
 
 inline Sessio CarpetaProva::sessio(int grup, int idioma) const {
     Sessio s;

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Activitat.h"
-#include "ContextActivitat.h"
-#include "LiniaResposta.h"
+#include "core/Activitat.h"
+#include "core/ContextActivitat.h"
+#include "core/LiniaResposta.h"
 
 #include <QList>
 #include <QString>

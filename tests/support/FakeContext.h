@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Atzar.h"
-#include "ContextActivitat.h"
+#include "core/Atzar.h"
+#include "core/ContextActivitat.h"
 
 #include <QList>
 

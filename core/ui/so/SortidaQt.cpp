@@ -1,7 +1,7 @@
 // The sound module: plays through one QSoundEffect. Built as a shared module and loaded when the
 // program starts (on a second thread), so Qt Multimedia never delays the first window.
 
-#include "SortidaSo.h"
+#include "core/ui/SortidaSo.h"
 
 #include <QSoundEffect>
 #include <QUrl>

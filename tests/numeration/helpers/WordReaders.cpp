@@ -1,4 +1,4 @@
-#include "WordReaders.h"
+#include "tests/numeration/helpers/WordReaders.h"
 
 #include <array>
 #include <cstring>
