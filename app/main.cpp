@@ -16,16 +16,16 @@ namespace {
 
 // The language to speak in before General.cfg has been read properly: whatever the file holds,
 // read without creating or changing anything.
-int idiomaSenseEscriure(const QString& folder) {
+int idiomaSenseEscriure(const QString& carpeta) {
     const ConfigGeneral c = ConfigGeneral::decode(
-        RecordFile::read(ProgramFolder::generalCfg(folder), ConfigGeneral::kLength, 1));
+        RecordFile::read(ProgramFolder::generalCfg(carpeta), ConfigGeneral::kLength, 1));
     return (c.Idioma >= 0 && c.Idioma <= 3) ? c.Idioma : 0;
 }
 
-QString llistaLlocs(const QString& folder, const QStringList& paths) {
+QString llistaLlocs(const QString& carpeta, const QStringList& paths) {
     QStringList shown;
     for (const QString& p : paths)
-        shown << QDir::toNativeSeparators(QDir(folder).absoluteFilePath(p));
+        shown << QDir::toNativeSeparators(QDir(carpeta).absoluteFilePath(p));
     return shown.join('\n');
 }
 
@@ -36,8 +36,8 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName("XIFRUM");
 
     Sessio sessio;
-    const QString folder = ProgramFolder::carpetaPrograma();
-    Arrencada arrencada(folder);
+    const QString carpeta = ProgramFolder::carpetaPrograma();
+    Arrencada arrencada(carpeta);
     const StartupResult result = arrencada.run(sessio);
     switch (result.status) {
     case StartupResult::Ok:
@@ -47,11 +47,11 @@ int main(int argc, char* argv[]) {
     case StartupResult::NotWritable:
     case StartupResult::MigrationFailed:
     case StartupResult::LockBlocked: {
-        const int idioma = idiomaSenseEscriure(folder);
+        const int idioma = idiomaSenseEscriure(carpeta);
         const int id = result.status == StartupResult::NotWritable       ? 120
                        : result.status == StartupResult::MigrationFailed ? 121
                                                                          : 123;
-        Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(folder, result.paths),
+        Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(carpeta, result.paths),
                               idioma);
         return 1;
     }

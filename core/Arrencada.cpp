@@ -15,11 +15,11 @@ namespace {
 // left exactly as it was, instead of half set up.
 class Survey {
 public:
-    explicit Survey(const QString& folder) : m_root(folder) {}
+    explicit Survey(const QString& carpeta) : m_root(carpeta) {}
 
     // A folder the sequence creates when missing: its parent must then accept a new entry.
     // Returns true when it exists as a folder.
-    bool folder(const QString& relative, const QString& parent) {
+    bool carpeta(const QString& relative, const QString& parent) {
         const QFileInfo info(m_root.filePath(relative));
         if (info.exists() && !info.isDir())
             m_blocked << relative;
@@ -54,25 +54,25 @@ private:
 
 } // namespace
 
-Arrencada::Arrencada(const QString& folder) : m_folder(folder), m_lock(folder) {}
+Arrencada::Arrencada(const QString& carpeta) : carpeta_(carpeta), lock_(carpeta) {}
 
-QStringList Arrencada::unwritablePlaces(const QString& folder) {
-    if (!QFileInfo(folder).isDir())
+QStringList Arrencada::unwritablePlaces(const QString& carpeta) {
+    if (!QFileInfo(carpeta).isDir())
         return {QStringLiteral(".")};
 
     using namespace ProgramFolder;
     const QString root = QStringLiteral(".");
-    Survey survey(folder);
-    if (QFileInfo(QDir(folder).filePath(kDades)).exists()) {
+    Survey survey(carpeta);
+    if (QFileInfo(QDir(carpeta).filePath(kDades)).exists()) {
         survey.needWritable(root);
         survey.needWritable(kDades);
     }
-    if (survey.folder(kInf, root)) {
+    if (survey.carpeta(kInf, root)) {
         survey.file(QStringLiteral("Inf/General.cfg"), kInf);
         for (const char* sub : {kNiv, kHst, kDat})
-            survey.folder(sub, kInf);
+            survey.carpeta(sub, kInf);
     }
-    survey.folder(kImatges, root);
+    survey.carpeta(kImatges, root);
     return survey.blocked();
 }
 
@@ -80,36 +80,36 @@ StartupResult Arrencada::run(Sessio& sessio) {
     // A lock that another copy holds stops us, and so does one that no copy holds but that cannot
     // be replaced (the user has to remove it); when no lock can be made at all (an unusable
     // temporary folder) the program still serves its pupils.
-    switch (m_lock.acquire()) {
+    switch (lock_.acquire()) {
     case InstanceLock::HeldByAnother:
         return {StartupResult::SecondCopy, {}};
     case InstanceLock::Blocked:
-        return {StartupResult::LockBlocked, {InstanceLock::lockFilePath(m_folder)}};
+        return {StartupResult::LockBlocked, {InstanceLock::lockFilePath(carpeta_)}};
     case InstanceLock::Acquired:
     case InstanceLock::Unavailable:
         break;
     }
 
-    if (const QStringList blocked = unwritablePlaces(m_folder); !blocked.isEmpty())
+    if (const QStringList blocked = unwritablePlaces(carpeta_); !blocked.isEmpty())
         return {StartupResult::NotWritable, blocked};
 
     QStringList notMoved;
-    if (!MigrarDades(m_folder, &notMoved))
+    if (!MigrarDades(carpeta_, &notMoved))
         return {StartupResult::MigrationFailed, notMoved};
 
     bool ok = false;
-    const ConfigGeneral general = LlegirConfigGeneral(m_folder, &ok);
+    const ConfigGeneral general = LlegirConfigGeneral(carpeta_, &ok);
     if (!ok) {
         // The survey passed, yet something refused a write (a full disk, a race with another
         // program): report what is still missing.
-        QStringList missing = unwritablePlaces(m_folder);
+        QStringList missing = unwritablePlaces(carpeta_);
         if (missing.isEmpty())
             missing << QStringLiteral(".");
         return {StartupResult::NotWritable, missing};
     }
 
-    sessio.carpeta = m_folder;
+    sessio.carpeta = carpeta_;
     sessio.general = general;
-    sessio.grup = LlegirConfigGrup(m_folder, general.GrupActual);
+    sessio.grup = LlegirConfigGrup(carpeta_, general.GrupActual);
     return {StartupResult::Ok, {}};
 }

@@ -29,17 +29,17 @@ struct StartupResult {
 // long as this object lives, so it lives for the whole run.
 class Arrencada {
 public:
-    explicit Arrencada(const QString& folder);
+    explicit Arrencada(const QString& carpeta);
 
     // Runs the sequence once; on Ok fills `sessio` (folder, General.cfg, current group's record).
     // On any other result `sessio` is left as it was.
     StartupResult run(Sessio& sessio);
 
-    // The places a start-up would have to create or write but cannot, relative to `folder`.
+    // The places a start-up would have to create or write but cannot, relative to `carpeta`.
     // Empty when the start-up can write everything it needs.
-    static QStringList unwritablePlaces(const QString& folder);
+    static QStringList unwritablePlaces(const QString& carpeta);
 
 private:
-    QString m_folder;
-    InstanceLock m_lock;
+    QString carpeta_;
+    InstanceLock lock_;
 };

@@ -41,15 +41,15 @@ void ConfigGeneral::setClau(const QString& text) {
     Clau = Win1252::field(TextUtil::trimSpaces(text), 8);
 }
 
-bool DesarConfigGeneral(const QString& folder, const ConfigGeneral& cfg) {
-    return RecordFile::write(ProgramFolder::generalCfg(folder), ConfigGeneral::kLength, 1,
+bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg) {
+    return RecordFile::write(ProgramFolder::generalCfg(carpeta), ConfigGeneral::kLength, 1,
                              cfg.encode());
 }
 
-ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok) {
+ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* ok) {
     bool fine = true;
-    const QString file = ProgramFolder::generalCfg(folder);
-    QDir dir(folder);
+    const QString file = ProgramFolder::generalCfg(carpeta);
+    QDir dir(carpeta);
     if (!QFileInfo(dir.filePath(ProgramFolder::kInf)).isDir())
         fine &= dir.mkpath(ProgramFolder::kInf);
     if (!QFile::exists(file)) {

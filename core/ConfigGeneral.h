@@ -25,10 +25,10 @@ struct ConfigGeneral {
 };
 
 // Writes `cfg` as record 1 of Inf/General.cfg. Returns false when the file cannot be written.
-bool DesarConfigGeneral(const QString& folder, const ConfigGeneral& cfg);
+bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg);
 
 // The start-up read of General.cfg: creates Inf/ when missing (and with it an empty General.cfg),
 // reads record 1, holds GrupActual to 1..16 (a value outside reads as 1), trims the password and
 // gives a never-written record the password "TUXAM", then creates Inf/Niv, Inf/Hst, Inf/Dat and
 // Imatges when missing. `ok` is false when a folder or the file could not be created.
-ConfigGeneral LlegirConfigGeneral(const QString& folder, bool* ok = nullptr);
+ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* ok = nullptr);

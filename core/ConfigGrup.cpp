@@ -62,9 +62,9 @@ bool ConfigGrup::ambResta() const {
     return OpcResta == 1;
 }
 
-ConfigGrup LlegirConfigGrup(const QString& folder, int grup) {
+ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup) {
     const ConfigGrup c = ConfigGrup::decode(
-        RecordFile::read(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup));
+        RecordFile::read(ProgramFolder::grupsCfg(carpeta), ConfigGrup::kLength, grup));
     // A group is never left with its front-page tab alone: a record that offers no activity at
     // all (whatever it holds instead of "1") takes the defaults too.
     bool algunaActivitat = false;
@@ -75,8 +75,8 @@ ConfigGrup LlegirConfigGrup(const QString& folder, int grup) {
     return c;
 }
 
-bool DesarConfigGrup(const QString& folder, int grup, const ConfigGrup& cfg) {
-    return RecordFile::write(ProgramFolder::grupsCfg(folder), ConfigGrup::kLength, grup,
+bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg) {
+    return RecordFile::write(ProgramFolder::grupsCfg(carpeta), ConfigGrup::kLength, grup,
                              cfg.encode());
 }
 

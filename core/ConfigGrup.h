@@ -33,10 +33,10 @@ struct ConfigGrup {
 // Reads group `grup`'s record from Inf/Grups.cfg and applies the default rule: a record whose
 // Activitats reads as the number 0 (never written, blanks, "000000000") or offers no activity at
 // all (no "1") becomes the defaults. File errors read as a never-written record.
-ConfigGrup LlegirConfigGrup(const QString& folder, int grup);
+ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup);
 
 // Writes `cfg` as record `grup` of Inf/Grups.cfg. Returns false when the file cannot be written.
-bool DesarConfigGrup(const QString& folder, int grup, const ConfigGrup& cfg);
+bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg);
 
 // The text with its n-th character (1-based) replaced by `c`.
 QByteArray CanviaCaracter(char c, const QByteArray& text, int n);

@@ -18,9 +18,9 @@ bool ensureFolder(const QString& path) {
 
 namespace FitxerAlumnes {
 
-QList<FilaAlumne> llegeix(const QString& folder, int grup, int idioma) {
+QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma) {
     QList<FilaAlumne> files;
-    QFile file(RutaRegistres(folder, grup, idioma));
+    QFile file(RutaRegistres(carpeta, grup, idioma));
     if (!file.open(QIODevice::ReadOnly))
         return files;
     const QByteArray bytes = file.readAll();
@@ -34,8 +34,8 @@ QList<FilaAlumne> llegeix(const QString& folder, int grup, int idioma) {
     return files;
 }
 
-bool escriu(const QString& folder, int grup, int idioma, int posicio, const Registre& r) {
-    const QString path = RutaRegistres(folder, grup, idioma);
+bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Registre& r) {
+    const QString path = RutaRegistres(carpeta, grup, idioma);
     if (posicio < 1 || posicio > RecordFile::count(path, Registre::kLength) + 1)
         return false;
     if (!ensureFolder(path))
@@ -43,8 +43,8 @@ bool escriu(const QString& folder, int grup, int idioma, int posicio, const Regi
     return RecordFile::write(path, Registre::kLength, posicio, r.encode());
 }
 
-bool reescriu(const QString& folder, int grup, int idioma, QList<FilaAlumne>& files) {
-    const QString path = RutaRegistres(folder, grup, idioma);
+bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files) {
+    const QString path = RutaRegistres(carpeta, grup, idioma);
     if (files.isEmpty())
         return !QFileInfo::exists(path) || QFile::remove(path);
 
@@ -66,13 +66,13 @@ bool reescriu(const QString& folder, int grup, int idioma, QList<FilaAlumne>& fi
     return true;
 }
 
-bool desaNivellSuperat(const QString& folder, int grup, int idioma, int activitat, int jugat,
+bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
                        int nivells, Registre& r, FilaAlumne& fila) {
     if (activitat < 1 || activitat > 9)
         return false;
     LlistaAlumnes::aplicaNivell(r, fila, activitat,
                                 LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells));
-    return escriu(folder, grup, idioma, LlistaAlumnes::posicio(fila), r);
+    return escriu(carpeta, grup, idioma, LlistaAlumnes::posicio(fila), r);
 }
 
 } // namespace FitxerAlumnes

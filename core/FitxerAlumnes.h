@@ -14,23 +14,23 @@ namespace FitxerAlumnes {
 // are skipped but counted, so each row's column 11 is the record's true position. A record cut
 // short by the end of the file counts as an empty slot. A missing file is an empty list; reading
 // never creates or changes the file (the first write creates it).
-QList<FilaAlumne> llegeix(const QString& folder, int grup, int idioma);
+QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma);
 
 // Writes `r` at position `posicio`: a record in place, or one past the last whole record to
 // append. A position further on is refused, because it would leave a gap of zero bytes the
 // file never had. Creates the file (and its folder) when missing. False when refused or failed.
-bool escriu(const QString& folder, int grup, int idioma, int posicio, const Registre& r);
+bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Registre& r);
 
 // Replaces the file with one record per row, in row order, at positions 1..n, and sets each row's
 // column 11 to its new position, so rows kept after the rewrite still point at their own records.
 // The new file replaces the old one only once it is completely written. An empty list removes
 // the file. False when the file cannot be written or removed (the old file is then unchanged).
-bool reescriu(const QString& folder, int grup, int idioma, QList<FilaAlumne>& files);
+bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files);
 
 // After level `jugat` of activity 1..9 was passed: stores the next level (0 after the last of the
 // group's `nivells`) in `r` and in the row's cell, and writes `r` at the row's position. Nothing
 // else in the record changes. False when the record cannot be written.
-bool desaNivellSuperat(const QString& folder, int grup, int idioma, int activitat, int jugat,
+bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
                        int nivells, Registre& r, FilaAlumne& fila);
 
 } // namespace FitxerAlumnes

@@ -41,25 +41,25 @@ QString InstanceLock::lockFilePath(const QString& folder) {
 }
 
 InstanceLock::InstanceLock(const QString& folder)
-    : m_lock(std::make_unique<QLockFile>(lockFilePath(folder))) {
+    : lock_(std::make_unique<QLockFile>(lockFilePath(folder))) {
     // Age never makes a lock stale: a copy may run for days. Only a lock whose process is gone is.
-    m_lock->setStaleLockTime(0);
+    lock_->setStaleLockTime(0);
 }
 
 InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire() {
-    if (m_lock->isLocked())
+    if (lock_->isLocked())
         return Acquired;
     for (int intent = 0; intent < kIntents; ++intent) {
-        if (m_lock->tryLock(0))
+        if (lock_->tryLock(0))
             return Acquired;
-        if (m_lock->error() != QLockFile::LockFailedError)
+        if (lock_->error() != QLockFile::LockFailedError)
             return Unavailable;
         // QLockFile itself takes over only a lock it can read. Whatever else a copy that is gone
         // left behind (nothing at all after a power cut while locking, half a line) is removed
         // here; the removal is refused while a running copy keeps its hold on the file.
-        if (m_lock->removeStaleLockFile())
+        if (lock_->removeStaleLockFile())
             continue;
         if (namesRunningCopy())
             return HeldByAnother;
@@ -71,9 +71,9 @@ InstanceLock::Result InstanceLock::acquire() {
 bool InstanceLock::namesRunningCopy() const {
     qint64 pid = 0;
     QString host, app;
-    return m_lock->getLockInfo(&pid, &host, &app) && pid > 0 && processExists(pid);
+    return lock_->getLockInfo(&pid, &host, &app) && pid > 0 && processExists(pid);
 }
 
 bool InstanceLock::isLocked() const {
-    return m_lock->isLocked();
+    return lock_->isLocked();
 }

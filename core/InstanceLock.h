@@ -34,5 +34,5 @@ private:
     // The lock file is readable and names a process that is still running.
     bool namesRunningCopy() const;
 
-    std::unique_ptr<QLockFile> m_lock;
+    std::unique_ptr<QLockFile> lock_;
 };

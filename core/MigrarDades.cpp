@@ -45,10 +45,10 @@ QString MigrationTarget(const QString& name) {
     return path(kInf, name);
 }
 
-bool MigrarDades(const QString& folder, QStringList* notMoved) {
+bool MigrarDades(const QString& carpeta, QStringList* notMoved) {
     if (notMoved)
         notMoved->clear();
-    QDir root(folder);
+    QDir root(carpeta);
     if (!root.exists(ProgramFolder::kDades))
         return true;
 

@@ -4,23 +4,23 @@
 #include "core/SafeName.h"
 #include "core/StringTable.h"
 
-QString RutaRegistres(const QString& folder, int grup, int idioma) {
-    return ProgramFolder::path(folder, QString(ProgramFolder::kDat) + '/' +
-                                           SafeName::nomFitxer(TextIdioma(92 + grup, idioma)) +
-                                           ".dat");
+QString RutaRegistres(const QString& carpeta, int grup, int idioma) {
+    return ProgramFolder::path(carpeta, QString(ProgramFolder::kDat) + '/' +
+                                            SafeName::fileName(TextIdioma(92 + grup, idioma)) +
+                                            ".dat");
 }
 
-QString RutaNivell(const QString& folder, const QString& nomNivell) {
-    return ProgramFolder::path(folder, QString(ProgramFolder::kNiv) + '/' +
-                                           SafeName::nomFitxer(nomNivell) + ".niv");
+QString RutaNivell(const QString& carpeta, const QString& nomNivell) {
+    return ProgramFolder::path(carpeta, QString(ProgramFolder::kNiv) + '/' +
+                                            SafeName::fileName(nomNivell) + ".niv");
 }
 
-QString RutaCopiaNivell(const QString& folder, const QString& nomNivell) {
-    return ProgramFolder::path(folder, QString(ProgramFolder::kNiv) + '/' +
-                                           SafeName::nomFitxer(nomNivell) + ".ni2");
+QString RutaCopiaNivell(const QString& carpeta, const QString& nomNivell) {
+    return ProgramFolder::path(carpeta, QString(ProgramFolder::kNiv) + '/' +
+                                            SafeName::fileName(nomNivell) + ".ni2");
 }
 
-QString RutaHistorial(const QString& folder, const QString& nomAlumne) {
-    return ProgramFolder::path(folder, QString(ProgramFolder::kHst) + '/' +
-                                           SafeName::nomFitxer(nomAlumne) + ".rtf");
+QString RutaHistorial(const QString& carpeta, const QString& nomAlumne) {
+    return ProgramFolder::path(carpeta, QString(ProgramFolder::kHst) + '/' +
+                                            SafeName::fileName(nomAlumne) + ".rtf");
 }

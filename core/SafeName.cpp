@@ -12,7 +12,7 @@ bool isForbidden(QChar c) {
 
 namespace SafeName {
 
-bool esValid(const QString& name) {
+bool isValid(const QString& name) {
     const QString n = TextUtil::trimSpaces(name);
     if (n.isEmpty() || n == "." || n.contains(".."))
         return false;
@@ -22,7 +22,7 @@ bool esValid(const QString& name) {
     return true;
 }
 
-QString nomFitxer(const QString& name) {
+QString fileName(const QString& name) {
     QString n = TextUtil::trimSpaces(name);
     for (QChar& c : n)
         if (isForbidden(c))

@@ -127,8 +127,8 @@ QString EstatPortada::rutaImatge() const {
     const QString imatge = TextUtil::trimSpaces(f->value(LlistaAlumnes::kColImatge));
     if (imatge.isEmpty())
         return {};
-    return ProgramFolder::path(sessio_.carpeta, QString(ProgramFolder::kImatges) + '/' +
-                                                    SafeName::nomFitxer(imatge));
+    return ProgramFolder::path(sessio_.carpeta,
+                               QString(ProgramFolder::kImatges) + '/' + SafeName::fileName(imatge));
 }
 
 int EstatPortada::comprovaInici() const {

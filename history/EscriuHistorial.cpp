@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-bool EscriuHistorial(const QString& folder, const QString& nomAlumne, const QByteArray& linia) {
-    const QString path = RutaHistorial(folder, nomAlumne);
+bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const QByteArray& linia) {
+    const QString path = RutaHistorial(carpeta, nomAlumne);
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
     QFile file(path);
@@ -16,6 +16,7 @@ bool EscriuHistorial(const QString& folder, const QString& nomAlumne, const QByt
     return file.write(linia) == linia.size() && file.flush();
 }
 
-bool EscriuHistorial(const QString& folder, const QString& nomAlumne, const LiniaHistorial& linia) {
-    return EscriuHistorial(folder, nomAlumne, linia.bytes());
+bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne,
+                     const LiniaHistorial& linia) {
+    return EscriuHistorial(carpeta, nomAlumne, linia.bytes());
 }

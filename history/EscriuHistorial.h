@@ -6,8 +6,8 @@
 #include <QString>
 
 // Appends `linia` to the history file of the pupil named `nomAlumne` (Inf/Hst/<name>.rtf under
-// `folder`, the name made safe for a file name), creating the file, and its folder when it has
+// `carpeta`, the name made safe for a file name), creating the file, and its folder when it has
 // gone missing. Returns false when the line could not be written whole; a history line is never
 // worth ending the series over.
-bool EscriuHistorial(const QString& folder, const QString& nomAlumne, const QByteArray& linia);
-bool EscriuHistorial(const QString& folder, const QString& nomAlumne, const LiniaHistorial& linia);
+bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const QByteArray& linia);
+bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const LiniaHistorial& linia);

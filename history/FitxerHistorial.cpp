@@ -10,10 +10,10 @@
 
 namespace FitxerHistorial {
 
-std::optional<QString> obre(const QString& folder, const QString& nomAlumne, bool* noCreat) {
+std::optional<QString> obre(const QString& carpeta, const QString& nomAlumne, bool* noCreat) {
     if (noCreat)
         *noCreat = false;
-    const QString ruta = RutaHistorial(folder, nomAlumne);
+    const QString ruta = RutaHistorial(carpeta, nomAlumne);
     QFile fitxer(ruta);
     if (!fitxer.open(QIODevice::ReadOnly)) {
         // Only a missing file is created: truncating one that merely refused to open would throw
@@ -34,8 +34,8 @@ std::optional<QString> obre(const QString& folder, const QString& nomAlumne, boo
     return text(fitxer.readAll());
 }
 
-bool desa(const QString& folder, const QString& nomAlumne, const QString& text) {
-    const QString ruta = RutaHistorial(folder, nomAlumne);
+bool desa(const QString& carpeta, const QString& nomAlumne, const QString& text) {
+    const QString ruta = RutaHistorial(carpeta, nomAlumne);
     if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
     QSaveFile fitxer(ruta);

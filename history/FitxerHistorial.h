@@ -9,16 +9,16 @@
 // to, so a file the viewer saves takes further lines from the board unchanged.
 namespace FitxerHistorial {
 
-// The text of the history of `nomAlumne` under `folder`. A file that does not exist yet is created
+// The text of the history of `nomAlumne` under `carpeta`. A file that does not exist yet is created
 // empty first, its folder too. nullopt when the file cannot be read (or created): something else
 // stands at its path, or the medium refuses it; `noCreat` then tells whether it was the creation
 // that failed. A file that exists is never rewritten here.
-std::optional<QString> obre(const QString& folder, const QString& nomAlumne,
+std::optional<QString> obre(const QString& carpeta, const QString& nomAlumne,
                             bool* noCreat = nullptr);
 
 // Replaces the history of `nomAlumne` with `text` in one step (QSaveFile), so that a full disk or a
 // crash leaves the old file whole. An empty text leaves an empty file. False when it failed.
-bool desa(const QString& folder, const QString& nomAlumne, const QString& text);
+bool desa(const QString& carpeta, const QString& nomAlumne, const QString& text);
 
 // Bytes on disk to text: CR LF, and a lone CR or LF, end a line.
 QString text(const QByteArray& bytes);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
+
 #include <QByteArray>
 #include <cstdint>
 
@@ -25,7 +27,6 @@ constexpr int IndexNivell(int activitat, int nivell) {
     return (activitat - 1) * 10 + nivell;
 }
 
-inline constexpr int kActivitats = 9;
 inline constexpr int kNivellsPerActivitat = 10;
 inline constexpr int kRegistresJoc = kActivitats * kNivellsPerActivitat;
 

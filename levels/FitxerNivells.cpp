@@ -60,9 +60,9 @@ bool creaSiFalta(const QString& path) {
     return file.commit();
 }
 
-DadesNivell LlegeixNivell(const QString& folder, const QString& nomNivell, int activitat,
+DadesNivell LlegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
                           int nivell) {
-    const QString path = RutaNivell(folder, nomNivell);
+    const QString path = RutaNivell(carpeta, nomNivell);
     creaSiFalta(path);
     const int a = std::clamp(activitat, 1, kActivitats);
     const int n = std::clamp(nivell, 1, kNivellsPerActivitat);

@@ -28,10 +28,10 @@ bool escriu(const QString& path, int k, const DadesNivell& d);
 bool creaSiFalta(const QString& path);
 
 // What the board plays: level `nivell` of `activitat` from the set `nomNivell` of the program
-// folder `folder`, the file being created with the defaults when missing, held to the editor's
+// folder `carpeta`, the file being created with the defaults when missing, held to the editor's
 // limits. An activity or level outside its range (1..9, 1..10) is read as the nearest one, so no
 // other activity's record is ever played.
-DadesNivell LlegeixNivell(const QString& folder, const QString& nomNivell, int activitat,
+DadesNivell LlegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
                           int nivell);
 
 } // namespace FitxerNivells

@@ -358,7 +358,7 @@ void JocsNivells::seleccionaNou(const QString& nom) {
 
 bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     const QString nom = TextUtil::trimSpaces(textNom);
-    if (!SafeName::esValid(nom) || !nomCap(nom)) {
+    if (!SafeName::isValid(nom) || !nomCap(nom)) {
         avisa(kIdNomNoValid);
         return false;
     }
@@ -437,14 +437,14 @@ bool JocsNivells::Elimina() {
     return true;
 }
 
-QStringList JocsNivells::llistaFitxers(const QString& folder) {
-    const QDir dir(ProgramFolder::path(folder, ProgramFolder::kNiv));
+QStringList JocsNivells::llistaFitxers(const QString& carpeta) {
+    const QDir dir(ProgramFolder::path(carpeta, ProgramFolder::kNiv));
     const QStringList fitxers = dir.entryList(
         {"*.niv"}, QDir::Files | QDir::Hidden | QDir::NoSymLinks | QDir::CaseSensitive);
     QStringList noms;
     for (const QString& f : fitxers) {
         const QString nom = f.chopped(4);
-        if (!nom.isEmpty() && SafeName::nomFitxer(nom) == nom)
+        if (!nom.isEmpty() && SafeName::fileName(nom) == nom)
             noms.append(nom);
     }
     std::sort(noms.begin(), noms.end(), [](const QString& x, const QString& y) {

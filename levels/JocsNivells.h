@@ -122,10 +122,10 @@ public:
     // when the set's file cannot be removed.
     bool Elimina();
 
-    // The sets of `folder`'s Inf/Niv: every "*.niv" file, without the extension, sorted by name
+    // The sets of `carpeta`'s Inf/Niv: every "*.niv" file, without the extension, sorted by name
     // (case-insensitive first, then case-sensitive, so the order never depends on the file
     // system). A file whose name would not map back to itself through RutaNivell is left out.
-    static QStringList llistaFitxers(const QString& folder);
+    static QStringList llistaFitxers(const QString& carpeta);
 
     // Only the characters "0" to "9" of `text`, in order.
     static QString NomesXifres(const QString& text);

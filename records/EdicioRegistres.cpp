@@ -122,11 +122,11 @@ bool EdicioRegistres::tanca(bool confirma) {
     return ok;
 }
 
-EdicioRegistres::Historial EdicioRegistres::reanomenaHistorial(const QString& folder,
+EdicioRegistres::Historial EdicioRegistres::reanomenaHistorial(const QString& carpeta,
                                                                const QString& nomVell,
                                                                const QString& nomNou) {
-    const QString vell = RutaHistorial(folder, nomVell);
-    const QString nou = RutaHistorial(folder, nomNou);
+    const QString vell = RutaHistorial(carpeta, nomVell);
+    const QString nou = RutaHistorial(carpeta, nomNou);
     if (vell == nou)
         return Historial::Igual;
     if (!QFileInfo::exists(vell))

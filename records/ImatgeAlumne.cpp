@@ -40,21 +40,21 @@ namespace ImatgeAlumne {
 
 QString nomDesat(const QString& cami) {
     const QString nom = QFileInfo(cami).fileName().left(kAmpleNom);
-    return SafeName::nomFitxer(Win1252::decode(Win1252::field(nom, kAmpleNom)));
+    return SafeName::fileName(Win1252::decode(Win1252::field(nom, kAmpleNom)));
 }
 
-QString ruta(const QString& folder, const QString& nom) {
+QString ruta(const QString& carpeta, const QString& nom) {
     const QString net = TextUtil::trimSpaces(nom);
     if (net.isEmpty())
         return {};
-    return ProgramFolder::path(folder,
-                               QString(ProgramFolder::kImatges) + '/' + SafeName::nomFitxer(net));
+    return ProgramFolder::path(carpeta,
+                               QString(ProgramFolder::kImatges) + '/' + SafeName::fileName(net));
 }
 
-QString copia(const QString& folder, const QString& cami) {
+QString copia(const QString& carpeta, const QString& cami) {
     const QString nom = nomDesat(cami);
     const QFileInfo origen(cami);
-    if (!origen.isFile() || !QDir().mkpath(QFileInfo(ruta(folder, nom)).absolutePath()))
+    if (!origen.isFile() || !QDir().mkpath(QFileInfo(ruta(carpeta, nom)).absolutePath()))
         return {};
     QFile in(cami);
     if (!in.open(QIODevice::ReadOnly))
@@ -64,7 +64,7 @@ QString copia(const QString& folder, const QString& cami) {
         return {};
     for (int n = 0; n <= kVariants; ++n) {
         const QString candidat = n == 0 ? nom : variant(nom, n);
-        const QString desti = ruta(folder, candidat);
+        const QString desti = ruta(carpeta, candidat);
         const QFileInfo info(desti);
         if (info.exists()) {
             // The same picture chosen again (or chosen from Imatges/ itself) keeps its copy;

@@ -14,13 +14,13 @@ inline constexpr int kAmpleNom = 20;
 // spaces and made safe for a file name.
 QString nomDesat(const QString& cami);
 
-// Imatges/<name> under `folder`; empty when the record names no picture.
-QString ruta(const QString& folder, const QString& nom);
+// Imatges/<name> under `carpeta`; empty when the record names no picture.
+QString ruta(const QString& carpeta, const QString& nom);
 
 // Copies the picture at `cami` into Imatges/ under nomDesat(cami), or, when another picture has
 // that name (two file names sharing their first 20 characters), under the first free variant
 // "stem~n.ext" that still fits the field. A copy with the same bytes is reused, never written
 // again. Returns the stored name, empty when the copy failed.
-QString copia(const QString& folder, const QString& cami);
+QString copia(const QString& carpeta, const QString& cami);
 
 } // namespace ImatgeAlumne

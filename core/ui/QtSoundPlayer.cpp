@@ -15,14 +15,14 @@ constexpr char kFitxerModul[] = "libxifrum_so.so";
 } // namespace
 
 QtSoundPlayer::QtSoundPlayer(const QString& folder, const QStringList& moduls)
-    : m_folder(folder), m_moduls(moduls), m_context(std::make_unique<QObject>()) {
-    QTimer::singleShot(kEsperaSortida, m_context.get(), [this] { preparaSortida(); });
+    : folder_(folder), moduls_(moduls), context_(std::make_unique<QObject>()) {
+    QTimer::singleShot(kEsperaSortida, context_.get(), [this] { preparaSortida(); });
 }
 
 QtSoundPlayer::~QtSoundPlayer() {
     // The output goes; the module itself stays loaded, as Qt Multimedia's own threads may still
     // run its code until the process ends.
-    m_sortida.reset();
+    sortida_.reset();
 }
 
 QStringList QtSoundPlayer::rutesModul() {
@@ -37,27 +37,27 @@ QStringList QtSoundPlayer::rutesModul() {
 
 void QtSoundPlayer::preparaSortida() {
     SortidaSo* out = sortida();
-    if (out && !m_pendent.isEmpty())
-        out->toca(m_pendent);
-    m_pendent.clear();
+    if (out && !pendent_.isEmpty())
+        out->toca(pendent_);
+    pendent_.clear();
 }
 
 SortidaSo* QtSoundPlayer::sortida() {
-    if (!m_preparat) {
-        m_preparat = true;
-        for (const QString& ruta : m_moduls) {
+    if (!preparat_) {
+        preparat_ = true;
+        for (const QString& ruta : moduls_) {
             if (!QFileInfo(ruta).isFile())
                 continue;
             QLibrary modul(ruta);
             if (!modul.load())
                 continue;
             if (auto crea = reinterpret_cast<CreaSortidaSo>(modul.resolve(kCreaSortidaSo))) {
-                m_sortida.reset(crea());
+                sortida_.reset(crea());
                 break;
             }
         }
     }
-    return m_sortida.get();
+    return sortida_.get();
 }
 
 bool QtSoundPlayer::ambModul() {
@@ -70,35 +70,35 @@ QString QtSoundPlayer::soundPath(const QString& folder, const QString& name) {
 }
 
 void QtSoundPlayer::ReproduirSo(const QString& name) {
-    const QFileInfo file(soundPath(m_folder, name));
+    const QFileInfo file(soundPath(folder_, name));
     if (!file.isFile() || !file.isReadable()) {
         beep();
         return;
     }
     const QString ruta = file.absoluteFilePath();
-    if (!m_preparat) {
+    if (!preparat_) {
         // Played as soon as the output is set up.
-        m_pendent = ruta;
-        m_source = QUrl::fromLocalFile(ruta);
+        pendent_ = ruta;
+        source_ = QUrl::fromLocalFile(ruta);
         return;
     }
-    if (!m_sortida) {
+    if (!sortida_) {
         beep();
         return;
     }
-    m_source = QUrl::fromLocalFile(ruta);
-    m_sortida->toca(ruta);
+    source_ = QUrl::fromLocalFile(ruta);
+    sortida_->toca(ruta);
 }
 
 void QtSoundPlayer::beep() {
-    if (m_sortida)
-        m_sortida->atura();
-    m_pendent.clear();
-    m_source.clear();
-    ++m_beeps;
+    if (sortida_)
+        sortida_->atura();
+    pendent_.clear();
+    source_.clear();
+    ++beeps_;
     QApplication::beep();
 }
 
 QUrl QtSoundPlayer::source() const {
-    return m_source;
+    return source_;
 }

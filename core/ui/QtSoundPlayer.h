@@ -30,7 +30,7 @@ public:
     // The file the player was last asked to play; empty when the last request beeped.
     QUrl source() const;
     // How many requests beeped: no sound file, or no sound module.
-    int beeps() const { return m_beeps; }
+    int beeps() const { return beeps_; }
     // Whether the sound module was found and loaded; sets up the output at once if it was not yet.
     bool ambModul();
 
@@ -47,12 +47,12 @@ private:
     void preparaSortida();
     void beep();
 
-    QString m_folder;
-    QStringList m_moduls;
-    std::unique_ptr<SortidaSo> m_sortida;
-    bool m_preparat = false;
-    QString m_pendent;                  // the file asked for before the output was set up
-    std::unique_ptr<QObject> m_context; // owns the set-up timer, so it dies with the player
-    QUrl m_source;
-    int m_beeps = 0;
+    QString folder_;
+    QStringList moduls_;
+    std::unique_ptr<SortidaSo> sortida_;
+    bool preparat_ = false;
+    QString pendent_;                  // the file asked for before the output was set up
+    std::unique_ptr<QObject> context_; // owns the set-up timer, so it dies with the player
+    QUrl source_;
+    int beeps_ = 0;
 };

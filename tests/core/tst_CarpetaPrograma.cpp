@@ -119,16 +119,16 @@ private slots:
         QTemporaryDir other; // one lock per folder
         QCOMPARE(Arrencada(other.path()).run(s).status, StartupResult::Ok);
         QVERIFY(DesarConfigGeneral(dir.path(), s.general));
-        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")), general(1));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(1));
         const ConfigGeneral g{
             .GrupActual = 16, .Clau = "        ", .Demanar = 1, .Idioma = 3, .Separador = 2};
         QVERIFY(DesarConfigGeneral(dir.path(), g));
-        QCOMPARE(readFile(dir.filePath("Inf/General.cfg")), general(16, "", 1, 3, 2));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(16, "", 1, 3, 2));
         QCOMPARE(LlegirConfigGeneral(dir.path()), g);
         const ConfigGrup grup3{
             "011111111", 1, {1, 2, 3, 4, 5, 6, 7, 8, 0}, QString::fromUtf8("Nivell genèric")};
         QVERIFY(DesarConfigGrup(dir.path(), 3, grup3));
-        QCOMPARE(readFile(dir.filePath("Inf/Grups.cfg")),
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Grups.cfg")),
                  QByteArray(238, '\0') + camp("011111111", 9) + '\1' +
                      QByteArray("\1\2\3\4\5\6\7\x08\0", 9) + camp("Nivell gen\xE8ric", 100));
         QCOMPARE(grup3.nivells(9), 10); // a stored 0 counts as 10
@@ -165,11 +165,13 @@ private slots:
     // Every legacy file moves before anything is read, replacing whole what is already there.
     void legacyFilesMoveBeforeReading() {
         QTemporaryDir dir;
-        writeFile(dir.filePath("Inf/General.cfg"), general(9, "NOVA") + QByteArray(300, 'O'));
-        writeFile(dir.filePath("Inf/Niv/Prova.niv"), "old level set, longer than the new one");
+        CarpetaProva::escriu(dir.filePath("Inf/General.cfg"),
+                             general(9, "NOVA") + QByteArray(300, 'O'));
+        CarpetaProva::escriu(dir.filePath("Inf/Niv/Prova.niv"),
+                             "old level set, longer than the new one");
         QStringList esperat{"Imatges/", "Inf/", "Inf/Dat/", "Inf/Hst/", "Inf/Niv/"};
         for (const auto& m : kMigrats) {
-            writeFile(dir.filePath(QString("Dades/") + m[0]), legacy(m[0]));
+            CarpetaProva::escriu(dir.filePath(QString("Dades/") + m[0]), legacy(m[0]));
             esperat << QString("%1 %2").arg(m[1]).arg(legacy(m[0]).size());
         }
         Sessio s;
@@ -184,23 +186,23 @@ private slots:
         QTemporaryDir dir;
         const QString obstacle = dir.filePath("Inf/Niv/Prova.niv");
         QVERIFY(QDir().mkpath(obstacle));
-        writeFile(dir.filePath("Dades/Prova.cfg"), "level set");
-        writeFile(dir.filePath("Dades/Lloros.dat"), "pupils");
+        CarpetaProva::escriu(dir.filePath("Dades/Prova.cfg"), "level set");
+        CarpetaProva::escriu(dir.filePath("Dades/Lloros.dat"), "pupils");
         Sessio s;
         const StartupResult r = Arrencada(dir.path()).run(s);
         QCOMPARE(r.status, StartupResult::MigrationFailed);
         QCOMPARE(r.paths, QStringList{"Dades/Prova.cfg"});
         QVERIFY(s.carpeta.isEmpty() && !QFileInfo::exists(dir.filePath("Inf/General.cfg")));
-        QCOMPARE(readFile(dir.filePath("Dades/Prova.cfg")), QByteArray("level set"));
-        QCOMPARE(readFile(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Dades/Prova.cfg")), QByteArray("level set"));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
         QVERIFY(!QFileInfo::exists(dir.filePath("Dades/Lloros.dat")));
         QVERIFY(QDir(obstacle).removeRecursively());
-        writeFile(dir.filePath("Dades/Vell/Gats.dat"), "cats");
+        CarpetaProva::escriu(dir.filePath("Dades/Vell/Gats.dat"), "cats");
         QStringList notMoved;
         QVERIFY(!MigrarDades(dir.path(), &notMoved));
         QCOMPARE(notMoved, QStringList{"Dades"});
-        QCOMPARE(readFile(dir.filePath("Inf/Niv/Prova.niv")), QByteArray("level set"));
-        QCOMPARE(readFile(dir.filePath("Dades/Vell/Gats.dat")), QByteArray("cats"));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Niv/Prova.niv")), QByteArray("level set"));
+        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Dades/Vell/Gats.dat")), QByteArray("cats"));
     }
 
     // A second copy, however it names the folder, closes; a lock that cannot be replaced is named.
@@ -215,7 +217,7 @@ private slots:
                 QCOMPARE(first.run(s).status, StartupResult::Ok);
             else
                 QVERIFY(QDir().mkdir(lockFile));
-            writeFile(dir.filePath("Dades/Grups.cfg"), "legacy");
+            CarpetaProva::escriu(dir.filePath("Dades/Grups.cfg"), "legacy");
             const QStringList before = tree(dir.path());
             s.general.GrupActual = 5;
             for (const QString& folder : {dir.path() + "/./", links.filePath("enllac")}) {
@@ -237,7 +239,7 @@ private slots:
             if (carpeta)
                 QVERIFY(QDir().mkpath(dir.filePath(carpeta)));
             if (fitxer)
-                writeFile(dir.filePath(fitxer), "in the way");
+                CarpetaProva::escriu(dir.filePath(fitxer), "in the way");
             const QStringList before = tree(dir.path());
             Sessio s;
             const StartupResult r = Arrencada(dir.filePath("X")).run(s);
@@ -247,7 +249,7 @@ private slots:
             QVERIFY(s.carpeta.isEmpty());
         }
         QTemporaryDir dir;
-        writeFile(dir.filePath("not a folder"), "");
+        CarpetaProva::escriu(dir.filePath("not a folder"), "");
         const QByteArray saved = qgetenv("TMPDIR");
         qputenv("TMPDIR", dir.filePath("not a folder").toUtf8());
         Sessio s;
@@ -278,7 +280,7 @@ private slots:
         for (const QByteArray& content :
              {QByteArray(), QByteArray("\x00\xff\x13garbled", 10), pid}) {
             QTemporaryDir other;
-            writeFile(InstanceLock::lockFilePath(other.path()), content);
+            CarpetaProva::escriu(InstanceLock::lockFilePath(other.path()), content);
             InstanceLock first(other.path()), second(other.path());
             QCOMPARE(first.acquire(), InstanceLock::Acquired);
             QCOMPARE(second.acquire(), InstanceLock::HeldByAnother);

@@ -139,7 +139,7 @@ private slots:
     void namesStayInsideTheirFolder() {
         for (const QString& fila : QString::fromUtf8(kNoms).split('|')) {
             const QString nom = fila.section('>', 0, 0), f = fila.section('>', 1);
-            QCOMPARE(SafeName::esValid(nom), f == nom.trimmed());
+            QCOMPARE(SafeName::isValid(nom), f == nom.trimmed());
             QCOMPARE(RutaHistorial("/p", nom) + RutaNivell("/p", nom) + RutaCopiaNivell("/p", nom),
                      "/p/Inf/Hst/" + f + ".rtf/p/Inf/Niv/" + f + ".niv/p/Inf/Niv/" + f + ".ni2");
         }

@@ -2,7 +2,7 @@
 #include "core/ui/QtSoundPlayer.h"
 #include "core/ui/TabPicture.h"
 #include "core/ui/Wingdings.h"
-#include "tests/support/FitxersProva.h"
+#include "tests/support/CarpetaProva.h"
 #include "tests/support/Registres.h"
 
 #include <QFontDatabase>
@@ -56,12 +56,12 @@ private slots:
     void sequence() {
         for (const auto& [presents, demanats, preparat, modul, beeps, darrer] : kSequencies) {
             QTemporaryDir dir;
-            writeFile(dir.filePath("fals.so"), "not an ELF file");
+            CarpetaProva::escriu(dir.filePath("fals.so"), "not an ELF file");
             for (const QString& nom : presents)
                 if (nom.endsWith('/'))
                     QVERIFY(QDir().mkpath(dir.filePath("Sons/S" + nom.chopped(1) + ".wav")));
                 else
-                    writeFile(dir.filePath("Sons/S" + nom + ".wav"), kWav);
+                    CarpetaProva::escriu(dir.filePath("Sons/S" + nom + ".wav"), kWav);
             QtSoundPlayer player(dir.path(), modul ? QStringList{dir.filePath(modul)}
                                                    : QtSoundPlayer::rutesModul());
             if (preparat)
@@ -135,7 +135,7 @@ private slots:
         for (const auto& [nom, shortest, longest] : sons) {
             const QString f =
                 QCoreApplication::applicationDirPath() + QString("/../Sons/S%1.wav").arg(nom);
-            const QByteArray b = readFile(f);
+            const QByteArray b = CarpetaProva::llegeix(f);
             QVERIFY2(b != "<missing>", "build the xifrum_sounds target first");
             QVERIFY2(!seen.contains(b), qPrintable(f + " repeats another sound"));
             seen.insert(b);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "core/Sessio.h"
-#include "tests/support/FitxersProva.h"
 
+#include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 // A program folder in a temporary directory, with the data folders a started program has. Paths
 // are spelt out here, not built by the program, so a test also catches a file in the wrong place.
@@ -27,8 +29,18 @@ public:
     QString generalCfg() const { return path("Inf/General.cfg"); }
     QString grupsCfg() const { return path("Inf/Grups.cfg"); }
 
-    void escriu(const QString& file, const QByteArray& bytes) const { writeFile(file, bytes); }
-    QByteArray llegeix(const QString& file) const { return readFile(file); }
+    // Writes `bytes` to `file`, creating its folder; a failure fails the calling test.
+    static void escriu(const QString& file, const QByteArray& bytes) {
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        QCOMPARE(f.write(bytes), bytes.size());
+    }
+    // The bytes of `file`, or "<missing>" when it cannot be read (never equal to real content).
+    static QByteArray llegeix(const QString& file) {
+        QFile f(file);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+    }
 
     // Makes every write to `file` fail, even for root: a folder stands where it must go (whatever
     // was there is gone).
