@@ -3,8 +3,8 @@
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
 #include "core/StringTable.h"
-#include "numeration/NumberNames.h"
-#include "numeration/NumberRanges.h"
+#include "numeration/IntervalsNombres.h"
+#include "numeration/NomsNombres.h"
 
 #include <algorithm>
 
@@ -51,9 +51,9 @@ std::pair<qint64, qint64> ActivitatCardinals::interval() const {
     // Held to the editor's range, and the largest never below the smallest, so the draw never
     // overflows and never leaves the numbers the words can name.
     const qint64 minim =
-        tipus_ == Cardinals ? NumberRanges::kCardinalMin : NumberRanges::kOrdinalMin;
+        tipus_ == Cardinals ? IntervalsNombres::kCardinalMinim : IntervalsNombres::kOrdinalMinim;
     const qint64 maxim =
-        tipus_ == Cardinals ? NumberRanges::kCardinalMax : NumberRanges::kOrdinalMax;
+        tipus_ == Cardinals ? IntervalsNombres::kCardinalMaxim : IntervalsNombres::kOrdinalMaxim;
     const qint64 inferior = std::clamp<qint64>(ctx_.parametre1(), minim, maxim);
     return {inferior, std::clamp<qint64>(ctx_.parametre2(), inferior, maxim)};
 }
@@ -64,19 +64,19 @@ qint64 ActivitatCardinals::sorteja() {
 }
 
 void ActivitatCardinals::Cardinal() {
-    if (!NumberNames::hasWords(ctx_.idioma()))
+    if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto frase = NumberNames::cardinal(ctx_.idioma(), nombre_, separador())) {
+    if (const auto frase = NomsNombres::cardinal(ctx_.idioma(), nombre_, separador())) {
         nouExercici(frase->frase, frase->solucio);
     }
 }
 
 void ActivitatCardinals::Ordinal() {
-    if (!NumberNames::hasWords(ctx_.idioma()))
+    if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto frase = NumberNames::ordinal(ctx_.idioma(), nombre_)) {
+    if (const auto frase = NomsNombres::ordinal(ctx_.idioma(), nombre_)) {
         nouExercici(frase->frase, frase->solucio);
     }
 }

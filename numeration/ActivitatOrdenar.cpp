@@ -3,7 +3,7 @@
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
 #include "core/DigitGrouping.h"
-#include "numeration/NumberRanges.h"
+#include "numeration/IntervalsNombres.h"
 
 #include <algorithm>
 
@@ -35,9 +35,9 @@ void ActivitatOrdenar::novaOperacio() {
 void ActivitatOrdenar::NovaLlista() {
     // Held to the editor's range, the largest never below the smallest: the draw cannot overflow
     // and every caption fits the width of the sorted texts.
-    const qint64 inferior = NumberRanges::clampCardinal(ctx_.parametre1());
+    const qint64 inferior = IntervalsNombres::limitaCardinal(ctx_.parametre1());
     const qint64 superior =
-        std::clamp<qint64>(ctx_.parametre2(), inferior, NumberRanges::kCardinalMax);
+        std::clamp<qint64>(ctx_.parametre2(), inferior, IntervalsNombres::kCardinalMaxim);
     const int separador = ctx_.separador();
     Atzar& atzar = ctx_.atzar();
 
@@ -118,8 +118,8 @@ void ActivitatOrdenar::ajuda() {
     // Equal numbers are shown once; the tags stay as they were, since the next exercise brings
     // a new list before any check can read them.
     int omplertes = 0;
-    for (const QString& item : std::as_const(textsRelacio_)) {
-        const QString text = item.trimmed();
+    for (const QString& element : std::as_const(textsRelacio_)) {
+        const QString text = element.trimmed();
         if (omplertes == 0 || text != paraules_[omplertes - 1].caption)
             paraules_[omplertes++].caption = text;
     }

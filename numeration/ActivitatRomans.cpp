@@ -4,8 +4,8 @@
 #include "core/ContextActivitat.h"
 #include "core/DigitGrouping.h"
 #include "core/StringTable.h"
+#include "numeration/IntervalsNombres.h"
 #include "numeration/NombreRoma.h"
-#include "numeration/NumberRanges.h"
 
 #include <algorithm>
 
@@ -34,9 +34,9 @@ void ActivitatRomans::novaOperacio() {
 void ActivitatRomans::NombreRoma() {
     // Outside 1..3999 there is no numeral to ask for (0 has none, 4000 would need a fourth M),
     // so the range is held there and the largest never below the smallest.
-    const qint64 inferior = NumberRanges::clampRoman(ctx_.parametre1());
+    const qint64 inferior = IntervalsNombres::limitaRoma(ctx_.parametre1());
     const qint64 superior =
-        std::clamp<qint64>(ctx_.parametre2(), inferior, NumberRanges::kRomanMax);
+        std::clamp<qint64>(ctx_.parametre2(), inferior, IntervalsNombres::kRomaMaxim);
     Atzar& atzar = ctx_.atzar();
     nombre_ = atzar.entre(int(inferior), int(superior));
     const QString roma = ::NombreRoma::numeral(nombre_);

@@ -1,7 +1,7 @@
 #include "numeration/NombreRoma.h"
 
 #include "core/DigitGrouping.h"
-#include "numeration/NumberRanges.h"
+#include "numeration/IntervalsNombres.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr QStringView kUnitats[] = {u"",  u"I",  u"II",  u"III",  u"IV",
 namespace NombreRoma {
 
 QString numeral(qint64 n) {
-    n = NumberRanges::clampRoman(n);
+    n = IntervalsNombres::limitaRoma(n);
     QString roma;
     roma.reserve(15);
     roma += kMilers[n / 1000];
@@ -29,7 +29,7 @@ QString numeral(qint64 n) {
 }
 
 QString textNombre(qint64 n, int separador) {
-    return DigitGrouping::group(NumberRanges::clampRoman(n), separador);
+    return DigitGrouping::group(IntervalsNombres::limitaRoma(n), separador);
 }
 
 } // namespace NombreRoma

@@ -3,7 +3,7 @@
 #include <QString>
 
 // The two faces of a Roman-numerals exercise (`NombreRomà`): the numeral and the number in
-// digits. Both clamp n into 1..3999 (NumberRanges.h), so they always describe the same number;
+// digits. Both clamp n into 1..3999 (IntervalsNombres.h), so they always describe the same number;
 // without the clamp 0 would give an empty numeral and 4000 or more would lose its thousands.
 namespace NombreRoma {
 

@@ -1,10 +1,7 @@
-// Phrases per second of each number-name generator, cardinal and ordinal, and of the Roman
-// numerals. Build in Release (-DXIFRUM_BENCH=ON) and run bench_numberwords.
+// Phrases per second of the number words of each language, cardinal and ordinal, and of the
+// Roman numerals. Build in Release (-DXIFRUM_BENCH=ON) and run bench_numberwords.
 #include "numeration/NombreRoma.h"
-#include "numeration/NombresBasc.h"
-#include "numeration/NombresCastella.h"
-#include "numeration/NombresCatala.h"
-#include "numeration/NombresGalec.h"
+#include "numeration/NomsNombres.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -49,22 +46,19 @@ int main() {
 
     struct Language {
         const char* name;
-        NumberPhrase (*cardinal)(qint64, int);
-        NumberPhrase (*ordinal)(qint64);
+        int idioma;
     };
-    const Language languages[] = {
-        {"Catalan", NombresCatala::cardinal, NombresCatala::ordinal},
-        {"Spanish", NombresCastella::cardinal, NombresCastella::ordinal},
-        {"Galician", NombresGalec::cardinal, NombresGalec::ordinal},
-        {"Basque", NombresBasc::cardinal, NombresBasc::ordinal},
-    };
+    const Language languages[] = {{"Catalan", 0}, {"Spanish", 1}, {"Galician", 2}, {"Basque", 3}};
 
     std::printf("%-10s %22s %22s\n", "", "cardinals/s (0..1e9)", "ordinals/s (1..1000)");
     for (const Language& l : languages) {
         const double c = measure(
-            cardinals, [&](qint64 n) { return l.cardinal(n, 0).frase.size(); }, checksum);
+            cardinals,
+            [&](qint64 n) { return NomsNombres::cardinal(l.idioma, n, 0)->frase.size(); },
+            checksum);
         const double o = measure(
-            ordinals, [&](qint64 n) { return l.ordinal(n).frase.size(); }, checksum);
+            ordinals, [&](qint64 n) { return NomsNombres::ordinal(l.idioma, n)->frase.size(); },
+            checksum);
         std::printf("%-10s %22.0f %22.0f\n", l.name, c, o);
     }
     const double r = measure(

@@ -2,7 +2,7 @@
 #include "numeration/ActivitatOrdenar.h"
 #include "numeration/ActivitatRomans.h"
 #include "numeration/NombreRoma.h"
-#include "numeration/NumberNames.h"
+#include "numeration/NomsNombres.h"
 #include "numeration/UpperCase.h"
 #include "tests/numeration/helpers/WordReaders.h"
 #include "tests/support/FakeContext.h"
@@ -125,7 +125,7 @@ const Llengua kLlengues[] = {
 QString cardinalFault(int idioma, qint64 n, std::initializer_list<int> separadors) {
     QString frase;
     for (const int s : separadors) {
-        const NumberPhrase p = *NumberNames::cardinal(idioma, n, s);
+        const FraseNombre p = *NomsNombres::cardinal(idioma, n, s);
         if (frase.isNull() && benFormada(p.frase) && llegeix(idioma, false, p.frase) == n)
             frase = p.frase;
         if (frase.isNull() || p.frase != frase || !agrupat(p.solucio, n, s))
@@ -136,7 +136,7 @@ QString cardinalFault(int idioma, qint64 n, std::initializer_list<int> separador
 }
 
 QString ordinalFault(int idioma, qint64 n) {
-    const NumberPhrase p = *NumberNames::ordinal(idioma, n);
+    const FraseNombre p = *NomsNombres::ordinal(idioma, n);
     if (!benFormada(p.frase) || llegeix(idioma, true, p.frase) != n ||
         p.solucio != QString::number(n))
         return QStringLiteral("%1: \"%2\" %3").arg(n).arg(p.frase, p.solucio);
@@ -303,9 +303,9 @@ private slots:
     void exemples_data() { files(kLlengues); }
     void exemples() {
         const Llengua& l = fila(kLlengues);
-        QVERIFY(NumberNames::hasWords(l.idioma));
-        const auto card = [&](qint64 n) { return NumberNames::cardinal(l.idioma, n, 1)->frase; };
-        const auto ord = [&](qint64 n) { return NumberNames::ordinal(l.idioma, n)->frase; };
+        QVERIFY(NomsNombres::teParaules(l.idioma));
+        const auto card = [&](qint64 n) { return NomsNombres::cardinal(l.idioma, n, 1)->frase; };
+        const auto ord = [&](qint64 n) { return NomsNombres::ordinal(l.idioma, n)->frase; };
         for (const auto& [fetes, esperades] :
              {frases(l.cardinals, true, card), frases(l.exactes, false, card),
               frases(l.ordinals, true, ord), frases(l.ordinalsExactes, false, ord)})
@@ -313,8 +313,8 @@ private slots:
         QString fora; // the number read back = the answer, cardinal then ordinal
         for (const qint64 n : {kMin, qint64(-5), qint64(0), qint64(1001), qint64(1000000000), kMax})
             for (const bool o : {false, true}) {
-                const NumberPhrase p = *(o ? NumberNames::ordinal(l.idioma, n)
-                                           : NumberNames::cardinal(l.idioma, n, 2));
+                const FraseNombre p = *(o ? NomsNombres::ordinal(l.idioma, n)
+                                          : NomsNombres::cardinal(l.idioma, n, 2));
                 fora += QString::asprintf("%lld=%s ", llegeix(l.idioma, o, p.frase).value_or(-1),
                                           qUtf8Printable(p.solucio));
             }
@@ -351,8 +351,8 @@ private slots:
     // English and any unknown index have no number words: the board keeps its question.
     void senseParaules() {
         for (const int idioma : {4, 5, -1, 32767}) {
-            QVERIFY(!NumberNames::hasWords(idioma));
-            QVERIFY(!NumberNames::cardinal(idioma, 5, 0) && !NumberNames::ordinal(idioma, 5));
+            QVERIFY(!NomsNombres::teParaules(idioma));
+            QVERIFY(!NomsNombres::cardinal(idioma, 5, 0) && !NomsNombres::ordinal(idioma, 5));
         }
     }
 

@@ -2,13 +2,13 @@
 
 #include <QString>
 
-// What a cardinal or ordinal generator hands to the board for one number.
-struct NumberPhrase {
+// What the number words hand to the board for one number.
+struct FraseNombre {
     // The question as `Pregunta` shows it: upper case, keeping the leading and trailing blanks
     // the word rules give it (" MIL " for 1000 in Catalan).
     QString frase;
     // `Solucio`, exactly what the pupil must type.
     QString solucio;
 
-    bool operator==(const NumberPhrase&) const = default;
+    bool operator==(const FraseNombre&) const = default;
 };
