@@ -13,9 +13,9 @@ namespace FabricaActivitats {
 std::unique_ptr<Activitat> crea(int activitat, ContextActivitat& ctx) {
     switch (activitat) {
     case 1:
-        return std::make_unique<ActivitatCardinals>(ActivitatCardinals::Cardinals, ctx);
+        return std::make_unique<ActivitatCardinals>(TipusActivitat::Cardinals, ctx);
     case 2:
-        return std::make_unique<ActivitatCardinals>(ActivitatCardinals::Ordinals, ctx);
+        return std::make_unique<ActivitatCardinals>(TipusActivitat::Ordinals, ctx);
     case 3:
         return std::make_unique<ActivitatRomans>(ctx);
     case 4:

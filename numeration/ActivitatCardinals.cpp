@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "numeration/IntervalsNombres.h"
 #include "numeration/NomsNombres.h"
@@ -10,12 +11,11 @@
 
 namespace {
 
-constexpr int kIdEspai = 202;
 constexpr qint64 kAmbSeparador = 1000;
 
 } // namespace
 
-ActivitatCardinals::ActivitatCardinals(Tipus tipus, ContextActivitat& ctx, QObject* parent)
+ActivitatCardinals::ActivitatCardinals(TipusActivitat tipus, ContextActivitat& ctx, QObject* parent)
     : ActivitatLinia(ctx, parent), tipus_(tipus) {}
 
 int ActivitatCardinals::separador() const {
@@ -28,7 +28,7 @@ int ActivitatCardinals::separador() const {
 void ActivitatCardinals::preparar() {
     genera();
     // The keyboard is chosen once for the series, from the level's largest number.
-    const bool ambSeparador = tipus_ == Ordinals || separador() != 2;
+    const bool ambSeparador = ordinals() || separador() != 2;
     teclat_ = ambSeparador && interval().second >= kAmbSeparador ? 1 : 0;
     emit canviat();
 }
@@ -41,19 +41,19 @@ void ActivitatCardinals::novaOperacio() {
 }
 
 void ActivitatCardinals::genera() {
-    if (tipus_ == Cardinals)
-        Cardinal();
-    else
+    if (ordinals())
         Ordinal();
+    else
+        Cardinal();
 }
 
 std::pair<qint64, qint64> ActivitatCardinals::interval() const {
     // Held to the editor's range, and the largest never below the smallest, so the draw never
     // overflows and never leaves the numbers the words can name.
     const qint64 minim =
-        tipus_ == Cardinals ? IntervalsNombres::kCardinalMinim : IntervalsNombres::kOrdinalMinim;
+        ordinals() ? IntervalsNombres::kOrdinalMinim : IntervalsNombres::kCardinalMinim;
     const qint64 maxim =
-        tipus_ == Cardinals ? IntervalsNombres::kCardinalMaxim : IntervalsNombres::kOrdinalMaxim;
+        ordinals() ? IntervalsNombres::kOrdinalMaxim : IntervalsNombres::kCardinalMaxim;
     const qint64 inferior = std::clamp<qint64>(ctx_.parametre1(), minim, maxim);
     return {inferior, std::clamp<qint64>(ctx_.parametre2(), inferior, maxim)};
 }
@@ -67,24 +67,22 @@ void ActivitatCardinals::Cardinal() {
     if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto frase = NomsNombres::cardinal(ctx_.idioma(), nombre_, separador())) {
-        nouExercici(frase->frase, frase->solucio);
-    }
+    if (const auto f = NomsNombres::cardinal(ctx_.idioma(), nombre_, separador()))
+        nouExercici(f->frase, f->solucio);
 }
 
 void ActivitatCardinals::Ordinal() {
     if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto frase = NomsNombres::ordinal(ctx_.idioma(), nombre_)) {
-        nouExercici(frase->frase, frase->solucio);
-    }
+    if (const auto f = NomsNombres::ordinal(ctx_.idioma(), nombre_))
+        nouExercici(f->frase, f->solucio);
 }
 
 bool ActivitatCardinals::accepta(QChar c) const {
     if (c >= u'0' && c <= u'9')
         return true;
-    if (tipus_ == Ordinals)
+    if (ordinals())
         return false;
     switch (separador()) {
     case 0:
@@ -96,10 +94,8 @@ bool ActivitatCardinals::accepta(QChar c) const {
     }
 }
 
-bool ActivitatCardinals::teclaExtraBlanc() const {
-    return tipus_ == Cardinals && separador() == 1;
-}
-
 QString ActivitatCardinals::teclaExtra() const {
-    return teclaExtraBlanc() ? TextIdioma(kIdEspai, ctx_.idioma()) : QStringLiteral(".");
+    // With the blank separator the extra key reads "Espai" and types a blank.
+    const bool blanc = !ordinals() && separador() == 1;
+    return blanc ? TextIdioma(IdText::kEspai, ctx_.idioma()) : QStringLiteral(".");
 }

@@ -3,6 +3,7 @@
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
 #include "core/DigitGrouping.h"
+#include "core/IdsText.h"
 #include "numeration/IntervalsNombres.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ void ActivitatOrdenar::preparar() {
 
 void ActivitatOrdenar::novaOperacio() {
     // After a failed check the same list stays to be corrected.
-    if (ctx_.missatge() != kMissatgeDesordenada)
+    if (ctx_.missatge() != IdText::kLlistaDesordenada)
         NovaLlista();
     arrossegable_ = true;
     emit canviat();
@@ -110,7 +111,7 @@ void ActivitatOrdenar::comprova() {
         ctx_.RespostaCorrecta();
     } else {
         ctx_.RespostaErronia();
-        ctx_.mostraMissatge(kMissatgeDesordenada);
+        ctx_.mostraMissatge(IdText::kLlistaDesordenada);
     }
 }
 
@@ -127,6 +128,6 @@ void ActivitatOrdenar::ajuda() {
         paraules_[i].caption.clear();
     arrossegable_ = false;
     emit canviat();
-    ctx_.mostraMissatge(kMissatgeAjuda);
+    ctx_.mostraMissatge(IdText::kNoDemanisAjuda);
     ctx_.RespostaCorrecta();
 }

@@ -14,8 +14,6 @@ class ActivitatOrdenar : public Activitat {
     Q_OBJECT
 public:
     static constexpr int kParaules = 6;
-    static constexpr int kMissatgeDesordenada = 72;
-    static constexpr int kMissatgeAjuda = 68;
 
     // One word: the number as shown and, in its tag, in plain digits. A blank word has an empty
     // caption.

@@ -3,6 +3,7 @@
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
 #include "core/DigitGrouping.h"
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "numeration/IntervalsNombres.h"
 #include "numeration/NombreRoma.h"
@@ -11,7 +12,6 @@
 
 namespace {
 
-constexpr int kIdEspai = 202;
 constexpr qint64 kAmbSeparador = 1000;
 constexpr int kTeclatRoma = 2;
 constexpr QStringView kLletres = u"IVXLCDM";
@@ -63,10 +63,7 @@ bool ActivitatRomans::accepta(QChar c) const {
     return !sep.isEmpty() && c == sep.at(0);
 }
 
-bool ActivitatRomans::teclaExtraBlanc() const {
-    return ctx_.separador() == 1;
-}
-
 QString ActivitatRomans::teclaExtra() const {
-    return teclaExtraBlanc() ? TextIdioma(kIdEspai, ctx_.idioma()) : QStringLiteral(".");
+    // With the blank separator the extra key reads "Espai" and types a blank.
+    return ctx_.separador() == 1 ? TextIdioma(IdText::kEspai, ctx_.idioma()) : QStringLiteral(".");
 }

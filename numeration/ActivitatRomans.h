@@ -17,8 +17,6 @@ public:
     bool accepta(QChar c) const override;
     int teclat() const override { return teclat_; }
     QString teclaExtra() const override;
-    // With the blank separator the extra key reads "Espai" and types a blank.
-    bool teclaExtraBlanc() const;
 
     qint64 nombre() const { return nombre_; }
     bool romaDemanat() const { return romaDemanat_; } // `RomàDemanat`

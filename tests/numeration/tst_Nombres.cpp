@@ -192,7 +192,7 @@ struct Linia {
         ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.lang = idioma;
         using C = ActivitatCardinals;
         act = activitat == 3 ? std::unique_ptr<ActivitatLinia>(new ActivitatRomans(ctx))
-                             : std::make_unique<C>(C::Tipus(activitat - 1), ctx);
+                             : std::make_unique<C>(tipusActivitat(activitat), ctx);
         act->preparar();
     }
 
