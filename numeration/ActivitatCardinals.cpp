@@ -28,7 +28,7 @@ int ActivitatCardinals::separador() const {
 void ActivitatCardinals::preparar() {
     genera();
     // The keyboard is chosen once for the series, from the level's largest number.
-    const bool ambSeparador = ordinals() || separador() != 2;
+    const bool ambSeparador = esOrdinal() || separador() != 2;
     teclat_ = ambSeparador && interval().second >= kAmbSeparador ? 1 : 0;
     emit canviat();
 }
@@ -41,7 +41,7 @@ void ActivitatCardinals::novaOperacio() {
 }
 
 void ActivitatCardinals::genera() {
-    if (ordinals())
+    if (esOrdinal())
         Ordinal();
     else
         Cardinal();
@@ -51,9 +51,9 @@ std::pair<qint64, qint64> ActivitatCardinals::interval() const {
     // Held to the editor's range, and the largest never below the smallest, so the draw never
     // overflows and never leaves the numbers the words can name.
     const qint64 minim =
-        ordinals() ? IntervalsNombres::kOrdinalMinim : IntervalsNombres::kCardinalMinim;
+        esOrdinal() ? IntervalsNombres::kOrdinalMinim : IntervalsNombres::kCardinalMinim;
     const qint64 maxim =
-        ordinals() ? IntervalsNombres::kOrdinalMaxim : IntervalsNombres::kCardinalMaxim;
+        esOrdinal() ? IntervalsNombres::kOrdinalMaxim : IntervalsNombres::kCardinalMaxim;
     const qint64 inferior = std::clamp<qint64>(ctx_.parametre1(), minim, maxim);
     return {inferior, std::clamp<qint64>(ctx_.parametre2(), inferior, maxim)};
 }
@@ -67,7 +67,7 @@ void ActivitatCardinals::Cardinal() {
     if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto f = NomsNombres::cardinal(ctx_.idioma(), nombre_, separador()))
+    if (const auto f = NomsNombres::fraseCardinal(ctx_.idioma(), nombre_, separador()))
         nouExercici(f->frase, f->solucio);
 }
 
@@ -75,14 +75,14 @@ void ActivitatCardinals::Ordinal() {
     if (!NomsNombres::teParaules(ctx_.idioma()))
         return;
     nombre_ = sorteja();
-    if (const auto f = NomsNombres::ordinal(ctx_.idioma(), nombre_))
+    if (const auto f = NomsNombres::fraseOrdinal(ctx_.idioma(), nombre_))
         nouExercici(f->frase, f->solucio);
 }
 
 bool ActivitatCardinals::accepta(QChar c) const {
     if (c >= u'0' && c <= u'9')
         return true;
-    if (ordinals())
+    if (esOrdinal())
         return false;
     switch (separador()) {
     case 0:
@@ -96,6 +96,6 @@ bool ActivitatCardinals::accepta(QChar c) const {
 
 QString ActivitatCardinals::teclaExtra() const {
     // With the blank separator the extra key reads "Espai" and types a blank.
-    const bool blanc = !ordinals() && separador() == 1;
+    const bool blanc = !esOrdinal() && separador() == 1;
     return blanc ? TextIdioma(IdText::kEspai, ctx_.idioma()) : QStringLiteral(".");
 }

@@ -24,7 +24,7 @@ public:
     qint64 nombre() const { return nombre_; }
 
 private:
-    bool ordinals() const { return tipus_ == TipusActivitat::Ordinals; }
+    bool esOrdinal() const { return tipus_ == TipusActivitat::Ordinals; }
     void genera();
     void Cardinal();
     void Ordinal();

@@ -6,7 +6,7 @@
 #include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "numeration/IntervalsNombres.h"
-#include "numeration/NombreRoma.h"
+#include "numeration/XifresRomanes.h"
 
 #include <algorithm>
 
@@ -39,8 +39,8 @@ void ActivitatRomans::NombreRoma() {
         std::clamp<qint64>(ctx_.parametre2(), inferior, IntervalsNombres::kRomaMaxim);
     Atzar& atzar = ctx_.atzar();
     nombre_ = atzar.entre(int(inferior), int(superior));
-    const QString roma = ::NombreRoma::numeral(nombre_);
-    const QString text = ::NombreRoma::textNombre(nombre_, ctx_.separador());
+    const QString roma = XifresRomanes::numeral(nombre_);
+    const QString text = XifresRomanes::textNombre(nombre_, ctx_.separador());
 
     romaDemanat_ = atzar.entre(1, 2) == 2;
     if (romaDemanat_) {

@@ -43,7 +43,7 @@ public:
     virtual void textGrup(QString& frase, int i, GrupNombre g) const = 0;
     // The ordinal of `n` (1..1000), lower case, with the blanks the language's steps give it.
     // `g` holds the last three digits of n: its thousands digit is never read.
-    virtual QString ordinal(int n, GrupNombre g) const = 0;
+    virtual QString textOrdinal(int n, GrupNombre g) const = 0;
 
 private:
     QStringView zero_;

@@ -57,7 +57,7 @@ public:
             frase += g.t % 2 == 1 ? kUnitatsSenar[g.u] : kUnitatsParell[g.u];
     }
 
-    QString ordinal(int n, GrupNombre g) const override {
+    QString textOrdinal(int n, GrupNombre g) const override {
         if (n == 1000)
             return QStringLiteral("milagarren");
         const auto [h, t, u] = g;

@@ -57,7 +57,7 @@ public:
         }
     }
 
-    QString ordinal(int n, GrupNombre g) const override {
+    QString textOrdinal(int n, GrupNombre g) const override {
         auto [h, t, u] = g;
 
         QString frase;

@@ -29,7 +29,7 @@ void LlenguaIberica::textGrup(QString& frase, int i, GrupNombre g) const {
     }
 }
 
-QString LlenguaIberica::ordinal(int n, GrupNombre g) const {
+QString LlenguaIberica::textOrdinal(int n, GrupNombre g) const {
     if (n == 1000)
         return QStringLiteral("milésimo");
     auto [h, t, u] = g;

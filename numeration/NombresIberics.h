@@ -36,7 +36,7 @@ public:
 
     // One is shortened before a scale word ("un"/"ún").
     void textGrup(QString& frase, int i, GrupNombre g) const override;
-    QString ordinal(int n, GrupNombre g) const override;
+    QString textOrdinal(int n, GrupNombre g) const override;
 
 private:
     ParaulesIberiques paraules_;

@@ -75,7 +75,7 @@ bool teParaules(int idioma) {
     return llengua(idioma) != nullptr;
 }
 
-std::optional<FraseNombre> cardinal(int idioma, qint64 n, int separador) {
+std::optional<FraseNombre> fraseCardinal(int idioma, qint64 n, int separador) {
     const LlenguaNombres* l = llengua(idioma);
     if (!l)
         return std::nullopt;
@@ -84,12 +84,12 @@ std::optional<FraseNombre> cardinal(int idioma, qint64 n, int separador) {
     return FraseNombre{UpperCase::of(std::move(frase)), DigitGrouping::group(n, separador)};
 }
 
-std::optional<FraseNombre> ordinal(int idioma, qint64 n) {
+std::optional<FraseNombre> fraseOrdinal(int idioma, qint64 n) {
     const LlenguaNombres* l = llengua(idioma);
     if (!l)
         return std::nullopt;
     n = IntervalsNombres::limitaOrdinal(n);
-    return FraseNombre{UpperCase::of(l->ordinal(int(n), grup(n, 3))), QString::number(n)};
+    return FraseNombre{UpperCase::of(l->textOrdinal(int(n), grup(n, 3))), QString::number(n)};
 }
 
 } // namespace NomsNombres

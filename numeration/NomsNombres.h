@@ -13,8 +13,8 @@ namespace NomsNombres {
 bool teParaules(int idioma);
 
 // `separador` is the `Separador` setting; it shapes only the answer.
-std::optional<FraseNombre> cardinal(int idioma, qint64 n, int separador);
+std::optional<FraseNombre> fraseCardinal(int idioma, qint64 n, int separador);
 // The answer of an ordinal never holds a separator.
-std::optional<FraseNombre> ordinal(int idioma, qint64 n);
+std::optional<FraseNombre> fraseOrdinal(int idioma, qint64 n);
 
 } // namespace NomsNombres

@@ -1,7 +1,7 @@
 // Phrases per second of the number words of each language, cardinal and ordinal, and of the
 // Roman numerals. Build in Release (-DXIFRUM_BENCH=ON) and run bench_numberwords.
-#include "numeration/NombreRoma.h"
 #include "numeration/NomsNombres.h"
+#include "numeration/XifresRomanes.h"
 
 #include <QElapsedTimer>
 #include <cstdio>
@@ -54,15 +54,16 @@ int main() {
     for (const Language& l : languages) {
         const double c = measure(
             cardinals,
-            [&](qint64 n) { return NomsNombres::cardinal(l.idioma, n, 0)->frase.size(); },
+            [&](qint64 n) { return NomsNombres::fraseCardinal(l.idioma, n, 0)->frase.size(); },
             checksum);
         const double o = measure(
-            ordinals, [&](qint64 n) { return NomsNombres::ordinal(l.idioma, n)->frase.size(); },
+            ordinals,
+            [&](qint64 n) { return NomsNombres::fraseOrdinal(l.idioma, n)->frase.size(); },
             checksum);
         std::printf("%-10s %22.0f %22.0f\n", l.name, c, o);
     }
     const double r = measure(
-        romans, [](qint64 n) { return NombreRoma::numeral(n).size(); }, checksum);
+        romans, [](qint64 n) { return XifresRomanes::numeral(n).size(); }, checksum);
     std::printf("%-10s %22.0f (numerals/s, 1..3999)\n", "Roman", r);
     std::printf("(checksum %lld)\n", static_cast<long long>(checksum));
     return 0;

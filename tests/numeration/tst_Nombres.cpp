@@ -1,9 +1,9 @@
 #include "numeration/ActivitatCardinals.h"
 #include "numeration/ActivitatOrdenar.h"
 #include "numeration/ActivitatRomans.h"
-#include "numeration/NombreRoma.h"
 #include "numeration/NomsNombres.h"
 #include "numeration/UpperCase.h"
+#include "numeration/XifresRomanes.h"
 #include "tests/numeration/helpers/WordReaders.h"
 #include "tests/support/FakeContext.h"
 #include "tests/support/Taula.h"
@@ -125,7 +125,7 @@ const Llengua kLlengues[] = {
 QString cardinalFault(int idioma, qint64 n, std::initializer_list<int> separadors) {
     QString frase;
     for (const int s : separadors) {
-        const FraseNombre p = *NomsNombres::cardinal(idioma, n, s);
+        const FraseNombre p = *NomsNombres::fraseCardinal(idioma, n, s);
         if (frase.isNull() && benFormada(p.frase) && llegeix(idioma, false, p.frase) == n)
             frase = p.frase;
         if (frase.isNull() || p.frase != frase || !agrupat(p.solucio, n, s))
@@ -136,7 +136,7 @@ QString cardinalFault(int idioma, qint64 n, std::initializer_list<int> separador
 }
 
 QString ordinalFault(int idioma, qint64 n) {
-    const FraseNombre p = *NomsNombres::ordinal(idioma, n);
+    const FraseNombre p = *NomsNombres::fraseOrdinal(idioma, n);
     if (!benFormada(p.frase) || llegeix(idioma, true, p.frase) != n ||
         p.solucio != QString::number(n))
         return QStringLiteral("%1: \"%2\" %3").arg(n).arg(p.frase, p.solucio);
@@ -304,8 +304,10 @@ private slots:
     void exemples() {
         const Llengua& l = fila(kLlengues);
         QVERIFY(NomsNombres::teParaules(l.idioma));
-        const auto card = [&](qint64 n) { return NomsNombres::cardinal(l.idioma, n, 1)->frase; };
-        const auto ord = [&](qint64 n) { return NomsNombres::ordinal(l.idioma, n)->frase; };
+        const auto card = [&](qint64 n) {
+            return NomsNombres::fraseCardinal(l.idioma, n, 1)->frase;
+        };
+        const auto ord = [&](qint64 n) { return NomsNombres::fraseOrdinal(l.idioma, n)->frase; };
         for (const auto& [fetes, esperades] :
              {frases(l.cardinals, true, card), frases(l.exactes, false, card),
               frases(l.ordinals, true, ord), frases(l.ordinalsExactes, false, ord)})
@@ -313,8 +315,8 @@ private slots:
         QString fora; // the number read back = the answer, cardinal then ordinal
         for (const qint64 n : {kMin, qint64(-5), qint64(0), qint64(1001), qint64(1000000000), kMax})
             for (const bool o : {false, true}) {
-                const FraseNombre p = *(o ? NomsNombres::ordinal(l.idioma, n)
-                                          : NomsNombres::cardinal(l.idioma, n, 2));
+                const FraseNombre p = *(o ? NomsNombres::fraseOrdinal(l.idioma, n)
+                                          : NomsNombres::fraseCardinal(l.idioma, n, 2));
                 fora += QString::asprintf("%lld=%s ", llegeix(l.idioma, o, p.frase).value_or(-1),
                                           qUtf8Printable(p.solucio));
             }
@@ -352,7 +354,8 @@ private slots:
     void senseParaules() {
         for (const int idioma : {4, 5, -1, 32767}) {
             QVERIFY(!NomsNombres::teParaules(idioma));
-            QVERIFY(!NomsNombres::cardinal(idioma, 5, 0) && !NomsNombres::ordinal(idioma, 5));
+            QVERIFY(!NomsNombres::fraseCardinal(idioma, 5, 0) &&
+                    !NomsNombres::fraseOrdinal(idioma, 5));
         }
     }
 
@@ -370,13 +373,13 @@ private slots:
         const auto [fets, esperats] =
             frases("1:I|4:IV|9:IX|14:XIV|40:XL|90:XC|400:CD|900:CM|1234:MCCXXXIV|1994:MCMXCIV|"
                    "3999:MMMCMXCIX|3888:MMMDCCCLXXXVIII",
-                   false, [](qint64 n) { return NombreRoma::numeral(n); });
+                   false, [](qint64 n) { return XifresRomanes::numeral(n); });
         QCOMPARE(fets, esperats);
         // Every numeral reads back, in the standard form: no letter four times in a row, V, L, D
         // once at most, 15 letters at most.
         qsizetype longest = 0;
         for (int n = 1; n <= 3999; ++n) {
-            const QString r = NombreRoma::numeral(n);
+            const QString r = XifresRomanes::numeral(n);
             const bool standard =
                 !QRegularExpression("(.)\\1\\1\\1|V.*V|L.*L|D.*D").match(r).hasMatch();
             QVERIFY2(readRoman(r) == n && standard,
@@ -387,10 +390,10 @@ private slots:
         // Outside 1..3999 the number is clamped, so numeral and number text still agree.
         QStringList textos;
         for (const qint64 n : {qint64(0), qint64(-9), kMin, qint64(4000), kMax})
-            textos << NombreRoma::numeral(n) + NombreRoma::textNombre(n, 0);
+            textos << XifresRomanes::numeral(n) + XifresRomanes::textNombre(n, 0);
         for (const int sep : {0, 1, 2})
-            textos << NombreRoma::textNombre(1234, sep);
-        QCOMPARE(textos.join(u' ') + NombreRoma::textNombre(999, 1),
+            textos << XifresRomanes::textNombre(1234, sep);
+        QCOMPARE(textos.join(u' ') + XifresRomanes::textNombre(999, 1),
                  QStringLiteral("I1 I1 I1 MMMCMXCIX3.999 MMMCMXCIX3.999 1.234 1 234 1234999"));
     }
 

@@ -1,4 +1,4 @@
-#include "numeration/NombreRoma.h"
+#include "numeration/XifresRomanes.h"
 
 #include "core/DigitGrouping.h"
 #include "numeration/IntervalsNombres.h"
@@ -15,7 +15,7 @@ constexpr QStringView kUnitats[] = {u"",  u"I",  u"II",  u"III",  u"IV",
 
 } // namespace
 
-namespace NombreRoma {
+namespace XifresRomanes {
 
 QString numeral(qint64 n) {
     n = IntervalsNombres::limitaRoma(n);
@@ -32,4 +32,4 @@ QString textNombre(qint64 n, int separador) {
     return DigitGrouping::group(IntervalsNombres::limitaRoma(n), separador);
 }
 
-} // namespace NombreRoma
+} // namespace XifresRomanes
