@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 namespace {
@@ -96,7 +97,7 @@ ActivitatMultiplicar::Parametres ActivitatMultiplicar::parametres() const {
     DadesNivell d;
     d.Parametre1 = ctx_.parametre1();
     d.Parametre2 = ctx_.parametre2();
-    d = clampToRanges(8, d);
+    d = clampToRanges(numero(TipusActivitat::Multiplicar), d);
     return {d.Parametre1, d.Parametre2};
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <algorithm>
@@ -66,7 +67,7 @@ QChar ActivitatSumRes::digitCella(int columna) const {
 void ActivitatSumRes::genera() {
     // Sumar and Restar share their limits; a damaged level never asks for more digits than the
     // result cells and the 32-bit result can hold.
-    const ValueRange xifres = rangesFor(5).parametre1;
+    const ValueRange xifres = rangesFor(numero(TipusActivitat::Sumar)).parametre1;
     n_ = std::clamp(ctx_.parametre1(), xifres.min, xifres.max);
     portant_ = ctx_.parametre2() == 1;
 

@@ -2,6 +2,7 @@
 
 #include "core/Activitat.h"
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
@@ -38,8 +39,9 @@ constexpr int kIdEtiqueta0 = 18;
 // low as 0 (a negative one reads as 0): the board has its own rules for a counter at 0 (no
 // errors allowed, the series over at the first tick, passed when the clock runs out), which a
 // level set written elsewhere may rely on.
-DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
+DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, TipusActivitat tipus,
                           int nivell) {
+    const int activitat = numero(tipus);
     DadesNivell d = FitxerNivells::LlegeixNivell(carpeta, nomNivell, activitat, nivell);
     const DadesNivell cru =
         FitxerNivells::llegeix(RutaNivell(carpeta, nomNivell),
@@ -49,6 +51,12 @@ DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, int 
     d.Fer = desde0(cru.Fer, kRangFer);
     d.Errors = desde0(cru.Errors, kRangErrors);
     return d;
+}
+
+// The activities answered on one line, whose help flag lasts one exercise.
+bool respostaEnLinia(TipusActivitat a) {
+    return a == TipusActivitat::Cardinals || a == TipusActivitat::Ordinals ||
+           a == TipusActivitat::Romans || a == TipusActivitat::Taules;
 }
 
 } // namespace
@@ -62,16 +70,19 @@ ObreSerie ObreSerie::deSessio(const Sessio& s, int activitat, int posicio, uint3
     o.configGrup = s.grup;
     o.registre = s.registre;
     o.posicio = posicio;
-    o.activitat = activitat;
+    o.activitat = tipusActivitat(std::clamp(activitat, 1, kActivitats));
     o.llavor = llavor;
     return o;
 }
 
 Serie::Serie(ObreSerie dades, EntornSerie entorn, CreaActivitat crea, QObject* parent)
     : QObject(parent), dades_(std::move(dades)), entorn_(std::move(entorn)), crea_(std::move(crea)),
-      activitat_(std::clamp(dades_.activitat, 1, kActivitats)),
-      ambResta_(activitat_ == 9 && dades_.configGrup.ambResta()), atzar_(dades_.llavor),
-      teclats_(activitat_, dades_.separador, ambResta_, dades_.idioma) {}
+      // The front page's own tab has no series: a board opened on it plays the first activity.
+      activitat_(dades_.activitat == TipusActivitat::Portada ? TipusActivitat::Cardinals
+                                                             : dades_.activitat),
+      ambResta_(activitat_ == TipusActivitat::Dividir && dades_.configGrup.ambResta()),
+      atzar_(dades_.llavor),
+      teclats_(numero(activitat_), dades_.separador, ambResta_, dades_.idioma) {}
 
 Serie::~Serie() = default;
 
@@ -79,7 +90,7 @@ void Serie::obre() {
     if (act_ || tancada_)
         return;
     const Registre& r = dades_.registre;
-    nivellJugat_ = r.Nivell[activitat_ - 1];
+    nivellJugat_ = r.Nivell[numero(activitat_) - 1];
     dadesText_ = {QString::number(r.Numero), TextUtil::trimSpaces(r.Nom),
                   QString::number(nivellJugat_)};
 
@@ -88,7 +99,7 @@ void Serie::obre() {
     negatives_ = nivell_.Errors;
 
     if (crea_)
-        act_ = crea_(activitat_, *this);
+        act_ = crea_(numero(activitat_), *this);
     if (act_)
         act_->preparar();
 
@@ -102,7 +113,8 @@ QString Serie::text(int id) const {
 }
 
 QString Serie::titol() const {
-    return QStringLiteral(" ") + text(kIdTitol) + QStringLiteral(": ") + text(5 + activitat_);
+    return QStringLiteral(" ") + text(kIdTitol) + QStringLiteral(": ") +
+           text(IdText::activitat(numero(activitat_)));
 }
 
 QString Serie::etiqueta(int i) const {
@@ -154,7 +166,7 @@ void Serie::NovaOperacio() {
     exerciciTancat_ = false;
     // Only multiplication reads the flag, and it keeps it for the whole series; the answer-line
     // activities start every exercise with it cleared.
-    if (activitat_ <= 3 || activitat_ == 7)
+    if (respostaEnLinia(activitat_))
         ajudaDemanada_ = false;
     act_->novaOperacio();
     emit canviat();
@@ -219,7 +231,7 @@ void Serie::FinalSerie() {
     } else if (afirmatives_ <= 0 && nivell_.Fer > 0) {
         // A level that asks for no exercise is passed by waiting alone: it never counts as passed.
         const int nou = LlistaAlumnes::nivellDespresDeSuperar(
-            nivellJugat_, dades_.configGrup.nivells(activitat_));
+            nivellJugat_, dades_.configGrup.nivells(numero(activitat_)));
         missatge_ = nou == 0 ? kMsgFinal : kMsgSuperat;
         so("23");
         // The line records the level just played, so it goes before `Dades`(2) changes.
@@ -227,7 +239,7 @@ void Serie::FinalSerie() {
         if (desaNivell(nou)) {
             dadesText_[2] = LlistaAlumnes::textNivell(nou);
             if (entorn_.receptor)
-                entorn_.receptor->nivellSuperat(activitat_, dades_.registre, dadesText_[2]);
+                entorn_.receptor->nivellSuperat(numero(activitat_), dades_.registre, dadesText_[2]);
         } else {
             // Nothing tells the pupil or the front page that the level rose, since it did not.
             missatge_ = kMsgNoDesat;
@@ -245,7 +257,7 @@ void Serie::FinalSerie() {
 
 bool Serie::desaNivell(int nou) {
     Registre r = dades_.registre;
-    r.Nivell[activitat_ - 1] = uint8_t(nou);
+    r.Nivell[numero(activitat_) - 1] = uint8_t(nou);
     if (!FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r))
         return false;
     dades_.registre = r;
@@ -256,7 +268,7 @@ void Serie::escriuHistorial(int idResultat) {
     LiniaHistorial l;
     l.data = entorn_.avui ? entorn_.avui() : QDate::currentDate();
     l.idioma = dades_.idioma;
-    l.activitat = activitat_;
+    l.activitat = numero(activitat_);
     l.resultat = text(idResultat);
     l.nivell = dadesText_[2];
     l.fer = nivell_.Fer;
@@ -311,7 +323,7 @@ bool Serie::tancaDesDeFora() {
 }
 
 ResultatTecla Serie::tecla(int key, const QString& text) {
-    const bool ordenacio = activitat_ == 4;
+    const bool ordenacio = activitat_ == TipusActivitat::Ordenacio;
     if (tancada_)
         return {};
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -326,7 +338,7 @@ ResultatTecla Serie::tecla(int key, const QString& text) {
     if (btTxtVisible_ || !act_)
         return {true, false};
     if (key == Qt::Key_Left) {
-        if (activitat_ == 8)
+        if (activitat_ == TipusActivitat::Multiplicar)
             act_->fletxaEsquerra();
         emit canviat();
         return {true, false};

@@ -7,6 +7,7 @@
 #include "core/ConfigGrup.h"
 #include "core/ContextActivitat.h"
 #include "core/Registre.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QObject>
@@ -28,9 +29,10 @@ struct ObreSerie {
     ConfigGrup configGrup; // `Nivells`, `OpcResta` and the level-set name `NomNivell`
     Registre registre;     // the pupil
     int posicio = 0;       // the pupil's record position in the group's file (column 11)
-    int activitat = 1;     // 1..9
-    uint32_t llavor = 0;   // seed of the board's random source
+    TipusActivitat activitat = TipusActivitat::Cardinals;
+    uint32_t llavor = 0; // seed of the board's random source
 
+    // `activitat` is the front page's tab, 1..9; a number outside opens the nearest activity.
     static ObreSerie deSessio(const Sessio& s, int activitat, int posicio, uint32_t llavor);
 };
 
@@ -75,12 +77,12 @@ public:
     // The current exercise was completed and stays on the board: the multiplication cursor
     // `Torn` is hidden and, in division, the end mark `Acabada` is shown.
     bool exerciciTancat() const { return exerciciTancat_; }
-    bool acabadaVisible() const { return exerciciTancat_ && activitat_ == 9; }
+    bool acabadaVisible() const { return exerciciTancat_ && activitat_ == TipusActivitat::Dividir; }
     const Persiana& persiana() const { return persiana_; }
     const Persiana& marcador() const { return marcador_; }
 
     // --- State
-    int numActivitat() const { return activitat_; }
+    TipusActivitat tipus() const { return activitat_; }
     Activitat* activitat() const { return act_.get(); }
     const DadesNivell& nivell() const { return nivell_; }
     const Registre& registre() const { return dades_.registre; }
@@ -106,7 +108,7 @@ public:
     void ajuda();              // `BtAjuda`
     void canviaEspera();       // either `BtEspera` button
     // In the ordering activity `Persiana` is the check button, which belongs to the activity.
-    bool persianaComprova() const { return activitat_ == 4; }
+    bool persianaComprova() const { return activitat_ == TipusActivitat::Ordenacio; }
     // The blind and the scoreboard: the heights of each step of the roll (empty when the blind
     // does not roll).
     QList<int> clicPersiana();
@@ -147,7 +149,7 @@ private:
     ObreSerie dades_;
     EntornSerie entorn_;
     CreaActivitat crea_;
-    int activitat_;
+    TipusActivitat activitat_;
     bool ambResta_;
     Atzar atzar_;
     Teclats teclats_;

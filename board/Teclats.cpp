@@ -1,6 +1,7 @@
 #include "board/Teclats.h"
 
 #include "core/StringTable.h"
+#include "core/TipusActivitat.h"
 
 namespace {
 
@@ -17,14 +18,16 @@ constexpr char16_t kCaptions[Teclats::kTecles] = {
 } // namespace
 
 Teclats::Teclats(int activitat, int separador, bool ambResta, int idioma) {
+    const TipusActivitat tipus = tipusActivitat(activitat);
     // With a blank separator the extra key types the blank. Cardinals show it as "Espai"; the
     // Roman-numeral activity types the blank with the same key, so it reads "Espai" there too
     // instead of a "." that would type something else.
-    if (activitat == 8) {
+    if (tipus == TipusActivitat::Multiplicar) {
         extra_ = QStringLiteral("+");
-    } else if (activitat == 9 && ambResta) {
+    } else if (tipus == TipusActivitat::Dividir && ambResta) {
         extra_ = QStringLiteral("-");
-    } else if ((activitat == 1 || activitat == 3) && separador == 1) {
+    } else if ((tipus == TipusActivitat::Cardinals || tipus == TipusActivitat::Romans) &&
+               separador == 1) {
         extra_ = TextIdioma(kIdEspai, idioma);
         espai_ = true;
     } else {

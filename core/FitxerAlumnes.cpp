@@ -68,7 +68,7 @@ bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& f
 
 bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
                        int nivells, Registre& r, FilaAlumne& fila) {
-    if (activitat < 1 || activitat > 9)
+    if (activitat < 1 || activitat > kActivitats)
         return false;
     LlistaAlumnes::aplicaNivell(r, fila, activitat,
                                 LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells));

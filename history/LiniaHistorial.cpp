@@ -1,5 +1,6 @@
 #include "history/LiniaHistorial.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/Win1252.h"
 
@@ -21,7 +22,7 @@ QString total(int value) {
 QByteArray LiniaHistorial::bytes() const {
     const QStringList peces = {
         data.toString(u"dd-MM-yy"),
-        TextIdioma(activitat + 5, idioma),
+        TextIdioma(IdText::activitat(activitat), idioma),
         resultat,
         alineat(nivell, 2),
         alineat(QString::number(fets), 3),

@@ -27,25 +27,26 @@ DadesNivell DadesNivell::decode(const QByteArray& record) {
 ActivityRanges rangesFor(int activitat) {
     constexpr int kNineDigits = 999'999'999;
     using R = ParameterRelation;
-    switch (activitat) {
-    case 1: // Cardinals
-    case 4: // Ordenació
+    switch (tipusActivitat(activitat)) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordenacio:
         return {{0, kNineDigits}, {0, kNineDigits}, R::FirstNotAboveSecond};
-    case 2: // Ordinals
+    case TipusActivitat::Ordinals:
         return {{1, 1000}, {1, 1000}, R::FirstNotAboveSecond};
-    case 3: // Romans: 3999 is the largest number the numerals can write
+    case TipusActivitat::Romans: // 3999 is the largest number the numerals can write
         return {{1, 3999}, {1, 3999}, R::FirstNotAboveSecond};
-    case 5: // Sumar
-    case 6: // Restar
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
         return {{1, 5}, {0, 1}, R::None};
-    case 7: // Taules
+    case TipusActivitat::Taules:
         return {{1, 9}, {1, 9}, R::FirstNotAboveSecond};
-    case 8: // Multiplicar
-    case 9: // Dividir
+    case TipusActivitat::Multiplicar:
+    case TipusActivitat::Dividir:
         return {{1, 5}, {1, 3}, R::SecondNotAboveFirst};
-    default:
-        return {{0, kNineDigits}, {0, kNineDigits}, R::None};
+    case TipusActivitat::Portada:
+        break;
     }
+    return {{0, kNineDigits}, {0, kNineDigits}, R::None};
 }
 
 namespace {
@@ -66,7 +67,8 @@ DadesNivell clampToRanges(int activitat, const DadesNivell& d) {
     out.Parametre2 = clampTo(d.Parametre2, r.parametre2);
     // "Portant-se" is a yes/no flag whose yes is 1: a damaged 2 or 255 is no more a yes than 0
     // is, so the editor, its report and the board all read it as "No".
-    if (activitat == 5 || activitat == 6)
+    const TipusActivitat tipus = tipusActivitat(activitat);
+    if (tipus == TipusActivitat::Sumar || tipus == TipusActivitat::Restar)
         out.Parametre2 = d.Parametre2 == 1 ? 1 : 0;
     // Parametre2 stays inside its own range: where it must not be below Parametre1 both ranges
     // are the same, and where it must not be above Parametre1 it only moves down.

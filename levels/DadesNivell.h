@@ -22,12 +22,12 @@ struct DadesNivell {
     bool operator==(const DadesNivell&) const = default;
 };
 
+inline constexpr int kNivellsPerActivitat = 10;
+
 // Record number (from 1) of level `nivell` (1..10) of activity `activitat` (1..9).
 constexpr int IndexNivell(int activitat, int nivell) {
-    return (activitat - 1) * 10 + nivell;
+    return (activitat - 1) * kNivellsPerActivitat + nivell;
 }
-
-inline constexpr int kNivellsPerActivitat = 10;
 inline constexpr int kRegistresJoc = kActivitats * kNivellsPerActivitat;
 
 struct ValueRange {

@@ -116,12 +116,15 @@ int32_t a32(qint64 v) {
                                       std::numeric_limits<int32_t>::max()));
 }
 
+// The numeration activities show their numbers with the thousands separator.
 bool ambSeparadors(int a) {
-    return a >= 1 && a <= 4;
+    return esNumeracio(tipusActivitat(a));
 }
 
+// The sums' second parameter, carrying, is shown as "Sí" or "No".
 bool ambSiNo(int a) {
-    return a == 5 || a == 6;
+    const TipusActivitat tipus = tipusActivitat(a);
+    return tipus == TipusActivitat::Sumar || tipus == TipusActivitat::Restar;
 }
 
 } // namespace

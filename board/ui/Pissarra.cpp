@@ -306,40 +306,40 @@ PanellActivitat* Pissarra::creaPanell() {
     Activitat* a = serie_->activitat();
     if (!a)
         return nullptr;
-    const int n = serie_->numActivitat();
-    switch (n) {
-    case 1:
-    case 2:
+    const TipusActivitat tipus = serie_->tipus();
+    switch (tipus) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordinals:
         if (auto* c = qobject_cast<ActivitatCardinals*>(a))
-            return new PanelNombres(*c, FontNombres::de(*c), n, this);
+            return new PanelNombres(*c, FontNombres::de(*c), tipus, this);
         break;
-    case 3:
+    case TipusActivitat::Romans:
         if (auto* r = qobject_cast<ActivitatRomans*>(a))
-            return new PanelNombres(*r, FontNombres::de(*r), n, this);
+            return new PanelNombres(*r, FontNombres::de(*r), tipus, this);
         break;
-    case 4:
+    case TipusActivitat::Ordenacio:
         if (auto* o = qobject_cast<ActivitatOrdenar*>(a))
             return new PanelOrdenar(
                 *o, idioma_, so_, [this] { return serie_->teclatActiu(); }, this);
         break;
-    case 5:
-    case 6:
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
         if (auto* s = qobject_cast<ActivitatSumRes*>(a))
             return new PanelSumRes(*s, this);
         break;
-    case 7:
+    case TipusActivitat::Taules:
         if (auto* t = qobject_cast<ActivitatTaules*>(a))
-            return new PanelNombres(*t, FontNombres::de(*t), n, this);
+            return new PanelNombres(*t, FontNombres::de(*t), tipus, this);
         break;
-    case 8:
+    case TipusActivitat::Multiplicar:
         if (auto* m = qobject_cast<ActivitatMultiplicar*>(a))
             return new PanelMultiplicar(*m, this);
         break;
-    case 9:
+    case TipusActivitat::Dividir:
         if (auto* d = qobject_cast<ActivitatDividir*>(a))
             return new PanelDividir(*d, this);
         break;
-    default:
+    case TipusActivitat::Portada:
         break;
     }
     return nullptr;

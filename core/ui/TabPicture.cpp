@@ -1,6 +1,8 @@
 #include "core/ui/TabPicture.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
+#include "core/TipusActivitat.h"
 #include "core/ui/Lletra.h"
 
 #include <QFont>
@@ -13,8 +15,7 @@
 namespace {
 
 constexpr int kLanguagesWithPictures = 5; // CAT, CAS, GAL, EUS, ANG
-constexpr int kTabs = 10;
-constexpr int kFirstTabNameId = 5;
+constexpr int kTabs = kActivitats + 1;    // the front page's own, then one per activity
 // The names' size in pixels; a longer name shrinks until it fits, down to the smallest size.
 constexpr int kLargestPixelSize = 12;
 constexpr int kSmallestPixelSize = 6;
@@ -79,7 +80,7 @@ QPixmap ImatgePestanya(int tab, int idioma, qreal devicePixelRatio) {
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
-    pixmap = draw(known ? TextIdioma(kFirstTabNameId + tab, idioma) : QString(), devicePixelRatio);
+    pixmap = draw(known ? TextIdioma(IdText::kPortada + tab, idioma) : QString(), devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
 }

@@ -74,8 +74,9 @@ PanelComptadors::PanelComptadors(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelComptadors::prepara(const Sessio& sessio) {
+    // The counters are headed alike in every activity.
     for (int k = 0; k < 3; ++k) {
-        const CapcaleraNivells cap = CapcaleraNivells::de(1, k + 1, sessio);
+        const CapcaleraNivells cap = CapcaleraNivells::de(TipusActivitat::Cardinals, k + 1, sessio);
         cap_[k]->setText(cap.text);
         cap_[k]->setFont(cap.lletra);
         if (cap.color.isValid()) {

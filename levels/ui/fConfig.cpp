@@ -8,6 +8,7 @@
 #include "levels/ui/PanelTaules.h"
 #include "levels/ui/PanelXifres.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
@@ -246,8 +247,8 @@ void fConfig::posaTextos() {
         QPixmap imatge = ImatgePestanya(a, sessio_.general.Idioma, dpr * kEscalaFull);
         imatge.setDevicePixelRatio(dpr);
         fulls_[a]->setIcon(imatge);
-        fulls_[a]->setAccessibleName(sessio_.text(5 + a));
-        fulls_[a]->setToolTip(sessio_.text(5 + a));
+        fulls_[a]->setAccessibleName(sessio_.text(IdText::activitat(a)));
+        fulls_[a]->setToolTip(sessio_.text(IdText::activitat(a)));
     }
     nivellsEti_->setText(sessio_.text(kIdNivells));
     mesNivells_->setAccessibleName(sessio_.text(kIdNivells) + " +");
@@ -474,32 +475,45 @@ void fConfig::mostraCanvis() {
         mostraLlista();
 }
 
+template <class F> void fConfig::ambPanell(TipusActivitat activitat, F f) {
+    switch (activitat) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordenacio:
+        f(*panel1_);
+        break;
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
+        f(*panel2_);
+        break;
+    case TipusActivitat::Ordinals:
+    case TipusActivitat::Romans:
+    case TipusActivitat::Taules:
+        f(*panel3_);
+        break;
+    default:
+        f(*panel4_);
+        break;
+    }
+}
+
 void fConfig::mostraActivitat(int fila) {
     // Preparing a panel for the new activity narrows its limits, which moves a scroll bar still
     // showing the previous activity's row; that move is no edit. SeleccionaNivell opens the
     // editors again once they show the new row.
     editorsCarregats_ = false;
     const int a = jocs_.ActivitatActual();
-    etiqueta_->setText(sessio_.text(5 + a));
-    graella_->PreparaGraella(a, sessio_);
-    if (a == 1 || a == 4) {
-        panel1_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel1_);
-    } else if (a == 2 || a == 3 || a == 7) {
-        panel3_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel3_);
-    } else if (a == 5 || a == 6) {
-        panel2_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel2_);
-    } else {
-        panel4_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel4_);
-    }
+    const TipusActivitat tipus = tipusActivitat(a);
+    etiqueta_->setText(sessio_.text(IdText::activitat(a)));
+    graella_->PreparaGraella(tipus, sessio_);
+    ambPanell(tipus, [this, tipus](auto& panell) {
+        panell.prepara(tipus, sessio_);
+        panells_->setCurrentWidget(&panell);
+    });
     edicio_.CarregaActivitat();
     graella_->mostra(edicio_.files());
     incloure_->setChecked(sessio_.grup.ofereix(a));
     opcResta_->setChecked(sessio_.grup.ambResta());
-    opcResta_->setVisible(a == kActivitats);
+    opcResta_->setVisible(tipus == TipusActivitat::Dividir);
     SeleccionaNivell(std::clamp(fila, 1, edicio_.nivells()));
 }
 
@@ -514,24 +528,7 @@ void fConfig::SeleccionaNivell(int fila) {
 void fConfig::mostraParametres(int fila) {
     const QScopedValueRollback<bool> carregant(editorsCarregats_, false);
     const DadesNivell d = edicio_.dades(fila);
-    switch (jocs_.ActivitatActual()) {
-    case 1:
-    case 4:
-        panel1_->mostra(d);
-        break;
-    case 2:
-    case 3:
-    case 7:
-        panel3_->mostra(d);
-        break;
-    case 5:
-    case 6:
-        panel2_->mostra(d);
-        break;
-    default:
-        panel4_->mostra(d);
-        break;
-    }
+    ambPanell(tipusActivitat(jocs_.ActivitatActual()), [&d](auto& panell) { panell.mostra(d); });
 }
 
 void fConfig::mouMarcador() {

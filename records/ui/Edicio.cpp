@@ -5,9 +5,11 @@
 #include "records/ImatgeAlumne.h"
 #include "records/ui/BotoImatge.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/SoundPlayer.h"
 #include "core/TextUtil.h"
+#include "core/TipusActivitat.h"
 #include "core/ui/Units.h"
 #include "core/ui/Wingdings.h"
 
@@ -32,7 +34,6 @@ constexpr int kAmpleNom = 4935;
 constexpr int kCostatImatge = 1500;
 constexpr int kAmpleBoto = 1500;
 constexpr int kAltBoto = 540;
-constexpr int kActivitatsNumeracio = 4; // activities 1..4; 5..9 are calculation
 constexpr int kTitolImatge = 200;
 constexpr int kFiltreImatge = 201;
 constexpr int kErrorEscriptura = 120;
@@ -181,9 +182,10 @@ void Edicio::construeix() {
         families[f]->addWidget(etiqueta_[capcaleres[f][1]], 0, 1, 1, 2, Qt::AlignLeft);
         families[f]->setColumnStretch(0, 1);
     }
-    for (int a = 1; a <= 9; ++a) {
-        const int f = a <= kActivitatsNumeracio ? 0 : 1;
-        const int fila = f == 0 ? a : a - kActivitatsNumeracio;
+    int files[2] = {0, 0}; // rows taken in each box, under its heading
+    for (int a = 1; a <= kActivitats; ++a) {
+        const int f = esNumeracio(tipusActivitat(a)) ? 0 : 1;
+        const int fila = ++files[f];
         activitat_[a] = new QLabel;
         activitat_[a]->setObjectName(QStringLiteral("Activitat_%1").arg(a));
         nValor_[a] = caixaValor("", lletraValor);
@@ -255,7 +257,7 @@ void Edicio::construeix() {
         vermell(mou_[1]);
     else
         mou_[1]->setDefault(true);
-    for (int a = 1; a <= 9; ++a) {
+    for (int a = 1; a <= kActivitats; ++a) {
         upAct_[a]->setRange(0, edicio_.nivellMaxim(a));
         upAct_[a]->setEnabled(edicio_.nivellEditable(a));
         const bool inclosa = sessio_.grup.ofereix(a);
@@ -286,9 +288,9 @@ void Edicio::posaTextos() {
         etiqueta_[i]->setText(text(etiquetes[i]));
     upNum_->setAccessibleName(text(18));
     nom_->setAccessibleName(text(19));
-    for (int a = 1; a <= 9; ++a) {
-        activitat_[a]->setText(" " + text(a + 5));
-        upAct_[a]->setAccessibleName(text(a + 5));
+    for (int a = 1; a <= kActivitats; ++a) {
+        activitat_[a]->setText(" " + text(IdText::activitat(a)));
+        upAct_[a]->setAccessibleName(text(IdText::activitat(a)));
     }
     imatge_->setToolTip(text(kTitolImatge));
     imatge_->setAccessibleName(text(kTitolImatge));
@@ -307,7 +309,7 @@ void Edicio::mostraCamps() {
     num_->setText(res ? QString() : QString::number(r.Numero));
     upNum_->setValue(r.Numero);
     nom_->setText(TextUtil::trimSpaces(r.Nom));
-    for (int a = 1; a <= 9; ++a) {
+    for (int a = 1; a <= kActivitats; ++a) {
         nValor_[a]->setText(res ? QString() : QString::number(r.Nivell[a - 1]));
         upAct_[a]->setValue(r.Nivell[a - 1]);
     }
