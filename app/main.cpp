@@ -1,6 +1,7 @@
 #include "board/ui/Pissarra.h"
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Sessio.h"
@@ -48,9 +49,10 @@ int main(int argc, char* argv[]) {
     case StartupResult::MigrationFailed:
     case StartupResult::LockBlocked: {
         const int idioma = idiomaSenseEscriure(carpeta);
-        const int id = result.status == StartupResult::NotWritable       ? 120
-                       : result.status == StartupResult::MigrationFailed ? 121
-                                                                         : 123;
+        const int id = result.status == StartupResult::NotWritable ? IdText::kNoEsPotEscriure
+                       : result.status == StartupResult::MigrationFailed
+                           ? IdText::kDadesAntiguesNoMogudes
+                           : IdText::kBloqueigNoSubstituible;
         Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(carpeta, result.paths),
                               idioma);
         return 1;
@@ -66,6 +68,6 @@ int main(int argc, char* argv[]) {
                        [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
     const int code = QApplication::exec();
     if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
-        Missatges::Informacio(sessio.text(120), sessio.general.Idioma);
+        Missatges::Informacio(sessio.text(IdText::kNoEsPotEscriure), sessio.general.Idioma);
     return code;
 }

@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/IdsText.h"
 #include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
@@ -226,5 +227,6 @@ void ActivitatMultiplicar::completaOperacio() {
     tornVisible_ = false;
     emit canviat();
     // Once help has been asked in the series, every later finished exercise reminds of it.
-    ctx_.RespostaCorrecta(ctx_.ajudaDemanada() ? 68 : 71);
+    ctx_.RespostaCorrecta(ctx_.ajudaDemanada() ? IdText::kNoDemanisAjuda
+                                               : IdText::kOperacioFinalitzada);
 }

@@ -17,24 +17,6 @@
 
 namespace {
 
-// Result words of the history line.
-constexpr int kHistTemps = 43;
-constexpr int kHistErrors = 45;
-constexpr int kHistAcaba = 300;
-constexpr int kHistSuperat = 301;
-constexpr int kHistAbandona = 302;
-
-// Messages of the continue button at the end of a series.
-constexpr int kMsgTemps = 75;
-constexpr int kMsgErrors = 76;
-constexpr int kMsgFinal = 77;
-constexpr int kMsgSuperat = 78;
-// The level passed could not be stored: the pupil's record file cannot be written.
-constexpr int kMsgNoDesat = 120;
-
-constexpr int kIdTitol = 2;
-constexpr int kIdEtiqueta0 = 18;
-
 // The level as the board plays it, held to the editor's limits, except that a counter may read as
 // low as 0 (a negative one reads as 0): the board has its own rules for a counter at 0 (no
 // errors allowed, the series over at the first tick, passed when the clock runs out), which a
@@ -113,12 +95,12 @@ QString Serie::text(int id) const {
 }
 
 QString Serie::titol() const {
-    return QStringLiteral(" ") + text(kIdTitol) + QStringLiteral(": ") +
+    return QStringLiteral(" ") + text(IdText::kPrograma) + QStringLiteral(": ") +
            text(IdText::activitat(numero(activitat_)));
 }
 
 QString Serie::etiqueta(int i) const {
-    return (i >= 0 && i < 3) ? text(kIdEtiqueta0 + i) : QString();
+    return (i >= 0 && i < 3) ? text(IdText::kNumero + i) : QString();
 }
 
 QString Serie::dades(int i) const {
@@ -226,28 +208,28 @@ void Serie::FinalSerie() {
 
     if (esgotats_) {
         so("22");
-        escriuHistorial(kHistErrors);
-        missatge_ = kMsgErrors;
+        escriuHistorial(IdText::kErrors);
+        missatge_ = IdText::kMassaErrors;
     } else if (afirmatives_ <= 0 && nivell_.Fer > 0) {
         // A level that asks for no exercise is passed by waiting alone: it never counts as passed.
         const int nou = LlistaAlumnes::nivellDespresDeSuperar(
             nivellJugat_, dades_.configGrup.nivells(numero(activitat_)));
-        missatge_ = nou == 0 ? kMsgFinal : kMsgSuperat;
+        missatge_ = nou == 0 ? IdText::kHasArribatAlFinal : IdText::kHasSuperat;
         so("23");
         // The line records the level just played, so it goes before `Dades`(2) changes.
-        escriuHistorial(nou == 0 ? kHistAcaba : kHistSuperat);
+        escriuHistorial(nou == 0 ? IdText::kAcaba : IdText::kSuperat);
         if (desaNivell(nou)) {
             dadesText_[2] = LlistaAlumnes::textNivell(nou);
             if (entorn_.receptor)
                 entorn_.receptor->nivellSuperat(numero(activitat_), dades_.registre, dadesText_[2]);
         } else {
             // Nothing tells the pupil or the front page that the level rose, since it did not.
-            missatge_ = kMsgNoDesat;
+            missatge_ = IdText::kNoEsPotEscriure;
         }
     } else {
         so("22");
-        escriuHistorial(kHistTemps);
-        missatge_ = kMsgTemps;
+        escriuHistorial(IdText::kTemps);
+        missatge_ = IdText::kNoHasMillorat;
     }
 
     btTxtVisible_ = true;
@@ -282,7 +264,7 @@ void Serie::escriuHistorial(int idResultat) {
 }
 
 bool Serie::prenAvisNoDesat() {
-    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == kMsgNoDesat)
+    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == IdText::kNoEsPotEscriure)
         return false;
     avisNoDesatDonat_ = true;
     return true;
@@ -315,7 +297,7 @@ bool Serie::tancaDesDeFora() {
         // A series that has ended already has its line; leaving the board afterwards abandons
         // nothing.
         if (!acabada_)
-            escriuHistorial(kHistAbandona);
+            escriuHistorial(IdText::kAbandona);
         tancada_ = true;
         rellotgeEnMarxa_ = false;
     }

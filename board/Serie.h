@@ -6,6 +6,7 @@
 #include "core/Atzar.h"
 #include "core/ConfigGrup.h"
 #include "core/ContextActivitat.h"
+#include "core/IdsText.h"
 #include "core/Registre.h"
 #include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
@@ -118,7 +119,7 @@ public:
     void NovaOperacio();
 
     // --- ContextActivitat
-    void RespostaCorrecta(int missatgeEspera = 71) override;
+    void RespostaCorrecta(int missatgeEspera = IdText::kOperacioFinalitzada) override;
     void RespostaErronia() override;
     void mostraMissatge(int id) override;
     int missatge() const override { return missatge_; }

@@ -1,11 +1,10 @@
 #include "board/Teclats.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/TipusActivitat.h"
 
 namespace {
-
-constexpr int kIdEspai = 202;
 
 // Captions of keys 0..28 as the board is built; key 20 is re-captioned at opening.
 constexpr char16_t kCaptions[Teclats::kTecles] = {
@@ -28,7 +27,7 @@ Teclats::Teclats(int activitat, int separador, bool ambResta, int idioma) {
         extra_ = QStringLiteral("-");
     } else if ((tipus == TipusActivitat::Cardinals || tipus == TipusActivitat::Romans) &&
                separador == 1) {
-        extra_ = TextIdioma(kIdEspai, idioma);
+        extra_ = TextIdioma(IdText::kEspai, idioma);
         espai_ = true;
     } else {
         extra_ = QStringLiteral(".");

@@ -2,6 +2,7 @@
 
 #include "core/DigitGrouping.h"
 
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/SafeName.h"
@@ -20,16 +21,6 @@
 #include <limits>
 
 namespace {
-
-constexpr int kIdNivellGeneric = 33;
-constexpr int kIdSi = 34;
-constexpr int kIdNo = 35;
-constexpr int kIdArxivarCanvis = 50;
-constexpr int kIdAlMenysUnaActivitat = 61;
-constexpr int kIdEliminarNivell = 116;
-constexpr int kIdNomNoValid = 117;
-constexpr int kIdFitxerExisteix = 118;
-constexpr int kIdNoEsPotEscriure = 120;
 
 // The longest name a file can have on the file systems the program runs on, in bytes.
 constexpr int kMaxFileNameBytes = 255;
@@ -157,7 +148,7 @@ void JocsNivells::Obre() {
     const QString nomGrup = TextUtil::trimSpaces(sessio_.grup.NomNivell);
     const int posicio = std::max<int>(0, int(llista_.indexOf(nomGrup)));
     if (llista_.isEmpty())
-        llista_.append(text(kIdNivellGeneric));
+        llista_.append(text(IdText::kNivellGeneric));
     jocObert_.clear();
     modificat_ = false;
     Selecciona(posicio);
@@ -190,7 +181,7 @@ bool JocsNivells::prenCopia() {
              copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
     // Without a copy the set is still shown and edited, but "No" will have nothing to restore.
     if (!copia_)
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
     return copia_;
 }
 
@@ -212,7 +203,7 @@ DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
     } else {
         d.Parametre1 = a32(valorCella(fila[3]));
         if (ambSiNo(a))
-            d.Parametre2 = TextUtil::trimSpaces(fila[4]) == text(kIdSi) ? 1 : 0;
+            d.Parametre2 = TextUtil::trimSpaces(fila[4]) == text(IdText::kSi) ? 1 : 0;
         else
             d.Parametre2 = a32(valorCella(fila[4]));
     }
@@ -239,7 +230,7 @@ bool JocsNivells::ArxivarConfig() {
         copia_ = false;
         return true;
     }
-    const bool si = pregunta_ ? pregunta_(text(kIdArxivarCanvis)) : false;
+    const bool si = pregunta_ ? pregunta_(text(IdText::kArxivarCanvis)) : false;
     if (ocupat_)
         ocupat_(true);
     bool fet = true;
@@ -262,7 +253,7 @@ bool JocsNivells::ArxivarConfig() {
     if (ocupat_)
         ocupat_(false);
     if (!fet)
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
     // A failed "No" is as far as the set can go back: asking again would change nothing.
     if (fet || !si)
         modificat_ = false;
@@ -273,7 +264,7 @@ bool JocsNivells::CanviaActivitat(int a) {
     if (a < 1 || a > kActivitats)
         return false;
     if (modificat_ && !DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{})) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     activitatActual_ = a;
@@ -300,7 +291,7 @@ FilaGraella JocsNivells::filaDe(int a, const DadesNivell& dades) const {
         f[3] = DigitGrouping::FormataNombre(d.Parametre1, sessio_.general.Separador);
         f[4] = DigitGrouping::FormataNombre(d.Parametre2, sessio_.general.Separador);
     } else if (ambSiNo(a)) {
-        f[4] = text(d.Parametre2 == 1 ? kIdSi : kIdNo);
+        f[4] = text(d.Parametre2 == 1 ? IdText::kSi : IdText::kNo);
     }
     return f;
 }
@@ -339,7 +330,7 @@ bool JocsNivells::CanviaIncloure(bool inclosa) {
     // Any character but "1" hides an activity, so a text with no "1" is as empty as "000000000".
     if (!nou.contains('1')) {
         if (missatge_)
-            missatge_(text(kIdAlMenysUnaActivitat));
+            missatge_(text(IdText::kAlMenysUnaActivitat));
         return false;
     }
     if (nou != sessio_.grup.Activitats) {
@@ -362,17 +353,17 @@ void JocsNivells::seleccionaNou(const QString& nom) {
 bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     const QString nom = TextUtil::trimSpaces(textNom);
     if (!SafeName::isValid(nom) || !nomCap(nom)) {
-        avisa(kIdNomNoValid);
+        avisa(IdText::kNomNoValid);
         return false;
     }
     if (QFileInfo::exists(rutaNiv(nom))) {
-        avisa(kIdFitxerExisteix);
+        avisa(IdText::kFitxerExisteix);
         return false;
     }
     if (opcio == Opcio::Afegir) {
         // The entry appears only for a set that exists.
         if (!FitxerNivells::creaSiFalta(rutaNiv(nom))) {
-            avisa(kIdNoEsPotEscriure);
+            avisa(IdText::kNoEsPotEscriure);
             return false;
         }
         seleccionaNou(nom);
@@ -384,12 +375,12 @@ bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     // backup goes first: when the set's own file then cannot follow, the backup goes back.
     const QString ni2 = rutaNi2(jocObert_);
     if (copia_ && !mouFitxer(ni2, rutaNi2(nom))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     if (!mouFitxer(rutaNiv(jocObert_), rutaNiv(nom))) {
         copia_ = copia_ && mouFitxer(rutaNi2(nom), ni2);
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
@@ -410,7 +401,7 @@ bool JocsNivells::Duplica() {
     }
     // A copy that failed would be opened as a new set of defaults, passing for the duplicate.
     if (!copiaFitxer(rutaNiv(n), rutaNiv(m))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     // Opening the copy takes its own backup, so this one may fail unnoticed.
@@ -420,11 +411,11 @@ bool JocsNivells::Duplica() {
 }
 
 bool JocsNivells::Elimina() {
-    if (!pregunta_ || !pregunta_(text(kIdEliminarNivell)))
+    if (!pregunta_ || !pregunta_(text(IdText::kEliminarNivell)))
         return false;
     // A set whose file stays would come back in the list at the next opening.
     if (!esborra(rutaNiv(jocObert_))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     QFile::remove(rutaNi2(jocObert_));
@@ -435,7 +426,7 @@ bool JocsNivells::Elimina() {
     sessio_.grup = copiaGrup_;
     modificat_ = false;
     if (llista_.isEmpty())
-        llista_.append(text(kIdNivellGeneric));
+        llista_.append(text(IdText::kNivellGeneric));
     Selecciona(0);
     return true;
 }

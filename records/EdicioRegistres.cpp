@@ -1,6 +1,7 @@
 #include "records/EdicioRegistres.h"
 
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 
@@ -26,13 +27,13 @@ EdicioRegistres::EdicioRegistres(Sessio& sessio, Mode mode, QList<FilaAlumne>& f
 int EdicioRegistres::idAccio() const {
     switch (mode_) {
     case Afegir:
-        return 81;
+        return IdText::kAfegir;
     case Editar:
-        return 83;
+        return IdText::kEditar;
     case Eliminar:
         break;
     }
-    return 86;
+    return IdText::kEliminar;
 }
 
 int EdicioRegistres::nivellMaxim(int activitat) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
 #include "core/Registre.h"
 
@@ -51,7 +52,7 @@ public:
     bool desat() const { return desat_; }
 
     // The window caption's string id: "Afegint registres...", "Editant..." or "Eliminant...".
-    int idTitol() const { return 21 + int(mode_); }
+    int idTitol() const { return IdText::kAfegintRegistres + int(mode_); }
     // The string id of the action button `Mou(1)`.
     int idAccio() const;
     // Number, picture and picture removal can be changed (adding and editing).

@@ -1,6 +1,7 @@
 #include "board/ui/PanelOrdenar.h"
 
 #include "board/ui/PissarraEstil.h"
+#include "core/IdsText.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "numeration/ActivitatOrdenar.h"
@@ -20,8 +21,6 @@
 using namespace PissarraEstil;
 
 namespace {
-
-constexpr int kIdPersiana = 67;
 
 // The words stand 720 twips apart; each one is a chalk tile a little shorter than the pitch, so
 // that a word is never dropped in a gap.
@@ -66,7 +65,7 @@ PanelOrdenar::PanelOrdenar(ActivitatOrdenar& activitat, int idioma, SoundPlayer*
 }
 
 QString PanelOrdenar::textPersiana() const {
-    return TextIdioma(kIdPersiana, idioma_);
+    return TextIdioma(IdText::kClicQuanAcabis, idioma_);
 }
 
 void PanelOrdenar::clicPersiana() {

@@ -13,6 +13,7 @@
 #include "board/ui/PissarraEstil.h"
 #include "board/ui/TeclatWidget.h"
 #include "core/Activitat.h"
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
@@ -37,14 +38,6 @@ using namespace PissarraEstil;
 
 namespace {
 
-constexpr int kIdAjuda = 90;
-constexpr int kIdEsperar = 88; // `BtEspera`(0): the board waits after each exercise
-constexpr int kIdNoEsperar = 89;
-constexpr int kIdSortir = 80;
-constexpr int kIdFer = 44;
-constexpr int kIdErrors = 45;
-constexpr int kIdTemps = 43;
-constexpr int kIdNoDesat = 120;
 constexpr int kPuntsBtTxt = 19;
 
 constexpr int kIntervalRellotge = 1000;
@@ -358,9 +351,9 @@ void Pissarra::refresca() {
     negatives_->setText(s.textNegatives());
     rellotge_->setText(s.textRellotge());
     marcador_->setAccessibleName(QStringLiteral("%1 %2, %3 %4, %5 %6")
-                                     .arg(text(kIdFer), s.textAfirmatives(), text(kIdErrors),
-                                          s.textNegatives().trimmed(), text(kIdTemps),
-                                          s.textRellotge()));
+                                     .arg(text(IdText::kFer), s.textAfirmatives(),
+                                          text(IdText::kErrors), s.textNegatives().trimmed(),
+                                          text(IdText::kTemps), s.textRellotge()));
 
     // Inside its border and padding.
     const auto [missatge, lletra] =
@@ -372,14 +365,14 @@ void Pissarra::refresca() {
     pulsa_->setVisible(s.btTxtVisible());
 
     for (int i = 0; i < 2; ++i) {
-        const QString t = text(i == 0 ? kIdEsperar : kIdNoEsperar);
+        const QString t = text(i == 0 ? IdText::kEsperar : IdText::kNoEsperar);
         btEspera_[i]->setToolTip(t);
         btEspera_[i]->setAccessibleName(t);
         btEspera_[i]->setVisible(s.btEsperaVisible(i));
     }
-    btAjuda_->setToolTip(text(kIdAjuda));
-    btAjuda_->setAccessibleName(text(kIdAjuda));
-    const QString sortir = TextUtil::trimSpaces(text(kIdSortir));
+    btAjuda_->setToolTip(text(IdText::kAjuda));
+    btAjuda_->setAccessibleName(text(IdText::kAjuda));
+    const QString sortir = TextUtil::trimSpaces(text(IdText::kSortir));
     btTancar_->setToolTip(sortir);
     btTancar_->setAccessibleName(sortir);
 
@@ -404,7 +397,7 @@ void Pissarra::refresca() {
 }
 
 void Pissarra::avisaNoDesat() {
-    Missatges::Informacio(text(kIdNoDesat), idioma_, this);
+    Missatges::Informacio(text(IdText::kNoEsPotEscriure), idioma_, this);
 }
 
 void Pissarra::tornaFocus() {

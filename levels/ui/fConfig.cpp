@@ -33,14 +33,9 @@
 
 namespace {
 
-constexpr int kIdTitol = 2;
-constexpr int kIdEditarNivells = 40;
-constexpr int kIdNivells = 41;
-constexpr int kIdInclosa = 55;
-constexpr int kIdAmbResta = 56;
-constexpr int kIdSortir = 80;
-constexpr int kIdErrorImpressio = 109;
-constexpr int kIdsOpcions[5] = {81, 83, 150, 86, 400};
+// The captions of the `OpcCfg` buttons.
+constexpr int kIdsOpcions[5] = {IdText::kAfegir, IdText::kEditar, IdText::kDuplicar,
+                                IdText::kEliminar, IdText::kImprimir};
 constexpr int kPocsColors = 8; // bits per pixel of a 256-colour display
 
 // The tabs of the activities, in twips inside their column.
@@ -238,10 +233,11 @@ QWidget* fConfig::construeixFulls() {
 }
 
 void fConfig::posaTextos() {
-    setWindowTitle(" " + sessio_.text(kIdTitol) + ": " + sessio_.text(kIdEditarNivells));
+    setWindowTitle(" " + sessio_.text(IdText::kPrograma) + ": " +
+                   sessio_.text(IdText::kEditarNivells));
     for (int i = 0; i < 5; ++i)
         opcCfg_[i]->setText(sessio_.text(kIdsOpcions[i]));
-    arxius_->setAccessibleName(sessio_.text(kIdNivells));
+    arxius_->setAccessibleName(sessio_.text(IdText::kNivells));
     const qreal dpr = devicePixelRatioF();
     for (int a = 1; a <= kActivitats; ++a) {
         QPixmap imatge = ImatgePestanya(a, sessio_.general.Idioma, dpr * kEscalaFull);
@@ -250,13 +246,13 @@ void fConfig::posaTextos() {
         fulls_[a]->setAccessibleName(sessio_.text(IdText::activitat(a)));
         fulls_[a]->setToolTip(sessio_.text(IdText::activitat(a)));
     }
-    nivellsEti_->setText(sessio_.text(kIdNivells));
-    mesNivells_->setAccessibleName(sessio_.text(kIdNivells) + " +");
-    menysNivells_->setAccessibleName(sessio_.text(kIdNivells) + " -");
-    incloure_->setText(sessio_.text(kIdInclosa));
-    opcResta_->setText(sessio_.text(kIdAmbResta));
-    bTancar_->setText(TextUtil::trimSpaces(sessio_.text(kIdSortir)));
-    bTancar_->setToolTip(sessio_.text(kIdSortir));
+    nivellsEti_->setText(sessio_.text(IdText::kNivells));
+    mesNivells_->setAccessibleName(sessio_.text(IdText::kNivells) + " +");
+    menysNivells_->setAccessibleName(sessio_.text(IdText::kNivells) + " -");
+    incloure_->setText(sessio_.text(IdText::kActivitatInclosa));
+    opcResta_->setText(sessio_.text(IdText::kAmbResta));
+    bTancar_->setText(TextUtil::trimSpaces(sessio_.text(IdText::kSortir)));
+    bTancar_->setToolTip(sessio_.text(IdText::kSortir));
     comptadors_->prepara(sessio_);
 }
 
@@ -415,7 +411,7 @@ void fConfig::imprimeix() {
             [&](QPrinter* p) { error = !InformeNivells::imprimeix(*p, dades) || error; });
     vista.exec();
     if (error)
-        Missatges::Informacio(sessio_.text(kIdErrorImpressio), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
 }
 
 bool fConfig::ArxivarConfig() {

@@ -34,10 +34,6 @@ constexpr int kAmpleNom = 4935;
 constexpr int kCostatImatge = 1500;
 constexpr int kAmpleBoto = 1500;
 constexpr int kAltBoto = 540;
-constexpr int kTitolImatge = 200;
-constexpr int kFiltreImatge = 201;
-constexpr int kErrorEscriptura = 120;
-constexpr int kSenseNom = 112;
 constexpr auto kSoAvis = "24";
 
 Edicio::TriaFitxer& triaFitxer() {
@@ -283,20 +279,21 @@ void Edicio::construeix() {
 
 void Edicio::posaTextos() {
     setWindowTitle(text(edicio_.idTitol()));
-    const int etiquetes[6] = {18, 19, 20, 16, 17, 20};
+    const int etiquetes[6] = {IdText::kNumero,    IdText::kNom,    IdText::kNivell,
+                              IdText::kNumeracio, IdText::kCalcul, IdText::kNivell};
     for (int i = 0; i < 6; ++i)
         etiqueta_[i]->setText(text(etiquetes[i]));
-    upNum_->setAccessibleName(text(18));
-    nom_->setAccessibleName(text(19));
+    upNum_->setAccessibleName(text(IdText::kNumero));
+    nom_->setAccessibleName(text(IdText::kNom));
     for (int a = 1; a <= kActivitats; ++a) {
         activitat_[a]->setText(" " + text(IdText::activitat(a)));
         upAct_[a]->setAccessibleName(text(IdText::activitat(a)));
     }
-    imatge_->setToolTip(text(kTitolImatge));
-    imatge_->setAccessibleName(text(kTitolImatge));
-    esborrar_->setToolTip(text(86));
-    esborrar_->setAccessibleName(text(86));
-    const int botons[4] = {80, edicio_.idAccio(), 84, 85};
+    imatge_->setToolTip(text(IdText::kImatgeIdentificativa));
+    imatge_->setAccessibleName(text(IdText::kImatgeIdentificativa));
+    esborrar_->setToolTip(text(IdText::kEliminar));
+    esborrar_->setAccessibleName(text(IdText::kEliminar));
+    const int botons[4] = {IdText::kSortir, edicio_.idAccio(), IdText::kAnterior, IdText::kSeguent};
     for (int i = 0; i < 4; ++i) {
         mou_[i]->setText(text(botons[i]));
         mou_[i]->setAccessibleName(TextUtil::trimSpaces(mou_[i]->text()));
@@ -342,7 +339,8 @@ void Edicio::nomEditat(const QString& text) {
 
 void Edicio::triaImatge() {
     const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegImatge;
-    const QString cami = tria(this, text(kTitolImatge), filtre(text(kFiltreImatge)));
+    const QString cami =
+        tria(this, text(IdText::kImatgeIdentificativa), filtre(text(IdText::kFitxersGrafics)));
     if (cami.isEmpty())
         return;
     // A file no picture can be read from (a header alone is not enough) is not copied: the picture
@@ -402,7 +400,7 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
     case EdicioRegistres::Resultat::Desat:
         return true;
     case EdicioRegistres::Resultat::SenseNom:
-        Missatges::Informacio(text(kSenseNom), sessio_.general.Idioma, this);
+        Missatges::Informacio(text(IdText::kNomImprescindible), sessio_.general.Idioma, this);
         break;
     case EdicioRegistres::Resultat::NoDesat:
         avisaError();
@@ -412,12 +410,13 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
 }
 
 void Edicio::avisaError() {
-    Missatges::Informacio(text(kErrorEscriptura), sessio_.general.Idioma, this);
+    Missatges::Informacio(text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
 }
 
 void Edicio::done(int result) {
     if (edicio_.esborrats()) {
-        const bool si = Missatges::Pregunta(text(24), sessio_.general.Idioma, this);
+        const bool si =
+            Missatges::Pregunta(text(IdText::kEliminarRegistres), sessio_.general.Idioma, this);
         if (!edicio_.tanca(si))
             avisaError();
     }
