@@ -42,7 +42,7 @@ void ActivitatDividir::novaOperacio() {
     DadesNivell nivell;
     nivell.Parametre1 = ctx_.parametre1();
     nivell.Parametre2 = ctx_.parametre2();
-    nivell = clampToRanges(numero(TipusActivitat::Dividir), nivell);
+    nivell = ajustaAlsRangs(numero(TipusActivitat::Dividir), nivell);
     const int a = nivell.Parametre1;
     const int b = nivell.Parametre2;
     const int operand1 = ctx_.atzar().entre(potencia10(a - 1), potencia10(a) - 1);

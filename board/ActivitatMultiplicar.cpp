@@ -98,7 +98,7 @@ ActivitatMultiplicar::Parametres ActivitatMultiplicar::parametres() const {
     DadesNivell d;
     d.Parametre1 = ctx_.parametre1();
     d.Parametre2 = ctx_.parametre2();
-    d = clampToRanges(numero(TipusActivitat::Multiplicar), d);
+    d = ajustaAlsRangs(numero(TipusActivitat::Multiplicar), d);
     return {d.Parametre1, d.Parametre2};
 }
 

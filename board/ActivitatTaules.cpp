@@ -26,7 +26,7 @@ void ActivitatTaules::genera() {
     DadesNivell d;
     d.Parametre1 = ctx_.parametre1();
     d.Parametre2 = ctx_.parametre2();
-    d = clampToRanges(numero(TipusActivitat::Taules), d);
+    d = ajustaAlsRangs(numero(TipusActivitat::Taules), d);
     const int primera = d.Parametre1;
     const int ultima = d.Parametre2;
 

@@ -22,9 +22,9 @@ std::unique_ptr<Activitat> crea(int activitat, ContextActivitat& ctx) {
     case TipusActivitat::Ordenacio:
         return std::make_unique<ActivitatOrdenar>(ctx);
     case TipusActivitat::Sumar:
-        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Suma);
+        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Operacio::Suma);
     case TipusActivitat::Restar:
-        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Resta);
+        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Operacio::Resta);
     case TipusActivitat::Taules:
         return std::make_unique<ActivitatTaules>(ctx);
     case TipusActivitat::Multiplicar:

@@ -21,14 +21,14 @@ namespace {
 // low as 0 (a negative one reads as 0): the board has its own rules for a counter at 0 (no
 // errors allowed, the series over at the first tick, passed when the clock runs out), which a
 // level set written elsewhere may rely on.
-DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, TipusActivitat tipus,
+DadesNivell nivellJugable(const QString& carpeta, const QString& nomNivell, TipusActivitat tipus,
                           int nivell) {
     const int activitat = numero(tipus);
     DadesNivell d = FitxerNivells::LlegeixNivell(carpeta, nomNivell, activitat, nivell);
     const DadesNivell cru =
         FitxerNivells::llegeix(RutaNivell(carpeta, nomNivell),
                                IndexNivell(activitat, std::clamp(nivell, 1, kNivellsPerActivitat)));
-    const auto desde0 = [](int v, ValueRange r) { return int16_t(std::clamp(v, 0, r.max)); };
+    const auto desde0 = [](int v, Rang r) { return int16_t(std::clamp(v, 0, r.maxim)); };
     d.Temps = desde0(cru.Temps, kRangTemps);
     d.Fer = desde0(cru.Fer, kRangFer);
     d.Errors = desde0(cru.Errors, kRangErrors);
@@ -76,7 +76,7 @@ void Serie::obre() {
     dadesText_ = {QString::number(r.Numero), TextUtil::trimSpaces(r.Nom),
                   QString::number(nivellJugat_)};
 
-    nivell_ = llegeixNivell(dades_.carpeta, dades_.configGrup.NomNivell, activitat_, nivellJugat_);
+    nivell_ = nivellJugable(dades_.carpeta, dades_.configGrup.NomNivell, activitat_, nivellJugat_);
     afirmatives_ = nivell_.Fer;
     negatives_ = nivell_.Errors;
 
@@ -208,7 +208,7 @@ void Serie::FinalSerie() {
 
     if (esgotats_) {
         so("22");
-        escriuHistorial(IdText::kErrors);
+        anotaHistorial(IdText::kErrors);
         missatge_ = IdText::kMassaErrors;
     } else if (afirmatives_ <= 0 && nivell_.Fer > 0) {
         // A level that asks for no exercise is passed by waiting alone: it never counts as passed.
@@ -217,7 +217,7 @@ void Serie::FinalSerie() {
         missatge_ = nou == 0 ? IdText::kHasArribatAlFinal : IdText::kHasSuperat;
         so("23");
         // The line records the level just played, so it goes before `Dades`(2) changes.
-        escriuHistorial(nou == 0 ? IdText::kAcaba : IdText::kSuperat);
+        anotaHistorial(nou == 0 ? IdText::kAcaba : IdText::kSuperat);
         if (desaNivell(nou)) {
             dadesText_[2] = LlistaAlumnes::textNivell(nou);
             if (entorn_.receptor)
@@ -228,7 +228,7 @@ void Serie::FinalSerie() {
         }
     } else {
         so("22");
-        escriuHistorial(IdText::kTemps);
+        anotaHistorial(IdText::kTemps);
         missatge_ = IdText::kNoHasMillorat;
     }
 
@@ -246,7 +246,7 @@ bool Serie::desaNivell(int nou) {
     return true;
 }
 
-void Serie::escriuHistorial(int idResultat) {
+void Serie::anotaHistorial(int idResultat) {
     LiniaHistorial l;
     l.data = entorn_.avui ? entorn_.avui() : QDate::currentDate();
     l.idioma = dades_.idioma;
@@ -297,29 +297,29 @@ bool Serie::tancaDesDeFora() {
         // A series that has ended already has its line; leaving the board afterwards abandons
         // nothing.
         if (!acabada_)
-            escriuHistorial(IdText::kAbandona);
+            anotaHistorial(IdText::kAbandona);
         tancada_ = true;
         rellotgeEnMarxa_ = false;
     }
     return true;
 }
 
-ResultatTecla Serie::tecla(int key, const QString& text) {
+ResultatTecla Serie::tecla(int codi, const QString& text) {
     const bool ordenacio = activitat_ == TipusActivitat::Ordenacio;
     if (tancada_)
         return {};
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (codi == Qt::Key_Return || codi == Qt::Key_Enter) {
         if (btTxtVisible_)
             return {true, continua()};
         return {!ordenacio, false};
     }
     // Tab stays with the window so the buttons can be reached from the keyboard.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || ordenacio)
+    if (codi == Qt::Key_Tab || codi == Qt::Key_Backtab || ordenacio)
         return {};
 
     if (btTxtVisible_ || !act_)
         return {true, false};
-    if (key == Qt::Key_Left) {
+    if (codi == Qt::Key_Left) {
         if (activitat_ == TipusActivitat::Multiplicar)
             act_->fletxaEsquerra();
         emit canviat();

@@ -103,8 +103,8 @@ public:
     // Any close of the window; writes the "Abandona" line while the series is on (an ended
     // series already has its line, and the board's own closes add nothing).
     bool tancaDesDeFora();
-    // A physical key: `key` is a Qt::Key, `text` the characters it types.
-    ResultatTecla tecla(int key, const QString& text);
+    // A physical key: `codi` is a Qt::Key, `text` the characters it types.
+    ResultatTecla tecla(int codi, const QString& text);
     void clicTecla(int index); // on-screen key `Tecla`(index)
     void ajuda();              // `BtAjuda`
     void canviaEspera();       // either `BtEspera` button
@@ -141,7 +141,7 @@ private:
     void ActivaTeclat(bool actiu) { teclatActiu_ = actiu; }
     void mostraBtTxt(int id);
     void so(const char* nom);
-    void escriuHistorial(int idResultat);
+    void anotaHistorial(int idResultat);
     // Stores the new level in the pupil's record file; false, with nothing changed, when the
     // record cannot be written.
     bool desaNivell(int nou);

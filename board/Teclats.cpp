@@ -44,7 +44,7 @@ int Teclats::panell(int index) {
     return -1;
 }
 
-QString Teclats::caption(int index) const {
+QString Teclats::rotul(int index) const {
     if (panell(index) < 0)
         return {};
     if (index == kTeclaExtra)

@@ -29,7 +29,7 @@ QByteArray ConfigGrup::encode() const {
     Bytes::putU8(b, 9, OpcResta);
     for (int i = 0; i < kActivitats; ++i)
         Bytes::putU8(b, 10 + i, Nivells[i]);
-    Bytes::putBytes(b, 19, Win1252::field(NomNivell, kNomNivellWidth));
+    Bytes::putBytes(b, 19, Win1252::field(NomNivell, kAmpleNomNivell));
     return b;
 }
 
@@ -39,7 +39,7 @@ ConfigGrup ConfigGrup::decode(const QByteArray& record) {
     c.OpcResta = Bytes::u8(record, 9);
     for (int i = 0; i < kActivitats; ++i)
         c.Nivells[i] = Bytes::u8(record, 10 + i);
-    QByteArray name = record.mid(19, kNomNivellWidth);
+    QByteArray name = record.mid(19, kAmpleNomNivell);
     while (name.endsWith('\0'))
         name.chop(1);
     c.NomNivell = TextUtil::trimSpaces(Win1252::decode(name));

@@ -11,7 +11,7 @@
 // levels each has, the division layout option and the name of the group's level set.
 struct ConfigGrup {
     static constexpr int kLength = 119;
-    static constexpr int kNomNivellWidth = 100;
+    static constexpr int kAmpleNomNivell = 100;
 
     QByteArray Activitats = "111111111"; // 9 characters, '1' = offered
     uint8_t OpcResta = 0;

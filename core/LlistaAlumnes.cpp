@@ -44,10 +44,10 @@ int nivellDeText(const QString& text) {
 FilaAlumne fila(const Registre& r, int posicio) {
     FilaAlumne f;
     f.reserve(kColumnes);
-    f << QString::number(r.Numero) << asStored(r.Nom, Registre::kNomWidth);
+    f << QString::number(r.Numero) << asStored(r.Nom, Registre::kAmpleNom);
     for (uint8_t n : r.Nivell)
         f << textNivell(n);
-    f << QString::number(posicio) << asStored(r.Imatge, Registre::kImatgeWidth);
+    f << QString::number(posicio) << asStored(r.Imatge, Registre::kAmpleImatge);
     return f;
 }
 

@@ -10,8 +10,8 @@
 // One pupil record of a group's .dat file (65 bytes).
 struct Registre {
     static constexpr int kLength = 65;
-    static constexpr int kNomWidth = 35;
-    static constexpr int kImatgeWidth = 20;
+    static constexpr int kAmpleNom = 35;
+    static constexpr int kAmpleImatge = 20;
 
     uint8_t Numero = 0; // 1..255; 0 marks an empty slot
     QString Nom;        // as stored: Windows-1252 decoded, with its padding

@@ -8,13 +8,13 @@
 
 namespace {
 
-// Right-aligned in `width` characters; a longer text is kept whole rather than cut.
-QString alineat(const QString& text, int width) {
-    return text.rightJustified(width, u' ', false);
+// Right-aligned in `amplada` characters; a longer text is kept whole rather than cut.
+QString alineat(const QString& text, int amplada) {
+    return text.rightJustified(amplada, u' ', false);
 }
 
-QString total(int value) {
-    return u'(' + QString::number(value) + u')';
+QString total(int valor) {
+    return u'(' + QString::number(valor) + u')';
 }
 
 } // namespace

@@ -35,7 +35,7 @@ bool enWin1252(const QString& text) {
 // its set again by that field alone.
 bool nomCap(const QString& nom) {
     return int(QFile::encodeName(nom).size()) + kBytesExtensio <= kMaxFileNameBytes &&
-           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kNomNivellWidth;
+           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kAmpleNomNivell;
 }
 
 // "N (k)", N shortened as far as the name needs to fit; a character the group's record cannot
@@ -52,35 +52,36 @@ QString nomCopia(const QString& n, int k) {
     return TextUtil::trimSpaces(TextUtil::trimSpaces(base) + sufix);
 }
 
-// Moves `from` over `to` in one step: rename(2) replaces the target as it moves, so there is no
-// moment with neither file, and a failure leaves both as they were. (QFile::rename never
+// Moves `origen` over `desti` in one step: rename(2) replaces the target as it moves, so there is
+// no moment with neither file, and a failure leaves both as they were. (QFile::rename never
 // replaces; removing the target first would lose it whenever the move then failed.)
-bool mouFitxer(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+bool mouFitxer(const QString& origen, const QString& desti) {
+    return std::rename(QFile::encodeName(origen).constData(),
+                       QFile::encodeName(desti).constData()) == 0;
 }
 
-// Copies the file `from` over `to`. The copy is written beside `to` and moved over it, so `to`
-// holds its old bytes or the whole copy, never a part and never nothing.
-bool copiaFitxer(const QString& from, const QString& to) {
-    QFile origen(from);
-    if (!QFileInfo(from).isFile() || !origen.open(QIODevice::ReadOnly))
+// Copies the file `origen` over `desti`. The copy is written beside `desti` and moved over it, so
+// `desti` holds its old bytes or the whole copy, never a part and never nothing.
+bool copiaFitxer(const QString& origen, const QString& desti) {
+    QFile entrada(origen);
+    if (!QFileInfo(origen).isFile() || !entrada.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = origen.readAll();
-    if (origen.error() != QFileDevice::NoError)
+    const QByteArray bytes = entrada.readAll();
+    if (entrada.error() != QFileDevice::NoError)
         return false;
-    QTemporaryFile copia(to + QStringLiteral(".XXXXXX"));
+    QTemporaryFile copia(desti + QStringLiteral(".XXXXXX"));
     if (!copia.open() || copia.write(bytes) != bytes.size() || !copia.flush())
         return false;
-    copia.setPermissions(origen.permissions());
-    if (!mouFitxer(copia.fileName(), to))
+    copia.setPermissions(entrada.permissions());
+    if (!mouFitxer(copia.fileName(), desti))
         return false;
     copia.setAutoRemove(false);
     return true;
 }
 
-// Removes `path`; true also when there was nothing to remove.
-bool esborra(const QString& path) {
-    return QFile::remove(path) || !QFileInfo(path).exists();
+// Removes `ruta`; true also when there was nothing to remove.
+bool esborra(const QString& ruta) {
+    return QFile::remove(ruta) || !QFileInfo(ruta).exists();
 }
 
 // The number the text starts with, as the grid's numeric cells are read: leading blanks, an
@@ -88,13 +89,13 @@ bool esborra(const QString& path) {
 qint64 valorCella(const QString& text) {
     const QString t = TextUtil::trimSpaces(text);
     qsizetype i = 0;
-    bool negative = false;
+    bool negatiu = false;
     if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        negative = t[i++] == u'-';
+        negatiu = t[i++] == u'-';
     qint64 v = 0;
     for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
         v = std::min<qint64>(v * 10 + (t[i].unicode() - u'0'), qint64(1) << 32);
-    return negative ? -v : v;
+    return negatiu ? -v : v;
 }
 
 int16_t a16(qint64 v) {
@@ -207,7 +208,7 @@ DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
         else
             d.Parametre2 = a32(valorCella(fila[4]));
     }
-    return clampToRanges(a, d);
+    return ajustaAlsRangs(a, d);
 }
 
 bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
@@ -284,7 +285,7 @@ FilaGraella JocsNivells::fila(int a, int nivell) const {
 }
 
 FilaGraella JocsNivells::filaDe(int a, const DadesNivell& dades) const {
-    const DadesNivell d = clampToRanges(a, dades);
+    const DadesNivell d = ajustaAlsRangs(a, dades);
     FilaGraella f{QString::number(d.Temps), QString::number(d.Fer), QString::number(d.Errors),
                   QString::number(d.Parametre1), QString::number(d.Parametre2)};
     if (ambSeparadors(a)) {

@@ -546,7 +546,7 @@ QPixmap fonsComu(qreal dpr) {
 
 void Pissarra::preparaFons(qreal dpr) {
     fonsComu(dpr);
-    Wingdings::prepara();
+    Wingdings::prepare();
 }
 
 void Pissarra::pintaFons() {

@@ -118,7 +118,8 @@ Dades dades(const Sessio& sessio, const QString& nomJoc) {
         t.parametres = {sessio.text(idParametre), sessio.text(idParametre + 1)};
         const int n = std::min(sessio.grup.nivells(a), kNivellsPerActivitat);
         for (int l = 1; l <= n; ++l) {
-            const DadesNivell v = clampToRanges(a, FitxerNivells::llegeix(path, IndexNivell(a, l)));
+            const DadesNivell v =
+                ajustaAlsRangs(a, FitxerNivells::llegeix(path, IndexNivell(a, l)));
             QStringList fila{QString::number(l), QString::number(v.Temps),
                              QString::number(v.Errors), QString::number(v.Fer)};
             if (esNumeracio(tipus))

@@ -49,7 +49,7 @@ PanelTaules::PanelTaules(QWidget* parent)
 }
 
 void PanelTaules::prepara(TipusActivitat activitat, const Sessio& sessio) {
-    const int maxim = rangesFor(numero(activitat)).parametre2.max;
+    const int maxim = rangsDe(numero(activitat)).parametre2.maxim;
     for (int q = 0; q < 2; ++q) {
         const CapcaleraNivells cap = CapcaleraNivells::de(activitat, q + 4, sessio);
         cap_[q]->setText(cap.text);

@@ -82,7 +82,7 @@ fConfig::fConfig(Sessio& sessio, SoundPlayer& so, QWidget* parent)
           [this] { return edicio_.files(); }),
       edicio_(jocs_) {
     setModal(true);
-    jocs_.setOcupat([](bool ocupat) {
+    jocs_.posaOcupat([](bool ocupat) {
         if (ocupat)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else
@@ -199,8 +199,8 @@ void fConfig::construeix() {
     connect(panel2_, &PanelXifres::portant, this, &fConfig::portantClicat);
     connect(panel3_, &PanelTaules::parametre, this, &fConfig::parametreCanviat);
     connect(panel4_, &PanelDivisio::parametre, this, &fConfig::parametreCanviat);
-    connect(mesNivells_, &QPushButton::clicked, this, &fConfig::mesNivells);
-    connect(menysNivells_, &QPushButton::clicked, this, &fConfig::menysNivells);
+    connect(mesNivells_, &QPushButton::clicked, this, &fConfig::mesNivellsPremut);
+    connect(menysNivells_, &QPushButton::clicked, this, &fConfig::menysNivellsPremut);
     connect(incloure_, &QCheckBox::clicked, this, &fConfig::incloureClicat);
     connect(opcResta_, &QCheckBox::clicked, this, &fConfig::opcRestaClicat);
     connect(bTancar_, &QPushButton::clicked, this, &QDialog::reject);
@@ -367,12 +367,12 @@ void fConfig::portantClicat(bool ambPortant) {
         graella_->pintaFila(fila, edicio_.files().value(fila - 1));
 }
 
-void fConfig::mesNivells() {
+void fConfig::mesNivellsPremut() {
     if (edicio_.MesNivells())
         graella_->afegeixFila(edicio_.files().constLast());
 }
 
-void fConfig::menysNivells() {
+void fConfig::menysNivellsPremut() {
     if (!edicio_.MenysNivells())
         return;
     graella_->treuUltimaFila();

@@ -61,8 +61,8 @@ private:
     void parametreCanviat(int quin, int valor);
     void digitPremut(int quin, int valor, bool ambRatoli);
     void portantClicat(bool ambPortant);
-    void mesNivells();
-    void menysNivells();
+    void mesNivellsPremut();
+    void menysNivellsPremut();
     void incloureClicat(bool inclosa);
     void opcRestaClicat(bool ambResta);
     void imprimeix();

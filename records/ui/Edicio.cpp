@@ -70,7 +70,7 @@ QLabel* caixaValor(const char* nom, const QFont& lletra) {
 
 bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaActual,
                   SoundPlayer* so, QWidget* parent) {
-    if (mode < EdicioRegistres::Afegir || mode > EdicioRegistres::Eliminar)
+    if (mode < int(EdicioRegistres::Mode::Afegir) || mode > int(EdicioRegistres::Mode::Eliminar))
         return false;
     const QList<QStringList> abans = files;
     Edicio finestra(sessio, EdicioRegistres::Mode(mode), files, filaActual, so, parent);
@@ -78,7 +78,7 @@ bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaA
     return finestra.edicio().desat() || files != abans;
 }
 
-void Edicio::setTriaFitxer(TriaFitxer tria) {
+void Edicio::posaTriaFitxer(TriaFitxer tria) {
     triaFitxer() = std::move(tria);
 }
 
@@ -134,7 +134,7 @@ void Edicio::construeix() {
     nom_ = new QLineEdit;
     nom_->setObjectName("Nom");
     nom_->setFont(lletraValor);
-    nom_->setMaxLength(Registre::kNomWidth);
+    nom_->setMaxLength(Registre::kAmpleNom);
     nom_->setMinimumWidth(tw(kAmpleNom));
     etiqueta_[1]->setBuddy(nom_);
     imatge_ = new BotoImatge;
@@ -249,7 +249,7 @@ void Edicio::construeix() {
     mou_[3]->setEnabled(edicio_.navega());
     mou_[1]->setEnabled(edicio_.accioActiva());
     // Enter in the name adds or stores; deleting wants a deliberate press.
-    if (edicio_.mode() == EdicioRegistres::Eliminar)
+    if (edicio_.mode() == EdicioRegistres::Mode::Eliminar)
         vermell(mou_[1]);
     else
         mou_[1]->setDefault(true);
@@ -302,7 +302,7 @@ void Edicio::posaTextos() {
 
 void Edicio::mostraCamps() {
     const Registre& r = edicio_.camps();
-    const bool res = edicio_.mode() != EdicioRegistres::Afegir && edicio_.fila() < 0;
+    const bool res = edicio_.mode() != EdicioRegistres::Mode::Afegir && edicio_.fila() < 0;
     num_->setText(res ? QString() : QString::number(r.Numero));
     upNum_->setValue(r.Numero);
     nom_->setText(TextUtil::trimSpaces(r.Nom));
@@ -364,18 +364,18 @@ void Edicio::esborraImatge() {
 void Edicio::accio() {
     nom_->setFocus();
     switch (edicio_.mode()) {
-    case EdicioRegistres::Afegir:
+    case EdicioRegistres::Mode::Afegir:
         if (avisa(edicio_.afegeix()))
             mostraCamps();
         break;
-    case EdicioRegistres::Editar: {
+    case EdicioRegistres::Mode::Editar: {
         EdicioRegistres::Historial historial = EdicioRegistres::Historial::Igual;
         // The record holds the new name even when its history could not follow: that is said.
         if (avisa(edicio_.edita(&historial)) && historial == EdicioRegistres::Historial::Error)
             avisaError();
         break;
     }
-    case EdicioRegistres::Eliminar:
+    case EdicioRegistres::Mode::Eliminar:
         edicio_.elimina();
         mostraCamps();
         mou_[1]->setEnabled(edicio_.accioActiva());
