@@ -216,9 +216,9 @@ bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
         return true;
     const int a = activitatActual_;
     const int n = std::min<int>(nivellsMostrats(), int(files.size()));
-    const QString path = rutaNiv(jocObert_);
+    const QString ruta = rutaNiv(jocObert_);
     for (int l = 1; l <= n; ++l)
-        if (!FitxerNivells::escriu(path, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
+        if (!FitxerNivells::escriu(ruta, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
             return false;
     return true;
 }

@@ -103,7 +103,7 @@ Dades dades(const Sessio& sessio, const QString& nomJoc) {
     d.pagina = sessio.text(IdText::kPagina);
     d.columnes = {sessio.text(IdText::kNivellColumna), sessio.text(IdText::kTemps),
                   sessio.text(IdText::kErrors), sessio.text(IdText::kFer)};
-    const QString path = RutaNivell(sessio.carpeta, nomJoc);
+    const QString ruta = RutaNivell(sessio.carpeta, nomJoc);
     const int separador = sessio.general.Separador;
     for (int a = 1; a <= kActivitats; ++a) {
         if (!sessio.grup.ofereix(a))
@@ -119,7 +119,7 @@ Dades dades(const Sessio& sessio, const QString& nomJoc) {
         const int n = std::min(sessio.grup.nivells(a), kNivellsPerActivitat);
         for (int l = 1; l <= n; ++l) {
             const DadesNivell v =
-                ajustaAlsRangs(a, FitxerNivells::llegeix(path, IndexNivell(a, l)));
+                ajustaAlsRangs(a, FitxerNivells::llegeix(ruta, IndexNivell(a, l)));
             QStringList fila{QString::number(l), QString::number(v.Temps),
                              QString::number(v.Errors), QString::number(v.Fer)};
             if (esNumeracio(tipus))
