@@ -1,6 +1,7 @@
 #include "board/ui/Pissarra.h"
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Sessio.h"
@@ -22,11 +23,23 @@ int idiomaSenseEscriure(const QString& carpeta) {
     return (c.Idioma >= 0 && c.Idioma <= 3) ? c.Idioma : 0;
 }
 
-QString llistaLlocs(const QString& carpeta, const QStringList& paths) {
-    QStringList shown;
-    for (const QString& p : paths)
-        shown << QDir::toNativeSeparators(QDir(carpeta).absoluteFilePath(p));
-    return shown.join('\n');
+QString llistaLlocs(const QString& carpeta, const QStringList& llocs) {
+    QStringList mostrats;
+    for (const QString& lloc : llocs)
+        mostrats << QDir::toNativeSeparators(QDir(carpeta).absoluteFilePath(lloc));
+    return mostrats.join('\n');
+}
+
+// The message that says why the start-up stopped.
+int idMissatge(EstatArrencada estat) {
+    switch (estat) {
+    case EstatArrencada::DadesNoMogudes:
+        return IdText::kDadesAntiguesNoMogudes;
+    case EstatArrencada::BloqueigFix:
+        return IdText::kBloqueigNoSubstituible;
+    default:
+        return IdText::kNoEsPotEscriure;
+    }
 }
 
 } // namespace
@@ -38,20 +51,18 @@ int main(int argc, char* argv[]) {
     Sessio sessio;
     const QString carpeta = ProgramFolder::carpetaPrograma();
     Arrencada arrencada(carpeta);
-    const StartupResult result = arrencada.run(sessio);
-    switch (result.status) {
-    case StartupResult::Ok:
+    const ResultatArrencada resultat = arrencada.executa(sessio);
+    switch (resultat.estat) {
+    case EstatArrencada::Correcta:
         break;
-    case StartupResult::SecondCopy:
+    case EstatArrencada::SegonaCopia:
         return 0;
-    case StartupResult::NotWritable:
-    case StartupResult::MigrationFailed:
-    case StartupResult::LockBlocked: {
+    case EstatArrencada::NoEscrivible:
+    case EstatArrencada::DadesNoMogudes:
+    case EstatArrencada::BloqueigFix: {
         const int idioma = idiomaSenseEscriure(carpeta);
-        const int id = result.status == StartupResult::NotWritable       ? 120
-                       : result.status == StartupResult::MigrationFailed ? 121
-                                                                         : 123;
-        Missatges::Informacio(TextIdioma(id, idioma) + "\n\n" + llistaLlocs(carpeta, result.paths),
+        Missatges::Informacio(TextIdioma(idMissatge(resultat.estat), idioma) + "\n\n" +
+                                  llistaLlocs(carpeta, resultat.llocs),
                               idioma);
         return 1;
     }
@@ -64,8 +75,8 @@ int main(int argc, char* argv[]) {
     // background is drawn while nobody waits: the first board then opens as fast as the next.
     QTimer::singleShot(300, &portada,
                        [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
-    const int code = QApplication::exec();
+    const int codi = QApplication::exec();
     if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
-        Missatges::Informacio(sessio.text(120), sessio.general.Idioma);
-    return code;
+        Missatges::Informacio(sessio.text(IdText::kNoEsPotEscriure), sessio.general.Idioma);
+    return codi;
 }

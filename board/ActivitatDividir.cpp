@@ -2,13 +2,12 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <utility>
 
 namespace {
-
-constexpr int kActivitatDividir = 9;
 
 int potencia10(int exponent) {
     int p = 1;
@@ -43,7 +42,7 @@ void ActivitatDividir::novaOperacio() {
     DadesNivell nivell;
     nivell.Parametre1 = ctx_.parametre1();
     nivell.Parametre2 = ctx_.parametre2();
-    nivell = clampToRanges(kActivitatDividir, nivell);
+    nivell = ajustaAlsRangs(numero(TipusActivitat::Dividir), nivell);
     const int a = nivell.Parametre1;
     const int b = nivell.Parametre2;
     const int operand1 = ctx_.atzar().entre(potencia10(a - 1), potencia10(a) - 1);

@@ -2,6 +2,8 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/IdsText.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 namespace {
@@ -96,7 +98,7 @@ ActivitatMultiplicar::Parametres ActivitatMultiplicar::parametres() const {
     DadesNivell d;
     d.Parametre1 = ctx_.parametre1();
     d.Parametre2 = ctx_.parametre2();
-    d = clampToRanges(8, d);
+    d = ajustaAlsRangs(numero(TipusActivitat::Multiplicar), d);
     return {d.Parametre1, d.Parametre2};
 }
 
@@ -225,5 +227,6 @@ void ActivitatMultiplicar::completaOperacio() {
     tornVisible_ = false;
     emit canviat();
     // Once help has been asked in the series, every later finished exercise reminds of it.
-    ctx_.RespostaCorrecta(ctx_.ajudaDemanada() ? 68 : 71);
+    ctx_.RespostaCorrecta(ctx_.ajudaDemanada() ? IdText::kNoDemanisAjuda
+                                               : IdText::kOperacioFinalitzada);
 }

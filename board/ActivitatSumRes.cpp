@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <algorithm>
@@ -44,7 +45,7 @@ bool ActivitatSumRes::accepta(QChar c) const {
 }
 
 QString ActivitatSumRes::signe() const {
-    return operacio_ == Suma ? QStringLiteral("+") : QStringLiteral("-");
+    return operacio_ == Operacio::Suma ? QStringLiteral("+") : QStringLiteral("-");
 }
 
 int ActivitatSumRes::digit1(int columna) const {
@@ -56,7 +57,8 @@ int ActivitatSumRes::digit2(int columna) const {
 }
 
 ActivitatSumRes::EstatCella ActivitatSumRes::estatCella(int columna) const {
-    return columna >= 0 && columna < celles_.size() ? celles_.at(columna).estat : Esperant;
+    return columna >= 0 && columna < celles_.size() ? celles_.at(columna).estat
+                                                    : EstatCella::Esperant;
 }
 
 QChar ActivitatSumRes::digitCella(int columna) const {
@@ -66,8 +68,8 @@ QChar ActivitatSumRes::digitCella(int columna) const {
 void ActivitatSumRes::genera() {
     // Sumar and Restar share their limits; a damaged level never asks for more digits than the
     // result cells and the 32-bit result can hold.
-    const ValueRange xifres = rangesFor(5).parametre1;
-    n_ = std::clamp(ctx_.parametre1(), xifres.min, xifres.max);
+    const Rang xifres = rangsDe(numero(TipusActivitat::Sumar)).parametre1;
+    n_ = std::clamp(ctx_.parametre1(), xifres.minim, xifres.maxim);
     portant_ = ctx_.parametre2() == 1;
 
     digits1_.fill(0, n_);
@@ -85,16 +87,16 @@ void ActivitatSumRes::genera() {
     operand2_ = text(digits2_);
 
     // Only with borrowing can the bottom number come out larger; the larger one goes on top.
-    if (operacio_ == Resta && operand1_ < operand2_) {
+    if (operacio_ == Operacio::Resta && operand1_ < operand2_) {
         std::swap(operand1_, operand2_);
         std::swap(digits1_, digits2_);
     }
 
     const int a = operand1_.toInt();
     const int b = operand2_.toInt();
-    resultat_ = operacio_ == Suma ? a + b : a - b;
+    resultat_ = operacio_ == Operacio::Suma ? a + b : a - b;
     esperat_ = QString::number(resultat_);
-    if (operacio_ == Resta)
+    if (operacio_ == Operacio::Resta)
         esperat_ = esperat_.rightJustified(n_, QLatin1Char('0'));
 
     columna_ = 0;
@@ -114,7 +116,7 @@ void ActivitatSumRes::generaColumna(int i, bool esquerra) {
         // number; both operations share the rule.
         if (d1 == 9 && lo == 1)
             d1 = 8;
-        hi = operacio_ == Resta ? d1 : 9 - d1;
+        hi = operacio_ == Operacio::Resta ? d1 : 9 - d1;
     }
     digits1_[i] = d1;
     digits2_[i] = atzar.entre(lo, hi);
@@ -129,13 +131,13 @@ void ActivitatSumRes::comprova(QChar c) {
         return;
     Cella& cella = celles_[columna_];
     if (c != esperat_.at(index)) {
-        cella.estat = Erronia;
+        cella.estat = EstatCella::Erronia;
         cella.digit = QChar();
         emit canviat();
         ctx_.RespostaErronia();
         return;
     }
-    cella.estat = Correcta;
+    cella.estat = EstatCella::Correcta;
     cella.digit = c;
     ++columna_;
     if (columna_ == l) {

@@ -11,8 +11,8 @@
 class ActivitatSumRes : public Activitat {
     Q_OBJECT
 public:
-    enum Operacio { Suma, Resta };
-    enum EstatCella { Esperant, Correcta, Erronia };
+    enum class Operacio { Suma, Resta };
+    enum class EstatCella { Esperant, Correcta, Erronia };
 
     ActivitatSumRes(ContextActivitat& ctx, Operacio operacio, QObject* parent = nullptr);
 
@@ -45,7 +45,7 @@ public:
 
 private:
     struct Cella {
-        EstatCella estat = Esperant;
+        EstatCella estat = EstatCella::Esperant;
         QChar digit;
     };
 

@@ -2,6 +2,7 @@
 
 #include "core/Atzar.h"
 #include "core/ContextActivitat.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 ActivitatTaules::ActivitatTaules(ContextActivitat& ctx, QObject* parent)
@@ -25,7 +26,7 @@ void ActivitatTaules::genera() {
     DadesNivell d;
     d.Parametre1 = ctx_.parametre1();
     d.Parametre2 = ctx_.parametre2();
-    d = clampToRanges(7, d);
+    d = ajustaAlsRangs(numero(TipusActivitat::Taules), d);
     const int primera = d.Parametre1;
     const int ultima = d.Parametre2;
 

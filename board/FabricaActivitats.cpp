@@ -4,6 +4,7 @@
 #include "board/ActivitatMultiplicar.h"
 #include "board/ActivitatSumRes.h"
 #include "board/ActivitatTaules.h"
+#include "core/TipusActivitat.h"
 #include "numeration/ActivitatCardinals.h"
 #include "numeration/ActivitatOrdenar.h"
 #include "numeration/ActivitatRomans.h"
@@ -11,28 +12,29 @@
 namespace FabricaActivitats {
 
 std::unique_ptr<Activitat> crea(int activitat, ContextActivitat& ctx) {
-    switch (activitat) {
-    case 1:
+    switch (tipusActivitat(activitat)) {
+    case TipusActivitat::Cardinals:
         return std::make_unique<ActivitatCardinals>(TipusActivitat::Cardinals, ctx);
-    case 2:
+    case TipusActivitat::Ordinals:
         return std::make_unique<ActivitatCardinals>(TipusActivitat::Ordinals, ctx);
-    case 3:
+    case TipusActivitat::Romans:
         return std::make_unique<ActivitatRomans>(ctx);
-    case 4:
+    case TipusActivitat::Ordenacio:
         return std::make_unique<ActivitatOrdenar>(ctx);
-    case 5:
-        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Suma);
-    case 6:
-        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Resta);
-    case 7:
+    case TipusActivitat::Sumar:
+        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Operacio::Suma);
+    case TipusActivitat::Restar:
+        return std::make_unique<ActivitatSumRes>(ctx, ActivitatSumRes::Operacio::Resta);
+    case TipusActivitat::Taules:
         return std::make_unique<ActivitatTaules>(ctx);
-    case 8:
+    case TipusActivitat::Multiplicar:
         return std::make_unique<ActivitatMultiplicar>(ctx);
-    case 9:
+    case TipusActivitat::Dividir:
         return std::make_unique<ActivitatDividir>(ctx);
-    default:
-        return nullptr;
+    case TipusActivitat::Portada:
+        break;
     }
+    return nullptr;
 }
 
 } // namespace FabricaActivitats

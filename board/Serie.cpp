@@ -2,6 +2,7 @@
 
 #include "core/Activitat.h"
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
@@ -16,39 +17,28 @@
 
 namespace {
 
-// Result words of the history line.
-constexpr int kHistTemps = 43;
-constexpr int kHistErrors = 45;
-constexpr int kHistAcaba = 300;
-constexpr int kHistSuperat = 301;
-constexpr int kHistAbandona = 302;
-
-// Messages of the continue button at the end of a series.
-constexpr int kMsgTemps = 75;
-constexpr int kMsgErrors = 76;
-constexpr int kMsgFinal = 77;
-constexpr int kMsgSuperat = 78;
-// The level passed could not be stored: the pupil's record file cannot be written.
-constexpr int kMsgNoDesat = 120;
-
-constexpr int kIdTitol = 2;
-constexpr int kIdEtiqueta0 = 18;
-
 // The level as the board plays it, held to the editor's limits, except that a counter may read as
 // low as 0 (a negative one reads as 0): the board has its own rules for a counter at 0 (no
 // errors allowed, the series over at the first tick, passed when the clock runs out), which a
 // level set written elsewhere may rely on.
-DadesNivell llegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
+DadesNivell nivellJugable(const QString& carpeta, const QString& nomNivell, TipusActivitat tipus,
                           int nivell) {
+    const int activitat = numero(tipus);
     DadesNivell d = FitxerNivells::LlegeixNivell(carpeta, nomNivell, activitat, nivell);
     const DadesNivell cru =
         FitxerNivells::llegeix(RutaNivell(carpeta, nomNivell),
                                IndexNivell(activitat, std::clamp(nivell, 1, kNivellsPerActivitat)));
-    const auto desde0 = [](int v, ValueRange r) { return int16_t(std::clamp(v, 0, r.max)); };
+    const auto desde0 = [](int v, Rang r) { return int16_t(std::clamp(v, 0, r.maxim)); };
     d.Temps = desde0(cru.Temps, kRangTemps);
     d.Fer = desde0(cru.Fer, kRangFer);
     d.Errors = desde0(cru.Errors, kRangErrors);
     return d;
+}
+
+// The activities answered on one line, whose help flag lasts one exercise.
+bool respostaEnLinia(TipusActivitat a) {
+    return a == TipusActivitat::Cardinals || a == TipusActivitat::Ordinals ||
+           a == TipusActivitat::Romans || a == TipusActivitat::Taules;
 }
 
 } // namespace
@@ -62,16 +52,19 @@ ObreSerie ObreSerie::deSessio(const Sessio& s, int activitat, int posicio, uint3
     o.configGrup = s.grup;
     o.registre = s.registre;
     o.posicio = posicio;
-    o.activitat = activitat;
+    o.activitat = tipusActivitat(std::clamp(activitat, 1, kActivitats));
     o.llavor = llavor;
     return o;
 }
 
 Serie::Serie(ObreSerie dades, EntornSerie entorn, CreaActivitat crea, QObject* parent)
     : QObject(parent), dades_(std::move(dades)), entorn_(std::move(entorn)), crea_(std::move(crea)),
-      activitat_(std::clamp(dades_.activitat, 1, kActivitats)),
-      ambResta_(activitat_ == 9 && dades_.configGrup.ambResta()), atzar_(dades_.llavor),
-      teclats_(activitat_, dades_.separador, ambResta_, dades_.idioma) {}
+      // The front page's own tab has no series: a board opened on it plays the first activity.
+      activitat_(dades_.activitat == TipusActivitat::Portada ? TipusActivitat::Cardinals
+                                                             : dades_.activitat),
+      ambResta_(activitat_ == TipusActivitat::Dividir && dades_.configGrup.ambResta()),
+      atzar_(dades_.llavor),
+      teclats_(numero(activitat_), dades_.separador, ambResta_, dades_.idioma) {}
 
 Serie::~Serie() = default;
 
@@ -79,16 +72,16 @@ void Serie::obre() {
     if (act_ || tancada_)
         return;
     const Registre& r = dades_.registre;
-    nivellJugat_ = r.Nivell[activitat_ - 1];
+    nivellJugat_ = r.Nivell[numero(activitat_) - 1];
     dadesText_ = {QString::number(r.Numero), TextUtil::trimSpaces(r.Nom),
                   QString::number(nivellJugat_)};
 
-    nivell_ = llegeixNivell(dades_.carpeta, dades_.configGrup.NomNivell, activitat_, nivellJugat_);
+    nivell_ = nivellJugable(dades_.carpeta, dades_.configGrup.NomNivell, activitat_, nivellJugat_);
     afirmatives_ = nivell_.Fer;
     negatives_ = nivell_.Errors;
 
     if (crea_)
-        act_ = crea_(activitat_, *this);
+        act_ = crea_(numero(activitat_), *this);
     if (act_)
         act_->preparar();
 
@@ -102,11 +95,12 @@ QString Serie::text(int id) const {
 }
 
 QString Serie::titol() const {
-    return QStringLiteral(" ") + text(kIdTitol) + QStringLiteral(": ") + text(5 + activitat_);
+    return QStringLiteral(" ") + text(IdText::kPrograma) + QStringLiteral(": ") +
+           text(IdText::activitat(numero(activitat_)));
 }
 
 QString Serie::etiqueta(int i) const {
-    return (i >= 0 && i < 3) ? text(kIdEtiqueta0 + i) : QString();
+    return (i >= 0 && i < 3) ? text(IdText::kNumero + i) : QString();
 }
 
 QString Serie::dades(int i) const {
@@ -154,7 +148,7 @@ void Serie::NovaOperacio() {
     exerciciTancat_ = false;
     // Only multiplication reads the flag, and it keeps it for the whole series; the answer-line
     // activities start every exercise with it cleared.
-    if (activitat_ <= 3 || activitat_ == 7)
+    if (respostaEnLinia(activitat_))
         ajudaDemanada_ = false;
     act_->novaOperacio();
     emit canviat();
@@ -214,28 +208,28 @@ void Serie::FinalSerie() {
 
     if (esgotats_) {
         so("22");
-        escriuHistorial(kHistErrors);
-        missatge_ = kMsgErrors;
+        anotaHistorial(IdText::kErrors);
+        missatge_ = IdText::kMassaErrors;
     } else if (afirmatives_ <= 0 && nivell_.Fer > 0) {
         // A level that asks for no exercise is passed by waiting alone: it never counts as passed.
         const int nou = LlistaAlumnes::nivellDespresDeSuperar(
-            nivellJugat_, dades_.configGrup.nivells(activitat_));
-        missatge_ = nou == 0 ? kMsgFinal : kMsgSuperat;
+            nivellJugat_, dades_.configGrup.nivells(numero(activitat_)));
+        missatge_ = nou == 0 ? IdText::kHasArribatAlFinal : IdText::kHasSuperat;
         so("23");
         // The line records the level just played, so it goes before `Dades`(2) changes.
-        escriuHistorial(nou == 0 ? kHistAcaba : kHistSuperat);
+        anotaHistorial(nou == 0 ? IdText::kAcaba : IdText::kSuperat);
         if (desaNivell(nou)) {
             dadesText_[2] = LlistaAlumnes::textNivell(nou);
             if (entorn_.receptor)
-                entorn_.receptor->nivellSuperat(activitat_, dades_.registre, dadesText_[2]);
+                entorn_.receptor->nivellSuperat(numero(activitat_), dades_.registre, dadesText_[2]);
         } else {
             // Nothing tells the pupil or the front page that the level rose, since it did not.
-            missatge_ = kMsgNoDesat;
+            missatge_ = IdText::kNoEsPotEscriure;
         }
     } else {
         so("22");
-        escriuHistorial(kHistTemps);
-        missatge_ = kMsgTemps;
+        anotaHistorial(IdText::kTemps);
+        missatge_ = IdText::kNoHasMillorat;
     }
 
     btTxtVisible_ = true;
@@ -245,18 +239,18 @@ void Serie::FinalSerie() {
 
 bool Serie::desaNivell(int nou) {
     Registre r = dades_.registre;
-    r.Nivell[activitat_ - 1] = uint8_t(nou);
+    r.Nivell[numero(activitat_) - 1] = uint8_t(nou);
     if (!FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r))
         return false;
     dades_.registre = r;
     return true;
 }
 
-void Serie::escriuHistorial(int idResultat) {
+void Serie::anotaHistorial(int idResultat) {
     LiniaHistorial l;
     l.data = entorn_.avui ? entorn_.avui() : QDate::currentDate();
     l.idioma = dades_.idioma;
-    l.activitat = activitat_;
+    l.activitat = numero(activitat_);
     l.resultat = text(idResultat);
     l.nivell = dadesText_[2];
     l.fer = nivell_.Fer;
@@ -270,7 +264,7 @@ void Serie::escriuHistorial(int idResultat) {
 }
 
 bool Serie::prenAvisNoDesat() {
-    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == kMsgNoDesat)
+    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == IdText::kNoEsPotEscriure)
         return false;
     avisNoDesatDonat_ = true;
     return true;
@@ -303,30 +297,30 @@ bool Serie::tancaDesDeFora() {
         // A series that has ended already has its line; leaving the board afterwards abandons
         // nothing.
         if (!acabada_)
-            escriuHistorial(kHistAbandona);
+            anotaHistorial(IdText::kAbandona);
         tancada_ = true;
         rellotgeEnMarxa_ = false;
     }
     return true;
 }
 
-ResultatTecla Serie::tecla(int key, const QString& text) {
-    const bool ordenacio = activitat_ == 4;
+ResultatTecla Serie::tecla(int codi, const QString& text) {
+    const bool ordenacio = activitat_ == TipusActivitat::Ordenacio;
     if (tancada_)
         return {};
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    if (codi == Qt::Key_Return || codi == Qt::Key_Enter) {
         if (btTxtVisible_)
             return {true, continua()};
         return {!ordenacio, false};
     }
     // Tab stays with the window so the buttons can be reached from the keyboard.
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab || ordenacio)
+    if (codi == Qt::Key_Tab || codi == Qt::Key_Backtab || ordenacio)
         return {};
 
     if (btTxtVisible_ || !act_)
         return {true, false};
-    if (key == Qt::Key_Left) {
-        if (activitat_ == 8)
+    if (codi == Qt::Key_Left) {
+        if (activitat_ == TipusActivitat::Multiplicar)
             act_->fletxaEsquerra();
         emit canviat();
         return {true, false};

@@ -6,7 +6,9 @@
 #include "core/Atzar.h"
 #include "core/ConfigGrup.h"
 #include "core/ContextActivitat.h"
+#include "core/IdsText.h"
 #include "core/Registre.h"
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QObject>
@@ -28,9 +30,10 @@ struct ObreSerie {
     ConfigGrup configGrup; // `Nivells`, `OpcResta` and the level-set name `NomNivell`
     Registre registre;     // the pupil
     int posicio = 0;       // the pupil's record position in the group's file (column 11)
-    int activitat = 1;     // 1..9
-    uint32_t llavor = 0;   // seed of the board's random source
+    TipusActivitat activitat = TipusActivitat::Cardinals;
+    uint32_t llavor = 0; // seed of the board's random source
 
+    // `activitat` is the front page's tab, 1..9; a number outside opens the nearest activity.
     static ObreSerie deSessio(const Sessio& s, int activitat, int posicio, uint32_t llavor);
 };
 
@@ -75,12 +78,12 @@ public:
     // The current exercise was completed and stays on the board: the multiplication cursor
     // `Torn` is hidden and, in division, the end mark `Acabada` is shown.
     bool exerciciTancat() const { return exerciciTancat_; }
-    bool acabadaVisible() const { return exerciciTancat_ && activitat_ == 9; }
+    bool acabadaVisible() const { return exerciciTancat_ && activitat_ == TipusActivitat::Dividir; }
     const Persiana& persiana() const { return persiana_; }
     const Persiana& marcador() const { return marcador_; }
 
     // --- State
-    int numActivitat() const { return activitat_; }
+    TipusActivitat tipus() const { return activitat_; }
     Activitat* activitat() const { return act_.get(); }
     const DadesNivell& nivell() const { return nivell_; }
     const Registre& registre() const { return dades_.registre; }
@@ -100,13 +103,13 @@ public:
     // Any close of the window; writes the "Abandona" line while the series is on (an ended
     // series already has its line, and the board's own closes add nothing).
     bool tancaDesDeFora();
-    // A physical key: `key` is a Qt::Key, `text` the characters it types.
-    ResultatTecla tecla(int key, const QString& text);
+    // A physical key: `codi` is a Qt::Key, `text` the characters it types.
+    ResultatTecla tecla(int codi, const QString& text);
     void clicTecla(int index); // on-screen key `Tecla`(index)
     void ajuda();              // `BtAjuda`
     void canviaEspera();       // either `BtEspera` button
     // In the ordering activity `Persiana` is the check button, which belongs to the activity.
-    bool persianaComprova() const { return activitat_ == 4; }
+    bool persianaComprova() const { return activitat_ == TipusActivitat::Ordenacio; }
     // The blind and the scoreboard: the heights of each step of the roll (empty when the blind
     // does not roll).
     QList<int> clicPersiana();
@@ -116,7 +119,7 @@ public:
     void NovaOperacio();
 
     // --- ContextActivitat
-    void RespostaCorrecta(int missatgeEspera = 71) override;
+    void RespostaCorrecta(int missatgeEspera = IdText::kOperacioFinalitzada) override;
     void RespostaErronia() override;
     void mostraMissatge(int id) override;
     int missatge() const override { return missatge_; }
@@ -138,7 +141,7 @@ private:
     void ActivaTeclat(bool actiu) { teclatActiu_ = actiu; }
     void mostraBtTxt(int id);
     void so(const char* nom);
-    void escriuHistorial(int idResultat);
+    void anotaHistorial(int idResultat);
     // Stores the new level in the pupil's record file; false, with nothing changed, when the
     // record cannot be written.
     bool desaNivell(int nou);
@@ -147,7 +150,7 @@ private:
     ObreSerie dades_;
     EntornSerie entorn_;
     CreaActivitat crea_;
-    int activitat_;
+    TipusActivitat activitat_;
     bool ambResta_;
     Atzar atzar_;
     Teclats teclats_;

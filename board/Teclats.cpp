@@ -1,10 +1,10 @@
 #include "board/Teclats.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
+#include "core/TipusActivitat.h"
 
 namespace {
-
-constexpr int kIdEspai = 202;
 
 // Captions of keys 0..28 as the board is built; key 20 is re-captioned at opening.
 constexpr char16_t kCaptions[Teclats::kTecles] = {
@@ -17,15 +17,17 @@ constexpr char16_t kCaptions[Teclats::kTecles] = {
 } // namespace
 
 Teclats::Teclats(int activitat, int separador, bool ambResta, int idioma) {
+    const TipusActivitat tipus = tipusActivitat(activitat);
     // With a blank separator the extra key types the blank. Cardinals show it as "Espai"; the
     // Roman-numeral activity types the blank with the same key, so it reads "Espai" there too
     // instead of a "." that would type something else.
-    if (activitat == 8) {
+    if (tipus == TipusActivitat::Multiplicar) {
         extra_ = QStringLiteral("+");
-    } else if (activitat == 9 && ambResta) {
+    } else if (tipus == TipusActivitat::Dividir && ambResta) {
         extra_ = QStringLiteral("-");
-    } else if ((activitat == 1 || activitat == 3) && separador == 1) {
-        extra_ = TextIdioma(kIdEspai, idioma);
+    } else if ((tipus == TipusActivitat::Cardinals || tipus == TipusActivitat::Romans) &&
+               separador == 1) {
+        extra_ = TextIdioma(IdText::kEspai, idioma);
         espai_ = true;
     } else {
         extra_ = QStringLiteral(".");
@@ -42,7 +44,7 @@ int Teclats::panell(int index) {
     return -1;
 }
 
-QString Teclats::caption(int index) const {
+QString Teclats::rotul(int index) const {
     if (panell(index) < 0)
         return {};
     if (index == kTeclaExtra)

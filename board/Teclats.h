@@ -18,7 +18,7 @@ public:
     // The panel that holds key `index`, -1 when there is no such key.
     static int panell(int index);
 
-    QString caption(int index) const;
+    QString rotul(int index) const;
     // The extra key captioned "Espai" is drawn in a smaller font (size 10) so the word fits.
     bool lletraPetita(int index) const;
     // What a click on key `index` types; a null character when there is no such key.

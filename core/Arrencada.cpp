@@ -13,103 +13,104 @@ namespace {
 
 // Collects the places that block a start-up. Checked up front so that a folder we cannot use is
 // left exactly as it was, instead of half set up.
-class Survey {
+class Inspeccio {
 public:
-    explicit Survey(const QString& carpeta) : m_root(carpeta) {}
+    explicit Inspeccio(const QString& carpeta) : arrel_(carpeta) {}
 
-    // A folder the sequence creates when missing: its parent must then accept a new entry.
+    // A folder the sequence creates when missing: its parent `pare` must then accept a new entry.
     // Returns true when it exists as a folder.
-    bool carpeta(const QString& relative, const QString& parent) {
-        const QFileInfo info(m_root.filePath(relative));
+    bool carpeta(const QString& relativa, const QString& pare) {
+        const QFileInfo info(arrel_.filePath(relativa));
         if (info.exists() && !info.isDir())
-            m_blocked << relative;
+            bloquejats_ << relativa;
         else if (!info.exists())
-            needWritable(parent);
+            calEscriure(pare);
         return info.isDir();
     }
 
     // A file the program writes later in the run (General.cfg, at close) or creates now.
-    void file(const QString& relative, const QString& parent) {
-        const QFileInfo info(m_root.filePath(relative));
+    void fitxer(const QString& relativa, const QString& pare) {
+        const QFileInfo info(arrel_.filePath(relativa));
         if (!info.exists())
-            needWritable(parent);
+            calEscriure(pare);
         else if (!info.isFile() || !info.isWritable())
-            m_blocked << relative;
+            bloquejats_ << relativa;
     }
 
-    void needWritable(const QString& relative) {
-        if (m_blocked.contains(relative))
+    // The folder `relativa` must take new entries.
+    void calEscriure(const QString& relativa) {
+        if (bloquejats_.contains(relativa))
             return;
-        const QFileInfo info(m_root.filePath(relative));
+        const QFileInfo info(arrel_.filePath(relativa));
         if (!info.isDir() || !info.isWritable())
-            m_blocked << relative;
+            bloquejats_ << relativa;
     }
 
-    QStringList blocked() const { return m_blocked; }
+    QStringList bloquejats() const { return bloquejats_; }
 
 private:
-    QDir m_root;
-    QStringList m_blocked;
+    QDir arrel_;
+    QStringList bloquejats_;
 };
 
 } // namespace
 
-Arrencada::Arrencada(const QString& carpeta) : carpeta_(carpeta), lock_(carpeta) {}
+Arrencada::Arrencada(const QString& carpeta) : carpeta_(carpeta), bloqueig_(carpeta) {}
 
-QStringList Arrencada::unwritablePlaces(const QString& carpeta) {
+QStringList Arrencada::llocsNoEscrivibles(const QString& carpeta) {
     if (!QFileInfo(carpeta).isDir())
         return {QStringLiteral(".")};
 
     using namespace ProgramFolder;
-    const QString root = QStringLiteral(".");
-    Survey survey(carpeta);
+    const QString arrel = QStringLiteral(".");
+    Inspeccio inspeccio(carpeta);
     if (QFileInfo(QDir(carpeta).filePath(kDades)).exists()) {
-        survey.needWritable(root);
-        survey.needWritable(kDades);
+        inspeccio.calEscriure(arrel);
+        inspeccio.calEscriure(kDades);
     }
-    if (survey.carpeta(kInf, root)) {
-        survey.file(QStringLiteral("Inf/General.cfg"), kInf);
+    if (inspeccio.carpeta(kInf, arrel)) {
+        inspeccio.fitxer(QStringLiteral("Inf/General.cfg"), kInf);
         for (const char* sub : {kNiv, kHst, kDat})
-            survey.carpeta(sub, kInf);
+            inspeccio.carpeta(sub, kInf);
     }
-    survey.carpeta(kImatges, root);
-    return survey.blocked();
+    inspeccio.carpeta(kImatges, arrel);
+    return inspeccio.bloquejats();
 }
 
-StartupResult Arrencada::run(Sessio& sessio) {
+ResultatArrencada Arrencada::executa(Sessio& sessio) {
     // A lock that another copy holds stops us, and so does one that no copy holds but that cannot
     // be replaced (the user has to remove it); when no lock can be made at all (an unusable
     // temporary folder) the program still serves its pupils.
-    switch (lock_.acquire()) {
-    case InstanceLock::HeldByAnother:
-        return {StartupResult::SecondCopy, {}};
-    case InstanceLock::Blocked:
-        return {StartupResult::LockBlocked, {InstanceLock::lockFilePath(carpeta_)}};
-    case InstanceLock::Acquired:
-    case InstanceLock::Unavailable:
+    switch (bloqueig_.acquire()) {
+    case InstanceLock::Result::HeldByAnother:
+        return {EstatArrencada::SegonaCopia, {}};
+    case InstanceLock::Result::Blocked:
+        return {EstatArrencada::BloqueigFix, {InstanceLock::lockFilePath(carpeta_)}};
+    case InstanceLock::Result::Acquired:
+    case InstanceLock::Result::Unavailable:
         break;
     }
 
-    if (const QStringList blocked = unwritablePlaces(carpeta_); !blocked.isEmpty())
-        return {StartupResult::NotWritable, blocked};
+    if (const QStringList bloquejats = llocsNoEscrivibles(carpeta_); !bloquejats.isEmpty())
+        return {EstatArrencada::NoEscrivible, bloquejats};
 
-    QStringList notMoved;
-    if (!MigrarDades(carpeta_, &notMoved))
-        return {StartupResult::MigrationFailed, notMoved};
+    QStringList noMoguts;
+    if (!MigrarDades(carpeta_, &noMoguts))
+        return {EstatArrencada::DadesNoMogudes, noMoguts};
 
-    bool ok = false;
-    const ConfigGeneral general = LlegirConfigGeneral(carpeta_, &ok);
-    if (!ok) {
-        // The survey passed, yet something refused a write (a full disk, a race with another
+    bool llegida = false;
+    const ConfigGeneral general = LlegirConfigGeneral(carpeta_, &llegida);
+    if (!llegida) {
+        // The inspection passed, yet something refused a write (a full disk, a race with another
         // program): report what is still missing.
-        QStringList missing = unwritablePlaces(carpeta_);
-        if (missing.isEmpty())
-            missing << QStringLiteral(".");
-        return {StartupResult::NotWritable, missing};
+        QStringList falten = llocsNoEscrivibles(carpeta_);
+        if (falten.isEmpty())
+            falten << QStringLiteral(".");
+        return {EstatArrencada::NoEscrivible, falten};
     }
 
     sessio.carpeta = carpeta_;
     sessio.general = general;
     sessio.grup = LlegirConfigGrup(carpeta_, general.GrupActual);
-    return {StartupResult::Ok, {}};
+    return {EstatArrencada::Correcta, {}};
 }

@@ -7,20 +7,21 @@
 
 struct Sessio;
 
-// What the start-up sequence came to. Anything but Ok means the program should not go on: the
-// caller tells the user (except for a second copy, which just closes) and ends.
-struct StartupResult {
-    enum Status {
-        Ok,
-        SecondCopy,      // another copy runs on this folder; nothing was read or written
-        NotWritable,     // the program folder cannot hold the data folders or General.cfg
-        MigrationFailed, // some legacy files could not be moved; they are all still in Dades/
-        LockBlocked,     // a lock no running copy holds cannot be replaced; nothing was written
-    };
-    Status status = Ok;
-    // For NotWritable and MigrationFailed: the paths concerned, relative to the program folder
-    // ("." for the folder itself). For LockBlocked: the lock file's absolute path.
-    QStringList paths;
+// What the start-up sequence came to. Anything but Correcta means the program should not go on:
+// the caller tells the user (except for a second copy, which just closes) and ends.
+enum class EstatArrencada {
+    Correcta,
+    SegonaCopia,    // another copy runs on this folder; nothing was read or written
+    NoEscrivible,   // the program folder cannot hold the data folders or General.cfg
+    DadesNoMogudes, // some legacy files could not be moved; they are all still in Dades/
+    BloqueigFix,    // a lock no running copy holds cannot be replaced; nothing was written
+};
+
+struct ResultatArrencada {
+    EstatArrencada estat = EstatArrencada::Correcta;
+    // For NoEscrivible and DadesNoMogudes: the paths concerned, relative to the program folder
+    // ("." for the folder itself). For BloqueigFix: the lock file's absolute path.
+    QStringList llocs;
 };
 
 // The start-up sequence of the program, before any window shows: keep other copies out of the
@@ -31,15 +32,15 @@ class Arrencada {
 public:
     explicit Arrencada(const QString& carpeta);
 
-    // Runs the sequence once; on Ok fills `sessio` (folder, General.cfg, current group's record).
-    // On any other result `sessio` is left as it was.
-    StartupResult run(Sessio& sessio);
+    // Runs the sequence once; when Correcta fills `sessio` (folder, General.cfg, current group's
+    // record). On any other result `sessio` is left as it was.
+    ResultatArrencada executa(Sessio& sessio);
 
     // The places a start-up would have to create or write but cannot, relative to `carpeta`.
     // Empty when the start-up can write everything it needs.
-    static QStringList unwritablePlaces(const QString& carpeta);
+    static QStringList llocsNoEscrivibles(const QString& carpeta);
 
 private:
     QString carpeta_;
-    InstanceLock lock_;
+    InstanceLock bloqueig_;
 };

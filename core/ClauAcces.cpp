@@ -71,8 +71,8 @@ QString ClauAcces::majuscules(const QString& text) {
     return out;
 }
 
-bool ClauAcces::concedeix(const QString& typed, const ConfigGeneral& general) {
-    return majuscules(typed) == majuscules(general.clauText());
+bool ClauAcces::concedeix(const QString& escrita, const ConfigGeneral& general) {
+    return majuscules(escrita) == majuscules(general.clauText());
 }
 
 QByteArray ClauAcces::novaClau(const QString& nova) {

@@ -27,10 +27,10 @@ public:
     // Upper case one character for one, the way the stored password was made ("ß" stays "ß").
     static QString majuscules(const QString& text);
 
-    // Access is granted when the typed text in upper case equals the stored password without its
-    // surrounding spaces. The stored one is upper cased too, so that a lower-case `Clau` written
-    // by some other tool cannot lock the tools away for good.
-    static bool concedeix(const QString& typed, const ConfigGeneral& general);
+    // Access is granted when `escrita`, the typed text, in upper case equals the stored password
+    // without its surrounding spaces. The stored one is upper cased too, so that a lower-case
+    // `Clau` written by some other tool cannot lock the tools away for good.
+    static bool concedeix(const QString& escrita, const ConfigGeneral& general);
 
     // The `Clau` field for a new password: upper case, cut or padded with spaces to kLlargada.
     static QByteArray novaClau(const QString& nova);

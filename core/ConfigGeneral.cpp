@@ -37,39 +37,35 @@ QString ConfigGeneral::clauText() const {
     return TextUtil::trimSpaces(Win1252::decode(Clau));
 }
 
-void ConfigGeneral::setClau(const QString& text) {
-    Clau = Win1252::field(TextUtil::trimSpaces(text), 8);
-}
-
 bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg) {
     return RecordFile::write(ProgramFolder::generalCfg(carpeta), ConfigGeneral::kLength, 1,
                              cfg.encode());
 }
 
-ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* ok) {
-    bool fine = true;
-    const QString file = ProgramFolder::generalCfg(carpeta);
-    QDir dir(carpeta);
-    if (!QFileInfo(dir.filePath(ProgramFolder::kInf)).isDir())
-        fine &= dir.mkpath(ProgramFolder::kInf);
-    if (!QFile::exists(file)) {
-        QFile created(file);
-        fine &= created.open(QIODevice::WriteOnly);
+ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* preparada) {
+    bool tot = true;
+    const QString fitxer = ProgramFolder::generalCfg(carpeta);
+    QDir arrel(carpeta);
+    if (!QFileInfo(arrel.filePath(ProgramFolder::kInf)).isDir())
+        tot &= arrel.mkpath(ProgramFolder::kInf);
+    if (!QFile::exists(fitxer)) {
+        QFile nou(fitxer);
+        tot &= nou.open(QIODevice::WriteOnly);
     }
 
-    ConfigGeneral c = ConfigGeneral::decode(RecordFile::read(file, ConfigGeneral::kLength, 1));
+    ConfigGeneral c = ConfigGeneral::decode(RecordFile::read(fitxer, ConfigGeneral::kLength, 1));
     if (c.GrupActual < 1 || c.GrupActual > 16)
         c.GrupActual = 1;
-    const bool neverWritten = c.Clau.at(0) == '\0';
+    const bool maiEscrit = c.Clau.at(0) == '\0';
     c.Clau = Win1252::field(TextUtil::trimSpaces(Win1252::decode(c.Clau)), 8);
-    if (neverWritten)
+    if (maiEscrit)
         c.Clau = Win1252::field("TUXAM", 8);
 
     for (const char* sub :
          {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat, ProgramFolder::kImatges})
-        if (!QFileInfo(dir.filePath(sub)).isDir())
-            fine &= dir.mkpath(sub);
-    if (ok)
-        *ok = fine;
+        if (!QFileInfo(arrel.filePath(sub)).isDir())
+            tot &= arrel.mkpath(sub);
+    if (preparada)
+        *preparada = tot;
     return c;
 }

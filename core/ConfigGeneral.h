@@ -19,7 +19,6 @@ struct ConfigGeneral {
 
     // The password as typed and compared: without surrounding spaces.
     QString clauText() const;
-    void setClau(const QString& text);
 
     bool operator==(const ConfigGeneral&) const = default;
 };
@@ -30,5 +29,5 @@ bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg);
 // The start-up read of General.cfg: creates Inf/ when missing (and with it an empty General.cfg),
 // reads record 1, holds GrupActual to 1..16 (a value outside reads as 1), trims the password and
 // gives a never-written record the password "TUXAM", then creates Inf/Niv, Inf/Hst, Inf/Dat and
-// Imatges when missing. `ok` is false when a folder or the file could not be created.
-ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* ok = nullptr);
+// Imatges when missing. `preparada` is false when a folder or the file could not be created.
+ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* preparada = nullptr);

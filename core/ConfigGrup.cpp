@@ -27,9 +27,9 @@ QByteArray ConfigGrup::encode() const {
     act.append(QByteArray(9 - act.size(), ' '));
     Bytes::putBytes(b, 0, act);
     Bytes::putU8(b, 9, OpcResta);
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < kActivitats; ++i)
         Bytes::putU8(b, 10 + i, Nivells[i]);
-    Bytes::putBytes(b, 19, Win1252::field(NomNivell, kNomNivellWidth));
+    Bytes::putBytes(b, 19, Win1252::field(NomNivell, kAmpleNomNivell));
     return b;
 }
 
@@ -37,9 +37,9 @@ ConfigGrup ConfigGrup::decode(const QByteArray& record) {
     ConfigGrup c;
     c.Activitats = record.left(9);
     c.OpcResta = Bytes::u8(record, 9);
-    for (int i = 0; i < 9; ++i)
+    for (int i = 0; i < kActivitats; ++i)
         c.Nivells[i] = Bytes::u8(record, 10 + i);
-    QByteArray name = record.mid(19, kNomNivellWidth);
+    QByteArray name = record.mid(19, kAmpleNomNivell);
     while (name.endsWith('\0'))
         name.chop(1);
     c.NomNivell = TextUtil::trimSpaces(Win1252::decode(name));
@@ -47,12 +47,12 @@ ConfigGrup ConfigGrup::decode(const QByteArray& record) {
 }
 
 bool ConfigGrup::ofereix(int activitat) const {
-    return activitat >= 1 && activitat <= 9 && activitat <= Activitats.size() &&
+    return activitat >= 1 && activitat <= kActivitats && activitat <= Activitats.size() &&
            Activitats[activitat - 1] == '1';
 }
 
 int ConfigGrup::nivells(int activitat) const {
-    if (activitat < 1 || activitat > 9)
+    if (activitat < 1 || activitat > kActivitats)
         return 10;
     const int n = Nivells[activitat - 1];
     return n == 0 ? 10 : n;
@@ -68,7 +68,7 @@ ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup) {
     // A group is never left with its front-page tab alone: a record that offers no activity at
     // all (whatever it holds instead of "1") takes the defaults too.
     bool algunaActivitat = false;
-    for (int a = 1; a <= 9; ++a)
+    for (int a = 1; a <= kActivitats; ++a)
         algunaActivitat = algunaActivitat || c.ofereix(a);
     if (leadingNumber(c.Activitats) == 0 || !algunaActivitat)
         return ConfigGrup{};

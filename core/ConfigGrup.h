@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
@@ -9,11 +11,11 @@
 // levels each has, the division layout option and the name of the group's level set.
 struct ConfigGrup {
     static constexpr int kLength = 119;
-    static constexpr int kNomNivellWidth = 100;
+    static constexpr int kAmpleNomNivell = 100;
 
     QByteArray Activitats = "111111111"; // 9 characters, '1' = offered
     uint8_t OpcResta = 0;
-    std::array<uint8_t, 9> Nivells{10, 10, 10, 10, 10, 10, 10, 10, 10};
+    std::array<uint8_t, kActivitats> Nivells{10, 10, 10, 10, 10, 10, 10, 10, 10};
     QString NomNivell; // without padding
 
     QByteArray encode() const;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/IdsText.h"
+
 class Atzar;
 
 // The board's activities live in two rooms (numeration and board), so the interface between an
@@ -14,7 +16,7 @@ public:
 
     // The current exercise is complete and right. With the wait option on and exercises left,
     // the series shows `missatgeEspera` (string id) on the message button.
-    virtual void RespostaCorrecta(int missatgeEspera = 71) = 0;
+    virtual void RespostaCorrecta(int missatgeEspera = IdText::kOperacioFinalitzada) = 0;
     // One wrong character (help counts one too).
     virtual void RespostaErronia() = 0;
 

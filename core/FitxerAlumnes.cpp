@@ -20,10 +20,10 @@ namespace FitxerAlumnes {
 
 QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma) {
     QList<FilaAlumne> files;
-    QFile file(RutaRegistres(carpeta, grup, idioma));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile fitxer(RutaRegistres(carpeta, grup, idioma));
+    if (!fitxer.open(QIODevice::ReadOnly))
         return files;
-    const QByteArray bytes = file.readAll();
+    const QByteArray bytes = fitxer.readAll();
     const int n = int(bytes.size() / Registre::kLength);
     for (int p = 1; p <= n; ++p) {
         const Registre r =
@@ -35,28 +35,28 @@ QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma) {
 }
 
 bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Registre& r) {
-    const QString path = RutaRegistres(carpeta, grup, idioma);
-    if (posicio < 1 || posicio > RecordFile::count(path, Registre::kLength) + 1)
+    const QString ruta = RutaRegistres(carpeta, grup, idioma);
+    if (posicio < 1 || posicio > RecordFile::count(ruta, Registre::kLength) + 1)
         return false;
-    if (!ensureFolder(path))
+    if (!ensureFolder(ruta))
         return false;
-    return RecordFile::write(path, Registre::kLength, posicio, r.encode());
+    return RecordFile::write(ruta, Registre::kLength, posicio, r.encode());
 }
 
 bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files) {
-    const QString path = RutaRegistres(carpeta, grup, idioma);
+    const QString ruta = RutaRegistres(carpeta, grup, idioma);
     if (files.isEmpty())
-        return !QFileInfo::exists(path) || QFile::remove(path);
+        return !QFileInfo::exists(ruta) || QFile::remove(ruta);
 
-    if (!ensureFolder(path))
+    if (!ensureFolder(ruta))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QSaveFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::WriteOnly))
         return false;
     for (const FilaAlumne& f : files)
-        if (file.write(LlistaAlumnes::registre(f).encode()) != Registre::kLength)
+        if (fitxer.write(LlistaAlumnes::registre(f).encode()) != Registre::kLength)
             return false;
-    if (!file.commit())
+    if (!fitxer.commit())
         return false;
     for (int i = 0; i < files.size(); ++i) {
         while (files[i].size() < LlistaAlumnes::kColumnes)
@@ -68,7 +68,7 @@ bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& f
 
 bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
                        int nivells, Registre& r, FilaAlumne& fila) {
-    if (activitat < 1 || activitat > 9)
+    if (activitat < 1 || activitat > kActivitats)
         return false;
     LlistaAlumnes::aplicaNivell(r, fila, activitat,
                                 LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells));

@@ -50,22 +50,22 @@ InstanceLock::~InstanceLock() = default;
 
 InstanceLock::Result InstanceLock::acquire() {
     if (lock_->isLocked())
-        return Acquired;
+        return Result::Acquired;
     for (int intent = 0; intent < kIntents; ++intent) {
         if (lock_->tryLock(0))
-            return Acquired;
+            return Result::Acquired;
         if (lock_->error() != QLockFile::LockFailedError)
-            return Unavailable;
+            return Result::Unavailable;
         // QLockFile itself takes over only a lock it can read. Whatever else a copy that is gone
         // left behind (nothing at all after a power cut while locking, half a line) is removed
         // here; the removal is refused while a running copy keeps its hold on the file.
         if (lock_->removeStaleLockFile())
             continue;
         if (namesRunningCopy())
-            return HeldByAnother;
+            return Result::HeldByAnother;
         QThread::msleep(kPausaMs);
     }
-    return Blocked;
+    return Result::Blocked;
 }
 
 bool InstanceLock::namesRunningCopy() const {

@@ -12,7 +12,7 @@ class QLockFile;
 // then holds; the next start takes it over.
 class InstanceLock {
 public:
-    enum Result {
+    enum class Result {
         Acquired,      // this copy now owns the folder until the lock is destroyed
         HeldByAnother, // another running copy owns the folder
         Unavailable,   // the lock file could not be made (temporary folder unwritable)

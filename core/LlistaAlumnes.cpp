@@ -44,10 +44,10 @@ int nivellDeText(const QString& text) {
 FilaAlumne fila(const Registre& r, int posicio) {
     FilaAlumne f;
     f.reserve(kColumnes);
-    f << QString::number(r.Numero) << asStored(r.Nom, Registre::kNomWidth);
+    f << QString::number(r.Numero) << asStored(r.Nom, Registre::kAmpleNom);
     for (uint8_t n : r.Nivell)
         f << textNivell(n);
-    f << QString::number(posicio) << asStored(r.Imatge, Registre::kImatgeWidth);
+    f << QString::number(posicio) << asStored(r.Imatge, Registre::kAmpleImatge);
     return f;
 }
 
@@ -55,7 +55,7 @@ Registre registre(const FilaAlumne& fila) {
     Registre r;
     r.Numero = uint8_t(toByte(fila.value(kColNumero).trimmed().toInt()));
     r.Nom = fila.value(kColNom);
-    for (int a = 0; a < 9; ++a)
+    for (int a = 0; a < kActivitats; ++a)
         r.Nivell[a] = uint8_t(nivellDeText(fila.value(kColNivell1 + a)));
     r.Imatge = fila.value(kColImatge);
     return r;
@@ -108,12 +108,12 @@ int nivellDespresDeSuperar(int jugat, int nivells) {
 }
 
 void aplicaNivell(Registre& r, FilaAlumne& fila, int activitat, int nivell) {
-    if (activitat < 1 || activitat > 9)
+    if (activitat < 1 || activitat > kActivitats)
         return;
     r.Nivell[activitat - 1] = uint8_t(toByte(nivell));
     while (fila.size() < kColumnes)
         fila << QString();
-    fila[activitat + 1] = textNivell(r.Nivell[activitat - 1]);
+    fila[kColNivell1 + activitat - 1] = textNivell(r.Nivell[activitat - 1]);
 }
 
 } // namespace LlistaAlumnes

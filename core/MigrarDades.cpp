@@ -10,67 +10,67 @@ namespace {
 
 // Copies through QSaveFile so that an existing target is replaced only by a complete copy: a full
 // disk or a target that cannot be replaced leaves the old target as it was.
-bool copyOverwriting(const QString& from, const QString& to) {
-    QFile source(from);
-    if (!source.open(QIODevice::ReadOnly))
+bool copiaSobreescrivint(const QString& origen, const QString& desti) {
+    QFile entrada(origen);
+    if (!entrada.open(QIODevice::ReadOnly))
         return false;
-    QSaveFile target(to);
-    if (!target.open(QIODevice::WriteOnly))
+    QSaveFile sortida(desti);
+    if (!sortida.open(QIODevice::WriteOnly))
         return false;
-    char buffer[64 * 1024];
+    char bloc[64 * 1024];
     for (;;) {
-        const qint64 got = source.read(buffer, sizeof buffer);
-        if (got < 0) {
-            target.cancelWriting();
+        const qint64 llegits = entrada.read(bloc, sizeof bloc);
+        if (llegits < 0) {
+            sortida.cancelWriting();
             break;
         }
-        if (got == 0)
+        if (llegits == 0)
             break;
-        if (target.write(buffer, got) != got)
+        if (sortida.write(bloc, llegits) != llegits)
             break;
     }
-    return target.commit();
+    return sortida.commit();
+}
+
+// The path, relative to the program folder, that legacy file `nom` moves to.
+QString desti(const QString& nom) {
+    using namespace ProgramFolder;
+    if (nom == QLatin1String("Grups.cfg") || nom == QLatin1String("General.cfg"))
+        return path(kInf, nom);
+    if (nom.endsWith(QLatin1String("cfg")))
+        return path(kNiv, nom.chopped(3) + QLatin1String("niv"));
+    if (nom.endsWith(QLatin1String("dat")))
+        return path(kDat, nom);
+    return path(kInf, nom);
 }
 
 } // namespace
 
-QString MigrationTarget(const QString& name) {
-    using namespace ProgramFolder;
-    if (name == QLatin1String("Grups.cfg") || name == QLatin1String("General.cfg"))
-        return path(kInf, name);
-    if (name.endsWith(QLatin1String("cfg")))
-        return path(kNiv, name.chopped(3) + QLatin1String("niv"));
-    if (name.endsWith(QLatin1String("dat")))
-        return path(kDat, name);
-    return path(kInf, name);
-}
-
-bool MigrarDades(const QString& carpeta, QStringList* notMoved) {
-    if (notMoved)
-        notMoved->clear();
-    QDir root(carpeta);
-    if (!root.exists(ProgramFolder::kDades))
+bool MigrarDades(const QString& carpeta, QStringList* noMoguts) {
+    if (noMoguts)
+        noMoguts->clear();
+    QDir arrel(carpeta);
+    if (!arrel.exists(ProgramFolder::kDades))
         return true;
 
     // Failures here show up as failed copies below.
-    root.mkpath(ProgramFolder::kInf);
-    root.mkpath(ProgramFolder::kNiv);
-    root.mkpath(ProgramFolder::kDat);
+    arrel.mkpath(ProgramFolder::kInf);
+    arrel.mkpath(ProgramFolder::kNiv);
+    arrel.mkpath(ProgramFolder::kDat);
 
-    QDir dades(root.filePath(ProgramFolder::kDades));
-    const QStringList files =
+    QDir dades(arrel.filePath(ProgramFolder::kDades));
+    const QStringList fitxers =
         dades.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
-    QStringList left;
-    for (const QString& name : files) {
-        const QString source = dades.filePath(name);
-        if (!copyOverwriting(source, root.filePath(MigrationTarget(name))) ||
-            !QFile::remove(source))
-            left << ProgramFolder::path(ProgramFolder::kDades, name);
+    QStringList restants;
+    for (const QString& nom : fitxers) {
+        const QString origen = dades.filePath(nom);
+        if (!copiaSobreescrivint(origen, arrel.filePath(desti(nom))) || !QFile::remove(origen))
+            restants << ProgramFolder::path(ProgramFolder::kDades, nom);
     }
-    if (left.isEmpty() && !root.rmdir(ProgramFolder::kDades))
-        left << QString::fromLatin1(ProgramFolder::kDades);
+    if (restants.isEmpty() && !arrel.rmdir(ProgramFolder::kDades))
+        restants << QString::fromLatin1(ProgramFolder::kDades);
 
-    if (notMoved)
-        *notMoved = left;
-    return left.isEmpty();
+    if (noMoguts)
+        *noMoguts = restants;
+    return restants.isEmpty();
 }

@@ -9,9 +9,6 @@
 //
 // A legacy file is deleted only once its copy is safely on disk, so a failure never loses data: the
 // file stays in Dades/, Dades/ stays too, and the next start tries again. Returns false when
-// something could not be moved; `notMoved` then lists the paths (relative to `carpeta`) left
+// something could not be moved; `noMoguts` then lists the paths (relative to `carpeta`) left
 // behind. No Dades/ folder: nothing happens and the result is true.
-bool MigrarDades(const QString& carpeta, QStringList* notMoved = nullptr);
-
-// The path, relative to the program folder, that legacy file `name` moves to.
-QString MigrationTarget(const QString& name);
+bool MigrarDades(const QString& carpeta, QStringList* noMoguts = nullptr);

@@ -1,13 +1,14 @@
 #include "core/Rutes.h"
 
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/SafeName.h"
 #include "core/StringTable.h"
 
 QString RutaRegistres(const QString& carpeta, int grup, int idioma) {
-    return ProgramFolder::path(carpeta, QString(ProgramFolder::kDat) + '/' +
-                                            SafeName::fileName(TextIdioma(92 + grup, idioma)) +
-                                            ".dat");
+    return ProgramFolder::path(
+        carpeta, QString(ProgramFolder::kDat) + '/' +
+                     SafeName::fileName(TextIdioma(IdText::grup(grup), idioma)) + ".dat");
 }
 
 QString RutaNivell(const QString& carpeta, const QString& nomNivell) {

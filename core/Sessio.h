@@ -2,6 +2,7 @@
 
 #include "core/ConfigGeneral.h"
 #include "core/ConfigGrup.h"
+#include "core/IdsText.h"
 #include "core/Registre.h"
 #include "core/StringTable.h"
 
@@ -17,6 +18,6 @@ struct Sessio {
 
     // `TextIdioma` in the current language.
     QString text(int id) const { return TextIdioma(id, general.Idioma); }
-    // The name of group 1..16 in the current language (string id 92 + group).
-    QString nomGrup(int grup) const { return text(92 + grup); }
+    // The name of group 1..16 in the current language.
+    QString nomGrup(int grup) const { return text(IdText::grup(grup)); }
 };

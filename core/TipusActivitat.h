@@ -27,3 +27,9 @@ constexpr int numero(TipusActivitat a) {
 constexpr TipusActivitat tipusActivitat(int n) {
     return n >= 1 && n <= kActivitats ? static_cast<TipusActivitat>(n) : TipusActivitat::Portada;
 }
+
+// Cardinals, ordinals, Roman numerals and ordering, the activities on whole numbers
+// ("Numeració"); the others are the calculations ("Càlcul").
+constexpr bool esNumeracio(TipusActivitat a) {
+    return a >= TipusActivitat::Cardinals && a <= TipusActivitat::Ordenacio;
+}

@@ -7,13 +7,13 @@
 #include <QFileInfo>
 
 bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const QByteArray& linia) {
-    const QString path = RutaHistorial(carpeta, nomAlumne);
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+    const QString ruta = RutaHistorial(carpeta, nomAlumne);
+    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+    QFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
-    return file.write(linia) == linia.size() && file.flush();
+    return fitxer.write(linia) == linia.size() && fitxer.flush();
 }
 
 bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne,

@@ -1,5 +1,6 @@
 #include "history/LiniaHistorial.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/Win1252.h"
 
@@ -7,13 +8,13 @@
 
 namespace {
 
-// Right-aligned in `width` characters; a longer text is kept whole rather than cut.
-QString alineat(const QString& text, int width) {
-    return text.rightJustified(width, u' ', false);
+// Right-aligned in `amplada` characters; a longer text is kept whole rather than cut.
+QString alineat(const QString& text, int amplada) {
+    return text.rightJustified(amplada, u' ', false);
 }
 
-QString total(int value) {
-    return u'(' + QString::number(value) + u')';
+QString total(int valor) {
+    return u'(' + QString::number(valor) + u')';
 }
 
 } // namespace
@@ -21,7 +22,7 @@ QString total(int value) {
 QByteArray LiniaHistorial::bytes() const {
     const QStringList peces = {
         data.toString(u"dd-MM-yy"),
-        TextIdioma(activitat + 5, idioma),
+        TextIdioma(IdText::activitat(activitat), idioma),
         resultat,
         alineat(nivell, 2),
         alineat(QString::number(fets), 3),

@@ -24,55 +24,59 @@ DadesNivell DadesNivell::decode(const QByteArray& record) {
     return d;
 }
 
-ActivityRanges rangesFor(int activitat) {
-    constexpr int kNineDigits = 999'999'999;
-    using R = ParameterRelation;
-    switch (activitat) {
-    case 1: // Cardinals
-    case 4: // Ordenació
-        return {{0, kNineDigits}, {0, kNineDigits}, R::FirstNotAboveSecond};
-    case 2: // Ordinals
-        return {{1, 1000}, {1, 1000}, R::FirstNotAboveSecond};
-    case 3: // Romans: 3999 is the largest number the numerals can write
-        return {{1, 3999}, {1, 3999}, R::FirstNotAboveSecond};
-    case 5: // Sumar
-    case 6: // Restar
-        return {{1, 5}, {0, 1}, R::None};
-    case 7: // Taules
-        return {{1, 9}, {1, 9}, R::FirstNotAboveSecond};
-    case 8: // Multiplicar
-    case 9: // Dividir
-        return {{1, 5}, {1, 3}, R::SecondNotAboveFirst};
-    default:
-        return {{0, kNineDigits}, {0, kNineDigits}, R::None};
+RangsActivitat rangsDe(int activitat) {
+    constexpr int kNouXifres = 999'999'999;
+    using R = RelacioParametres;
+    switch (tipusActivitat(activitat)) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordenacio:
+        return {{0, kNouXifres}, {0, kNouXifres}, R::PrimerNoPassaSegon};
+    case TipusActivitat::Ordinals:
+        return {{1, 1000}, {1, 1000}, R::PrimerNoPassaSegon};
+    case TipusActivitat::Romans: // 3999 is the largest number the numerals can write
+        return {{1, 3999}, {1, 3999}, R::PrimerNoPassaSegon};
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
+        return {{1, 5}, {0, 1}, R::Cap};
+    case TipusActivitat::Taules:
+        return {{1, 9}, {1, 9}, R::PrimerNoPassaSegon};
+    case TipusActivitat::Multiplicar:
+    case TipusActivitat::Dividir:
+        return {{1, 5}, {1, 3}, R::SegonNoPassaPrimer};
+    case TipusActivitat::Portada:
+        break;
     }
+    return {{0, kNouXifres}, {0, kNouXifres}, R::Cap};
 }
 
 namespace {
 
-int clampTo(int value, ValueRange r) {
-    return std::clamp(value, r.min, r.max);
+int ajusta(int valor, Rang r) {
+    return std::clamp(valor, r.minim, r.maxim);
 }
 
 } // namespace
 
-DadesNivell clampToRanges(int activitat, const DadesNivell& d) {
-    const ActivityRanges r = rangesFor(activitat);
-    DadesNivell out;
-    out.Temps = int16_t(clampTo(d.Temps, kRangTemps));
-    out.Fer = int16_t(clampTo(d.Fer, kRangFer));
-    out.Errors = int16_t(clampTo(d.Errors, kRangErrors));
-    out.Parametre1 = clampTo(d.Parametre1, r.parametre1);
-    out.Parametre2 = clampTo(d.Parametre2, r.parametre2);
+DadesNivell ajustaAlsRangs(int activitat, const DadesNivell& d) {
+    const RangsActivitat r = rangsDe(activitat);
+    DadesNivell ajustat;
+    ajustat.Temps = int16_t(ajusta(d.Temps, kRangTemps));
+    ajustat.Fer = int16_t(ajusta(d.Fer, kRangFer));
+    ajustat.Errors = int16_t(ajusta(d.Errors, kRangErrors));
+    ajustat.Parametre1 = ajusta(d.Parametre1, r.parametre1);
+    ajustat.Parametre2 = ajusta(d.Parametre2, r.parametre2);
     // "Portant-se" is a yes/no flag whose yes is 1: a damaged 2 or 255 is no more a yes than 0
     // is, so the editor, its report and the board all read it as "No".
-    if (activitat == 5 || activitat == 6)
-        out.Parametre2 = d.Parametre2 == 1 ? 1 : 0;
+    const TipusActivitat tipus = tipusActivitat(activitat);
+    if (tipus == TipusActivitat::Sumar || tipus == TipusActivitat::Restar)
+        ajustat.Parametre2 = d.Parametre2 == 1 ? 1 : 0;
     // Parametre2 stays inside its own range: where it must not be below Parametre1 both ranges
     // are the same, and where it must not be above Parametre1 it only moves down.
-    if (r.relation == ParameterRelation::FirstNotAboveSecond && out.Parametre2 < out.Parametre1)
-        out.Parametre2 = out.Parametre1;
-    if (r.relation == ParameterRelation::SecondNotAboveFirst && out.Parametre2 > out.Parametre1)
-        out.Parametre2 = out.Parametre1;
-    return out;
+    if (r.relacio == RelacioParametres::PrimerNoPassaSegon &&
+        ajustat.Parametre2 < ajustat.Parametre1)
+        ajustat.Parametre2 = ajustat.Parametre1;
+    if (r.relacio == RelacioParametres::SegonNoPassaPrimer &&
+        ajustat.Parametre2 > ajustat.Parametre1)
+        ajustat.Parametre2 = ajustat.Parametre1;
+    return ajustat;
 }

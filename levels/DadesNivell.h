@@ -22,44 +22,44 @@ struct DadesNivell {
     bool operator==(const DadesNivell&) const = default;
 };
 
+inline constexpr int kNivellsPerActivitat = 10;
+
 // Record number (from 1) of level `nivell` (1..10) of activity `activitat` (1..9).
 constexpr int IndexNivell(int activitat, int nivell) {
-    return (activitat - 1) * 10 + nivell;
+    return (activitat - 1) * kNivellsPerActivitat + nivell;
 }
-
-inline constexpr int kNivellsPerActivitat = 10;
 inline constexpr int kRegistresJoc = kActivitats * kNivellsPerActivitat;
 
-struct ValueRange {
-    int min;
-    int max;
+struct Rang {
+    int minim;
+    int maxim;
 };
 
 // Ranges of the three counters, the same for every activity (the editor's scroll bars).
-inline constexpr ValueRange kRangTemps{10, 999};
-inline constexpr ValueRange kRangFer{1, 999};
-inline constexpr ValueRange kRangErrors{0, 999};
+inline constexpr Rang kRangTemps{10, 999};
+inline constexpr Rang kRangFer{1, 999};
+inline constexpr Rang kRangErrors{0, 999};
 
 // How the editor keeps the two parameters of an activity in order.
-enum class ParameterRelation {
-    None,
-    FirstNotAboveSecond, // a range from Parametre1 to Parametre2
-    SecondNotAboveFirst, // digits of the second operand never exceed those of the first
+enum class RelacioParametres {
+    Cap,
+    PrimerNoPassaSegon, // a range from Parametre1 to Parametre2
+    SegonNoPassaPrimer, // digits of the second operand never exceed those of the first
 };
 
-struct ActivityRanges {
-    ValueRange parametre1;
-    ValueRange parametre2;
-    ParameterRelation relation;
+struct RangsActivitat {
+    Rang parametre1;
+    Rang parametre2;
+    RelacioParametres relacio;
 };
 
 // The limits the level editor allows for activity 1..9. Any other number gets the widest ranges
 // of any activity, with no relation.
-ActivityRanges rangesFor(int activitat);
+RangsActivitat rangsDe(int activitat);
 
 // `d` held to the limits of `activitat`: every field is brought inside its range, and when the
 // two parameters break the activity's relation, Parametre2 takes the value of Parametre1, as the
 // editor does when the first one moves past the second; carrying (Sumar, Restar) is allowed by a
 // stored 1 only. A record read from a damaged or foreign file goes through here before the board
 // builds exercises from it.
-DadesNivell clampToRanges(int activitat, const DadesNivell& d);
+DadesNivell ajustaAlsRangs(int activitat, const DadesNivell& d);

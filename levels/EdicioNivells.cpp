@@ -7,7 +7,7 @@ namespace {
 
 constexpr int kXifres = 9;
 
-constexpr std::array<ValueRange, 3> kRangsComptadors{kRangTemps, kRangFer, kRangErrors};
+constexpr std::array<Rang, 3> kRangsComptadors{kRangTemps, kRangFer, kRangErrors};
 
 int16_t& comptador(DadesNivell& d, int i) {
     return i == 1 ? d.Temps : i == 2 ? d.Fer : d.Errors;
@@ -49,22 +49,22 @@ void EdicioNivells::posaComptador(int fila, int i, int valor) {
     if (!filaValida(fila) || i < 1 || i > 3)
         return;
     DadesNivell d = dades(fila);
-    const ValueRange r = kRangsComptadors[i - 1];
-    comptador(d, i) = int16_t(std::clamp(valor, r.min, r.max));
+    const Rang r = kRangsComptadors[i - 1];
+    comptador(d, i) = int16_t(std::clamp(valor, r.minim, r.maxim));
     escriu(fila, d);
 }
 
 void EdicioNivells::posaParametre(int fila, int quin, int valor) {
     if (!filaValida(fila) || (quin != 1 && quin != 2))
         return;
-    const ActivityRanges r = rangesFor(jocs_.ActivitatActual());
+    const RangsActivitat r = rangsDe(jocs_.ActivitatActual());
     DadesNivell d = dades(fila);
-    const int v = std::clamp(valor, (quin == 1 ? r.parametre1 : r.parametre2).min,
-                             (quin == 1 ? r.parametre1 : r.parametre2).max);
+    const int v = std::clamp(valor, (quin == 1 ? r.parametre1 : r.parametre2).minim,
+                             (quin == 1 ? r.parametre1 : r.parametre2).maxim);
     (quin == 1 ? d.Parametre1 : d.Parametre2) = v;
     const bool trencada =
-        (r.relation == ParameterRelation::FirstNotAboveSecond && d.Parametre1 > d.Parametre2) ||
-        (r.relation == ParameterRelation::SecondNotAboveFirst && d.Parametre2 > d.Parametre1);
+        (r.relacio == RelacioParametres::PrimerNoPassaSegon && d.Parametre1 > d.Parametre2) ||
+        (r.relacio == RelacioParametres::SegonNoPassaPrimer && d.Parametre2 > d.Parametre1);
     if (trencada)
         (quin == 1 ? d.Parametre2 : d.Parametre1) = v;
     escriu(fila, d);
@@ -85,21 +85,21 @@ bool EdicioNivells::posaPortant(int fila, bool portant) {
 void EdicioNivells::Increment(int i, int k) {
     if (i < 1 || i > 3)
         return;
-    const ValueRange r = kRangsComptadors[i - 1];
+    const Rang r = kRangsComptadors[i - 1];
     for (int fila = 2; fila <= nivells(); ++fila) {
         DadesNivell d = dades(fila);
         DadesNivell anterior = dades(fila - 1);
         comptador(d, i) =
-            int16_t(std::clamp<qint64>(qint64(comptador(anterior, i)) + k, r.min, r.max));
+            int16_t(std::clamp<qint64>(qint64(comptador(anterior, i)) + k, r.minim, r.maxim));
         files_[fila - 1] = jocs_.filaDe(jocs_.ActivitatActual(), d);
     }
     jocs_.marcaModificat();
 }
 
-QString EdicioNivells::PremDigit(const QString& caption, int p, bool esquerre) {
+QString EdicioNivells::PremDigit(const QString& rotul, int p, bool esquerre) {
     if (p < 1 || p > kXifres)
-        return caption;
-    const QString s = JocsNivells::NomesXifres(caption).right(kXifres);
+        return rotul;
+    const QString s = JocsNivells::NomesXifres(rotul).right(kXifres);
     const qint64 valor = s.toLongLong();
     if (p < kXifres - s.size()) {
         qint64 pes = 1;

@@ -37,10 +37,11 @@ public:
     // column's range; row 1 stays.
     void Increment(int i, int k);
 
-    // The caption of a nine-digit label (`Primer`, `Últim`) after a press on its digit button at
-    // position `p` (1..9, 9 the units): left of the leading digit the button adds that position's
-    // value; on a digit the left button turns it up (9 becomes 0), any other down (0 becomes 9).
-    static QString PremDigit(const QString& caption, int p, bool esquerre);
+    // The caption `rotul` of a nine-digit label (`Primer`, `Últim`) after a press on its digit
+    // button at position `p` (1..9, 9 the units): left of the leading digit the button adds that
+    // position's value; on a digit the left button turns it up (9 becomes 0), any other down (0
+    // becomes 9).
+    static QString PremDigit(const QString& rotul, int p, bool esquerre);
 
 private:
     bool filaValida(int fila) const { return fila >= 1 && fila <= nivells(); }

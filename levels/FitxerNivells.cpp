@@ -15,58 +15,58 @@ namespace FitxerNivells {
 
 namespace {
 
-bool recordInRange(int k) {
+bool registreValid(int k) {
     return k >= 1 && k <= kRegistresJoc;
 }
 
 } // namespace
 
-DadesNivell llegeix(const QString& path, int k) {
-    if (!recordInRange(k))
+DadesNivell llegeix(const QString& ruta, int k) {
+    if (!registreValid(k))
         return {};
-    return DadesNivell::decode(RecordFile::read(path, DadesNivell::kLength, k));
+    return DadesNivell::decode(RecordFile::read(ruta, DadesNivell::kLength, k));
 }
 
-std::optional<DadesNivell> llegeixSencer(const QString& path, int k) {
-    QFile file(path);
-    if (!recordInRange(k) || !file.open(QIODevice::ReadOnly) ||
-        !file.seek(qint64(k - 1) * DadesNivell::kLength))
+std::optional<DadesNivell> llegeixSencer(const QString& ruta, int k) {
+    QFile fitxer(ruta);
+    if (!registreValid(k) || !fitxer.open(QIODevice::ReadOnly) ||
+        !fitxer.seek(qint64(k - 1) * DadesNivell::kLength))
         return std::nullopt;
-    const QByteArray bytes = file.read(DadesNivell::kLength);
+    const QByteArray bytes = fitxer.read(DadesNivell::kLength);
     if (bytes.size() != DadesNivell::kLength)
         return std::nullopt;
     return DadesNivell::decode(bytes);
 }
 
-bool escriu(const QString& path, int k, const DadesNivell& d) {
-    if (!recordInRange(k) || !creaSiFalta(path))
+bool escriu(const QString& ruta, int k, const DadesNivell& d) {
+    if (!registreValid(k) || !creaSiFalta(ruta))
         return false;
-    return RecordFile::write(path, DadesNivell::kLength, k, d.encode());
+    return RecordFile::write(ruta, DadesNivell::kLength, k, d.encode());
 }
 
-bool creaSiFalta(const QString& path) {
-    const QFileInfo info(path);
+bool creaSiFalta(const QString& ruta) {
+    const QFileInfo info(ruta);
     if (info.exists())
         return true;
     if (!QDir().mkpath(info.absolutePath()))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    QSaveFile fitxer(ruta);
+    if (!fitxer.open(QIODevice::WriteOnly))
         return false;
-    if (!EscriuNivellsPerDefecte(file)) {
-        file.cancelWriting();
+    if (!EscriuNivellsPerDefecte(fitxer)) {
+        fitxer.cancelWriting();
         return false;
     }
-    return file.commit();
+    return fitxer.commit();
 }
 
 DadesNivell LlegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,
                           int nivell) {
-    const QString path = RutaNivell(carpeta, nomNivell);
-    creaSiFalta(path);
+    const QString ruta = RutaNivell(carpeta, nomNivell);
+    creaSiFalta(ruta);
     const int a = std::clamp(activitat, 1, kActivitats);
     const int n = std::clamp(nivell, 1, kNivellsPerActivitat);
-    return clampToRanges(a, llegeix(path, IndexNivell(a, n)));
+    return ajustaAlsRangs(a, llegeix(ruta, IndexNivell(a, n)));
 }
 
 } // namespace FitxerNivells

@@ -2,6 +2,7 @@
 
 #include "core/DigitGrouping.h"
 
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/SafeName.h"
@@ -21,16 +22,6 @@
 
 namespace {
 
-constexpr int kIdNivellGeneric = 33;
-constexpr int kIdSi = 34;
-constexpr int kIdNo = 35;
-constexpr int kIdArxivarCanvis = 50;
-constexpr int kIdAlMenysUnaActivitat = 61;
-constexpr int kIdEliminarNivell = 116;
-constexpr int kIdNomNoValid = 117;
-constexpr int kIdFitxerExisteix = 118;
-constexpr int kIdNoEsPotEscriure = 120;
-
 // The longest name a file can have on the file systems the program runs on, in bytes.
 constexpr int kMaxFileNameBytes = 255;
 constexpr int kBytesExtensio = 4; // ".niv" / ".ni2"
@@ -44,7 +35,7 @@ bool enWin1252(const QString& text) {
 // its set again by that field alone.
 bool nomCap(const QString& nom) {
     return int(QFile::encodeName(nom).size()) + kBytesExtensio <= kMaxFileNameBytes &&
-           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kNomNivellWidth;
+           enWin1252(nom) && Win1252::encode(nom).size() <= ConfigGrup::kAmpleNomNivell;
 }
 
 // "N (k)", N shortened as far as the name needs to fit; a character the group's record cannot
@@ -61,35 +52,36 @@ QString nomCopia(const QString& n, int k) {
     return TextUtil::trimSpaces(TextUtil::trimSpaces(base) + sufix);
 }
 
-// Moves `from` over `to` in one step: rename(2) replaces the target as it moves, so there is no
-// moment with neither file, and a failure leaves both as they were. (QFile::rename never
+// Moves `origen` over `desti` in one step: rename(2) replaces the target as it moves, so there is
+// no moment with neither file, and a failure leaves both as they were. (QFile::rename never
 // replaces; removing the target first would lose it whenever the move then failed.)
-bool mouFitxer(const QString& from, const QString& to) {
-    return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+bool mouFitxer(const QString& origen, const QString& desti) {
+    return std::rename(QFile::encodeName(origen).constData(),
+                       QFile::encodeName(desti).constData()) == 0;
 }
 
-// Copies the file `from` over `to`. The copy is written beside `to` and moved over it, so `to`
-// holds its old bytes or the whole copy, never a part and never nothing.
-bool copiaFitxer(const QString& from, const QString& to) {
-    QFile origen(from);
-    if (!QFileInfo(from).isFile() || !origen.open(QIODevice::ReadOnly))
+// Copies the file `origen` over `desti`. The copy is written beside `desti` and moved over it, so
+// `desti` holds its old bytes or the whole copy, never a part and never nothing.
+bool copiaFitxer(const QString& origen, const QString& desti) {
+    QFile entrada(origen);
+    if (!QFileInfo(origen).isFile() || !entrada.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = origen.readAll();
-    if (origen.error() != QFileDevice::NoError)
+    const QByteArray bytes = entrada.readAll();
+    if (entrada.error() != QFileDevice::NoError)
         return false;
-    QTemporaryFile copia(to + QStringLiteral(".XXXXXX"));
+    QTemporaryFile copia(desti + QStringLiteral(".XXXXXX"));
     if (!copia.open() || copia.write(bytes) != bytes.size() || !copia.flush())
         return false;
-    copia.setPermissions(origen.permissions());
-    if (!mouFitxer(copia.fileName(), to))
+    copia.setPermissions(entrada.permissions());
+    if (!mouFitxer(copia.fileName(), desti))
         return false;
     copia.setAutoRemove(false);
     return true;
 }
 
-// Removes `path`; true also when there was nothing to remove.
-bool esborra(const QString& path) {
-    return QFile::remove(path) || !QFileInfo(path).exists();
+// Removes `ruta`; true also when there was nothing to remove.
+bool esborra(const QString& ruta) {
+    return QFile::remove(ruta) || !QFileInfo(ruta).exists();
 }
 
 // The number the text starts with, as the grid's numeric cells are read: leading blanks, an
@@ -97,13 +89,13 @@ bool esborra(const QString& path) {
 qint64 valorCella(const QString& text) {
     const QString t = TextUtil::trimSpaces(text);
     qsizetype i = 0;
-    bool negative = false;
+    bool negatiu = false;
     if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
-        negative = t[i++] == u'-';
+        negatiu = t[i++] == u'-';
     qint64 v = 0;
     for (; i < t.size() && t[i] >= u'0' && t[i] <= u'9'; ++i)
         v = std::min<qint64>(v * 10 + (t[i].unicode() - u'0'), qint64(1) << 32);
-    return negative ? -v : v;
+    return negatiu ? -v : v;
 }
 
 int16_t a16(qint64 v) {
@@ -116,12 +108,15 @@ int32_t a32(qint64 v) {
                                       std::numeric_limits<int32_t>::max()));
 }
 
+// The numeration activities show their numbers with the thousands separator.
 bool ambSeparadors(int a) {
-    return a >= 1 && a <= 4;
+    return esNumeracio(tipusActivitat(a));
 }
 
+// The sums' second parameter, carrying, is shown as "Sí" or "No".
 bool ambSiNo(int a) {
-    return a == 5 || a == 6;
+    const TipusActivitat tipus = tipusActivitat(a);
+    return tipus == TipusActivitat::Sumar || tipus == TipusActivitat::Restar;
 }
 
 } // namespace
@@ -154,7 +149,7 @@ void JocsNivells::Obre() {
     const QString nomGrup = TextUtil::trimSpaces(sessio_.grup.NomNivell);
     const int posicio = std::max<int>(0, int(llista_.indexOf(nomGrup)));
     if (llista_.isEmpty())
-        llista_.append(text(kIdNivellGeneric));
+        llista_.append(text(IdText::kNivellGeneric));
     jocObert_.clear();
     modificat_ = false;
     Selecciona(posicio);
@@ -187,7 +182,7 @@ bool JocsNivells::prenCopia() {
              copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
     // Without a copy the set is still shown and edited, but "No" will have nothing to restore.
     if (!copia_)
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
     return copia_;
 }
 
@@ -209,11 +204,11 @@ DadesNivell JocsNivells::llegeixFila(int a, const FilaGraella& fila) const {
     } else {
         d.Parametre1 = a32(valorCella(fila[3]));
         if (ambSiNo(a))
-            d.Parametre2 = TextUtil::trimSpaces(fila[4]) == text(kIdSi) ? 1 : 0;
+            d.Parametre2 = TextUtil::trimSpaces(fila[4]) == text(IdText::kSi) ? 1 : 0;
         else
             d.Parametre2 = a32(valorCella(fila[4]));
     }
-    return clampToRanges(a, d);
+    return ajustaAlsRangs(a, d);
 }
 
 bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
@@ -221,9 +216,9 @@ bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
         return true;
     const int a = activitatActual_;
     const int n = std::min<int>(nivellsMostrats(), int(files.size()));
-    const QString path = rutaNiv(jocObert_);
+    const QString ruta = rutaNiv(jocObert_);
     for (int l = 1; l <= n; ++l)
-        if (!FitxerNivells::escriu(path, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
+        if (!FitxerNivells::escriu(ruta, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
             return false;
     return true;
 }
@@ -236,7 +231,7 @@ bool JocsNivells::ArxivarConfig() {
         copia_ = false;
         return true;
     }
-    const bool si = pregunta_ ? pregunta_(text(kIdArxivarCanvis)) : false;
+    const bool si = pregunta_ ? pregunta_(text(IdText::kArxivarCanvis)) : false;
     if (ocupat_)
         ocupat_(true);
     bool fet = true;
@@ -259,7 +254,7 @@ bool JocsNivells::ArxivarConfig() {
     if (ocupat_)
         ocupat_(false);
     if (!fet)
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
     // A failed "No" is as far as the set can go back: asking again would change nothing.
     if (fet || !si)
         modificat_ = false;
@@ -270,7 +265,7 @@ bool JocsNivells::CanviaActivitat(int a) {
     if (a < 1 || a > kActivitats)
         return false;
     if (modificat_ && !DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{})) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     activitatActual_ = a;
@@ -290,14 +285,14 @@ FilaGraella JocsNivells::fila(int a, int nivell) const {
 }
 
 FilaGraella JocsNivells::filaDe(int a, const DadesNivell& dades) const {
-    const DadesNivell d = clampToRanges(a, dades);
+    const DadesNivell d = ajustaAlsRangs(a, dades);
     FilaGraella f{QString::number(d.Temps), QString::number(d.Fer), QString::number(d.Errors),
                   QString::number(d.Parametre1), QString::number(d.Parametre2)};
     if (ambSeparadors(a)) {
         f[3] = DigitGrouping::FormataNombre(d.Parametre1, sessio_.general.Separador);
         f[4] = DigitGrouping::FormataNombre(d.Parametre2, sessio_.general.Separador);
     } else if (ambSiNo(a)) {
-        f[4] = text(d.Parametre2 == 1 ? kIdSi : kIdNo);
+        f[4] = text(d.Parametre2 == 1 ? IdText::kSi : IdText::kNo);
     }
     return f;
 }
@@ -336,7 +331,7 @@ bool JocsNivells::CanviaIncloure(bool inclosa) {
     // Any character but "1" hides an activity, so a text with no "1" is as empty as "000000000".
     if (!nou.contains('1')) {
         if (missatge_)
-            missatge_(text(kIdAlMenysUnaActivitat));
+            missatge_(text(IdText::kAlMenysUnaActivitat));
         return false;
     }
     if (nou != sessio_.grup.Activitats) {
@@ -359,17 +354,17 @@ void JocsNivells::seleccionaNou(const QString& nom) {
 bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     const QString nom = TextUtil::trimSpaces(textNom);
     if (!SafeName::isValid(nom) || !nomCap(nom)) {
-        avisa(kIdNomNoValid);
+        avisa(IdText::kNomNoValid);
         return false;
     }
     if (QFileInfo::exists(rutaNiv(nom))) {
-        avisa(kIdFitxerExisteix);
+        avisa(IdText::kFitxerExisteix);
         return false;
     }
     if (opcio == Opcio::Afegir) {
         // The entry appears only for a set that exists.
         if (!FitxerNivells::creaSiFalta(rutaNiv(nom))) {
-            avisa(kIdNoEsPotEscriure);
+            avisa(IdText::kNoEsPotEscriure);
             return false;
         }
         seleccionaNou(nom);
@@ -381,12 +376,12 @@ bool JocsNivells::EntraNom(const QString& textNom, Opcio opcio) {
     // backup goes first: when the set's own file then cannot follow, the backup goes back.
     const QString ni2 = rutaNi2(jocObert_);
     if (copia_ && !mouFitxer(ni2, rutaNi2(nom))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     if (!mouFitxer(rutaNiv(jocObert_), rutaNiv(nom))) {
         copia_ = copia_ && mouFitxer(rutaNi2(nom), ni2);
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     if (seleccionat_ >= 0 && seleccionat_ < llista_.size())
@@ -407,7 +402,7 @@ bool JocsNivells::Duplica() {
     }
     // A copy that failed would be opened as a new set of defaults, passing for the duplicate.
     if (!copiaFitxer(rutaNiv(n), rutaNiv(m))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     // Opening the copy takes its own backup, so this one may fail unnoticed.
@@ -417,11 +412,11 @@ bool JocsNivells::Duplica() {
 }
 
 bool JocsNivells::Elimina() {
-    if (!pregunta_ || !pregunta_(text(kIdEliminarNivell)))
+    if (!pregunta_ || !pregunta_(text(IdText::kEliminarNivell)))
         return false;
     // A set whose file stays would come back in the list at the next opening.
     if (!esborra(rutaNiv(jocObert_))) {
-        avisa(kIdNoEsPotEscriure);
+        avisa(IdText::kNoEsPotEscriure);
         return false;
     }
     QFile::remove(rutaNi2(jocObert_));
@@ -432,7 +427,7 @@ bool JocsNivells::Elimina() {
     sessio_.grup = copiaGrup_;
     modificat_ = false;
     if (llista_.isEmpty())
-        llista_.append(text(kIdNivellGeneric));
+        llista_.append(text(IdText::kNivellGeneric));
     Selecciona(0);
     return true;
 }

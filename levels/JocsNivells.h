@@ -43,7 +43,7 @@ public:
 
     JocsNivells(Sessio& sessio, Pregunta pregunta, Missatge missatge, Graella graella);
 
-    void setOcupat(Ocupat ocupat) { ocupat_ = std::move(ocupat); }
+    void posaOcupat(Ocupat ocupat) { ocupat_ = std::move(ocupat); }
 
     // The window opens: activity 1 shown, the list filled and the group's set (or the first entry)
     // selected and opened.

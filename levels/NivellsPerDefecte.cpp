@@ -79,10 +79,10 @@ DadesNivell NivellsPerDefecte::nivell(int activitat, int nivell) {
     return d;
 }
 
-bool EscriuNivellsPerDefecte(QIODevice& file) {
+bool EscriuNivellsPerDefecte(QIODevice& fitxer) {
     for (int a = 1; a <= kActivitats; ++a)
         for (int n = 1; n <= kNivellsPerActivitat; ++n)
-            if (file.write(NivellsPerDefecte::nivell(a, n).encode()) != DadesNivell::kLength)
+            if (fitxer.write(NivellsPerDefecte::nivell(a, n).encode()) != DadesNivell::kLength)
                 return false;
     return true;
 }

@@ -15,4 +15,4 @@ public:
 // Writes the ninety default records one after the other from the device's current position,
 // activity 1 level 1 first, activity 9 level 10 last. Does not close the device. Returns false
 // when a write fails.
-bool EscriuNivellsPerDefecte(QIODevice& file);
+bool EscriuNivellsPerDefecte(QIODevice& fitxer);

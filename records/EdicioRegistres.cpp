@@ -1,6 +1,7 @@
 #include "records/EdicioRegistres.h"
 
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 
@@ -17,7 +18,7 @@ EdicioRegistres::EdicioRegistres(Sessio& sessio, Mode mode, QList<FilaAlumne>& f
     // Read even when the caller's list is empty: a new record must not land on a pupil the
     // caller has not seen yet.
     rellegeix();
-    if (mode_ == Afegir)
+    if (mode_ == Mode::Afegir)
         camps_ = registreNou();
     else if (!files_.isEmpty())
         mostra(std::clamp(fila, 0, int(files_.size()) - 1));
@@ -25,14 +26,14 @@ EdicioRegistres::EdicioRegistres(Sessio& sessio, Mode mode, QList<FilaAlumne>& f
 
 int EdicioRegistres::idAccio() const {
     switch (mode_) {
-    case Afegir:
-        return 81;
-    case Editar:
-        return 83;
-    case Eliminar:
+    case Mode::Afegir:
+        return IdText::kAfegir;
+    case Mode::Editar:
+        return IdText::kEditar;
+    case Mode::Eliminar:
         break;
     }
-    return 86;
+    return IdText::kEliminar;
 }
 
 int EdicioRegistres::nivellMaxim(int activitat) const {
@@ -40,7 +41,7 @@ int EdicioRegistres::nivellMaxim(int activitat) const {
 }
 
 bool EdicioRegistres::nivellEditable(int activitat) const {
-    return mode_ != Eliminar && sessio_.grup.ofereix(activitat);
+    return mode_ != Mode::Eliminar && sessio_.grup.ofereix(activitat);
 }
 
 bool EdicioRegistres::mostra(int fila) {
@@ -53,7 +54,7 @@ bool EdicioRegistres::mostra(int fila) {
 }
 
 EdicioRegistres::Resultat EdicioRegistres::afegeix() {
-    if (mode_ != Afegir)
+    if (mode_ != Mode::Afegir)
         return Resultat::NoDesat;
     if (senseNom())
         return Resultat::SenseNom;
@@ -72,7 +73,7 @@ EdicioRegistres::Resultat EdicioRegistres::afegeix() {
 }
 
 EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
-    if (mode_ != Editar || fila_ < 0)
+    if (mode_ != Mode::Editar || fila_ < 0)
         return Resultat::NoDesat;
     if (senseNom())
         return Resultat::SenseNom;
@@ -94,7 +95,7 @@ EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
 }
 
 void EdicioRegistres::elimina() {
-    if (mode_ != Eliminar || fila_ < 0)
+    if (mode_ != Mode::Eliminar || fila_ < 0)
         return;
     files_.removeAt(fila_);
     esborrats_ = true;

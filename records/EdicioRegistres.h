@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
 #include "core/Registre.h"
 
@@ -15,7 +16,7 @@ struct Sessio;
 // The record shown in the window's fields is `camps()`; the window edits it there.
 class EdicioRegistres {
 public:
-    enum Mode { Afegir = 0, Editar = 1, Eliminar = 2 };
+    enum class Mode { Afegir = 0, Editar = 1, Eliminar = 2 };
 
     // What became of the pupil's history file when an edit was written.
     enum class Historial {
@@ -51,15 +52,15 @@ public:
     bool desat() const { return desat_; }
 
     // The window caption's string id: "Afegint registres...", "Editant..." or "Eliminant...".
-    int idTitol() const { return 21 + int(mode_); }
+    int idTitol() const { return IdText::kAfegintRegistres + int(mode_); }
     // The string id of the action button `Mou(1)`.
     int idAccio() const;
     // Number, picture and picture removal can be changed (adding and editing).
-    bool campsEditables() const { return mode_ != Eliminar; }
+    bool campsEditables() const { return mode_ != Mode::Eliminar; }
     // `Anterior` and `Següent` work (editing and deleting).
-    bool navega() const { return mode_ != Afegir; }
+    bool navega() const { return mode_ != Mode::Afegir; }
     // The action button can act: always when adding, on a pupil otherwise.
-    bool accioActiva() const { return mode_ == Afegir || fila_ >= 0; }
+    bool accioActiva() const { return mode_ == Mode::Afegir || fila_ >= 0; }
     // The highest level the up-down of activity 1..9 reaches: the group's count, at most 10.
     int nivellMaxim(int activitat) const;
     // The level of activity 1..9 can be changed: the group is offered it and no row is deleted.
@@ -91,7 +92,7 @@ public:
     bool tanca(bool confirma);
 
     // Renames Inf/Hst/<old name>.rtf to Inf/Hst/<new name>.rtf (names trimmed and made safe).
-    static Historial reanomenaHistorial(const QString& folder, const QString& nomVell,
+    static Historial reanomenaHistorial(const QString& carpeta, const QString& nomVell,
                                         const QString& nomNou);
 
 private:

@@ -29,8 +29,8 @@ QString variant(const QString& nom, int n) {
     return arrel.left(ImatgeAlumne::kAmpleNom - marca.size() - ext.size()) + marca + ext;
 }
 
-QByteArray contingut(const QString& path) {
-    QFile f(path);
+QByteArray contingut(const QString& cami) {
+    QFile f(cami);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 

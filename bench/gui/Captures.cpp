@@ -124,7 +124,7 @@ int main(int argc, char* argv[]) {
 
     Sessio sessio;
     Arrencada arrencada(carpeta);
-    if (arrencada.run(sessio).status != StartupResult::Ok)
+    if (arrencada.executa(sessio).estat != EstatArrencada::Correcta)
         return 1;
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);

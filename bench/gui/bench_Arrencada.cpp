@@ -98,7 +98,7 @@ int pissarres(int argc, char* argv[], const QString& carpeta) {
     QApplication app(argc, argv);
     Sessio sessio;
     Arrencada arrencada(carpeta);
-    if (arrencada.run(sessio).status != StartupResult::Ok)
+    if (arrencada.executa(sessio).estat != EstatArrencada::Correcta)
         return 1;
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);

@@ -16,7 +16,7 @@ int main(int argc, char* argv[]) {
         return 2;
     Sessio sessio;
     Arrencada arrencada(QString::fromLocal8Bit(argv[1]));
-    if (arrencada.run(sessio).status != StartupResult::Ok)
+    if (arrencada.executa(sessio).estat != EstatArrencada::Correcta)
         return 1;
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);

@@ -11,9 +11,6 @@ using namespace PissarraEstil;
 
 namespace {
 
-constexpr int kTaules = 7;
-constexpr int kRomans = 3;
-
 // Point sizes. Romans and tables are the board's own; the words of cardinals and ordinals start
 // at kPreguntaParaules and shrink until the longest phrase fits the slate.
 constexpr int kPreguntaRomans = 32;
@@ -39,19 +36,19 @@ const QString kLlapis = QStringLiteral("\u270E");
 
 } // namespace
 
-PanelNombres::PanelNombres(Activitat& activitat, FontNombres font, int numActivitat,
+PanelNombres::PanelNombres(Activitat& activitat, FontNombres font, TipusActivitat tipus,
                            QWidget* parent)
-    : PanellActivitat(activitat, parent), font_(std::move(font)), numActivitat_(numActivitat) {
+    : PanellActivitat(activitat, parent), font_(std::move(font)), tipus_(tipus) {
     setObjectName(QStringLiteral("PanelNombres"));
-    const bool taules = numActivitat_ == kTaules;
+    const bool taules = tipus_ == TipusActivitat::Taules;
 
     pregunta_ = new QLabel(this);
     pregunta_->setObjectName(QStringLiteral("Pregunta"));
     pregunta_->setAlignment(Qt::AlignCenter);
     pregunta_->setWordWrap(true);
-    pregunta_->setFont(arial(taules                     ? kPreguntaTaules
-                             : numActivitat_ == kRomans ? kPreguntaRomans
-                                                        : kPreguntaParaules,
+    pregunta_->setFont(arial(taules                             ? kPreguntaTaules
+                             : tipus_ == TipusActivitat::Romans ? kPreguntaRomans
+                                                                : kPreguntaParaules,
                              true));
     posaColor(pregunta_, guix());
 
@@ -80,7 +77,7 @@ PanelNombres::PanelNombres(Activitat& activitat, FontNombres font, int numActivi
 
 void PanelNombres::disposa() {
     const int w = width();
-    const bool taules = numActivitat_ == kTaules;
+    const bool taules = tipus_ == TipusActivitat::Taules;
     pregunta_->setGeometry(0, 0, w, tw(kAltPregunta));
     const int top = tw(kSolucioTop) - (taules ? tw(kPujaTaules) : 0);
     const int alt = tw(kSolucioAlt) + (taules ? tw(kCreixTaules) : 0);
@@ -94,7 +91,7 @@ void PanelNombres::disposa() {
 }
 
 void PanelNombres::ajustaPregunta() {
-    if (numActivitat_ == kTaules || numActivitat_ == kRomans)
+    if (tipus_ == TipusActivitat::Taules || tipus_ == TipusActivitat::Romans)
         return;
     // Long number phrases get smaller letters rather than leaving the slate.
     QFont f = pregunta_->font();
@@ -137,7 +134,7 @@ void PanelNombres::paintEvent(QPaintEvent*) {
     p.setRenderHint(QPainter::Antialiasing);
     const QRect r = solucio_->geometry();
     const qreal y = r.bottom() - tw(150);
-    const qreal fi = numActivitat_ == kTaules ? r.left() + tw(2400) : r.right();
+    const qreal fi = tipus_ == TipusActivitat::Taules ? r.left() + tw(2400) : r.right();
     QColor c = guix();
     c.setAlpha(110);
     p.setPen(QPen(c, 2.5, Qt::SolidLine, Qt::RoundCap));

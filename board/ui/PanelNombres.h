@@ -2,6 +2,7 @@
 
 #include "board/ui/PanellActivitat.h"
 #include "core/LiniaResposta.h"
+#include "core/TipusActivitat.h"
 
 #include <QString>
 #include <functional>
@@ -21,13 +22,14 @@ struct FontNombres {
     }
 };
 
-// `PanelNombres`, the panel of activities 1, 2, 3 and 7: the question `Pregunta`, the answer line
-// `lblSolució` with what the pupil has typed right so far, and the cursor `Senyal` just after it,
-// grey, or red after a wrong character. Tables add the sign `Per` and write everything large.
+// `PanelNombres`, the panel of cardinals, ordinals, Roman numerals and tables: the question
+// `Pregunta`, the answer line `lblSolució` with what the pupil has typed right so far, and the
+// cursor `Senyal` just after it, grey, or red after a wrong character. Tables add the sign `Per`
+// and write everything large.
 class PanelNombres : public PanellActivitat {
     Q_OBJECT
 public:
-    PanelNombres(Activitat& activitat, FontNombres font, int numActivitat,
+    PanelNombres(Activitat& activitat, FontNombres font, TipusActivitat tipus,
                  QWidget* parent = nullptr);
 
     void refresca() override;
@@ -41,7 +43,7 @@ private:
     void ajustaPregunta();
 
     FontNombres font_;
-    int numActivitat_;
+    TipusActivitat tipus_;
     QLabel* pregunta_;
     QLabel* per_;
     QLabel* solucio_;

@@ -1,6 +1,7 @@
 #include "board/ui/PanelOrdenar.h"
 
 #include "board/ui/PissarraEstil.h"
+#include "core/IdsText.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "numeration/ActivitatOrdenar.h"
@@ -20,8 +21,6 @@
 using namespace PissarraEstil;
 
 namespace {
-
-constexpr int kIdPersiana = 67;
 
 // The words stand 720 twips apart; each one is a chalk tile a little shorter than the pitch, so
 // that a word is never dropped in a gap.
@@ -66,7 +65,7 @@ PanelOrdenar::PanelOrdenar(ActivitatOrdenar& activitat, int idioma, SoundPlayer*
 }
 
 QString PanelOrdenar::textPersiana() const {
-    return TextIdioma(kIdPersiana, idioma_);
+    return TextIdioma(IdText::kClicQuanAcabis, idioma_);
 }
 
 void PanelOrdenar::clicPersiana() {
@@ -189,7 +188,7 @@ QPixmap PanelOrdenar::contorn(int i) const {
     return pm;
 }
 
-void PanelOrdenar::arrossega(int origen, QPoint hotSpot) {
+void PanelOrdenar::arrossega(int origen, QPoint agafada) {
     traginada_ = origen;
     desti_ = -1;
     refresca();
@@ -198,21 +197,21 @@ void PanelOrdenar::arrossega(int origen, QPoint hotSpot) {
     mime->setData(kMimeParaula, QByteArray::number(origen));
     drag->setMimeData(mime);
     drag->setPixmap(contorn(origen));
-    drag->setHotSpot(hotSpot);
+    drag->setHotSpot(agafada);
     const QPointer<PanelOrdenar> viu(this);
     drag->exec(Qt::MoveAction);
     if (viu)
         deixaDeTraginar();
 }
 
-bool PanelOrdenar::tecla(int i, int key) {
+bool PanelOrdenar::tecla(int i, int codi) {
     if (!editable())
         return false;
     const int n = int(paraula_.size());
-    switch (key) {
+    switch (codi) {
     case Qt::Key_Up:
     case Qt::Key_Down: {
-        const int j = std::clamp(i + (key == Qt::Key_Up ? -1 : 1), 0, n - 1);
+        const int j = std::clamp(i + (codi == Qt::Key_Up ? -1 : 1), 0, n - 1);
         if (traginada_ >= 0)
             desti_ = j;
         paraula_[j]->setFocus(Qt::TabFocusReason);

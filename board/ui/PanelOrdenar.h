@@ -44,9 +44,9 @@ private:
     // The word a drop event carries, -1 when it carries no word of this list.
     int origen(const QDropEvent* e) const;
     void disposa();
-    void arrossega(int origen, QPoint hotSpot);
+    void arrossega(int origen, QPoint agafada);
     void deixa(int origen, int desti);
-    bool tecla(int i, int key);
+    bool tecla(int i, int codi);
     void deixaDeTraginar();
     QPixmap contorn(int i) const;
 

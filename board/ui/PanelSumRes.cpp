@@ -95,7 +95,7 @@ void PanelSumRes::refresca() {
         QLabel* c = linia3_.at(i);
         c->setGeometry(dreta + ub(kMargeResultat) - i * ub(kPasColumna), y0 + ub(kFila3),
                        ub(kAmpleCella), ub(kAltCella));
-        if (act_.estatCella(i) == ActivitatSumRes::Correcta) {
+        if (act_.estatCella(i) == ActivitatSumRes::EstatCella::Correcta) {
             c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             c->setFont(arial(kMidaXifra, true));
             posaColor(c, groc());
@@ -103,7 +103,8 @@ void PanelSumRes::refresca() {
         } else {
             c->setAlignment(Qt::AlignCenter);
             c->setFont(Wingdings::font(Wingdings::kWaitingDigit, kMidaEspera));
-            posaColor(c, act_.estatCella(i) == ActivitatSumRes::Erronia ? vermell() : grisEspera());
+            posaColor(c, act_.estatCella(i) == ActivitatSumRes::EstatCella::Erronia ? vermell()
+                                                                                    : grisEspera());
             c->setText(Wingdings::text(Wingdings::kWaitingDigit));
         }
     }

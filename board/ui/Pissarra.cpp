@@ -13,6 +13,7 @@
 #include "board/ui/PissarraEstil.h"
 #include "board/ui/TeclatWidget.h"
 #include "core/Activitat.h"
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
@@ -37,14 +38,6 @@ using namespace PissarraEstil;
 
 namespace {
 
-constexpr int kIdAjuda = 90;
-constexpr int kIdEsperar = 88; // `BtEspera`(0): the board waits after each exercise
-constexpr int kIdNoEsperar = 89;
-constexpr int kIdSortir = 80;
-constexpr int kIdFer = 44;
-constexpr int kIdErrors = 45;
-constexpr int kIdTemps = 43;
-constexpr int kIdNoDesat = 120;
 constexpr int kPuntsBtTxt = 19;
 
 constexpr int kIntervalRellotge = 1000;
@@ -306,40 +299,40 @@ PanellActivitat* Pissarra::creaPanell() {
     Activitat* a = serie_->activitat();
     if (!a)
         return nullptr;
-    const int n = serie_->numActivitat();
-    switch (n) {
-    case 1:
-    case 2:
+    const TipusActivitat tipus = serie_->tipus();
+    switch (tipus) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordinals:
         if (auto* c = qobject_cast<ActivitatCardinals*>(a))
-            return new PanelNombres(*c, FontNombres::de(*c), n, this);
+            return new PanelNombres(*c, FontNombres::de(*c), tipus, this);
         break;
-    case 3:
+    case TipusActivitat::Romans:
         if (auto* r = qobject_cast<ActivitatRomans*>(a))
-            return new PanelNombres(*r, FontNombres::de(*r), n, this);
+            return new PanelNombres(*r, FontNombres::de(*r), tipus, this);
         break;
-    case 4:
+    case TipusActivitat::Ordenacio:
         if (auto* o = qobject_cast<ActivitatOrdenar*>(a))
             return new PanelOrdenar(
                 *o, idioma_, so_, [this] { return serie_->teclatActiu(); }, this);
         break;
-    case 5:
-    case 6:
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
         if (auto* s = qobject_cast<ActivitatSumRes*>(a))
             return new PanelSumRes(*s, this);
         break;
-    case 7:
+    case TipusActivitat::Taules:
         if (auto* t = qobject_cast<ActivitatTaules*>(a))
-            return new PanelNombres(*t, FontNombres::de(*t), n, this);
+            return new PanelNombres(*t, FontNombres::de(*t), tipus, this);
         break;
-    case 8:
+    case TipusActivitat::Multiplicar:
         if (auto* m = qobject_cast<ActivitatMultiplicar*>(a))
             return new PanelMultiplicar(*m, this);
         break;
-    case 9:
+    case TipusActivitat::Dividir:
         if (auto* d = qobject_cast<ActivitatDividir*>(a))
             return new PanelDividir(*d, this);
         break;
-    default:
+    case TipusActivitat::Portada:
         break;
     }
     return nullptr;
@@ -358,9 +351,9 @@ void Pissarra::refresca() {
     negatives_->setText(s.textNegatives());
     rellotge_->setText(s.textRellotge());
     marcador_->setAccessibleName(QStringLiteral("%1 %2, %3 %4, %5 %6")
-                                     .arg(text(kIdFer), s.textAfirmatives(), text(kIdErrors),
-                                          s.textNegatives().trimmed(), text(kIdTemps),
-                                          s.textRellotge()));
+                                     .arg(text(IdText::kFer), s.textAfirmatives(),
+                                          text(IdText::kErrors), s.textNegatives().trimmed(),
+                                          text(IdText::kTemps), s.textRellotge()));
 
     // Inside its border and padding.
     const auto [missatge, lletra] =
@@ -372,14 +365,14 @@ void Pissarra::refresca() {
     pulsa_->setVisible(s.btTxtVisible());
 
     for (int i = 0; i < 2; ++i) {
-        const QString t = text(i == 0 ? kIdEsperar : kIdNoEsperar);
+        const QString t = text(i == 0 ? IdText::kEsperar : IdText::kNoEsperar);
         btEspera_[i]->setToolTip(t);
         btEspera_[i]->setAccessibleName(t);
         btEspera_[i]->setVisible(s.btEsperaVisible(i));
     }
-    btAjuda_->setToolTip(text(kIdAjuda));
-    btAjuda_->setAccessibleName(text(kIdAjuda));
-    const QString sortir = TextUtil::trimSpaces(text(kIdSortir));
+    btAjuda_->setToolTip(text(IdText::kAjuda));
+    btAjuda_->setAccessibleName(text(IdText::kAjuda));
+    const QString sortir = TextUtil::trimSpaces(text(IdText::kSortir));
     btTancar_->setToolTip(sortir);
     btTancar_->setAccessibleName(sortir);
 
@@ -404,7 +397,7 @@ void Pissarra::refresca() {
 }
 
 void Pissarra::avisaNoDesat() {
-    Missatges::Informacio(text(kIdNoDesat), idioma_, this);
+    Missatges::Informacio(text(IdText::kNoEsPotEscriure), idioma_, this);
 }
 
 void Pissarra::tornaFocus() {
@@ -553,7 +546,7 @@ QPixmap fonsComu(qreal dpr) {
 
 void Pissarra::preparaFons(qreal dpr) {
     fonsComu(dpr);
-    Wingdings::prepara();
+    Wingdings::prepare();
 }
 
 void Pissarra::pintaFons() {

@@ -37,7 +37,7 @@ TeclatWidget::TeclatWidget(int panell, const Teclats& teclats, QWidget* parent)
     const QList<LlocTecla>& llocs = panell == 0 ? kDigits : panell == 1 ? kDigitsIExtra : kRomanes;
     int files = 0;
     for (const LlocTecla& l : llocs) {
-        auto* b = new QPushButton(teclats.caption(l.index), this);
+        auto* b = new QPushButton(teclats.rotul(l.index), this);
         b->setObjectName(QStringLiteral("Tecla_%1").arg(l.index));
         b->setAccessibleName(b->text());
         // The keyboard box keeps the focus so typed keys keep reaching the board.

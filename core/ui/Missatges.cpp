@@ -1,5 +1,6 @@
 #include "core/ui/Missatges.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
 #include "core/ui/Pictures.h"
 #include "core/ui/Units.h"
@@ -23,7 +24,7 @@ Missatges::Missatges(Forma forma, const QString& text, int idioma, QWidget* pare
     : QDialog(parent), text_(new QLabel(text, this)), icona_{new QLabel(this), new QLabel(this)},
       mou_{new QPushButton(this), new QPushButton(this)} {
     setModal(true);
-    setWindowTitle(TextIdioma(2, idioma));
+    setWindowTitle(TextIdioma(IdText::kPrograma, idioma));
 
     QFont lletra = font();
     lletra.setPointSize(kPuntsText);
@@ -51,12 +52,12 @@ Missatges::Missatges(Forma forma, const QString& text, int idioma, QWidget* pare
     if (forma == Forma::Informacio) {
         icona_[0]->hide();
         mou_[0]->hide();
-        mou_[1]->setText(TextIdioma(82, idioma));
+        mou_[1]->setText(TextIdioma(IdText::kAcceptar, idioma));
         mou_[1]->setDefault(true);
     } else {
         icona_[1]->hide();
-        mou_[0]->setText(TextIdioma(35, idioma));
-        mou_[1]->setText(TextIdioma(34, idioma));
+        mou_[0]->setText(TextIdioma(IdText::kNo, idioma));
+        mou_[1]->setText(TextIdioma(IdText::kSi, idioma));
         mou_[0]->setDefault(true);
     }
     for (QPushButton* b : mou_)

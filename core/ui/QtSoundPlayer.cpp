@@ -10,58 +10,58 @@
 
 namespace {
 
-constexpr char kFitxerModul[] = "libxifrum_so.so";
+constexpr char kModuleFile[] = "libxifrum_so.so";
 
 } // namespace
 
-QtSoundPlayer::QtSoundPlayer(const QString& folder, const QStringList& moduls)
-    : folder_(folder), moduls_(moduls), context_(std::make_unique<QObject>()) {
-    QTimer::singleShot(kEsperaSortida, context_.get(), [this] { preparaSortida(); });
+QtSoundPlayer::QtSoundPlayer(const QString& folder, const QStringList& modules)
+    : folder_(folder), modules_(modules), context_(std::make_unique<QObject>()) {
+    QTimer::singleShot(kOutputDelay, context_.get(), [this] { prepareOutput(); });
 }
 
 QtSoundPlayer::~QtSoundPlayer() {
     // The output goes; the module itself stays loaded, as Qt Multimedia's own threads may still
     // run its code until the process ends.
-    sortida_.reset();
+    output_.reset();
 }
 
-QStringList QtSoundPlayer::rutesModul() {
-    QStringList rutes;
+QStringList QtSoundPlayer::modulePaths() {
+    QStringList paths;
     if (QCoreApplication::instance())
-        rutes << QCoreApplication::applicationDirPath() + '/' + kFitxerModul;
+        paths << QCoreApplication::applicationDirPath() + '/' + kModuleFile;
 #ifdef XIFRUM_MODULS_CONSTRUCCIO
-    rutes << QStringLiteral(XIFRUM_MODULS_CONSTRUCCIO) + '/' + kFitxerModul;
+    paths << QStringLiteral(XIFRUM_MODULS_CONSTRUCCIO) + '/' + kModuleFile;
 #endif
-    return rutes;
+    return paths;
 }
 
-void QtSoundPlayer::preparaSortida() {
-    SortidaSo* out = sortida();
-    if (out && !pendent_.isEmpty())
-        out->toca(pendent_);
-    pendent_.clear();
+void QtSoundPlayer::prepareOutput() {
+    SortidaSo* out = output();
+    if (out && !pending_.isEmpty())
+        out->toca(pending_);
+    pending_.clear();
 }
 
-SortidaSo* QtSoundPlayer::sortida() {
-    if (!preparat_) {
-        preparat_ = true;
-        for (const QString& ruta : moduls_) {
-            if (!QFileInfo(ruta).isFile())
+SortidaSo* QtSoundPlayer::output() {
+    if (!prepared_) {
+        prepared_ = true;
+        for (const QString& path : modules_) {
+            if (!QFileInfo(path).isFile())
                 continue;
-            QLibrary modul(ruta);
-            if (!modul.load())
+            QLibrary module(path);
+            if (!module.load())
                 continue;
-            if (auto crea = reinterpret_cast<CreaSortidaSo>(modul.resolve(kCreaSortidaSo))) {
-                sortida_.reset(crea());
+            if (auto create = reinterpret_cast<CreaSortidaSo>(module.resolve(kCreaSortidaSo))) {
+                output_.reset(create());
                 break;
             }
         }
     }
-    return sortida_.get();
+    return output_.get();
 }
 
-bool QtSoundPlayer::ambModul() {
-    return sortida() != nullptr;
+bool QtSoundPlayer::hasModule() {
+    return output() != nullptr;
 }
 
 QString QtSoundPlayer::soundPath(const QString& folder, const QString& name) {
@@ -75,25 +75,25 @@ void QtSoundPlayer::ReproduirSo(const QString& name) {
         beep();
         return;
     }
-    const QString ruta = file.absoluteFilePath();
-    if (!preparat_) {
+    const QString path = file.absoluteFilePath();
+    if (!prepared_) {
         // Played as soon as the output is set up.
-        pendent_ = ruta;
-        source_ = QUrl::fromLocalFile(ruta);
+        pending_ = path;
+        source_ = QUrl::fromLocalFile(path);
         return;
     }
-    if (!sortida_) {
+    if (!output_) {
         beep();
         return;
     }
-    source_ = QUrl::fromLocalFile(ruta);
-    sortida_->toca(ruta);
+    source_ = QUrl::fromLocalFile(path);
+    output_->toca(path);
 }
 
 void QtSoundPlayer::beep() {
-    if (sortida_)
-        sortida_->atura();
-    pendent_.clear();
+    if (output_)
+        output_->atura();
+    pending_.clear();
     source_.clear();
     ++beeps_;
     QApplication::beep();

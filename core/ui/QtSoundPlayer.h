@@ -17,12 +17,12 @@ class SortidaSo;
 // The playing itself is done by the sound module (libxifrum_so.so, see SortidaSo.h), which holds
 // Qt Multimedia and its audio libraries. The player starts loading it on a second thread as soon
 // as it is constructed, while the first window is built, and sets up its output a moment after
-// the event loop starts (kEsperaSortida), once the first window is on screen. A sound asked for
+// the event loop starts (kOutputDelay), once the first window is on screen. A sound asked for
 // before that (the group's sound at start-up) plays then. Without the module every sound beeps.
 class QtSoundPlayer : public SoundPlayer {
 public:
-    // Loads the module from the first of `moduls` that holds it.
-    explicit QtSoundPlayer(const QString& folder, const QStringList& moduls = rutesModul());
+    // Loads the module from the first of `modules` that holds it.
+    explicit QtSoundPlayer(const QString& folder, const QStringList& modules = modulePaths());
     ~QtSoundPlayer() override;
 
     void ReproduirSo(const QString& name) override;
@@ -32,26 +32,26 @@ public:
     // How many requests beeped: no sound file, or no sound module.
     int beeps() const { return beeps_; }
     // Whether the sound module was found and loaded; sets up the output at once if it was not yet.
-    bool ambModul();
+    bool hasModule();
 
     // How long after construction the output is set up, in milliseconds.
-    static constexpr int kEsperaSortida = 100;
+    static constexpr int kOutputDelay = 100;
 
     // <folder>/Sons/S<name>.wav
     static QString soundPath(const QString& folder, const QString& name);
     // Where the module is looked for: beside the executable, then in the build folder.
-    static QStringList rutesModul();
+    static QStringList modulePaths();
 
 private:
-    SortidaSo* sortida();
-    void preparaSortida();
+    SortidaSo* output();
+    void prepareOutput();
     void beep();
 
     QString folder_;
-    QStringList moduls_;
-    std::unique_ptr<SortidaSo> sortida_;
-    bool preparat_ = false;
-    QString pendent_;                  // the file asked for before the output was set up
+    QStringList modules_;
+    std::unique_ptr<SortidaSo> output_;
+    bool prepared_ = false;
+    QString pending_;                  // the file asked for before the output was set up
     std::unique_ptr<QObject> context_; // owns the set-up timer, so it dies with the player
     QUrl source_;
     int beeps_ = 0;

@@ -1,6 +1,8 @@
 #include "core/ui/TabPicture.h"
 
+#include "core/IdsText.h"
 #include "core/StringTable.h"
+#include "core/TipusActivitat.h"
 #include "core/ui/Lletra.h"
 
 #include <QFont>
@@ -13,8 +15,7 @@
 namespace {
 
 constexpr int kLanguagesWithPictures = 5; // CAT, CAS, GAL, EUS, ANG
-constexpr int kTabs = 10;
-constexpr int kFirstTabNameId = 5;
+constexpr int kTabs = kActivitats + 1;    // the front page's own, then one per activity
 // The names' size in pixels; a longer name shrinks until it fits, down to the smallest size.
 constexpr int kLargestPixelSize = 12;
 constexpr int kSmallestPixelSize = 6;
@@ -68,28 +69,27 @@ QColor textColour() {
 
 } // namespace TabPicture
 
-QPixmap ImatgePestanya(int tab, int idioma, qreal devicePixelRatio) {
+QPixmap ImatgePestanya(int pestanya, int idioma, qreal dpr) {
     if (idioma < 0 || idioma >= kLanguagesWithPictures)
         idioma = 0;
-    const bool known = tab >= 0 && tab < kTabs;
-    const QString key = QStringLiteral("xifrum-tab-%1-%2@%3")
-                            .arg(idioma)
-                            .arg(known ? tab : -1)
-                            .arg(devicePixelRatio);
+    const bool coneguda = pestanya >= 0 && pestanya < kTabs;
+    const QString clau =
+        QStringLiteral("xifrum-tab-%1-%2@%3").arg(idioma).arg(coneguda ? pestanya : -1).arg(dpr);
     QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
+    if (QPixmapCache::find(clau, &pixmap))
         return pixmap;
-    pixmap = draw(known ? TextIdioma(kFirstTabNameId + tab, idioma) : QString(), devicePixelRatio);
-    QPixmapCache::insert(key, pixmap);
+    pixmap = draw(coneguda ? TextIdioma(IdText::kPortada + pestanya, idioma) : QString(), dpr);
+    QPixmapCache::insert(clau, pixmap);
     return pixmap;
 }
 
-QPixmap ImatgePestanya(const QString& nom, qreal devicePixelRatio) {
+QPixmap ImatgePestanya(const QString& nom, qreal dpr) {
     int idioma = 0;
     for (int i = 1; i < kLanguagesWithPictures; ++i)
         if (nom.left(3).compare(CodiIdioma(i), Qt::CaseInsensitive) == 0)
             idioma = i;
-    const QChar last = nom.isEmpty() ? QChar() : nom.back();
-    const int tab = (nom.size() == 4 && last >= u'0' && last <= u'9') ? last.digitValue() : 0;
-    return ImatgePestanya(tab, idioma, devicePixelRatio);
+    const QChar darrer = nom.isEmpty() ? QChar() : nom.back();
+    const int pestanya =
+        (nom.size() == 4 && darrer >= u'0' && darrer <= u'9') ? darrer.digitValue() : 0;
+    return ImatgePestanya(pestanya, idioma, dpr);
 }

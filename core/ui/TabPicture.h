@@ -16,10 +16,10 @@ QColor background();
 QColor textColour();
 } // namespace TabPicture
 
-// The picture of `tab` (0..9) in language `idioma`. A language without pictures ("FRA", or any
-// index outside 0..4) gets the Catalan one; a tab outside 0..9 gets a blank picture.
-QPixmap ImatgePestanya(int tab, int idioma, qreal devicePixelRatio);
+// The picture of tab `pestanya` (0..9) in language `idioma`. A language without pictures ("FRA",
+// or any index outside 0..4) gets the Catalan one; a tab outside 0..9 gets a blank picture.
+QPixmap ImatgePestanya(int pestanya, int idioma, qreal dpr);
 
 // The picture named `nom` as the resources name it: code + digit, e.g. "EUS3". An unknown code
 // gives the Catalan picture of the same digit; a name without a final digit gives tab 0.
-QPixmap ImatgePestanya(const QString& nom, qreal devicePixelRatio);
+QPixmap ImatgePestanya(const QString& nom, qreal dpr);

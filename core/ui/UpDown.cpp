@@ -12,72 +12,72 @@
 
 namespace {
 
-constexpr int kAmple = 360;
-constexpr int kAlt = 210;
-constexpr int kVora = 30; // around the arrows, where the focus shows
+constexpr int kWidth = 360;
+constexpr int kHeight = 210;
+constexpr int kMargin = 30; // around the arrows, where the focus shows
 
-QToolButton* fletxa(Qt::ArrowType tipus, const char* nom, const char* signe, QWidget* parent) {
+QToolButton* arrow(Qt::ArrowType type, const char* name, const char* sign, QWidget* parent) {
     auto* b = new QToolButton(parent);
-    b->setObjectName(nom);
-    b->setAccessibleName(signe);
-    b->setArrowType(tipus);
+    b->setObjectName(name);
+    b->setAccessibleName(sign);
+    b->setArrowType(type);
     b->setAutoRepeat(true);
     b->setFocusPolicy(Qt::NoFocus);
-    b->setFixedSize(tw(kAmple), tw(kAlt));
+    b->setFixedSize(tw(kWidth), tw(kHeight));
     return b;
 }
 
 } // namespace
 
 UpDown::UpDown(QWidget* parent)
-    : QWidget(parent), amunt_(fletxa(Qt::UpArrow, "Amunt", "+", this)),
-      avall_(fletxa(Qt::DownArrow, "Avall", "-", this)) {
+    : QWidget(parent), up_(arrow(Qt::UpArrow, "Amunt", "+", this)),
+      down_(arrow(Qt::DownArrow, "Avall", "-", this)) {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    auto* capsa = new QVBoxLayout(this);
-    capsa->setContentsMargins(tw(kVora), tw(kVora), tw(kVora), tw(kVora));
-    capsa->setSpacing(0);
-    capsa->addWidget(amunt_);
-    capsa->addWidget(avall_);
-    connect(amunt_, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(avall_, &QToolButton::clicked, this, [this] { stepBy(-1); });
-    actualitzaBotons();
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(tw(kMargin), tw(kMargin), tw(kMargin), tw(kMargin));
+    column->setSpacing(0);
+    column->addWidget(up_);
+    column->addWidget(down_);
+    connect(up_, &QToolButton::clicked, this, [this] { stepBy(1); });
+    connect(down_, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    updateArrows();
 }
 
 void UpDown::setRange(int minimum, int maximum) {
     minimum_ = minimum;
     maximum_ = std::max(minimum, maximum);
-    actualitzaBotons();
+    updateArrows();
 }
 
 void UpDown::setValue(int value) {
     value_ = value;
-    actualitzaBotons();
+    updateArrows();
 }
 
 void UpDown::stepBy(int steps) {
     if (!isEnabled())
         return;
     // A value outside the range comes back to its nearer end with the first step.
-    const int desde = std::clamp(value_, minimum_ - 1, maximum_ + 1);
-    posaValor(std::clamp(desde + steps, minimum_, maximum_));
+    const int from = std::clamp(value_, minimum_ - 1, maximum_ + 1);
+    applyValue(std::clamp(from + steps, minimum_, maximum_));
 }
 
-void UpDown::posaValor(int value) {
+void UpDown::applyValue(int value) {
     if (value == value_)
         return;
     value_ = value;
-    actualitzaBotons();
+    updateArrows();
     emit valueChanged(value_);
 }
 
-void UpDown::actualitzaBotons() {
-    amunt_->setEnabled(value_ < maximum_);
-    avall_->setEnabled(value_ > minimum_);
+void UpDown::updateArrows() {
+    up_->setEnabled(value_ < maximum_);
+    down_->setEnabled(value_ > minimum_);
 }
 
 QSize UpDown::sizeHint() const {
-    return {tw(kAmple + 2 * kVora), tw(2 * kAlt + 2 * kVora)};
+    return {tw(kWidth + 2 * kMargin), tw(2 * kHeight + 2 * kMargin)};
 }
 
 void UpDown::paintEvent(QPaintEvent*) {
@@ -109,11 +109,11 @@ void UpDown::keyPressEvent(QKeyEvent* event) {
         break;
     case Qt::Key_PageUp:
     case Qt::Key_End:
-        posaValor(maximum_);
+        applyValue(maximum_);
         break;
     case Qt::Key_PageDown:
     case Qt::Key_Home:
-        posaValor(minimum_);
+        applyValue(minimum_);
         break;
     default:
         QWidget::keyPressEvent(event);
@@ -134,6 +134,6 @@ void UpDown::wheelEvent(QWheelEvent* event) {
 
 void UpDown::changeEvent(QEvent* event) {
     if (event->type() == QEvent::EnabledChange)
-        actualitzaBotons();
+        updateArrows();
     QWidget::changeEvent(event);
 }

@@ -37,11 +37,11 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    void posaValor(int value);
-    void actualitzaBotons();
+    void applyValue(int value);
+    void updateArrows();
 
-    QToolButton* amunt_;
-    QToolButton* avall_;
+    QToolButton* up_;
+    QToolButton* down_;
     int minimum_ = 0;
     int maximum_ = 99;
     int value_ = 0;

@@ -112,7 +112,7 @@ QFont font(int code, qreal pointSize) {
     return f;
 }
 
-void prepara() {
+void prepare() {
     for (const Entry& e : kTable)
         glyph(e);
 }

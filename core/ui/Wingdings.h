@@ -28,6 +28,6 @@ QFont font(int code, qreal pointSize = 0);
 
 // Finds now which installed font holds each character of the table, which may mean looking
 // through every installed font; text() and font() then answer at once. For idle time.
-void prepara();
+void prepare();
 
 } // namespace Wingdings

@@ -41,7 +41,7 @@ Element text(const QString& t, double x, double y) {
 
 Element simbol(const QString& t, int codi, double x, double y) {
     Element e = text(t, x, y);
-    e.tipus = Element::Simbol;
+    e.tipus = Element::Tipus::Simbol;
     e.codi = codi;
     return e;
 }
@@ -50,7 +50,7 @@ Element simbol(const QString& t, int codi, double x, double y) {
 Element imatge(const QSizeF& pixels) {
     const double escala = qMin(kImatgeAmple / pixels.width(), kImatgeAlt / pixels.height());
     Element e;
-    e.tipus = Element::Imatge;
+    e.tipus = Element::Tipus::Imatge;
     e.x = kOrigenX;
     e.y = kOrigenY - kDistanciaImatge;
     e.ample = pixels.width() * escala;
@@ -180,11 +180,11 @@ bool imprimeix(QPrinter& impressora, const Dades& d, const QPixmap& foto) {
         for (const Element& e : llista->at(i)) {
             const QPointF lloc(e.x * perMm, e.y * perMm + ascens);
             switch (e.tipus) {
-            case Element::Imatge:
+            case Element::Tipus::Imatge:
                 painter.drawPixmap(QRectF(e.x * perMm, e.y * perMm, e.ample * perMm, e.alt * perMm),
                                    foto, QRectF(foto.rect()));
                 break;
-            case Element::Simbol: {
+            case Element::Tipus::Simbol: {
                 auto it = simbols.find(e.codi);
                 if (it == simbols.end())
                     it = simbols.insert(e.codi, imatgeSimbol(e.codi, e.text, impressora));
@@ -192,7 +192,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d, const QPixmap& foto) {
                 painter.drawImage(QPointF(lloc.x(), lloc.y() - it->ascens), it->imatge);
                 break;
             }
-            case Element::Text:
+            case Element::Tipus::Text:
                 painter.setFont(lletra);
                 painter.drawText(lloc, e.text);
                 break;

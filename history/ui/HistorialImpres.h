@@ -17,8 +17,8 @@ class QPrinter;
 namespace HistorialImpres {
 
 struct Element {
-    enum Tipus { Text, Simbol, Imatge };
-    Tipus tipus = Text;
+    enum class Tipus { Text, Simbol, Imatge };
+    Tipus tipus = Tipus::Text;
     QString text;
     int codi = 0;     // a symbol's Wingdings code
     double x = 0;     // mm from the paper's left edge: a text's left edge, a picture's left side

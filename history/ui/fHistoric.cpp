@@ -1,5 +1,6 @@
 #include "history/ui/fHistoric.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
@@ -50,13 +51,11 @@ constexpr Columna kEti[7] = {{0, 900},    {900, 1460}, {3425, 400}, {2360, 1165}
                              {4210, 400}, {5260, 400}, {6340, 400}};
 constexpr int kCodiEti[7] = {
     0, 0, Wingdings::kQuery, 0, Wingdings::kCheck, Wingdings::kCross, Wingdings::kClock};
-constexpr int kTextEti[7] = {251, 15, 0, 252, 0, 0, 0};
-constexpr int kAjudaEina[5] = {180, 181, 183, 182, 80};
-constexpr int kAjudaNivell = 20;
-constexpr int kTitol = 250;
-constexpr int kPagina = 79;
-constexpr int kErrorImpressio = 109;
-constexpr int kErrorEscriptura = 120;
+constexpr int kTextEti[7] = {
+    IdText::kDataColumna, IdText::kActivitats, 0, IdText::kResultat, 0, 0, 0};
+constexpr int kAjudaEina[5] = {IdText::kDesarHistorial, IdText::kCopiarHistorial,
+                               IdText::kBuidarHistorial, IdText::kImprimirHistorial,
+                               IdText::kSortir};
 
 QRect px(const QRect& twips) {
     return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
@@ -153,11 +152,11 @@ void fHistoric::construeix() {
 }
 
 void fHistoric::posaTextos() {
-    setWindowTitle(u' ' + nom_ + QStringLiteral(": ") + sessio_.text(kTitol));
+    setWindowTitle(u' ' + nom_ + QStringLiteral(": ") + sessio_.text(IdText::kHistorial));
     for (int i = 0; i < 7; ++i)
         eti_[i]->setText(kCodiEti[i] != 0 ? Wingdings::text(kCodiEti[i])
                                           : u' ' + sessio_.text(kTextEti[i]));
-    eti_[2]->setToolTip(u' ' + sessio_.text(kAjudaNivell) + u' ');
+    eti_[2]->setToolTip(u' ' + sessio_.text(IdText::kNivell) + u' ');
     for (int i = 0; i < 5; ++i) {
         bEines_[i]->setToolTip(sessio_.text(kAjudaEina[i]));
         bEines_[i]->setAccessibleName(sessio_.text(kAjudaEina[i]).trimmed());
@@ -173,7 +172,7 @@ void fHistoric::carrega() {
     visor_->setPlainText(
         FitxerHistorial::obre(sessio_.carpeta, nom_, &noCreat).value_or(QString()));
     if (noCreat)
-        Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma,
+        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma,
                               parentWidget());
     visor_->moveCursor(QTextCursor::End);
     estat_.carrega(textVisor());
@@ -208,7 +207,7 @@ void fHistoric::eina(int index) {
 void fHistoric::desa() {
     if (!FitxerHistorial::desa(sessio_.carpeta, nom_, textVisor())) {
         // Save stays enabled: the edits are still in the box for another try.
-        avisa(kErrorEscriptura);
+        avisa(IdText::kNoEsPotEscriure);
         return;
     }
     estat_.desat();
@@ -237,7 +236,7 @@ void fHistoric::imprimeix() {
     HistorialImpres::Dades d;
     d.nom = nom_;
     d.data = QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
-    d.pagina = sessio_.text(kPagina);
+    d.pagina = sessio_.text(IdText::kPagina);
     for (QLabel* e : eti_)
         d.eti << e->text();
     d.linies = textVisor().split(u'\n');
@@ -251,12 +250,12 @@ void fHistoric::imprimeix() {
     HistorialImpres::preparaImpressora(impressora);
     if (!HistorialImpres::pagines(d, HistorialImpres::paper(impressora),
                                   HistorialImpres::mesures(impressora))) {
-        avisa(kErrorImpressio);
+        avisa(IdText::kErrorImprimir);
         return;
     }
     QPrintPreviewDialog vista(&impressora, this);
     vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(sessio_.text(182).trimmed());
+    vista.setWindowTitle(sessio_.text(IdText::kImprimirHistorial).trimmed());
     bool error = false;
     connect(&vista, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
         QGuiApplication::setOverrideCursor(Qt::WaitCursor);
@@ -265,7 +264,7 @@ void fHistoric::imprimeix() {
     });
     vista.exec();
     if (error)
-        avisa(kErrorImpressio);
+        avisa(IdText::kErrorImprimir);
 }
 
 void fHistoric::mostraEines() {

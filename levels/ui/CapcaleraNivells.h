@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -7,8 +9,8 @@
 struct Sessio;
 
 // How the level editor heads the columns of a level: the clock, the tick and the cross over
-// `Temps`, `Fer` and `Errors`; two arrows over the bounds of a range (activities 1 to 4) or the
-// parameters' names (activities 5 to 9). The grid and the editing controls beside it use the
+// `Temps`, `Fer` and `Errors`; two arrows over the bounds of a range (the numeration activities)
+// or the parameters' names (the calculations). The grid and the editing controls beside it use the
 // same heads, so the teacher sees one sign for one field. The tool-tip names the field in words.
 struct CapcaleraNivells {
     QString text;
@@ -16,6 +18,8 @@ struct CapcaleraNivells {
     QColor color; // invalid: the palette's own
     QString ajuda;
 
-    // Column 1..5 of activity 1..9, in the language of `sessio`.
-    static CapcaleraNivells de(int activitat, int columna, const Sessio& sessio);
+    // Column 1..5 of `activitat`, in the language of `sessio`.
+    static CapcaleraNivells de(TipusActivitat activitat, int columna, const Sessio& sessio);
+    // The string id of the name of `activitat`'s first parameter; the second's is the next id.
+    static int idParametre(TipusActivitat activitat);
 };

@@ -81,7 +81,7 @@ GraellaNivells::GraellaNivells(QWidget* parent) : QTableWidget(0, kColumnes, par
     });
 }
 
-void GraellaNivells::PreparaGraella(int activitat, const Sessio& sessio) {
+void GraellaNivells::PreparaGraella(TipusActivitat activitat, const Sessio& sessio) {
     activitat_ = activitat;
     auto* buida = new QTableWidgetItem;
     setHorizontalHeaderItem(0, buida);
@@ -110,7 +110,9 @@ void GraellaNivells::PreparaGraella(int activitat, const Sessio& sessio) {
 }
 
 Qt::Alignment GraellaNivells::alineacio(int columna) const {
-    const bool dreta = columna >= 4 && (activitat_ == 1 || activitat_ == 3 || activitat_ == 4);
+    const bool dreta = columna >= 4 && (activitat_ == TipusActivitat::Cardinals ||
+                                        activitat_ == TipusActivitat::Romans ||
+                                        activitat_ == TipusActivitat::Ordenacio);
     return Qt::AlignVCenter | (dreta ? Qt::AlignRight : Qt::AlignHCenter);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/JocsNivells.h"
 
 #include <QTableWidget>
@@ -15,7 +16,7 @@ public:
     explicit GraellaNivells(QWidget* parent = nullptr);
 
     // `PreparaGraella`: the header and the alignment of the columns for `activitat`.
-    void PreparaGraella(int activitat, const Sessio& sessio);
+    void PreparaGraella(TipusActivitat activitat, const Sessio& sessio);
     // The rows of `files`, replacing those shown.
     void mostra(const QList<FilaGraella>& files);
     void pintaFila(int fila, const FilaGraella& f);
@@ -40,6 +41,6 @@ private:
     void ompleFila(int fila, const FilaGraella& f);
     Qt::Alignment alineacio(int columna) const;
 
-    int activitat_ = 1;
+    TipusActivitat activitat_ = TipusActivitat::Cardinals;
     bool movent_ = false;
 };

@@ -1,10 +1,12 @@
 #include "levels/ui/InformeNivells.h"
 
 #include "core/DigitGrouping.h"
+#include "core/IdsText.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 #include "levels/DadesNivell.h"
 #include "levels/FitxerNivells.h"
+#include "levels/ui/CapcaleraNivells.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -20,15 +22,6 @@ namespace InformeNivells {
 
 namespace {
 
-constexpr int kIdNivellCapcalera = 20;
-constexpr int kIdPagina = 79;
-constexpr int kIdNivell = 42;
-constexpr int kIdTemps = 43;
-constexpr int kIdFer = 44;
-constexpr int kIdErrors = 45;
-constexpr int kIdSi = 34;
-constexpr int kIdNo = 35;
-constexpr int kIdAmbResta = 56;
 constexpr int kLlargadaNom = 60;
 
 // The header box and its texts.
@@ -56,18 +49,6 @@ constexpr double kAireInferior = 10;
 constexpr double kAireRegle = 4;
 constexpr double kRegleSotaTitols = 1;
 constexpr double kMargePaper = 5; // mm
-
-int idParametre(int a) {
-    if (a <= 4)
-        return 46; // "Inferior", "Superior"
-    if (a <= 6)
-        return 36; // "Xifres", "Portant-se"
-    if (a == 7)
-        return 38; // "Primera", "Última"
-    if (a == 8)
-        return 53; // "Multiplicand", "Multiplicador"
-    return 51;     // "Dividend", "Divisor"
-}
 
 Element text(const QString& t, double x, double y, double punts, Element::Alineacio alineacio,
              bool negreta = false) {
@@ -101,8 +82,8 @@ Element caixa(double x, double y, double x2, double y2) {
 }
 
 // Whether table `m` (counting from 0) of activity `a` starts a page.
-bool comencaPagina(int m, int a) {
-    return m == 0 || (m % 3 == 0 && a < kActivitats);
+bool comencaPagina(int m, TipusActivitat a) {
+    return m == 0 || (m % 3 == 0 && a != TipusActivitat::Dividir);
 }
 
 QFont lletra(double punts, bool negreta) {
@@ -118,32 +99,35 @@ QFont lletra(double punts, bool negreta) {
 
 Dades dades(const Sessio& sessio, const QString& nomJoc) {
     Dades d;
-    d.capcalera = sessio.text(kIdNivellCapcalera).toUpper() + ": " + nomJoc.left(kLlargadaNom);
-    d.pagina = sessio.text(kIdPagina);
-    d.columnes = {sessio.text(kIdNivell), sessio.text(kIdTemps), sessio.text(kIdErrors),
-                  sessio.text(kIdFer)};
-    const QString path = RutaNivell(sessio.carpeta, nomJoc);
+    d.capcalera = sessio.text(IdText::kNivell).toUpper() + ": " + nomJoc.left(kLlargadaNom);
+    d.pagina = sessio.text(IdText::kPagina);
+    d.columnes = {sessio.text(IdText::kNivellColumna), sessio.text(IdText::kTemps),
+                  sessio.text(IdText::kErrors), sessio.text(IdText::kFer)};
+    const QString ruta = RutaNivell(sessio.carpeta, nomJoc);
     const int separador = sessio.general.Separador;
     for (int a = 1; a <= kActivitats; ++a) {
         if (!sessio.grup.ofereix(a))
             continue;
+        const TipusActivitat tipus = tipusActivitat(a);
         Taula t;
-        t.activitat = a;
-        t.titol = sessio.text(5 + a).toUpper();
-        if (a == kActivitats && sessio.grup.ambResta())
-            t.marca = sessio.text(kIdAmbResta);
-        t.parametres = {sessio.text(idParametre(a)), sessio.text(idParametre(a) + 1)};
+        t.activitat = tipus;
+        t.titol = sessio.text(IdText::activitat(a)).toUpper();
+        if (tipus == TipusActivitat::Dividir && sessio.grup.ambResta())
+            t.marca = sessio.text(IdText::kAmbResta);
+        const int idParametre = CapcaleraNivells::idParametre(tipus);
+        t.parametres = {sessio.text(idParametre), sessio.text(idParametre + 1)};
         const int n = std::min(sessio.grup.nivells(a), kNivellsPerActivitat);
         for (int l = 1; l <= n; ++l) {
-            const DadesNivell v = clampToRanges(a, FitxerNivells::llegeix(path, IndexNivell(a, l)));
+            const DadesNivell v =
+                ajustaAlsRangs(a, FitxerNivells::llegeix(ruta, IndexNivell(a, l)));
             QStringList fila{QString::number(l), QString::number(v.Temps),
                              QString::number(v.Errors), QString::number(v.Fer)};
-            if (a <= 4)
+            if (esNumeracio(tipus))
                 fila << DigitGrouping::group(v.Parametre1, separador)
                      << DigitGrouping::group(v.Parametre2, separador);
-            else if (a <= 6)
+            else if (tipus == TipusActivitat::Sumar || tipus == TipusActivitat::Restar)
                 fila << QString::number(v.Parametre1)
-                     << sessio.text(v.Parametre2 == 1 ? kIdSi : kIdNo);
+                     << sessio.text(v.Parametre2 == 1 ? IdText::kSi : IdText::kNo);
             else
                 fila << QString::number(v.Parametre1) << QString::number(v.Parametre2);
             t.files << fila;
@@ -192,7 +176,7 @@ QList<Pagina> pagines(const Dades& d, double alcada) {
                 p << text(t.marca, kXFiParametres, y, kPuntsCos, Element::Dreta, true);
             y += pas;
 
-            const bool rang = t.activitat <= 4;
+            const bool rang = esNumeracio(t.activitat);
             const double xs[6] = {kXNivell,
                                   kXTemps,
                                   kXErrors,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -32,7 +34,7 @@ struct Element {
 using Pagina = QList<Element>;
 
 struct Taula {
-    int activitat = 0;
+    TipusActivitat activitat = TipusActivitat::Portada;
     QString titol;            // the activity's name in capitals
     QString marca;            // "Amb resta" on the Dividir table of a group that uses it
     QStringList parametres;   // the two parameters' headings

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr ValueRange kRangs[3] = {kRangTemps, kRangFer, kRangErrors};
+constexpr Rang kRangs[3] = {kRangTemps, kRangFer, kRangErrors};
 constexpr int kMaxIncrement = 999;
 constexpr int kAmpleTirador = 2700;
 constexpr int kAmpleNombre = 690;
@@ -37,7 +37,7 @@ PanelComptadors::PanelComptadors(QWidget* parent) : QWidget(parent) {
         dades_[k]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         tirador_[k] = new QScrollBar(Qt::Horizontal);
         tirador_[k]->setObjectName(QStringLiteral("Tirador_%1").arg(i));
-        tirador_[k]->setRange(kRangs[k].min, kRangs[k].max);
+        tirador_[k]->setRange(kRangs[k].minim, kRangs[k].maxim);
         tirador_[k]->setPageStep(10);
         tirador_[k]->setFixedWidth(tw(kAmpleTirador));
         increment_[k] = new QLabel(QStringLiteral("0"));
@@ -74,8 +74,9 @@ PanelComptadors::PanelComptadors(QWidget* parent) : QWidget(parent) {
 }
 
 void PanelComptadors::prepara(const Sessio& sessio) {
+    // The counters are headed alike in every activity.
     for (int k = 0; k < 3; ++k) {
-        const CapcaleraNivells cap = CapcaleraNivells::de(1, k + 1, sessio);
+        const CapcaleraNivells cap = CapcaleraNivells::de(TipusActivitat::Cardinals, k + 1, sessio);
         cap_[k]->setText(cap.text);
         cap_[k]->setFont(cap.lletra);
         if (cap.color.isValid()) {

@@ -42,7 +42,7 @@ PanelDivisio::PanelDivisio(QWidget* parent)
     graella->setColumnStretch(1, 1);
 }
 
-void PanelDivisio::prepara(int activitat, const Sessio& sessio) {
+void PanelDivisio::prepara(TipusActivitat activitat, const Sessio& sessio) {
     for (int q = 0; q < 2; ++q) {
         const QString nom = CapcaleraNivells::de(activitat, q + 4, sessio).text;
         cap_[q]->setText(nom);

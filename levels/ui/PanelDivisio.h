@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QWidget>
@@ -16,7 +17,7 @@ class PanelDivisio : public QWidget {
 public:
     explicit PanelDivisio(QWidget* parent = nullptr);
 
-    void prepara(int activitat, const Sessio& sessio);
+    void prepara(TipusActivitat activitat, const Sessio& sessio);
     void mostra(const DadesNivell& d);
 
 signals:

@@ -62,7 +62,7 @@ PanelRang::PanelRang(QWidget* parent)
     graella->setColumnStretch(kXifres + 1, 1);
 }
 
-void PanelRang::prepara(int activitat, const Sessio& sessio) {
+void PanelRang::prepara(TipusActivitat activitat, const Sessio& sessio) {
     for (int q = 0; q < 2; ++q) {
         const CapcaleraNivells cap = CapcaleraNivells::de(activitat, q + 4, sessio);
         cap_[q]->setText(cap.text);

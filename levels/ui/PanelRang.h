@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QWidget>
@@ -17,7 +18,7 @@ class PanelRang : public QWidget {
 public:
     explicit PanelRang(QWidget* parent = nullptr);
 
-    void prepara(int activitat, const Sessio& sessio);
+    void prepara(TipusActivitat activitat, const Sessio& sessio);
     void mostra(const DadesNivell& d);
 
     QString primer() const;

@@ -48,8 +48,8 @@ PanelTaules::PanelTaules(QWidget* parent)
     graella->setRowStretch(2, 1);
 }
 
-void PanelTaules::prepara(int activitat, const Sessio& sessio) {
-    const int maxim = activitat == 2 ? 1000 : activitat == 3 ? 3999 : 9;
+void PanelTaules::prepara(TipusActivitat activitat, const Sessio& sessio) {
+    const int maxim = rangsDe(numero(activitat)).parametre2.maxim;
     for (int q = 0; q < 2; ++q) {
         const CapcaleraNivells cap = CapcaleraNivells::de(activitat, q + 4, sessio);
         cap_[q]->setText(cap.text);

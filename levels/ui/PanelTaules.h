@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QWidget>
@@ -17,7 +18,7 @@ public:
     explicit PanelTaules(QWidget* parent = nullptr);
 
     // Ranges 1..1000 for Ordinals, 1..3999 for Romans, 1..9 for Taules.
-    void prepara(int activitat, const Sessio& sessio);
+    void prepara(TipusActivitat activitat, const Sessio& sessio);
     void mostra(const DadesNivell& d);
 
 signals:

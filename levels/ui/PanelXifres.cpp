@@ -38,7 +38,7 @@ PanelXifres::PanelXifres(QWidget* parent)
     connect(portant_, &QCheckBox::clicked, this, &PanelXifres::portant);
 }
 
-void PanelXifres::prepara(int activitat, const Sessio& sessio) {
+void PanelXifres::prepara(TipusActivitat activitat, const Sessio& sessio) {
     const CapcaleraNivells xifres = CapcaleraNivells::de(activitat, 4, sessio);
     cap_->setText(xifres.text);
     for (int i = 1; i <= 5; ++i)

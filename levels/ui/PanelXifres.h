@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/DadesNivell.h"
 
 #include <QWidget>
@@ -17,7 +18,7 @@ class PanelXifres : public QWidget {
 public:
     explicit PanelXifres(QWidget* parent = nullptr);
 
-    void prepara(int activitat, const Sessio& sessio);
+    void prepara(TipusActivitat activitat, const Sessio& sessio);
     void mostra(const DadesNivell& d);
 
 signals:

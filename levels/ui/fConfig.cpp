@@ -8,6 +8,7 @@
 #include "levels/ui/PanelTaules.h"
 #include "levels/ui/PanelXifres.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
@@ -32,14 +33,9 @@
 
 namespace {
 
-constexpr int kIdTitol = 2;
-constexpr int kIdEditarNivells = 40;
-constexpr int kIdNivells = 41;
-constexpr int kIdInclosa = 55;
-constexpr int kIdAmbResta = 56;
-constexpr int kIdSortir = 80;
-constexpr int kIdErrorImpressio = 109;
-constexpr int kIdsOpcions[5] = {81, 83, 150, 86, 400};
+// The captions of the `OpcCfg` buttons.
+constexpr int kIdsOpcions[5] = {IdText::kAfegir, IdText::kEditar, IdText::kDuplicar,
+                                IdText::kEliminar, IdText::kImprimir};
 constexpr int kPocsColors = 8; // bits per pixel of a 256-colour display
 
 // The tabs of the activities, in twips inside their column.
@@ -86,7 +82,7 @@ fConfig::fConfig(Sessio& sessio, SoundPlayer& so, QWidget* parent)
           [this] { return edicio_.files(); }),
       edicio_(jocs_) {
     setModal(true);
-    jocs_.setOcupat([](bool ocupat) {
+    jocs_.posaOcupat([](bool ocupat) {
         if (ocupat)
             QApplication::setOverrideCursor(Qt::WaitCursor);
         else
@@ -203,8 +199,8 @@ void fConfig::construeix() {
     connect(panel2_, &PanelXifres::portant, this, &fConfig::portantClicat);
     connect(panel3_, &PanelTaules::parametre, this, &fConfig::parametreCanviat);
     connect(panel4_, &PanelDivisio::parametre, this, &fConfig::parametreCanviat);
-    connect(mesNivells_, &QPushButton::clicked, this, &fConfig::mesNivells);
-    connect(menysNivells_, &QPushButton::clicked, this, &fConfig::menysNivells);
+    connect(mesNivells_, &QPushButton::clicked, this, &fConfig::mesNivellsPremut);
+    connect(menysNivells_, &QPushButton::clicked, this, &fConfig::menysNivellsPremut);
     connect(incloure_, &QCheckBox::clicked, this, &fConfig::incloureClicat);
     connect(opcResta_, &QCheckBox::clicked, this, &fConfig::opcRestaClicat);
     connect(bTancar_, &QPushButton::clicked, this, &QDialog::reject);
@@ -237,25 +233,26 @@ QWidget* fConfig::construeixFulls() {
 }
 
 void fConfig::posaTextos() {
-    setWindowTitle(" " + sessio_.text(kIdTitol) + ": " + sessio_.text(kIdEditarNivells));
+    setWindowTitle(" " + sessio_.text(IdText::kPrograma) + ": " +
+                   sessio_.text(IdText::kEditarNivells));
     for (int i = 0; i < 5; ++i)
         opcCfg_[i]->setText(sessio_.text(kIdsOpcions[i]));
-    arxius_->setAccessibleName(sessio_.text(kIdNivells));
+    arxius_->setAccessibleName(sessio_.text(IdText::kNivells));
     const qreal dpr = devicePixelRatioF();
     for (int a = 1; a <= kActivitats; ++a) {
         QPixmap imatge = ImatgePestanya(a, sessio_.general.Idioma, dpr * kEscalaFull);
         imatge.setDevicePixelRatio(dpr);
         fulls_[a]->setIcon(imatge);
-        fulls_[a]->setAccessibleName(sessio_.text(5 + a));
-        fulls_[a]->setToolTip(sessio_.text(5 + a));
+        fulls_[a]->setAccessibleName(sessio_.text(IdText::activitat(a)));
+        fulls_[a]->setToolTip(sessio_.text(IdText::activitat(a)));
     }
-    nivellsEti_->setText(sessio_.text(kIdNivells));
-    mesNivells_->setAccessibleName(sessio_.text(kIdNivells) + " +");
-    menysNivells_->setAccessibleName(sessio_.text(kIdNivells) + " -");
-    incloure_->setText(sessio_.text(kIdInclosa));
-    opcResta_->setText(sessio_.text(kIdAmbResta));
-    bTancar_->setText(TextUtil::trimSpaces(sessio_.text(kIdSortir)));
-    bTancar_->setToolTip(sessio_.text(kIdSortir));
+    nivellsEti_->setText(sessio_.text(IdText::kNivells));
+    mesNivells_->setAccessibleName(sessio_.text(IdText::kNivells) + " +");
+    menysNivells_->setAccessibleName(sessio_.text(IdText::kNivells) + " -");
+    incloure_->setText(sessio_.text(IdText::kActivitatInclosa));
+    opcResta_->setText(sessio_.text(IdText::kAmbResta));
+    bTancar_->setText(TextUtil::trimSpaces(sessio_.text(IdText::kSortir)));
+    bTancar_->setToolTip(sessio_.text(IdText::kSortir));
     comptadors_->prepara(sessio_);
 }
 
@@ -370,12 +367,12 @@ void fConfig::portantClicat(bool ambPortant) {
         graella_->pintaFila(fila, edicio_.files().value(fila - 1));
 }
 
-void fConfig::mesNivells() {
+void fConfig::mesNivellsPremut() {
     if (edicio_.MesNivells())
         graella_->afegeixFila(edicio_.files().constLast());
 }
 
-void fConfig::menysNivells() {
+void fConfig::menysNivellsPremut() {
     if (!edicio_.MenysNivells())
         return;
     graella_->treuUltimaFila();
@@ -414,7 +411,7 @@ void fConfig::imprimeix() {
             [&](QPrinter* p) { error = !InformeNivells::imprimeix(*p, dades) || error; });
     vista.exec();
     if (error)
-        Missatges::Informacio(sessio_.text(kIdErrorImpressio), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
 }
 
 bool fConfig::ArxivarConfig() {
@@ -474,32 +471,45 @@ void fConfig::mostraCanvis() {
         mostraLlista();
 }
 
+template <class F> void fConfig::ambPanell(TipusActivitat activitat, F f) {
+    switch (activitat) {
+    case TipusActivitat::Cardinals:
+    case TipusActivitat::Ordenacio:
+        f(*panel1_);
+        break;
+    case TipusActivitat::Sumar:
+    case TipusActivitat::Restar:
+        f(*panel2_);
+        break;
+    case TipusActivitat::Ordinals:
+    case TipusActivitat::Romans:
+    case TipusActivitat::Taules:
+        f(*panel3_);
+        break;
+    default:
+        f(*panel4_);
+        break;
+    }
+}
+
 void fConfig::mostraActivitat(int fila) {
     // Preparing a panel for the new activity narrows its limits, which moves a scroll bar still
     // showing the previous activity's row; that move is no edit. SeleccionaNivell opens the
     // editors again once they show the new row.
     editorsCarregats_ = false;
     const int a = jocs_.ActivitatActual();
-    etiqueta_->setText(sessio_.text(5 + a));
-    graella_->PreparaGraella(a, sessio_);
-    if (a == 1 || a == 4) {
-        panel1_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel1_);
-    } else if (a == 2 || a == 3 || a == 7) {
-        panel3_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel3_);
-    } else if (a == 5 || a == 6) {
-        panel2_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel2_);
-    } else {
-        panel4_->prepara(a, sessio_);
-        panells_->setCurrentWidget(panel4_);
-    }
+    const TipusActivitat tipus = tipusActivitat(a);
+    etiqueta_->setText(sessio_.text(IdText::activitat(a)));
+    graella_->PreparaGraella(tipus, sessio_);
+    ambPanell(tipus, [this, tipus](auto& panell) {
+        panell.prepara(tipus, sessio_);
+        panells_->setCurrentWidget(&panell);
+    });
     edicio_.CarregaActivitat();
     graella_->mostra(edicio_.files());
     incloure_->setChecked(sessio_.grup.ofereix(a));
     opcResta_->setChecked(sessio_.grup.ambResta());
-    opcResta_->setVisible(a == kActivitats);
+    opcResta_->setVisible(tipus == TipusActivitat::Dividir);
     SeleccionaNivell(std::clamp(fila, 1, edicio_.nivells()));
 }
 
@@ -514,24 +524,7 @@ void fConfig::SeleccionaNivell(int fila) {
 void fConfig::mostraParametres(int fila) {
     const QScopedValueRollback<bool> carregant(editorsCarregats_, false);
     const DadesNivell d = edicio_.dades(fila);
-    switch (jocs_.ActivitatActual()) {
-    case 1:
-    case 4:
-        panel1_->mostra(d);
-        break;
-    case 2:
-    case 3:
-    case 7:
-        panel3_->mostra(d);
-        break;
-    case 5:
-    case 6:
-        panel2_->mostra(d);
-        break;
-    default:
-        panel4_->mostra(d);
-        break;
-    }
+    ambPanell(tipusActivitat(jocs_.ActivitatActual()), [&d](auto& panell) { panell.mostra(d); });
 }
 
 void fConfig::mouMarcador() {

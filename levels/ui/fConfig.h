@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/TipusActivitat.h"
 #include "levels/EdicioNivells.h"
 #include "levels/JocsNivells.h"
 
@@ -60,8 +61,8 @@ private:
     void parametreCanviat(int quin, int valor);
     void digitPremut(int quin, int valor, bool ambRatoli);
     void portantClicat(bool ambPortant);
-    void mesNivells();
-    void menysNivells();
+    void mesNivellsPremut();
+    void menysNivellsPremut();
     void incloureClicat(bool inclosa);
     void opcRestaClicat(bool ambResta);
     void imprimeix();
@@ -74,6 +75,8 @@ private:
     void SeleccionaNivell(int fila);
     void mostraParametres(int fila);
     void mouMarcador();
+    // Calls `f` with the parameter panel that edits the levels of `activitat`.
+    template <class F> void ambPanell(TipusActivitat activitat, F f);
 
     Sessio& sessio_;
     SoundPlayer& so_;

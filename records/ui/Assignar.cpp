@@ -2,6 +2,7 @@
 
 #include "core/ui/Missatges.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/BotoGlif.h"
@@ -20,7 +21,6 @@ constexpr int kPuntsText = 12;
 constexpr int kEspai = 180;
 constexpr int kAmpleLlista = 4200;
 constexpr int kAltLlista = 2400;
-constexpr int kErrorEscriptura = 120;
 
 } // namespace
 
@@ -35,7 +35,8 @@ Assignar::Assignar(Sessio& sessio, QWidget* parent)
     construeix();
     posaImatgeGrup();
     if (assignacio_.jocNoCreat())
-        Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma, parent);
+        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma,
+                              parent);
 }
 
 void Assignar::construeix() {
@@ -45,9 +46,9 @@ void Assignar::construeix() {
     QFont lletraValor = lletra;
     lletraValor.setBold(true);
 
-    setWindowTitle(" " + sessio_.text(29));
+    setWindowTitle(" " + sessio_.text(IdText::kAssignarNivell));
     for (int i = 0; i < 3; ++i) {
-        eti_[i] = new QLabel(sessio_.text(30 + i));
+        eti_[i] = new QLabel(sessio_.text(IdText::kNivellActual + i));
         eti_[i]->setObjectName(QStringLiteral("Eti_%1").arg(i));
     }
     actual_ = new QLabel(assignacio_.actual());
@@ -79,7 +80,8 @@ void Assignar::construeix() {
     for (int i = 0; i < 2; ++i) {
         boto_[i] = new QPushButton;
         BotoGlif::prepara(boto_[i], i == 0 ? BotoGlif::Cancel : BotoGlif::Accepta,
-                          QString::fromUtf8("Botó_%1").arg(i), sessio_.text(i == 0 ? 87 : 82));
+                          QString::fromUtf8("Botó_%1").arg(i),
+                          sessio_.text(i == 0 ? IdText::kCancellar : IdText::kAcceptar));
     }
     boto_[1]->setDefault(true);
     connect(boto_[0], &QPushButton::clicked, this, &Assignar::reject);
@@ -135,7 +137,8 @@ void Assignar::done(int result) {
     if (!tancada_) {
         tancada_ = true;
         if (!assignacio_.tanca(result == QDialog::Accepted))
-            Missatges::Informacio(sessio_.text(kErrorEscriptura), sessio_.general.Idioma, this);
+            Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma,
+                                  this);
     }
     QDialog::done(result);
 }

@@ -5,9 +5,11 @@
 #include "records/ImatgeAlumne.h"
 #include "records/ui/BotoImatge.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/SoundPlayer.h"
 #include "core/TextUtil.h"
+#include "core/TipusActivitat.h"
 #include "core/ui/Units.h"
 #include "core/ui/Wingdings.h"
 
@@ -32,11 +34,6 @@ constexpr int kAmpleNom = 4935;
 constexpr int kCostatImatge = 1500;
 constexpr int kAmpleBoto = 1500;
 constexpr int kAltBoto = 540;
-constexpr int kActivitatsNumeracio = 4; // activities 1..4; 5..9 are calculation
-constexpr int kTitolImatge = 200;
-constexpr int kFiltreImatge = 201;
-constexpr int kErrorEscriptura = 120;
-constexpr int kSenseNom = 112;
 constexpr auto kSoAvis = "24";
 
 Edicio::TriaFitxer& triaFitxer() {
@@ -73,7 +70,7 @@ QLabel* caixaValor(const char* nom, const QFont& lletra) {
 
 bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaActual,
                   SoundPlayer* so, QWidget* parent) {
-    if (mode < EdicioRegistres::Afegir || mode > EdicioRegistres::Eliminar)
+    if (mode < int(EdicioRegistres::Mode::Afegir) || mode > int(EdicioRegistres::Mode::Eliminar))
         return false;
     const QList<QStringList> abans = files;
     Edicio finestra(sessio, EdicioRegistres::Mode(mode), files, filaActual, so, parent);
@@ -81,7 +78,7 @@ bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaA
     return finestra.edicio().desat() || files != abans;
 }
 
-void Edicio::setTriaFitxer(TriaFitxer tria) {
+void Edicio::posaTriaFitxer(TriaFitxer tria) {
     triaFitxer() = std::move(tria);
 }
 
@@ -137,7 +134,7 @@ void Edicio::construeix() {
     nom_ = new QLineEdit;
     nom_->setObjectName("Nom");
     nom_->setFont(lletraValor);
-    nom_->setMaxLength(Registre::kNomWidth);
+    nom_->setMaxLength(Registre::kAmpleNom);
     nom_->setMinimumWidth(tw(kAmpleNom));
     etiqueta_[1]->setBuddy(nom_);
     imatge_ = new BotoImatge;
@@ -181,9 +178,10 @@ void Edicio::construeix() {
         families[f]->addWidget(etiqueta_[capcaleres[f][1]], 0, 1, 1, 2, Qt::AlignLeft);
         families[f]->setColumnStretch(0, 1);
     }
-    for (int a = 1; a <= 9; ++a) {
-        const int f = a <= kActivitatsNumeracio ? 0 : 1;
-        const int fila = f == 0 ? a : a - kActivitatsNumeracio;
+    int files[2] = {0, 0}; // rows taken in each box, under its heading
+    for (int a = 1; a <= kActivitats; ++a) {
+        const int f = esNumeracio(tipusActivitat(a)) ? 0 : 1;
+        const int fila = ++files[f];
         activitat_[a] = new QLabel;
         activitat_[a]->setObjectName(QStringLiteral("Activitat_%1").arg(a));
         nValor_[a] = caixaValor("", lletraValor);
@@ -251,11 +249,11 @@ void Edicio::construeix() {
     mou_[3]->setEnabled(edicio_.navega());
     mou_[1]->setEnabled(edicio_.accioActiva());
     // Enter in the name adds or stores; deleting wants a deliberate press.
-    if (edicio_.mode() == EdicioRegistres::Eliminar)
+    if (edicio_.mode() == EdicioRegistres::Mode::Eliminar)
         vermell(mou_[1]);
     else
         mou_[1]->setDefault(true);
-    for (int a = 1; a <= 9; ++a) {
+    for (int a = 1; a <= kActivitats; ++a) {
         upAct_[a]->setRange(0, edicio_.nivellMaxim(a));
         upAct_[a]->setEnabled(edicio_.nivellEditable(a));
         const bool inclosa = sessio_.grup.ofereix(a);
@@ -281,20 +279,21 @@ void Edicio::construeix() {
 
 void Edicio::posaTextos() {
     setWindowTitle(text(edicio_.idTitol()));
-    const int etiquetes[6] = {18, 19, 20, 16, 17, 20};
+    const int etiquetes[6] = {IdText::kNumero,    IdText::kNom,    IdText::kNivell,
+                              IdText::kNumeracio, IdText::kCalcul, IdText::kNivell};
     for (int i = 0; i < 6; ++i)
         etiqueta_[i]->setText(text(etiquetes[i]));
-    upNum_->setAccessibleName(text(18));
-    nom_->setAccessibleName(text(19));
-    for (int a = 1; a <= 9; ++a) {
-        activitat_[a]->setText(" " + text(a + 5));
-        upAct_[a]->setAccessibleName(text(a + 5));
+    upNum_->setAccessibleName(text(IdText::kNumero));
+    nom_->setAccessibleName(text(IdText::kNom));
+    for (int a = 1; a <= kActivitats; ++a) {
+        activitat_[a]->setText(" " + text(IdText::activitat(a)));
+        upAct_[a]->setAccessibleName(text(IdText::activitat(a)));
     }
-    imatge_->setToolTip(text(kTitolImatge));
-    imatge_->setAccessibleName(text(kTitolImatge));
-    esborrar_->setToolTip(text(86));
-    esborrar_->setAccessibleName(text(86));
-    const int botons[4] = {80, edicio_.idAccio(), 84, 85};
+    imatge_->setToolTip(text(IdText::kImatgeIdentificativa));
+    imatge_->setAccessibleName(text(IdText::kImatgeIdentificativa));
+    esborrar_->setToolTip(text(IdText::kEliminar));
+    esborrar_->setAccessibleName(text(IdText::kEliminar));
+    const int botons[4] = {IdText::kSortir, edicio_.idAccio(), IdText::kAnterior, IdText::kSeguent};
     for (int i = 0; i < 4; ++i) {
         mou_[i]->setText(text(botons[i]));
         mou_[i]->setAccessibleName(TextUtil::trimSpaces(mou_[i]->text()));
@@ -303,11 +302,11 @@ void Edicio::posaTextos() {
 
 void Edicio::mostraCamps() {
     const Registre& r = edicio_.camps();
-    const bool res = edicio_.mode() != EdicioRegistres::Afegir && edicio_.fila() < 0;
+    const bool res = edicio_.mode() != EdicioRegistres::Mode::Afegir && edicio_.fila() < 0;
     num_->setText(res ? QString() : QString::number(r.Numero));
     upNum_->setValue(r.Numero);
     nom_->setText(TextUtil::trimSpaces(r.Nom));
-    for (int a = 1; a <= 9; ++a) {
+    for (int a = 1; a <= kActivitats; ++a) {
         nValor_[a]->setText(res ? QString() : QString::number(r.Nivell[a - 1]));
         upAct_[a]->setValue(r.Nivell[a - 1]);
     }
@@ -340,7 +339,8 @@ void Edicio::nomEditat(const QString& text) {
 
 void Edicio::triaImatge() {
     const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegImatge;
-    const QString cami = tria(this, text(kTitolImatge), filtre(text(kFiltreImatge)));
+    const QString cami =
+        tria(this, text(IdText::kImatgeIdentificativa), filtre(text(IdText::kFitxersGrafics)));
     if (cami.isEmpty())
         return;
     // A file no picture can be read from (a header alone is not enough) is not copied: the picture
@@ -364,18 +364,18 @@ void Edicio::esborraImatge() {
 void Edicio::accio() {
     nom_->setFocus();
     switch (edicio_.mode()) {
-    case EdicioRegistres::Afegir:
+    case EdicioRegistres::Mode::Afegir:
         if (avisa(edicio_.afegeix()))
             mostraCamps();
         break;
-    case EdicioRegistres::Editar: {
+    case EdicioRegistres::Mode::Editar: {
         EdicioRegistres::Historial historial = EdicioRegistres::Historial::Igual;
         // The record holds the new name even when its history could not follow: that is said.
         if (avisa(edicio_.edita(&historial)) && historial == EdicioRegistres::Historial::Error)
             avisaError();
         break;
     }
-    case EdicioRegistres::Eliminar:
+    case EdicioRegistres::Mode::Eliminar:
         edicio_.elimina();
         mostraCamps();
         mou_[1]->setEnabled(edicio_.accioActiva());
@@ -400,7 +400,7 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
     case EdicioRegistres::Resultat::Desat:
         return true;
     case EdicioRegistres::Resultat::SenseNom:
-        Missatges::Informacio(text(kSenseNom), sessio_.general.Idioma, this);
+        Missatges::Informacio(text(IdText::kNomImprescindible), sessio_.general.Idioma, this);
         break;
     case EdicioRegistres::Resultat::NoDesat:
         avisaError();
@@ -410,12 +410,13 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
 }
 
 void Edicio::avisaError() {
-    Missatges::Informacio(text(kErrorEscriptura), sessio_.general.Idioma, this);
+    Missatges::Informacio(text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
 }
 
 void Edicio::done(int result) {
     if (edicio_.esborrats()) {
-        const bool si = Missatges::Pregunta(text(24), sessio_.general.Idioma, this);
+        const bool si =
+            Missatges::Pregunta(text(IdText::kEliminarRegistres), sessio_.general.Idioma, this);
         if (!edicio_.tanca(si))
             avisaError();
     }

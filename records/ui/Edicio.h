@@ -32,7 +32,7 @@ public:
                      SoundPlayer* so, QWidget* parent);
 
     // Replaces the picture dialog (a QFileDialog unless replaced); an empty function restores it.
-    static void setTriaFitxer(TriaFitxer tria);
+    static void posaTriaFitxer(TriaFitxer tria);
 
     Edicio(Sessio& sessio, EdicioRegistres::Mode mode, QList<QStringList>& files, int filaActual,
            SoundPlayer* so, QWidget* parent = nullptr);

@@ -136,7 +136,8 @@ struct SumRes {
     SumRes(char signe, const QString& top, const QString& bottom, int portant = 1,
            QList<float> draws = {})
         : atzar(draws.isEmpty() ? drawsFor(top, bottom) : draws),
-          act(ctx, signe == '+' ? ActivitatSumRes::Suma : ActivitatSumRes::Resta) {
+          act(ctx,
+              signe == '+' ? ActivitatSumRes::Operacio::Suma : ActivitatSumRes::Operacio::Resta) {
         ctx.atzarPtr = &atzar, ctx.p1 = int(top.size()), ctx.p2 = portant;
         act.preparar();
     }
@@ -152,9 +153,9 @@ struct SumRes {
     QString quadre() const {
         QString cells;
         for (int i = act.nombreCelles() - 1; i >= 0; --i)
-            cells += act.estatCella(i) == ActivitatSumRes::Correcta   ? act.digitCella(i)
-                     : act.estatCella(i) == ActivitatSumRes::Esperant ? QChar(u'_')
-                                                                      : QChar(u'!');
+            cells += act.estatCella(i) == ActivitatSumRes::EstatCella::Correcta ? act.digitCella(i)
+                     : act.estatCella(i) == ActivitatSumRes::EstatCella::Esperant ? QChar(u'_')
+                                                                                  : QChar(u'!');
         return act.operand1() + act.signe() + act.operand2() + u' ' + cells;
     }
 };
@@ -381,7 +382,7 @@ private slots:
             QCOMPARE(QString::number(o.act->teclat()) + o.act->teclaExtra(),
                      QString::number(t.teclat) + extra);
         const Teclats k(t.activitat, t.sep, t.resta, t.idioma);
-        QCOMPARE(k.caption(Teclats::kTeclaExtra), extra);
+        QCOMPARE(k.rotul(Teclats::kTeclaExtra), extra);
         QCOMPARE(k.caracter(Teclats::kTeclaExtra), extra.size() > 1 ? QChar(u' ') : extra.at(0));
         QCOMPARE(k.lletraPetita(Teclats::kTeclaExtra), extra.size() > 1);
     }
@@ -468,7 +469,8 @@ private slots:
             const bool portant = k % 2;
             FakeContext ctx;
             ctx.p1 = n, ctx.p2 = portant;
-            ActivitatSumRes act(ctx, signe == '+' ? ActivitatSumRes::Suma : ActivitatSumRes::Resta);
+            ActivitatSumRes act(ctx, signe == '+' ? ActivitatSumRes::Operacio::Suma
+                                                  : ActivitatSumRes::Operacio::Resta);
             bool porta = false, nou = false;
             for (uint32_t seed = 1; seed <= 300; ++seed) {
                 Atzar atzar(seed);
@@ -479,7 +481,8 @@ private slots:
                 QVERIFY2(top.size() == n && bottom.size() == n && (signe == '+' || a >= b) &&
                              (n == 1 || (top.at(0) != u'0' && bottom.at(0) != u'0')),
                          qPrintable(top + signe + bottom));
-                QVERIFY(act.nombreCelles() == 1 && act.estatCella(0) == ActivitatSumRes::Esperant &&
+                QVERIFY(act.nombreCelles() == 1 &&
+                        act.estatCella(0) == ActivitatSumRes::EstatCella::Esperant &&
                         act.columna() == 0 && !act.completa());
                 for (int i = 0; i < n; ++i) {
                     const int d1 = act.digit1(i), d2 = act.digit2(i);

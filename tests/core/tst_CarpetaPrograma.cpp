@@ -112,12 +112,12 @@ private slots:
     void firstStartInEmptyFolder() {
         QTemporaryDir dir;
         Sessio s;
-        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(Arrencada(dir.path()).executa(s).estat, EstatArrencada::Correcta);
         QCOMPARE(tree(dir.path()), QStringList({"Imatges/", "Inf/", "Inf/Dat/", "Inf/General.cfg 0",
                                                 "Inf/Hst/", "Inf/Niv/"}));
         QCOMPARE(s.carpeta, dir.path());
         QTemporaryDir other; // one lock per folder
-        QCOMPARE(Arrencada(other.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(Arrencada(other.path()).executa(s).estat, EstatArrencada::Correcta);
         QVERIFY(DesarConfigGeneral(dir.path(), s.general));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(1));
         const ConfigGeneral g{
@@ -147,7 +147,7 @@ private slots:
                 grups += Registres::grup("101000001", 0, uint8_t(n), "Joc" + QByteArray::number(n));
             c.escriu(c.grupsCfg(), grups);
             Sessio s;
-            QCOMPARE(Arrencada(c.path()).run(s).status, StartupResult::Ok);
+            QCOMPARE(Arrencada(c.path()).executa(s).estat, EstatArrencada::Correcta);
             QCOMPARE(int(s.general.GrupActual), grup);
             QCOMPARE(s.general.clauText(), QString(clau));
             QCOMPARE(s.grup.NomNivell, "Joc" + QString::number(grup));
@@ -175,7 +175,7 @@ private slots:
             esperat << QString("%1 %2").arg(m[1]).arg(legacy(m[0]).size());
         }
         Sessio s;
-        QCOMPARE(Arrencada(dir.path()).run(s).status, StartupResult::Ok);
+        QCOMPARE(Arrencada(dir.path()).executa(s).estat, EstatArrencada::Correcta);
         QCOMPARE(s.general.clauText() + s.grup.NomNivell, QString("VELLAAntic"));
         esperat.sort();
         QCOMPARE(tree(dir.path()), esperat);
@@ -189,9 +189,9 @@ private slots:
         CarpetaProva::escriu(dir.filePath("Dades/Prova.cfg"), "level set");
         CarpetaProva::escriu(dir.filePath("Dades/Lloros.dat"), "pupils");
         Sessio s;
-        const StartupResult r = Arrencada(dir.path()).run(s);
-        QCOMPARE(r.status, StartupResult::MigrationFailed);
-        QCOMPARE(r.paths, QStringList{"Dades/Prova.cfg"});
+        const ResultatArrencada r = Arrencada(dir.path()).executa(s);
+        QCOMPARE(r.estat, EstatArrencada::DadesNoMogudes);
+        QCOMPARE(r.llocs, QStringList{"Dades/Prova.cfg"});
         QVERIFY(s.carpeta.isEmpty() && !QFileInfo::exists(dir.filePath("Inf/General.cfg")));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Dades/Prova.cfg")), QByteArray("level set"));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Dat/Lloros.dat")), QByteArray("pupils"));
@@ -214,17 +214,17 @@ private slots:
             Sessio s;
             Arrencada first(dir.path()); // holds the folder for as long as it lives
             if (running)
-                QCOMPARE(first.run(s).status, StartupResult::Ok);
+                QCOMPARE(first.executa(s).estat, EstatArrencada::Correcta);
             else
                 QVERIFY(QDir().mkdir(lockFile));
             CarpetaProva::escriu(dir.filePath("Dades/Grups.cfg"), "legacy");
             const QStringList before = tree(dir.path());
             s.general.GrupActual = 5;
             for (const QString& folder : {dir.path() + "/./", links.filePath("enllac")}) {
-                const StartupResult r = Arrencada(folder).run(s);
-                QCOMPARE(r.status,
-                         running ? StartupResult::SecondCopy : StartupResult::LockBlocked);
-                QCOMPARE(r.paths, running ? QStringList{} : QStringList{lockFile});
+                const ResultatArrencada r = Arrencada(folder).executa(s);
+                QCOMPARE(r.estat,
+                         running ? EstatArrencada::SegonaCopia : EstatArrencada::BloqueigFix);
+                QCOMPARE(r.llocs, running ? QStringList{} : QStringList{lockFile});
             }
             QCOMPARE(tree(dir.path()), before);
             QCOMPARE(int(s.general.GrupActual), 5);
@@ -242,9 +242,9 @@ private slots:
                 CarpetaProva::escriu(dir.filePath(fitxer), "in the way");
             const QStringList before = tree(dir.path());
             Sessio s;
-            const StartupResult r = Arrencada(dir.filePath("X")).run(s);
-            QCOMPARE(r.status, StartupResult::NotWritable);
-            QCOMPARE(r.paths, QStringList{bloquejat});
+            const ResultatArrencada r = Arrencada(dir.filePath("X")).executa(s);
+            QCOMPARE(r.estat, EstatArrencada::NoEscrivible);
+            QCOMPARE(r.llocs, QStringList{bloquejat});
             QCOMPARE(tree(dir.path()), before);
             QVERIFY(s.carpeta.isEmpty());
         }
@@ -253,9 +253,9 @@ private slots:
         const QByteArray saved = qgetenv("TMPDIR");
         qputenv("TMPDIR", dir.filePath("not a folder").toUtf8());
         Sessio s;
-        const StartupResult r = Arrencada(dir.path()).run(s);
+        const ResultatArrencada r = Arrencada(dir.path()).executa(s);
         saved.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", saved);
-        QCOMPARE(r.status, StartupResult::Ok);
+        QCOMPARE(r.estat, EstatArrencada::Correcta);
     }
 
     // A crash, a power cut while locking or garbage must not keep the program out for good.
@@ -264,26 +264,26 @@ private slots:
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(), {"--hold", dir.path()});
         QVERIFY(holder.waitForStarted() && holder.waitForReadyRead());
-        QCOMPARE(holder.readLine().trimmed().toInt(), int(InstanceLock::Acquired));
+        QCOMPARE(holder.readLine().trimmed().toInt(), int(InstanceLock::Result::Acquired));
         const QByteArray pid = QByteArray::number(holder.processId());
         InstanceLock mine(dir.path()), later(dir.path());
-        QCOMPARE(mine.acquire(), InstanceLock::HeldByAnother);
+        QCOMPARE(mine.acquire(), InstanceLock::Result::HeldByAnother);
         QFile lockFile(InstanceLock::lockFilePath(dir.path()));
         QVERIFY(lockFile.open(QIODevice::ReadOnly));
         QVERIFY(lockFile.setFileTime(QDateTime::currentDateTime().addDays(-1),
                                      QFileDevice::FileModificationTime));
-        QCOMPARE(mine.acquire(), InstanceLock::HeldByAnother);
+        QCOMPARE(mine.acquire(), InstanceLock::Result::HeldByAnother);
         holder.kill();
         QVERIFY(holder.waitForFinished() && lockFile.exists());
-        QCOMPARE(mine.acquire(), InstanceLock::Acquired);
-        QCOMPARE(later.acquire(), InstanceLock::HeldByAnother);
+        QCOMPARE(mine.acquire(), InstanceLock::Result::Acquired);
+        QCOMPARE(later.acquire(), InstanceLock::Result::HeldByAnother);
         for (const QByteArray& content :
              {QByteArray(), QByteArray("\x00\xff\x13garbled", 10), pid}) {
             QTemporaryDir other;
             CarpetaProva::escriu(InstanceLock::lockFilePath(other.path()), content);
             InstanceLock first(other.path()), second(other.path());
-            QCOMPARE(first.acquire(), InstanceLock::Acquired);
-            QCOMPARE(second.acquire(), InstanceLock::HeldByAnother);
+            QCOMPARE(first.acquire(), InstanceLock::Result::Acquired);
+            QCOMPARE(second.acquire(), InstanceLock::Result::HeldByAnother);
         }
     }
 

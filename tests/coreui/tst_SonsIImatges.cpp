@@ -63,9 +63,9 @@ private slots:
                 else
                     CarpetaProva::escriu(dir.filePath("Sons/S" + nom + ".wav"), kWav);
             QtSoundPlayer player(dir.path(), modul ? QStringList{dir.filePath(modul)}
-                                                   : QtSoundPlayer::rutesModul());
+                                                   : QtSoundPlayer::modulePaths());
             if (preparat)
-                QCOMPARE(player.ambModul(), !modul);
+                QCOMPARE(player.hasModule(), !modul);
             for (const QString& nom : demanats)
                 player.ReproduirSo(nom);
             QCOMPARE(player.beeps(), beeps);

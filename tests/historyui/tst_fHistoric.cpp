@@ -34,9 +34,10 @@ HistorialImpres::Dades dades(int linies) {
 QStringList elements(const HistorialImpres::Pagina& p) {
     QStringList out;
     for (const HistorialImpres::Element& e : p)
-        out << (e.tipus == e.Simbol   ? "#" + QString::number(e.codi)
-                : e.tipus == e.Imatge ? QString("%1x%2").arg(e.ample).arg(e.alt)
-                                      : e.text) +
+        out << (e.tipus == HistorialImpres::Element::Tipus::Simbol ? "#" + QString::number(e.codi)
+                : e.tipus == HistorialImpres::Element::Tipus::Imatge
+                    ? QString("%1x%2").arg(e.ample).arg(e.alt)
+                    : e.text) +
                    QString("@%1,%2").arg(e.x).arg(e.y);
     return out;
 }

@@ -213,7 +213,7 @@ private slots:
             const int a = (k - 1) / 10 + 1;
             QCOMPARE(rec(f, k).mid(4, 2), QByteArray("\5\0", 2));
             QVERIFY(a == 5 || a == 6 || a >= 8 || rec(f, k).mid(6, 4) == rec(f, a * 10).mid(6, 4));
-            QCOMPARE(clampToRanges(a, DadesNivell::decode(rec(f, k))).encode(), rec(f, k));
+            QCOMPARE(ajustaAlsRangs(a, DadesNivell::decode(rec(f, k))).encode(), rec(f, k));
             QVERIFY(a != 5 || (rec(f, k) == rec(f, k + 10) && rec(f, k + 30) == rec(f, k + 40)));
         }
         QVERIFY(FitxerNivells::escriu(niv, 1, {1, 2, 3, 4, 5}) && FitxerNivells::creaSiFalta(niv));
@@ -243,9 +243,9 @@ private slots:
                                    {2, 1}, {3, 7},     {8, 3},   {2, 3},     {4, -7}};
         QStringList l;
         for (int a = 0; a <= 9; ++a)
-            l << text(clampToRanges(a, {SHRT_MIN, SHRT_MIN, SHRT_MIN, INT_MIN, INT_MIN})) + " | " +
-                     text(clampToRanges(a, {SHRT_MAX, SHRT_MAX, SHRT_MAX, INT_MAX, INT_MAX})) +
-                     " | " + text(clampToRanges(a, {120, 5, 5, kParells[a][0], kParells[a][1]}));
+            l << text(ajustaAlsRangs(a, {SHRT_MIN, SHRT_MIN, SHRT_MIN, INT_MIN, INT_MIN})) + " | " +
+                     text(ajustaAlsRangs(a, {SHRT_MAX, SHRT_MAX, SHRT_MAX, INT_MAX, INT_MAX})) +
+                     " | " + text(ajustaAlsRangs(a, {120, 5, 5, kParells[a][0], kParells[a][1]}));
         QCOMPARE(l,
                  QStringList({
                      "10,1,0,0,0 | 999,999,999,999999999,999999999 | 120,5,5,5,3",

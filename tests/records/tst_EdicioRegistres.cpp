@@ -126,7 +126,7 @@ private slots:
     void afegeix_data() { files(kAltes); }
     void afegeix() {
         const Alta& a = fila(kAltes);
-        Editor e(EdicioRegistres::Afegir, a.abans);
+        Editor e(EdicioRegistres::Mode::Afegir, a.abans);
         e.e->camps().Nom = a.text;
         QCOMPARE(e.e->afegeix(), a.resultat);
         QCOMPARE(e.dat(), grup(a.despres));
@@ -138,7 +138,7 @@ private slots:
     void edita_data() { files(kCanvis); }
     void edita() {
         const Canvi& d = fila(kCanvis);
-        Editor e(EdicioRegistres::Editar, "7 PERE|4 ANNA");
+        Editor e(EdicioRegistres::Mode::Editar, "7 PERE|4 ANNA");
         if (*d.pere)
             e.c.escriu(e.c.hst("PERE"), d.pere);
         e.e->camps().Nom = d.nomNou;
@@ -165,7 +165,7 @@ private slots:
     void elimina_data() { files(kBaixes); }
     void elimina() {
         const Baixa& b = fila(kBaixes);
-        Editor e(EdicioRegistres::Eliminar, b.abans, b.fila);
+        Editor e(EdicioRegistres::Mode::Eliminar, b.abans, b.fila);
         for (int i = 0; i < b.esborrats; ++i)
             e.e->elimina();
         QCOMPARE(e.e->fila(), int(e.files.size()) - 1); // the row after each, or the one before

@@ -59,7 +59,7 @@ const Tancament kTancaments[] = {
 class TestRegistres : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup() { Edicio::setTriaFitxer({}); }
+    void cleanup() { Edicio::posaTriaFitxer({}); }
 
     // Through the front page's way in: no name is said; a pupil typed in lower case, one level
     // raised, then the next pupil prepared.
@@ -97,7 +97,7 @@ private slots:
         f.c.escriu(f.c.hst("PERE"), "P");
         f.sessio.grup.Activitats = "101111111";
         f.sessio.grup.Nivells[0] = 5;
-        f.obre(EdicioRegistres::Editar);
+        f.obre(EdicioRegistres::Mode::Editar);
         QCOMPARE(f.w->windowTitle(), QString("Editant registres..."));
         QVERIFY(!f.c_("UpAct_2")->isEnabled() && f.c_("UpAct_1")->isEnabled());
         QCOMPARE(f.c_<UpDown>("UpAct_1")->maximum(), 5);
@@ -131,7 +131,7 @@ private slots:
             const QByteArray abans =
                 alumne(1, "ANNA") + (si ? "" : alumne(2, "PERE") + alumne(3, "JAN"));
             Finestra f(abans);
-            f.obre(EdicioRegistres::Eliminar);
+            f.obre(EdicioRegistres::Mode::Eliminar);
             QVERIFY(!f.c_("upNum")->isEnabled() && !f.c_("Imatge")->isEnabled());
             for (int i = si ? 1 : 2; i > 0; --i)
                 f.prem("Mou_1");
@@ -159,9 +159,9 @@ private slots:
         Finestra f(alumne(1, "ANNA", 1, "anna.bmp"));
         img.fill(Qt::red);
         QVERIFY(img.save(f.c.imatge("anna.bmp")));
-        f.obre(EdicioRegistres::Editar);
+        f.obre(EdicioRegistres::Mode::Editar);
         QStringList triats{"text.png", "tallada.png", "abcdefghijklmnopqrstu.png"}, dialeg;
-        Edicio::setTriaFitxer([&](QWidget*, const QString& titol, const QString& filtre) {
+        Edicio::posaTriaFitxer([&](QWidget*, const QString& titol, const QString& filtre) {
             dialeg = QStringList{titol, filtre};
             return fora.path(triats.takeFirst());
         });
