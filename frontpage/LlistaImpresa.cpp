@@ -2,6 +2,7 @@
 
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/ui/Lletra.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -46,14 +47,6 @@ Element regle(double y) {
     e.x2 = kXRegleFi;
     e.y = y;
     return e;
-}
-
-QFont lletra(double punts) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punts);
-    return f;
 }
 
 } // namespace
@@ -137,7 +130,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
         return false;
     const double perMm = impressora.resolution() / 25.4;
     const Mesura mesura = [&](const QString& t, double punts) {
-        return QFontMetricsF(lletra(punts), &impressora).horizontalAdvance(t) / perMm;
+        return QFontMetricsF(Lletra::arial(punts), &impressora).horizontalAdvance(t) / perMm;
     };
     const double alcada = impressora.pageLayout().paintRect(QPageLayout::Millimeter).height();
     const QList<Pagina> llista = pagines(d, alcada, mesura);
@@ -154,7 +147,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
                                  QPointF(e.x2 * perMm, e.y * perMm));
                 continue;
             }
-            const QFont f = lletra(e.punts);
+            const QFont f = Lletra::arial(e.punts);
             painter.setFont(f);
             const double ascent = QFontMetricsF(f, &impressora).ascent();
             painter.drawText(QPointF(e.x * perMm, e.y * perMm + ascent), e.text);

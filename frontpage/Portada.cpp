@@ -93,14 +93,10 @@ const BotoArrodonit::Estil kEstilFoto{kCarta,
 const QColor kTitol(0xE4, 0x57, 0x2E);
 const QColor kOmbra(0x7A, 0x3B, 0x12);
 
-QRect px(const QRect& twips) {
-    return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
-}
-
 QLabel* etiqueta(QWidget* pare, const char* nom, const QRect& twips, Qt::Alignment alineacio) {
     auto* l = new QLabel(pare);
     l->setObjectName(QString::fromUtf8(nom));
-    l->setGeometry(px(twips));
+    l->setGeometry(tw(twips));
     l->setAlignment(alineacio);
     return l;
 }
@@ -115,7 +111,7 @@ void colorText(QWidget* w, const QColor& color) {
 QLabel* rotol(QWidget* pare, const char* nom, const QRect& twips, int punts, const QColor& color) {
     auto* l = new RotolEscalat(pare);
     l->setObjectName(QString::fromUtf8(nom));
-    l->setGeometry(px(twips));
+    l->setGeometry(tw(twips));
     l->setAlignment(Qt::AlignCenter);
     QFont f = l->font();
     f.setPointSize(punts);
@@ -196,12 +192,12 @@ void Portada::construeixGrups(QWidget* fons) {
 
     command1_ = new BotoInert(pGrups_);
     command1_->setObjectName("Command1");
-    command1_->setGeometry(px(L::kCommand1));
+    command1_->setGeometry(tw(L::kCommand1));
     command1_->setFocusPolicy(Qt::NoFocus);
 
     frame1_ = new Marc({QColor(0xFF, 0xE0, 0x8A), QColor(0xE8, 0xA3, 0x3D), 2, 14}, pGrups_);
     frame1_->setObjectName("Frame1");
-    frame1_->setGeometry(px(L::kFrame1));
+    frame1_->setGeometry(tw(L::kFrame1));
     // The title's size follows the language (aplicaIdioma).
     programa_[0] = rotol(frame1_, "lblPrograma_0", L::kPrograma0, kMidaTitol, kOmbra);
     programa_[1] = rotol(frame1_, "lblPrograma_1", L::kPrograma1, kMidaTitol, kTitol);
@@ -210,7 +206,7 @@ void Portada::construeixGrups(QWidget* fons) {
 
     for (int g = 1; g <= 16; ++g) {
         grups_[g] = new BotoGrup(g, pGrups_);
-        grups_[g]->setGeometry(px(L::grup(g)));
+        grups_[g]->setGeometry(tw(L::grup(g)));
         connect(grups_[g], &QAbstractButton::clicked, this, [this, g] { grupPremut(g); });
     }
 }
@@ -220,7 +216,7 @@ void Portada::construeixBarres(QWidget* fons) {
     pSortida_->setObjectName("pSortida");
     bSortida_ = new BotoArrodonit(kEstilEina, pSortida_);
     bSortida_->setObjectName("bSortida");
-    bSortida_->setGeometry(px(L::kBotoSortida));
+    bSortida_->setGeometry(tw(L::kBotoSortida));
     bSortida_->setFont(Lletra::negreta());
     bSortida_->setIconSize(QSize(tw(420), tw(420)));
     bSortida_->setIcon(
@@ -235,7 +231,7 @@ void Portada::construeixBarres(QWidget* fons) {
     for (int i = 0; i < 9; ++i) {
         bEines_[i] = new BotoArrodonit(kEstilEina, i <= 2 ? pPortada_ : pEines_);
         bEines_[i]->setObjectName(QStringLiteral("bEines_%1").arg(i));
-        bEines_[i]->setGeometry(px(L::eina(i)));
+        bEines_[i]->setGeometry(tw(L::eina(i)));
         const int costat = i <= 2 ? tw(480) : tw(450);
         bEines_[i]->setIconSize(QSize(costat, costat));
         bEines_[i]->hide();
@@ -252,12 +248,12 @@ void Portada::construeixBarres(QWidget* fons) {
     for (int q = 0; q < 2; ++q) {
         persiana_[q] = new BotoPersiana(q == 0 ? Qt::Vertical : Qt::Horizontal, pares[q]);
         persiana_[q]->setObjectName(noms[q]);
-        persiana_[q]->setGeometry(px(persianes[q]));
+        persiana_[q]->setGeometry(tw(persianes[q]));
         persiana_[q]->setMida(q == 0 ? L::kPersiana.height() : L::kPersiana0.width());
         connect(persiana_[q], &QAbstractButton::clicked, this, [this, q] { persianaPremuda(q); });
         pany_[q] = new QLabel(pares[q]);
         pany_[q]->setObjectName(panys[q]);
-        pany_[q]->setGeometry(px(llocPany[q]));
+        pany_[q]->setGeometry(tw(llocPany[q]));
         pany_[q]->setAttribute(Qt::WA_TransparentForMouseEvents);
         pany_[q]->setPixmap(ImatgesPortada::pany(false, tw(L::kMidaPany), devicePixelRatioF()));
     }
@@ -273,7 +269,7 @@ void Portada::construeixPanel(QWidget* fons) {
 
     frame2_ = new Marc({QColor(0xE3, 0xF3, 0xD3), kVoraVerda, 1, 8}, panel_);
     frame2_->setObjectName("Frame2");
-    frame2_->setGeometry(px(L::kFrame2));
+    frame2_->setGeometry(tw(L::kFrame2));
     const char* titols[3] = {"lblNúmero", "lblNivell", "lblNom"};
     const char* valors[3] = {"tNúmero", "tNom", "tNivell"};
     QLabel** llocsTitol[3] = {&lblNumero_, &lblNivell_, &lblNom_};
@@ -300,7 +296,7 @@ void Portada::construeixPanel(QWidget* fons) {
     semafor_ = new QPushButton(panel_);
     semafor_->setObjectName(QString::fromUtf8("Semàfor"));
     semafor_->hide();
-    const QSize foto = px(L::kImatgeGrup).size() - QSize(8, 8);
+    const QSize foto = tw(L::kImatgeGrup).size() - QSize(8, 8);
     QIcon defecte;
     defecte.addPixmap(
         ImatgesPortada::semafor(true, foto.width(), foto.height(), devicePixelRatioF()),
@@ -312,7 +308,7 @@ void Portada::construeixPanel(QWidget* fons) {
 
     imatgeGrup_ = new BotoArrodonit(kEstilFoto, panel_);
     imatgeGrup_->setObjectName("ImatgeGrup");
-    imatgeGrup_->setGeometry(px(L::kImatgeGrup));
+    imatgeGrup_->setGeometry(tw(L::kImatgeGrup));
     imatgeGrup_->setIconSize(foto);
     imatgeGrup_->setIcon(defecte);
     imatgeGrup_->setEnabled(false);
@@ -320,7 +316,7 @@ void Portada::construeixPanel(QWidget* fons) {
     connect(imatgeGrup_, &QPushButton::clicked, this, &Portada::iniciaPissarra);
 
     pEines_->setParent(panel_);
-    pEines_->setGeometry(px(L::kEines));
+    pEines_->setGeometry(tw(L::kEines));
 }
 
 // The pupil grid is built the first time a list is shown rather than with the window: the front
@@ -332,10 +328,7 @@ QTableWidget* Portada::graella() {
     relacio_ = new QTableWidget(0, LlistaAlumnes::kColumnes, panel_);
     relacio_->setObjectName(QString::fromUtf8("Relació"));
     // The grid's own font is set before anything inside it is laid out with the inherited one.
-    QFont lletra = relacio_->font();
-    lletra.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    lletra.setPointSize(kPuntsGraella);
-    lletra.setBold(false);
+    const QFont lletra = Lletra::arial(kPuntsGraella);
     relacio_->setFont(lletra);
     relacio_->horizontalHeader()->setFont(lletra);
     relacio_->move(tw(L::kXRelacio), tw(L::kYRelacio));
@@ -392,15 +385,15 @@ void Portada::disposaPerPantalla() {
     const QScreen* pantalla = screen() ? screen() : QGuiApplication::primaryScreen();
     const int alcada = pantalla ? pantalla->geometry().height() * kTwipsPerPixel : 0;
     const L::Disposicio d = L::perPantalla(alcada);
-    llistes_->setGeometry(px(d.llistes));
-    pGrups_->setGeometry(px(d.grups));
-    panel_->setGeometry(px(d.panel));
-    pSortida_->setGeometry(px(d.sortida));
-    pPortada_->setGeometry(px(d.portada));
+    llistes_->setGeometry(tw(d.llistes));
+    pGrups_->setGeometry(tw(d.grups));
+    panel_->setGeometry(tw(d.panel));
+    pSortida_->setGeometry(tw(d.sortida));
+    pPortada_->setGeometry(tw(d.portada));
     setFixedSize(tw(L::kAmpleFinestra), tw(d.altFinestra()));
     const QRect sanefa = L::sanefa(d);
     sanefa_->setVisible(!sanefa.isEmpty());
-    sanefa_->setGeometry(px(sanefa));
+    sanefa_->setGeometry(tw(sanefa));
     if (pantalla) {
         QRect lloc(QPoint(), size());
         lloc.moveCenter(pantalla->availableGeometry().center());
@@ -568,7 +561,7 @@ void Portada::formataGraella() {
     posaAmples(f.amples);
     g->setVerticalScrollBarPolicy(f.barra ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff);
     g->resize(tw(L::kAmpleRelacio), tw(f.alcada));
-    farcit_->setGeometry(px(f.farcit));
+    farcit_->setGeometry(tw(f.farcit));
 }
 
 void Portada::posaAmples(const std::array<int, 13>& amples) {
