@@ -1,6 +1,7 @@
 #include "frontpage/EstatPortada.h"
 
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/SafeName.h"
@@ -131,25 +132,26 @@ QString EstatPortada::rutaImatge() const {
                                QString(ProgramFolder::kImatges) + '/' + SafeName::fileName(imatge));
 }
 
-int EstatPortada::comprovaInici() const {
+EstatPortada::Inici EstatPortada::comprovaInici() const {
+    const auto missatge = [](int id) { return Inici{Inici::Accio::Missatge, id}; };
     const QString nomNivell = TextUtil::trimSpaces(sessio_.grup.NomNivell);
     if (nomNivell.isEmpty())
-        return 113;
+        return missatge(IdText::kGrupSenseNivell);
     if (!QFile::exists(RutaNivell(sessio_.carpeta, nomNivell)))
-        return 115;
+        return missatge(IdText::kNivellNoTrobat);
     if (!filaActual())
-        return kRes;
+        return {};
     const int nivellAlumne = LlistaAlumnes::nivellDeText(nivell());
     if (nivellAlumne == 0)
-        return 111;
+        return missatge(IdText::kActivitatSuperada);
     // A set that cannot be read (no permission, a folder in its place, cut short) would be
     // played as levels of zeros, passed without a single exercise.
     const int k = IndexNivell(pestanya_, std::clamp(nivellAlumne, 1, kNivellsPerActivitat));
     const std::optional<DadesNivell> d =
         FitxerNivells::llegeixSencer(RutaNivell(sessio_.carpeta, nomNivell), k);
     if (!d || d->Fer <= 0)
-        return 122;
-    return kObrePissarra;
+        return missatge(IdText::kNivellIllegible);
+    return {Inici::Accio::ObrePissarra};
 }
 
 void EstatPortada::nivellSuperat(int activitat, const QString& text) {

@@ -21,9 +21,15 @@ public:
         NomesAmples, // the list is empty: only the visible level column changes
         Cap,         // the same tab: nothing to do
     };
-    // What pressing the pupil's picture comes to, apart from a message id (113, 115, 111, 122).
-    static constexpr int kObrePissarra = -1;
-    static constexpr int kRes = 0;
+    // What pressing the pupil's picture comes to: nothing without a pupil, the board, or a
+    // message saying why the board does not open.
+    struct Inici {
+        enum class Accio { Res, ObrePissarra, Missatge };
+        Accio accio = Accio::Res;
+        int missatge = 0; // the message's string id, with Accio::Missatge
+
+        bool operator==(const Inici&) const = default;
+    };
 
     EstatPortada(Sessio& sessio, SoundPlayer& so);
 
@@ -58,8 +64,7 @@ public:
     // The pupil's picture file; empty when the record names none.
     QString rutaImatge() const;
 
-    // What pressing the pupil's picture does: kObrePissarra, kRes or a message id.
-    int comprovaInici() const;
+    Inici comprovaInici() const;
     // The board passed a level of `activitat`: its cell in the selected row takes `text`, and the
     // selection is shown again.
     void nivellSuperat(int activitat, const QString& text);

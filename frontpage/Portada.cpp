@@ -617,14 +617,11 @@ void Portada::nivellSuperat(int activitat, const QString& text) {
 }
 
 void Portada::iniciaPissarra() {
-    const int resultat = estat_.comprovaInici();
-    if (resultat == EstatPortada::kRes)
-        return;
-    if (resultat != EstatPortada::kObrePissarra) {
-        Missatges::Informacio(sessio_.text(resultat), sessio_.general.Idioma, this);
-        return;
-    }
-    if (obrePissarra_)
+    using Accio = EstatPortada::Inici::Accio;
+    const EstatPortada::Inici inici = estat_.comprovaInici();
+    if (inici.accio == Accio::Missatge)
+        Missatges::Informacio(sessio_.text(inici.missatge), sessio_.general.Idioma, this);
+    else if (inici.accio == Accio::ObrePissarra && obrePissarra_)
         obrePissarra_();
 }
 
