@@ -3,6 +3,7 @@
 #include "core/ui/Missatges.h"
 
 #include "core/ClauAcces.h"
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/FinestraPetita.h"
@@ -38,10 +39,10 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
       demanar_(new QCheckBox), mou_{new QPushButton, new QPushButton} {
     setObjectName("Contrasenya");
     setModal(true);
-    setWindowTitle(TextUtil::trimSpaces(sessio_.text(172)));
+    setWindowTitle(TextUtil::trimSpaces(sessio_.text(IdText::kEinaClau)));
     const QFont lletra = FinestraPetita::posaLletra(*this);
 
-    const int textos[3] = {25, 26, 27};
+    const int textos[3] = {IdText::kClauActual, IdText::kNovaClau, IdText::kDemanarClau};
     for (int i = 0; i < 3; ++i) {
         etiqueta_[i]->setObjectName(QStringLiteral("Etiqueta_%1").arg(i));
         etiqueta_[i]->setText(sessio_.text(textos[i]));
@@ -68,7 +69,8 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
     // The caption sits beside the box, so a click on it is a click on the box.
     etiqueta_[2]->installEventFilter(this);
 
-    FinestraPetita::preparaBotons(mou_, sessio_.text(87), sessio_.text(82));
+    FinestraPetita::preparaBotons(mou_, sessio_.text(IdText::kCancellar),
+                                  sessio_.text(IdText::kAcceptar));
 
     auto* graella = new QGridLayout;
     graella->setHorizontalSpacing(tw(kEspai));
@@ -103,6 +105,6 @@ void Contrasenya::accept() {
     sessio_.general.Demanar = demanar_->isChecked() ? 1 : 0;
     // The choice stays in memory either way and is written again when the program closes.
     if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
-        Missatges::Informacio(sessio_.text(120), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
     QDialog::accept();
 }

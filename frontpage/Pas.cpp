@@ -3,6 +3,7 @@
 #include "core/ui/Missatges.h"
 
 #include "core/ClauAcces.h"
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/ui/FinestraPetita.h"
 #include "core/ui/Units.h"
@@ -17,11 +18,11 @@ Pas::Pas(Sessio& sessio, QWidget* parent)
       clauValida_(new QLineEdit), mou_{new QPushButton, new QPushButton} {
     setObjectName("Pas");
     setModal(true);
-    setWindowTitle(sessio_.text(28));
+    setWindowTitle(sessio_.text(IdText::kClauAcces));
     FinestraPetita::posaLletra(*this);
 
     etiqueta_->setObjectName("Etiqueta");
-    etiqueta_->setText(sessio_.text(28));
+    etiqueta_->setText(sessio_.text(IdText::kClauAcces));
     etiqueta_->setBuddy(clauValida_);
 
     clauValida_->setObjectName("ClauVàlida");
@@ -32,7 +33,8 @@ Pas::Pas(Sessio& sessio, QWidget* parent)
     clauValida_->setMinimumWidth(tw(FinestraPetita::kAmpleCamp));
     clauValida_->setAccessibleName(etiqueta_->text());
 
-    FinestraPetita::preparaBotons(mou_, sessio_.text(87), sessio_.text(82));
+    FinestraPetita::preparaBotons(mou_, sessio_.text(IdText::kCancellar),
+                                  sessio_.text(IdText::kAcceptar));
     // Enter belongs to the window: it always accepts, whichever button has the focus (the
     // dialog's own key handling presses the default button, Escape cancels).
     for (QPushButton* boto : mou_)
@@ -52,7 +54,7 @@ Pas::Pas(Sessio& sessio, QWidget* parent)
 void Pas::comprova() {
     concedit_ = ClauAcces::concedeix(clauValida_->text(), sessio_.general);
     if (!concedit_)
-        Missatges::Informacio(sessio_.text(114), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kClauIncorrecta), sessio_.general.Idioma, this);
     accept();
 }
 
