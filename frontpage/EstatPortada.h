@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LlistaAlumnes.h"
+#include "core/TipusActivitat.h"
 
 #include <QList>
 #include <QString>
@@ -24,9 +25,9 @@ public:
     // What pressing the pupil's picture comes to: nothing without a pupil, the board, or a
     // message saying why the board does not open.
     struct Inici {
-        enum class Accio { Res, ObrePissarra, Missatge };
+        enum class Accio { Res, Comenca, Avisa };
         Accio accio = Accio::Res;
-        int missatge = 0; // the message's string id, with Accio::Missatge
+        int missatge = 0; // the message's string id, with Accio::Avisa
 
         bool operator==(const Inici&) const = default;
     };
@@ -47,7 +48,8 @@ public:
 
     // Tabs and the pupil list.
     Canvi canviaPestanya(int nova);
-    int pestanya() const { return pestanya_; }
+    // The open tab: an activity's, or the groups page's own.
+    TipusActivitat pestanya() const { return pestanya_; }
     // Reads the list again keeping the row number, then selects that row.
     void rellegeix();
     const QList<FilaAlumne>& files() const { return files_; }
@@ -81,7 +83,7 @@ private:
 
     Sessio& sessio_;
     SoundPlayer& so_;
-    int pestanya_ = 0;
+    TipusActivitat pestanya_ = TipusActivitat::Portada;
     QList<FilaAlumne> files_;
     int fila_ = -1;
 };

@@ -11,13 +11,13 @@ namespace ImatgesPortada {
 
 namespace {
 
-struct Eina {
+struct DibuixEina {
     const char* lletra; // the badge's letter where the emoji is missing
     bool mes;           // a green "+" badge: adding
 };
 
 // Index 0..8 are the tools, the last entry the exit; the pictures are TaulaEmoji::kEines.
-const Eina kEines[] = {
+const DibuixEina kEines[] = {
     {"C", false}, {"N", false}, {"A", false}, {"G", false}, {"+", true},
     {"E", false}, {"X", false}, {"H", false}, {"P", false}, {"S", false},
 };
@@ -128,7 +128,7 @@ QPixmap eina(int index, int costat, qreal dpr) {
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF caixa(0, 0, costat, costat);
-    const Eina& e = kEines[i];
+    const DibuixEina& e = kEines[i];
     if (!pintaEmoji(p, caixa, TaulaEmoji::kEines[i].nom))
         Pictures::paintLetterBadge(p, caixa, QString::fromUtf8(e.lletra), QColor(0x3B, 0x7D, 0xD8));
     if (e.mes)

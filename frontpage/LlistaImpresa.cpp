@@ -1,7 +1,9 @@
 #include "frontpage/LlistaImpresa.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/TipusActivitat.h"
 #include "core/ui/Lletra.h"
 
 #include <QFont>
@@ -42,7 +44,7 @@ Element text(const QString& t, double x, double y, double punts) {
 
 Element regle(double y) {
     Element e;
-    e.tipus = Element::Linia;
+    e.tipus = Element::Tipus::Linia;
     e.x = kXRegleInici;
     e.x2 = kXRegleFi;
     e.y = y;
@@ -51,17 +53,17 @@ Element regle(double y) {
 
 } // namespace
 
-Dades dades(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui) {
+Dades recull(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui) {
     Dades d;
-    d.titol = sessio.text(2);
+    d.titol = sessio.text(IdText::kPrograma);
     d.grup = sessio.nomGrup(sessio.general.GrupActual);
     d.nivell = TextUtil::trimSpaces(sessio.grup.NomNivell);
     d.data = avui.toString(QStringLiteral("dd/MM/yyyy"));
-    d.pagina = sessio.text(79);
-    d.capNumero = sessio.text(91);
-    d.capNom = sessio.text(92);
-    for (int a = 1; a <= 9; ++a)
-        d.activitats << sessio.text(a + 5);
+    d.pagina = sessio.text(IdText::kPagina);
+    d.capNumero = sessio.text(IdText::kNum);
+    d.capNom = sessio.text(IdText::kNomColumna);
+    for (int a = 1; a <= kActivitats; ++a)
+        d.activitats << sessio.text(IdText::activitat(a));
     d.incloses = sessio.grup.Activitats;
     d.files = files;
     return d;
@@ -142,7 +144,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
         if (i > 0 && !impressora.newPage())
             return false;
         for (const Element& e : llista.at(i)) {
-            if (e.tipus == Element::Linia) {
+            if (e.tipus == Element::Tipus::Linia) {
                 painter.drawLine(QPointF(e.x * perMm, e.y * perMm),
                                  QPointF(e.x2 * perMm, e.y * perMm));
                 continue;

@@ -117,9 +117,9 @@ struct Front {
 
 enum Joc { Cap, Bo, Carpeta, Buit, Zeros, Tallat };
 using Accio = EstatPortada::Inici::Accio;
-constexpr EstatPortada::Inici kObre{Accio::ObrePissarra};
+constexpr EstatPortada::Inici kObre{Accio::Comenca};
 constexpr EstatPortada::Inici missatge(int id) {
-    return {Accio::Missatge, id};
+    return {Accio::Avisa, id};
 }
 
 // Pressing the pupil's picture with the level set `nivell` in the state `joc`, on a tab and row
@@ -921,7 +921,7 @@ private slots:
         const QList<Pagina> pagines = LlistaImpresa::pagines(exemple(), 200, perCaracter);
         QVERIFY(pagines.size() == 1 && pagines.first().size() == 14 + 2 * 12);
         QCOMPARE(pagines.first().at(r.index),
-                 (Element{r.text ? Element::Text : Element::Linia, r.text, r.x, r.y,
+                 (Element{r.text ? Element::Tipus::Escrit : Element::Tipus::Linia, r.text, r.x, r.y,
                           r.text ? 0 : 275.0, r.punts}));
     }
 
@@ -938,7 +938,7 @@ private slots:
             QCOMPARE(llista.at(i).at(1).text, QString("05/03/2024. Pàgina %1").arg(i + 1));
             QCOMPARE(llista.at(i).at(5).text, QString("Cardinals"));
             for (const Element& e : llista.at(i))
-                mesBaixa = qMax(mesBaixa, e.tipus == Element::Text ? e.y : 0);
+                mesBaixa = qMax(mesBaixa, e.tipus == Element::Tipus::Escrit ? e.y : 0);
         }
         QVERIFY(mesBaixa + 1 <= r.alcada - 25);
         if (r.primerDeLaDarrera == 0)
@@ -952,7 +952,7 @@ private slots:
         Sessio s = CarpetaProva().sessio(13, 1);
         s.grup.NomNivell = "  Tercer  ";
         s.grup.Activitats = "111100000";
-        const LlistaImpresa::Dades d = LlistaImpresa::dades(s, {}, QDate(2024, 3, 5));
+        const LlistaImpresa::Dades d = LlistaImpresa::recull(s, {}, QDate(2024, 3, 5));
         QCOMPARE(QStringList({d.titol, d.grup, d.nivell, d.data, d.pagina, d.capNumero, d.capNom,
                               d.activitats.at(0), d.activitats.at(8), d.incloses})
                      .join('|'),
