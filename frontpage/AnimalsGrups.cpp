@@ -1,5 +1,6 @@
 #include "frontpage/AnimalsGrups.h"
 
+#include "core/ui/Pictures.h"
 #include "frontpage/EmojiPortada.h"
 #include "frontpage/ImatgesPortada.h"
 #include "frontpage/TaulaEmoji.h"
@@ -32,15 +33,13 @@ QPixmap imatge(int grup, const QString& nom, int costat, qreal dpr) {
     QPixmap pixmap;
     if (QPixmapCache::find(clau, &pixmap))
         return pixmap;
-    pixmap = QPixmap(qRound(costat * dpr), qRound(costat * dpr));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    pixmap = Pictures::blank(costat, costat, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF caixa(0, 0, costat, costat);
     if (!amb || !ImatgesPortada::pintaEmoji(p, caixa, TaulaEmoji::kAnimals[grup - 1].nom))
-        ImatgesPortada::pintaLletra(p, caixa, nom.left(1).toUpper(), colorLletra(grup));
+        Pictures::paintLetterBadge(p, caixa, nom.left(1).toUpper(), colorLletra(grup));
     p.end();
     QPixmapCache::insert(clau, pixmap);
     return pixmap;

@@ -2,6 +2,7 @@
 
 #include "frontpage/ImatgesPortada.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace {
@@ -54,4 +55,12 @@ void BotoArrodonit::paintEvent(QPaintEvent*) {
                                  QPalette::ButtonText));
         p.drawText(QRect(x, 0, width() - x, height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     }
+}
+
+void BotoArrodonit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }

@@ -6,7 +6,7 @@
 // A push button of the front page (the tools, the exit, the pupil's picture): a rounded card
 // that lights up under the mouse, darkens while pressed, shows a thick outline while it has the
 // keyboard focus and greys out when disabled. Its icon sits in the middle, or before the text
-// when it has one.
+// when it has one. Enter presses it, as Space does.
 class BotoArrodonit : public QPushButton {
     Q_OBJECT
 public:
@@ -27,6 +27,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Estil estil_;

@@ -2,6 +2,7 @@
 
 #include "core/ui/Lletra.h"
 #include "frontpage/AnimalsGrups.h"
+#include "frontpage/EstilPortada.h"
 #include "frontpage/ImatgesPortada.h"
 
 #include <QKeyEvent>
@@ -10,11 +11,9 @@
 
 namespace {
 
-const QColor kFonsGrup(0xFF, 0xFD, 0xF6);
 const QColor kVoraGrup(0xE3, 0xB5, 0x65);
 const QColor kTextGrup(0x3A, 0x2A, 0x10);
 const QColor kSeleccionat(0, 0, 255); // the chosen group, as the program always showed it
-const QColor kFocus(0xE4, 0x57, 0x2E);
 
 constexpr qreal kMarge = 3;
 constexpr qreal kRadi = 9;
@@ -54,7 +53,7 @@ void BotoGrup::setNom(const QString& nom) {
 void BotoGrup::setSeleccionat(bool seleccionat) {
     seleccionat_ = seleccionat;
     QPalette p = palette();
-    p.setColor(QPalette::Button, seleccionat ? kSeleccionat : kFonsGrup);
+    p.setColor(QPalette::Button, seleccionat ? kSeleccionat : EstilPortada::kCarta);
     p.setColor(QPalette::ButtonText, seleccionat ? Qt::white : kTextGrup);
     setPalette(p);
     update();
@@ -75,7 +74,7 @@ void BotoGrup::paintEvent(QPaintEvent*) {
     else if (sobre_ && !seleccionat_)
         fons = QColor(0xFF, 0xF0, 0xC8);
     ImatgesPortada::pintaTargeta(p, carta, kRadi, fons,
-                                 hasFocus() ? kFocus
+                                 hasFocus() ? EstilPortada::kFocus
                                             : (seleccionat_ ? kSeleccionat.darker(150) : kVoraGrup),
                                  hasFocus() ? 3 : 1.5);
 

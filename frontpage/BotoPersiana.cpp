@@ -1,6 +1,7 @@
 #include "frontpage/BotoPersiana.h"
 
 #include "core/ui/Units.h"
+#include "frontpage/EstilPortada.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -13,7 +14,6 @@ constexpr int kMsPerPas = 12;
 constexpr qreal kLama = 7; // slat pitch, logical pixels
 const QColor kFusta(0xE0, 0xA8, 0x6A);
 const QColor kRatlla(0xA8, 0x6A, 0x32);
-const QColor kFocus(0xE4, 0x57, 0x2E);
 
 } // namespace
 
@@ -21,8 +21,8 @@ BotoPersiana::BotoPersiana(Qt::Orientation orientacio, QWidget* parent)
     : QAbstractButton(parent), orientacio_(orientacio) {
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
-    timer_.setInterval(kMsPerPas);
-    connect(&timer_, &QTimer::timeout, this, &BotoPersiana::pas);
+    temporitzador_.setInterval(kMsPerPas);
+    connect(&temporitzador_, &QTimer::timeout, this, &BotoPersiana::seguentPas);
 }
 
 void BotoPersiana::setMida(int twips) {
@@ -40,22 +40,22 @@ void BotoPersiana::mou(const QList<int>& passos, bool obrir, std::function<void(
     passos_ = passos;
     final_ = std::move(final);
     if (animacio_) {
-        pas();
+        seguentPas();
         if (!passos_.isEmpty())
-            timer_.start();
+            temporitzador_.start();
     } else {
         acaba();
     }
 }
 
-void BotoPersiana::pas() {
+void BotoPersiana::seguentPas() {
     if (passos_.isEmpty()) {
-        timer_.stop();
+        temporitzador_.stop();
         return;
     }
     setMida(passos_.takeFirst());
     if (passos_.isEmpty()) {
-        timer_.stop();
+        temporitzador_.stop();
         if (auto final = std::exchange(final_, nullptr))
             final();
     }
@@ -66,7 +66,7 @@ void BotoPersiana::acaba() {
         return;
     const int ultim = passos_.constLast();
     passos_ = {ultim};
-    pas();
+    seguentPas();
 }
 
 void BotoPersiana::paintEvent(QPaintEvent*) {
@@ -86,7 +86,7 @@ void BotoPersiana::paintEvent(QPaintEvent*) {
             p.drawLine(QPointF(x, r.top() + 3), QPointF(x, r.bottom() - 3));
     }
     if (hasFocus()) {
-        p.setPen(QPen(kFocus, 3));
+        p.setPen(QPen(EstilPortada::kFocus, 3));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(1.5, 1.5, -1.5, -1.5), 4, 4);
     }

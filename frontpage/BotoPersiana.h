@@ -15,7 +15,7 @@ public:
 
     // Open or closed as the last movement leaves it (a moving blind already counts as arrived).
     bool oberta() const { return oberta_; }
-    bool enMoviment() const { return timer_.isActive(); }
+    bool enMoviment() const { return temporitzador_.isActive(); }
     // The size along the moving edge, in twips.
     int mida() const { return mida_; }
     void setMida(int twips);
@@ -31,7 +31,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void pas();
+    void seguentPas();
 
     Qt::Orientation orientacio_;
     bool oberta_ = false;
@@ -39,5 +39,5 @@ private:
     int mida_ = 0;
     QList<int> passos_;
     std::function<void()> final_;
-    QTimer timer_;
+    QTimer temporitzador_;
 };

@@ -3,26 +3,23 @@
 #include "core/ui/Missatges.h"
 
 #include "core/ClauAcces.h"
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
-#include "core/ui/BotoGlif.h"
+#include "core/ui/FinestraPetita.h"
 #include "core/ui/Units.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QVBoxLayout>
 #include <QValidator>
 
 namespace {
 
-constexpr int kPuntsText = 12;
-constexpr int kEspai = 180;
-constexpr int kAmpleClau = 2400;
+using FinestraPetita::kEspai;
 
 // Every edit of the new password goes through the key filter, pasted text included.
 class FiltreClau : public QValidator {
@@ -34,12 +31,6 @@ public:
     }
 };
 
-// The cross and the check mark, as in every small window.
-void preparaMou(QPushButton* boto, int index, const QString& ajuda) {
-    BotoGlif::prepara(boto, index == 0 ? BotoGlif::Cancel : BotoGlif::Accepta,
-                      QStringLiteral("Mou_%1").arg(index), ajuda);
-}
-
 } // namespace
 
 Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
@@ -48,12 +39,10 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
       demanar_(new QCheckBox), mou_{new QPushButton, new QPushButton} {
     setObjectName("Contrasenya");
     setModal(true);
-    setWindowTitle(TextUtil::trimSpaces(sessio_.text(172)));
-    QFont lletra = font();
-    lletra.setPointSize(kPuntsText);
-    setFont(lletra);
+    setWindowTitle(TextUtil::trimSpaces(sessio_.text(IdText::kEinaClau)));
+    const QFont lletra = FinestraPetita::posaLletra(*this);
 
-    const int textos[3] = {25, 26, 27};
+    const int textos[3] = {IdText::kClauActual, IdText::kNovaClau, IdText::kDemanarClau};
     for (int i = 0; i < 3; ++i) {
         etiqueta_[i]->setObjectName(QStringLiteral("Etiqueta_%1").arg(i));
         etiqueta_[i]->setText(sessio_.text(textos[i]));
@@ -69,7 +58,7 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
 
     nova_->setObjectName("Nova");
     nova_->setValidator(new FiltreClau(nova_));
-    nova_->setMinimumWidth(tw(kAmpleClau));
+    nova_->setMinimumWidth(tw(FinestraPetita::kAmpleCamp));
     nova_->setAccessibleName(etiqueta_[1]->text());
     etiqueta_[1]->setBuddy(nova_);
 
@@ -80,9 +69,8 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
     // The caption sits beside the box, so a click on it is a click on the box.
     etiqueta_[2]->installEventFilter(this);
 
-    preparaMou(mou_[0], 0, sessio_.text(87));
-    preparaMou(mou_[1], 1, sessio_.text(82));
-    mou_[1]->setDefault(true);
+    FinestraPetita::preparaBotons(mou_, sessio_.text(IdText::kCancellar),
+                                  sessio_.text(IdText::kAcceptar));
 
     auto* graella = new QGridLayout;
     graella->setHorizontalSpacing(tw(kEspai));
@@ -93,18 +81,7 @@ Contrasenya::Contrasenya(Sessio& sessio, QWidget* parent)
     graella->addWidget(nova_, 1, 1);
     graella->addWidget(demanar_, 2, 1, Qt::AlignLeft);
     graella->setColumnStretch(1, 1);
-
-    auto* botons = new QHBoxLayout;
-    botons->addStretch();
-    botons->addWidget(mou_[0]);
-    botons->addWidget(mou_[1]);
-
-    auto* tot = new QVBoxLayout(this);
-    tot->setContentsMargins(tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2));
-    tot->setSpacing(tw(kEspai * 2));
-    tot->addLayout(graella);
-    tot->addLayout(botons);
-    tot->setSizeConstraint(QLayout::SetFixedSize);
+    FinestraPetita::disposa(*this, graella, mou_);
 
     nova_->setFocus();
     // The box is usually set together with a new password, so the typing goes back there.
@@ -128,6 +105,6 @@ void Contrasenya::accept() {
     sessio_.general.Demanar = demanar_->isChecked() ? 1 : 0;
     // The choice stays in memory either way and is written again when the program closes.
     if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
-        Missatges::Informacio(sessio_.text(120), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
     QDialog::accept();
 }

@@ -1,6 +1,7 @@
 #include "frontpage/EstatPortada.h"
 
 #include "core/FitxerAlumnes.h"
+#include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/SafeName.h"
@@ -15,10 +16,10 @@
 
 namespace {
 
-constexpr int kPestanyes = 10;
+constexpr int kPestanyes = kActivitats + 1; // the groups page's tab, then one per activity
 const QString kSoEina = QStringLiteral("20");
 const QString kSoPersiana = QStringLiteral("21");
-constexpr int kEditarNivells = 1;
+constexpr int kEinaNivells = 1;
 
 } // namespace
 
@@ -38,7 +39,7 @@ void EstatPortada::refrescaActivitats() {
 }
 
 bool EstatPortada::pestanyaVisible(int pestanya) const {
-    if (pestanya == 0)
+    if (pestanya == ::numero(TipusActivitat::Portada))
         return true;
     return pestanya > 0 && pestanya < kPestanyes && sessio_.grup.ofereix(pestanya);
 }
@@ -51,21 +52,22 @@ int EstatPortada::pestanyesVisibles() const {
 }
 
 QString EstatPortada::titol() const {
-    return " " + sessio_.text(2) + ": " + sessio_.nomGrup(sessio_.general.GrupActual);
+    return " " + sessio_.text(IdText::kPrograma) + ": " +
+           sessio_.nomGrup(sessio_.general.GrupActual);
 }
 
 EstatPortada::Canvi EstatPortada::canviaPestanya(int nova) {
-    if (nova == pestanya_ || nova < 0 || nova >= kPestanyes)
+    if (nova < 0 || nova >= kPestanyes || tipusActivitat(nova) == pestanya_)
         return Canvi::Cap;
     so_.ReproduirSo(kSoEina);
-    const int anterior = pestanya_;
-    pestanya_ = nova;
-    if (anterior == 0) {
+    const TipusActivitat anterior = pestanya_;
+    pestanya_ = tipusActivitat(nova);
+    if (anterior == TipusActivitat::Portada) {
         llegeix();
         seleccionaFila(0);
         return Canvi::Llegida;
     }
-    if (nova == 0)
+    if (pestanya_ == TipusActivitat::Portada)
         return Canvi::Portada;
     if (buida())
         return Canvi::NomesAmples;
@@ -111,13 +113,14 @@ QString EstatPortada::nom() const {
 
 QString EstatPortada::nivell() const {
     const FilaAlumne* f = filaActual();
-    if (!f || pestanya_ < 1)
+    if (!f || pestanya_ == TipusActivitat::Portada)
         return {};
-    return f->value(LlistaAlumnes::kColNivell1 + pestanya_ - 1);
+    return f->value(LlistaAlumnes::kColNivell1 + ::numero(pestanya_) - 1);
 }
 
 bool EstatPortada::imatgeActiva() const {
-    return filaActual() && pestanya_ >= 1 && LlistaAlumnes::nivellDeText(nivell()) > 0;
+    return filaActual() && pestanya_ != TipusActivitat::Portada &&
+           LlistaAlumnes::nivellDeText(nivell()) > 0;
 }
 
 QString EstatPortada::rutaImatge() const {
@@ -131,36 +134,38 @@ QString EstatPortada::rutaImatge() const {
                                QString(ProgramFolder::kImatges) + '/' + SafeName::fileName(imatge));
 }
 
-int EstatPortada::comprovaInici() const {
+EstatPortada::Inici EstatPortada::comprovaInici() const {
+    const auto missatge = [](int id) { return Inici{Inici::Accio::Avisa, id}; };
     const QString nomNivell = TextUtil::trimSpaces(sessio_.grup.NomNivell);
     if (nomNivell.isEmpty())
-        return 113;
+        return missatge(IdText::kGrupSenseNivell);
     if (!QFile::exists(RutaNivell(sessio_.carpeta, nomNivell)))
-        return 115;
+        return missatge(IdText::kNivellNoTrobat);
     if (!filaActual())
-        return kRes;
+        return {};
     const int nivellAlumne = LlistaAlumnes::nivellDeText(nivell());
     if (nivellAlumne == 0)
-        return 111;
+        return missatge(IdText::kActivitatSuperada);
     // A set that cannot be read (no permission, a folder in its place, cut short) would be
     // played as levels of zeros, passed without a single exercise.
-    const int k = IndexNivell(pestanya_, std::clamp(nivellAlumne, 1, kNivellsPerActivitat));
+    const int k =
+        IndexNivell(::numero(pestanya_), std::clamp(nivellAlumne, 1, kNivellsPerActivitat));
     const std::optional<DadesNivell> d =
         FitxerNivells::llegeixSencer(RutaNivell(sessio_.carpeta, nomNivell), k);
     if (!d || d->Fer <= 0)
-        return 122;
-    return kObrePissarra;
+        return missatge(IdText::kNivellIllegible);
+    return {Inici::Accio::Comenca};
 }
 
 void EstatPortada::nivellSuperat(int activitat, const QString& text) {
-    if (!filaActual() || activitat < 1 || activitat > 9)
+    if (!filaActual() || tipusActivitat(activitat) == TipusActivitat::Portada)
         return;
     files_[fila_][LlistaAlumnes::kColNivell1 + activitat - 1] = text;
     seleccionaFila(fila_);
 }
 
 void EstatPortada::einaPremuda(int index) {
-    if (index != kEditarNivells)
+    if (index != kEinaNivells)
         so_.ReproduirSo(kSoEina);
 }
 

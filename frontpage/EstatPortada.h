@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LlistaAlumnes.h"
+#include "core/TipusActivitat.h"
 
 #include <QList>
 #include <QString>
@@ -21,9 +22,15 @@ public:
         NomesAmples, // the list is empty: only the visible level column changes
         Cap,         // the same tab: nothing to do
     };
-    // What pressing the pupil's picture comes to, apart from a message id (113, 115, 111, 122).
-    static constexpr int kObrePissarra = -1;
-    static constexpr int kRes = 0;
+    // What pressing the pupil's picture comes to: nothing without a pupil, the board, or a
+    // message saying why the board does not open.
+    struct Inici {
+        enum class Accio { Res, Comenca, Avisa };
+        Accio accio = Accio::Res;
+        int missatge = 0; // the message's string id, with Accio::Avisa
+
+        bool operator==(const Inici&) const = default;
+    };
 
     EstatPortada(Sessio& sessio, SoundPlayer& so);
 
@@ -41,7 +48,8 @@ public:
 
     // Tabs and the pupil list.
     Canvi canviaPestanya(int nova);
-    int pestanya() const { return pestanya_; }
+    // The open tab: an activity's, or the groups page's own.
+    TipusActivitat pestanya() const { return pestanya_; }
     // Reads the list again keeping the row number, then selects that row.
     void rellegeix();
     const QList<FilaAlumne>& files() const { return files_; }
@@ -58,8 +66,7 @@ public:
     // The pupil's picture file; empty when the record names none.
     QString rutaImatge() const;
 
-    // What pressing the pupil's picture does: kObrePissarra, kRes or a message id.
-    int comprovaInici() const;
+    Inici comprovaInici() const;
     // The board passed a level of `activitat`: its cell in the selected row takes `text`, and the
     // selection is shown again.
     void nivellSuperat(int activitat, const QString& text);
@@ -76,7 +83,7 @@ private:
 
     Sessio& sessio_;
     SoundPlayer& so_;
-    int pestanya_ = 0;
+    TipusActivitat pestanya_ = TipusActivitat::Portada;
     QList<FilaAlumne> files_;
     int fila_ = -1;
 };

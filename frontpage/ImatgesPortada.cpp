@@ -1,9 +1,9 @@
 #include "frontpage/ImatgesPortada.h"
 
+#include "core/ui/Pictures.h"
 #include "frontpage/EmojiPortada.h"
 #include "frontpage/TaulaEmoji.h"
 
-#include <QFont>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -11,20 +11,13 @@ namespace ImatgesPortada {
 
 namespace {
 
-QPixmap llenc(int ample, int alt, qreal dpr) {
-    QPixmap p(qRound(ample * dpr), qRound(alt * dpr));
-    p.setDevicePixelRatio(dpr);
-    p.fill(Qt::transparent);
-    return p;
-}
-
-struct Eina {
+struct DibuixEina {
     const char* lletra; // the badge's letter where the emoji is missing
     bool mes;           // a green "+" badge: adding
 };
 
 // Index 0..8 are the tools, the last entry the exit; the pictures are TaulaEmoji::kEines.
-const Eina kEines[] = {
+const DibuixEina kEines[] = {
     {"C", false}, {"N", false}, {"A", false}, {"G", false}, {"+", true},
     {"E", false}, {"X", false}, {"H", false}, {"P", false}, {"S", false},
 };
@@ -71,26 +64,8 @@ void pintaTargeta(QPainter& painter, const QRectF& caixa, qreal radi, const QCol
     painter.restore();
 }
 
-void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal costat = qMin(caixa.width(), caixa.height()) * 0.9;
-    QRectF cercle(0, 0, costat, costat);
-    cercle.moveCenter(caixa.center());
-    painter.setPen(QPen(c.darker(140), costat * 0.05));
-    painter.setBrush(c);
-    painter.drawEllipse(cercle);
-    QFont f;
-    f.setBold(true);
-    f.setPixelSize(qMax(1, qRound(costat * 0.55)));
-    painter.setFont(f);
-    painter.setPen(Qt::white);
-    painter.drawText(cercle, Qt::AlignCenter, lletra);
-    painter.restore();
-}
-
 QPixmap pany(bool obert, int costat, qreal dpr) {
-    QPixmap pixmap = llenc(costat, costat, dpr);
+    QPixmap pixmap = Pictures::blank(costat, costat, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal s = costat;
@@ -119,7 +94,7 @@ QPixmap pany(bool obert, int costat, qreal dpr) {
 }
 
 QPixmap semafor(bool verd, int ample, int alt, qreal dpr) {
-    QPixmap pixmap = llenc(ample, alt, dpr);
+    QPixmap pixmap = Pictures::blank(ample, alt, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal cosAmple = qMin<qreal>(ample * 0.5, alt * 0.34);
@@ -148,14 +123,14 @@ QPixmap semafor(bool verd, int ample, int alt, qreal dpr) {
 
 QPixmap eina(int index, int costat, qreal dpr) {
     const int i = (index >= 0 && index <= 8) ? index : 9;
-    QPixmap pixmap = llenc(costat, costat, dpr);
+    QPixmap pixmap = Pictures::blank(costat, costat, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRectF caixa(0, 0, costat, costat);
-    const Eina& e = kEines[i];
+    const DibuixEina& e = kEines[i];
     if (!pintaEmoji(p, caixa, TaulaEmoji::kEines[i].nom))
-        pintaLletra(p, caixa, QString::fromUtf8(e.lletra), QColor(0x3B, 0x7D, 0xD8));
+        Pictures::paintLetterBadge(p, caixa, QString::fromUtf8(e.lletra), QColor(0x3B, 0x7D, 0xD8));
     if (e.mes)
         pintaMes(p, caixa);
     return pixmap;

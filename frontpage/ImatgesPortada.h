@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QPixmap>
-#include <QString>
 
 class QPainter;
 class QRectF;
@@ -20,8 +19,6 @@ bool pintaEmoji(QPainter& painter, const QRectF& caixa, const char* nom);
 // which is quicker. The painter's antialiasing applies.
 void pintaTargeta(QPainter& painter, const QRectF& caixa, qreal radi, const QColor& fons,
                   const QColor& vora, qreal gruix);
-// A round badge holding `lletra`, for a picture the emoji font lacks.
-void pintaLletra(QPainter& painter, const QRectF& caixa, const QString& lletra, const QColor& c);
 
 // The padlock of a blind: shut while the blind is closed, open once it is.
 QPixmap pany(bool obert, int costat, qreal dpr);

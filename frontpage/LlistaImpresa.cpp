@@ -1,7 +1,10 @@
 #include "frontpage/LlistaImpresa.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/TipusActivitat.h"
+#include "core/ui/Lletra.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -41,34 +44,26 @@ Element text(const QString& t, double x, double y, double punts) {
 
 Element regle(double y) {
     Element e;
-    e.tipus = Element::Linia;
+    e.tipus = Element::Tipus::Linia;
     e.x = kXRegleInici;
     e.x2 = kXRegleFi;
     e.y = y;
     return e;
 }
 
-QFont lletra(double punts) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punts);
-    return f;
-}
-
 } // namespace
 
-Dades dades(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui) {
+Dades recull(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui) {
     Dades d;
-    d.titol = sessio.text(2);
+    d.titol = sessio.text(IdText::kPrograma);
     d.grup = sessio.nomGrup(sessio.general.GrupActual);
     d.nivell = TextUtil::trimSpaces(sessio.grup.NomNivell);
     d.data = avui.toString(QStringLiteral("dd/MM/yyyy"));
-    d.pagina = sessio.text(79);
-    d.capNumero = sessio.text(91);
-    d.capNom = sessio.text(92);
-    for (int a = 1; a <= 9; ++a)
-        d.activitats << sessio.text(a + 5);
+    d.pagina = sessio.text(IdText::kPagina);
+    d.capNumero = sessio.text(IdText::kNum);
+    d.capNom = sessio.text(IdText::kNomColumna);
+    for (int a = 1; a <= kActivitats; ++a)
+        d.activitats << sessio.text(IdText::activitat(a));
     d.incloses = sessio.grup.Activitats;
     d.files = files;
     return d;
@@ -137,7 +132,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
         return false;
     const double perMm = impressora.resolution() / 25.4;
     const Mesura mesura = [&](const QString& t, double punts) {
-        return QFontMetricsF(lletra(punts), &impressora).horizontalAdvance(t) / perMm;
+        return QFontMetricsF(Lletra::arial(punts), &impressora).horizontalAdvance(t) / perMm;
     };
     const double alcada = impressora.pageLayout().paintRect(QPageLayout::Millimeter).height();
     const QList<Pagina> llista = pagines(d, alcada, mesura);
@@ -149,12 +144,12 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
         if (i > 0 && !impressora.newPage())
             return false;
         for (const Element& e : llista.at(i)) {
-            if (e.tipus == Element::Linia) {
+            if (e.tipus == Element::Tipus::Linia) {
                 painter.drawLine(QPointF(e.x * perMm, e.y * perMm),
                                  QPointF(e.x2 * perMm, e.y * perMm));
                 continue;
             }
-            const QFont f = lletra(e.punts);
+            const QFont f = Lletra::arial(e.punts);
             painter.setFont(f);
             const double ascent = QFontMetricsF(f, &impressora).ascent();
             painter.drawText(QPointF(e.x * perMm, e.y * perMm + ascent), e.text);

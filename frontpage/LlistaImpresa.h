@@ -18,8 +18,8 @@ class QPrinter;
 namespace LlistaImpresa {
 
 struct Element {
-    enum Tipus { Text, Linia };
-    Tipus tipus = Text;
+    enum class Tipus { Escrit, Linia };
+    Tipus tipus = Tipus::Escrit;
     QString text;
     double x = 0;     // mm from the left of the printable area: a text's left edge, a rule's start
     double y = 0;     // mm from the top: a text's top, a rule's height
@@ -44,7 +44,7 @@ struct Dades {
     QList<FilaAlumne> files;
 };
 
-Dades dades(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui);
+Dades recull(const Sessio& sessio, const QList<FilaAlumne>& files, const QDate& avui);
 
 // Width of `text` in millimetres at `punts` points.
 using Mesura = std::function<double(const QString& text, double punts)>;

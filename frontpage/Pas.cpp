@@ -3,45 +3,26 @@
 #include "core/ui/Missatges.h"
 
 #include "core/ClauAcces.h"
+#include "core/IdsText.h"
 #include "core/Sessio.h"
-#include "core/ui/BotoGlif.h"
+#include "core/ui/FinestraPetita.h"
 #include "core/ui/Units.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QVBoxLayout>
-
-namespace {
-
-constexpr int kPuntsText = 12;
-constexpr int kEspai = 180;
-constexpr int kAmpleClau = 2400;
-
-// The cross and the check mark, as in every small window.
-void preparaMou(QPushButton* boto, int index, const QString& ajuda) {
-    BotoGlif::prepara(boto, index == 0 ? BotoGlif::Cancel : BotoGlif::Accepta,
-                      QStringLiteral("Mou_%1").arg(index), ajuda);
-    // Enter belongs to the window: it always accepts, whichever button has the focus (the
-    // dialog's own key handling presses the default button, Escape cancels).
-    boto->setAutoDefault(false);
-}
-
-} // namespace
 
 Pas::Pas(Sessio& sessio, QWidget* parent)
     : QDialog(parent), sessio_(sessio), etiqueta_(new QLabel),
       clauValida_(new QLineEdit), mou_{new QPushButton, new QPushButton} {
     setObjectName("Pas");
     setModal(true);
-    setWindowTitle(sessio_.text(28));
-    QFont lletra = font();
-    lletra.setPointSize(kPuntsText);
-    setFont(lletra);
+    setWindowTitle(sessio_.text(IdText::kClauAcces));
+    FinestraPetita::posaLletra(*this);
 
     etiqueta_->setObjectName("Etiqueta");
-    etiqueta_->setText(sessio_.text(28));
+    etiqueta_->setText(sessio_.text(IdText::kClauAcces));
     etiqueta_->setBuddy(clauValida_);
 
     clauValida_->setObjectName("ClauVàlida");
@@ -49,29 +30,21 @@ Pas::Pas(Sessio& sessio, QWidget* parent)
     // The stored password never holds more; a longer one cut to 8 when it was set still opens
     // the tools when typed in full.
     clauValida_->setMaxLength(ClauAcces::kLlargada);
-    clauValida_->setMinimumWidth(tw(kAmpleClau));
+    clauValida_->setMinimumWidth(tw(FinestraPetita::kAmpleCamp));
     clauValida_->setAccessibleName(etiqueta_->text());
 
-    preparaMou(mou_[0], 0, sessio_.text(87));
-    preparaMou(mou_[1], 1, sessio_.text(82));
-    mou_[1]->setDefault(true);
+    FinestraPetita::preparaBotons(mou_, sessio_.text(IdText::kCancellar),
+                                  sessio_.text(IdText::kAcceptar));
+    // Enter belongs to the window: it always accepts, whichever button has the focus (the
+    // dialog's own key handling presses the default button, Escape cancels).
+    for (QPushButton* boto : mou_)
+        boto->setAutoDefault(false);
 
     auto* fila = new QHBoxLayout;
-    fila->setSpacing(tw(kEspai));
+    fila->setSpacing(tw(FinestraPetita::kEspai));
     fila->addWidget(etiqueta_);
     fila->addWidget(clauValida_, 1);
-
-    auto* botons = new QHBoxLayout;
-    botons->addStretch();
-    botons->addWidget(mou_[0]);
-    botons->addWidget(mou_[1]);
-
-    auto* tot = new QVBoxLayout(this);
-    tot->setContentsMargins(tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2), tw(kEspai * 2));
-    tot->setSpacing(tw(kEspai * 2));
-    tot->addLayout(fila);
-    tot->addLayout(botons);
-    tot->setSizeConstraint(QLayout::SetFixedSize);
+    FinestraPetita::disposa(*this, fila, mou_);
 
     clauValida_->setFocus();
     connect(mou_[0], &QPushButton::clicked, this, &Pas::reject);
@@ -81,7 +54,7 @@ Pas::Pas(Sessio& sessio, QWidget* parent)
 void Pas::comprova() {
     concedit_ = ClauAcces::concedeix(clauValida_->text(), sessio_.general);
     if (!concedit_)
-        Missatges::Informacio(sessio_.text(114), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kClauIncorrecta), sessio_.general.Idioma, this);
     accept();
 }
 

@@ -1,5 +1,7 @@
 #include "frontpage/Pestanyes.h"
 
+#include "frontpage/EstilPortada.h"
+
 #include <QCursor>
 #include <QPainter>
 #include <QPainterPath>
@@ -11,7 +13,6 @@ namespace {
 
 constexpr int kMargeBarra = 4;
 
-const QColor kFocus(0xE4, 0x57, 0x2E);
 constexpr qreal kRadi = 4;
 constexpr int kBaixada = 2; // how much lower the tabs behind the current one start
 
@@ -63,7 +64,8 @@ protected:
                 QColor fons = actual ? pagina : pagina.darker(108);
                 if (!actual && i == sota)
                     fons = pagina.lighter(104);
-                p.setPen(QPen(actual && hasFocus() ? kFocus : vora, actual && hasFocus() ? 2 : 1));
+                p.setPen(QPen(actual && hasFocus() ? EstilPortada::kFocus : vora,
+                              actual && hasFocus() ? 2 : 1));
                 p.setBrush(fons);
                 p.drawPath(forma);
                 const QPixmap imatge = tabIcon(i).pixmap(iconSize(), devicePixelRatioF());

@@ -3,22 +3,21 @@
 #include "frontpage/EstatPortada.h"
 
 #include <QMainWindow>
-#include <array>
 #include <functional>
 
 struct Sessio;
 class SoundPlayer;
-class BotoGrup;
-class BotoPersiana;
+class GraellaAlumnes;
+class PaginaGrups;
+class PanelAlumnes;
+class PersianaEines;
 class Pestanyes;
 class Sanefa;
-class QFrame;
-class QLabel;
 class QPushButton;
-class QTableWidget;
 
 // The main window: the groups, the activity tabs and the group's pupil list, the teacher's tools
-// behind two blinds, and the exit. Every other window opens modally from here.
+// behind two blinds, and the exit. It puts the pages together and routes their events to the
+// state and to the windows it opens, every one of them modally.
 class Portada : public QMainWindow {
     Q_OBJECT
 public:
@@ -51,38 +50,30 @@ public slots:
     // The board passed a level of `activitat`: the selected row's cell and `tNivell` show `text`.
     void nivellSuperat(int activitat, const QString& text);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     class Receptor;
 
     void construeix();
-    void construeixGrups(QWidget* fons);
-    void construeixPanel(QWidget* fons);
-    void construeixBarres(QWidget* fons);
-    // The pupil grid `Relació`, built on first use.
-    QTableWidget* graella();
+    void construeixSortida(QWidget* fons);
     void ordreTabulacio();
+    void ordreTabulacioGraella(GraellaAlumnes* graella);
     void disposaPerPantalla();
-    void coloraGraellaPocsColors();
 
     void grupPremut(int grup);
     void pestanyaCanviada(int nova);
     void filaCanviada(int fila);
     void einaPremuda(int index);
-    void persianaPremuda(int quina);
+    void persianaPremuda(PersianaEines* eines);
+    void tancaLaPersiana(PersianaEines* eines);
 
+    QPushButton* eina(int index) const;
     void mostraPanel(bool panel);
-    void ompleGraella();
-    void formataGraella();
-    void posaAmples(const std::array<int, 13>& amples);
+    void mostraLlista();
     void mostraSeleccio();
+    void nomenaHistorial();
     void imprimeixLlista();
     void obreLaPissarra();
     void editaRegistres(int mode); // the records editor in mode 0 add, 1 edit, 2 delete
-    void obrePersiana(int quina);
-    void tancaPersiana(int quina);
 
     Sessio& sessio_;
     SoundPlayer& so_;
@@ -90,34 +81,13 @@ private:
     std::function<bool()> demanaClau_;
     std::function<void()> canviaClau_;
     std::function<void()> obrePissarra_;
-    bool omplint_ = false;
 
     Pestanyes* llistes_ = nullptr;
     Sanefa* sanefa_ = nullptr;
-    QWidget* pGrups_ = nullptr;
-    QFrame* frame1_ = nullptr;
-    QLabel* programa_[2] = {};
-    QLabel* autor_ = nullptr;
-    QLabel* data_ = nullptr;
-    BotoGrup* grups_[17] = {};
-    QPushButton* command1_ = nullptr;
-    QWidget* panel_ = nullptr;
-    QFrame* frame2_ = nullptr;
-    QLabel* lblNumero_ = nullptr;
-    QLabel* lblNivell_ = nullptr;
-    QLabel* lblNom_ = nullptr;
-    QLabel* tNumero_ = nullptr;
-    QLabel* tNom_ = nullptr;
-    QLabel* tNivell_ = nullptr;
-    QTableWidget* relacio_ = nullptr;
-    QFrame* farcit_ = nullptr;
-    QPushButton* imatgeGrup_ = nullptr;
-    QPushButton* semafor_ = nullptr;
-    QWidget* pEines_ = nullptr;
-    QWidget* pPortada_ = nullptr;
+    PaginaGrups* pGrups_ = nullptr;
     QWidget* pSortida_ = nullptr;
-    QPushButton* bEines_[9] = {};
     QPushButton* bSortida_ = nullptr;
-    BotoPersiana* persiana_[2] = {}; // Persiana (vertical), Persiana0 (horizontal)
-    QLabel* pany_[2] = {};
+    PersianaEines* pPortada_ = nullptr; // tools 0..2 behind `Persiana0`
+    PanelAlumnes* panel_ = nullptr;
+    PersianaEines* pEines_ = nullptr; // tools 3..8 behind `Persiana`
 };

@@ -3,6 +3,7 @@
 #include "core/ui/BotoGlif.h"
 #include "core/ui/Missatges.h"
 
+#include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/ui/Units.h"
 
@@ -20,7 +21,6 @@ namespace {
 
 constexpr int kIdiomes = 4; // Catalan, Spanish, Galician, Basque; English is never offered
 constexpr int kAngles = 4;
-constexpr int kNomIdioma = 480;
 constexpr int kPuntsText = 12;
 constexpr int kEspai = 180;
 
@@ -136,19 +136,20 @@ fIdioma::fIdioma(Sessio& sessio, QWidget* parent)
 
 void fIdioma::ompleTextos(int idioma) {
     const auto text = [idioma](int id) { return TextIdioma(id, idioma); };
-    setWindowTitle(text(499));
-    const int etiquetes[4] = {496, 497, 498, 57};
+    setWindowTitle(text(IdText::kIdiomaAplicacio));
+    const int etiquetes[4] = {IdText::kIdiomaActual, IdText::kIdiomesDisponibles,
+                              IdText::kIdiomaTriat, IdText::kSeparadorMilers};
     for (int i = 0; i < 4; ++i)
         eti_[i]->setText(text(etiquetes[i]));
     // A language outside the table (a damaged General.cfg) has no name to show.
     const bool conegut = idiomaInicial_ >= 0 && idiomaInicial_ <= kAngles;
-    actual_->setText(conegut ? text(kNomIdioma + idiomaInicial_) : QString());
+    actual_->setText(conegut ? text(IdText::kCatala + idiomaInicial_) : QString());
     for (int i = 0; i < kIdiomes; ++i)
-        disponibles_->item(i)->setText(text(kNomIdioma + i));
+        disponibles_->item(i)->setText(text(IdText::kCatala + i));
     disponibles_->setAccessibleName(eti_[1]->text());
     for (int i = 0; i < 3; ++i)
-        separador_[i]->setText(text(58 + i));
-    const int ajudes[2] = {87, 82};
+        separador_[i]->setText(text(IdText::kPunt + i));
+    const int ajudes[2] = {IdText::kCancellar, IdText::kAcceptar};
     for (int i = 0; i < 2; ++i) {
         boto_[i]->setToolTip(text(ajudes[i]));
         boto_[i]->setAccessibleName(text(ajudes[i]));
@@ -168,7 +169,7 @@ void fIdioma::triaIdioma(int index) {
 void fIdioma::accept() {
     // The choice stays in memory either way and is written again when the program closes.
     if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
-        Missatges::Informacio(sessio_.text(120), sessio_.general.Idioma, this);
+        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
     QDialog::accept();
 }
 

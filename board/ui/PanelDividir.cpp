@@ -2,6 +2,7 @@
 
 #include "board/ActivitatDividir.h"
 #include "board/ui/PissarraEstil.h"
+#include "core/ui/Lletra.h"
 
 #include <QFontMetricsF>
 #include <QFrame>
@@ -113,7 +114,7 @@ void PanelDividir::refresca() {
     escala_ = std::max(kEscalaMinima, std::min({uDividir(1), (height() - 2 * kMargePanell) / alt,
                                                 (width() - 2 * kMargePanell) / ample}));
 
-    QFont f = arial(kMida, true);
+    QFont f = Lletra::arial(kMida, true);
     const qreal parell = QFontMetricsF(f).horizontalAdvance(QStringLiteral("0 "));
     f.setPointSizeF(kMida * kColumna * escala_ / parell);
 

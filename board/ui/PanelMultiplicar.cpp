@@ -2,6 +2,7 @@
 
 #include "board/ActivitatMultiplicar.h"
 #include "board/ui/PissarraEstil.h"
+#include "core/ui/Lletra.h"
 #include "core/ui/Wingdings.h"
 
 #include <QFontMetricsF>
@@ -84,7 +85,7 @@ QRect PanelMultiplicar::lloc(qreal x, qreal y, qreal ample, qreal alt) const {
 void PanelMultiplicar::refresca() {
     // The figures are sized so that a blank and a digit fill one column exactly: every row, placed
     // from its own last column, then keeps its digits under those of the other rows.
-    QFont f = arial(kMida, true);
+    QFont f = Lletra::arial(kMida, true);
     const qreal parell = QFontMetricsF(f).horizontalAdvance(QStringLiteral(" 0"));
     f.setPointSizeF(kMida * uMultiplicar(kColumna) / parell);
 

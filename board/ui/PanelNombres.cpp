@@ -1,6 +1,7 @@
 #include "board/ui/PanelNombres.h"
 
 #include "board/ui/PissarraEstil.h"
+#include "core/ui/Lletra.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -46,23 +47,23 @@ PanelNombres::PanelNombres(Activitat& activitat, FontNombres font, TipusActivita
     pregunta_->setObjectName(QStringLiteral("Pregunta"));
     pregunta_->setAlignment(Qt::AlignCenter);
     pregunta_->setWordWrap(true);
-    pregunta_->setFont(arial(taules                             ? kPreguntaTaules
-                             : tipus_ == TipusActivitat::Romans ? kPreguntaRomans
-                                                                : kPreguntaParaules,
-                             true));
+    pregunta_->setFont(Lletra::arial(taules                             ? kPreguntaTaules
+                                     : tipus_ == TipusActivitat::Romans ? kPreguntaRomans
+                                                                        : kPreguntaParaules,
+                                     true));
     posaColor(pregunta_, guix());
 
     per_ = new QLabel(QStringLiteral("="), this);
     per_->setObjectName(QStringLiteral("Per"));
     per_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    per_->setFont(arial(kSolucioTaules, true));
+    per_->setFont(Lletra::arial(kSolucioTaules, true));
     posaColor(per_, guix());
     per_->setVisible(taules);
 
     solucio_ = new QLabel(this);
     solucio_->setObjectName(QStringLiteral("lblSolució"));
     solucio_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    solucio_->setFont(arial(taules ? kSolucioTaules : kSolucio, true));
+    solucio_->setFont(Lletra::arial(taules ? kSolucioTaules : kSolucio, true));
     posaColor(solucio_, groc());
 
     senyal_ = new QLabel(kLlapis, this);

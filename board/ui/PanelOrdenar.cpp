@@ -4,6 +4,7 @@
 #include "core/IdsText.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
+#include "core/ui/Lletra.h"
 #include "numeration/ActivitatOrdenar.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ PanelOrdenar::PanelOrdenar(ActivitatOrdenar& activitat, int idioma, SoundPlayer*
         auto* l = new QLabel(this);
         l->setObjectName(QStringLiteral("Paraula_%1").arg(i));
         l->setAlignment(Qt::AlignCenter);
-        l->setFont(arial(kMida, true));
+        l->setFont(Lletra::arial(kMida, true));
         // Reached with Tab, so the list can be ordered without a mouse; a click leaves the focus
         // where the board keeps it.
         l->setFocusPolicy(Qt::TabFocus);

@@ -2,6 +2,7 @@
 
 #include "board/ActivitatSumRes.h"
 #include "board/ui/PissarraEstil.h"
+#include "core/ui/Lletra.h"
 #include "core/ui/Wingdings.h"
 
 #include <QFrame>
@@ -40,7 +41,7 @@ PanelSumRes::PanelSumRes(ActivitatSumRes& activitat, QWidget* parent)
     mesMenys_ = new QLabel(this);
     mesMenys_->setObjectName(QStringLiteral("MésMenys"));
     mesMenys_->setAlignment(Qt::AlignCenter);
-    mesMenys_->setFont(arial(kMidaXifra, true));
+    mesMenys_->setFont(Lletra::arial(kMidaXifra, true));
     posaColor(mesMenys_, guix());
 
     regle_ = new QFrame(this);
@@ -85,7 +86,7 @@ void PanelSumRes::refresca() {
               std::tuple{linia2_.at(i), act_.digit2(i), y0 + ub(kFila2)}}) {
             fila->setGeometry(x, top, ub(kAmpleCella), ub(kAltCella));
             fila->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            fila->setFont(arial(kMidaXifra, true));
+            fila->setFont(Lletra::arial(kMidaXifra, true));
             posaColor(fila, guix());
             fila->setText(QString::number(digit));
         }
@@ -97,7 +98,7 @@ void PanelSumRes::refresca() {
                        ub(kAmpleCella), ub(kAltCella));
         if (act_.estatCella(i) == ActivitatSumRes::EstatCella::Correcta) {
             c->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            c->setFont(arial(kMidaXifra, true));
+            c->setFont(Lletra::arial(kMidaXifra, true));
             posaColor(c, groc());
             c->setText(act_.digitCella(i));
         } else {

@@ -34,13 +34,6 @@ QColor vermell() {
     return colorBgr(255);
 }
 
-QFont arial(qreal punts, bool negreta) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPointSizeF(punts);
-    f.setBold(negreta);
-    return f;
-}
-
 QFont emoji(qreal punts) {
     QFont f(QStringLiteral("Noto Color Emoji"));
     f.setPointSizeF(punts);

@@ -48,8 +48,6 @@ QColor grisSenyal();   // 0xE0E0E0: the answer cursor
 QColor vermell();      // 255: a wrong character
 
 // --- Fonts
-// "Arial" of the board's texts; fontconfig gives its metric twin, Liberation Sans.
-QFont arial(qreal punts, bool negreta = false);
 // The colour pictures of the buttons (pointing hand, help, wait, door).
 QFont emoji(qreal punts);
 // The friendly rounded letters of the pupil's card and of the keys.

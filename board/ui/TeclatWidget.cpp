@@ -2,6 +2,7 @@
 
 #include "board/Teclats.h"
 #include "board/ui/PissarraEstil.h"
+#include "core/ui/Lletra.h"
 
 #include <QPushButton>
 
@@ -43,7 +44,7 @@ TeclatWidget::TeclatWidget(int panell, const Teclats& teclats, QWidget* parent)
         // The keyboard box keeps the focus so typed keys keep reaching the board.
         b->setFocusPolicy(Qt::NoFocus);
         b->setAutoDefault(false);
-        b->setFont(arial(teclats.lletraPetita(l.index) ? kMidaPetita : kMidaTecla, true));
+        b->setFont(Lletra::arial(teclats.lletraPetita(l.index) ? kMidaPetita : kMidaTecla, true));
         b->setCursor(Qt::PointingHandCursor);
         b->setGeometry(l.columna * ub(kAmpleTecla + kEspai), l.fila * ub(kAltTecla + kEspai),
                        l.ample * ub(kAmpleTecla) + (l.ample - 1) * ub(kEspai), ub(kAltTecla));

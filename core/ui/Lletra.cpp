@@ -5,12 +5,17 @@
 
 namespace Lletra {
 
-QFont negreta() {
+QFont arial(qreal punts, bool negreta) {
     QFont f;
     f.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
-    f.setBold(true);
-    f.setPointSize(10);
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSizeF(punts);
+    f.setBold(negreta);
     return f;
+}
+
+QFont negreta() {
+    return arial(10, true);
 }
 
 qreal pixels(const QFont& lletra, const QPaintDevice& device) {

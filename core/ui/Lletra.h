@@ -12,7 +12,10 @@ class QRectF;
 // window; other sizes of it are drawn by scaling the painter.
 namespace Lletra {
 
-// Liberation Sans (Arial where it is missing), bold, 10 points.
+// "Arial" at `punts` points, bold or not, as the lists, the printouts and the board ask for it:
+// its metric twin Liberation Sans, or Arial itself where that is missing.
+QFont arial(qreal punts, bool negreta = false);
+// The same, bold at 10 points.
 QFont negreta();
 // The face's size in pixels on `device` (its logical resolution).
 qreal pixels(const QFont& lletra, const QPaintDevice& device);

@@ -10,10 +10,7 @@ namespace Pictures {
 namespace {
 
 template <typename Paint> QPixmap render(int side, qreal devicePixelRatio, Paint paint) {
-    const qreal dpr = devicePixelRatio > 0 ? devicePixelRatio : 1.0;
-    QPixmap pixmap(qRound(side * dpr), qRound(side * dpr));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = blank(side, side, devicePixelRatio > 0 ? devicePixelRatio : 1.0);
     QPainter painter(&pixmap);
     paint(painter, QRectF(0, 0, side, side));
     return pixmap;
@@ -27,6 +24,32 @@ QLinearGradient verticalGradient(const QRectF& r, const QColor& top, const QColo
 }
 
 } // namespace
+
+QPixmap blank(int width, int height, qreal devicePixelRatio) {
+    QPixmap pixmap(qRound(width * devicePixelRatio), qRound(height * devicePixelRatio));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
+void paintLetterBadge(QPainter& painter, const QRectF& box, const QString& letter,
+                      const QColor& colour, qreal outline, qreal letterSize) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal side = qMin(box.width(), box.height()) * 0.9;
+    QRectF circle(0, 0, side, side);
+    circle.moveCenter(box.center());
+    painter.setPen(QPen(colour.darker(140), side * outline));
+    painter.setBrush(colour);
+    painter.drawEllipse(circle);
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(qMax(1, qRound(side * letterSize)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(circle, Qt::AlignCenter, letter);
+    painter.restore();
+}
 
 void paintQuestion(QPainter& painter, const QRectF& box) {
     painter.save();

@@ -1,5 +1,7 @@
 #include "history/ui/ImatgesHistoric.h"
 
+#include "core/ui/Pictures.h"
+
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -32,9 +34,7 @@ QFont emoji(qreal pixels) {
 
 QPixmap eina(int index, int costat, qreal dpr) {
     const Eina& e = kEines[qBound(0, index, int(std::size(kEines)) - 1)];
-    QPixmap pixmap(qRound(costat * dpr), qRound(costat * dpr));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
+    QPixmap pixmap = Pictures::blank(costat, costat, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -46,18 +46,9 @@ QPixmap eina(int index, int costat, qreal dpr) {
         p.drawText(caixa, Qt::AlignCenter, QString::fromUcs4(&e.emoji, 1));
         return pixmap;
     }
-    const QColor blau(0x3B, 0x7D, 0xD8);
-    QRectF cercle(0, 0, costat * 0.9, costat * 0.9);
-    cercle.moveCenter(caixa.center());
-    p.setPen(QPen(blau.darker(140), costat * 0.05));
-    p.setBrush(blau);
-    p.drawEllipse(cercle);
-    QFont lletra;
-    lletra.setBold(true);
-    lletra.setPixelSize(qMax(1, qRound(costat * 0.5)));
-    p.setFont(lletra);
-    p.setPen(Qt::white);
-    p.drawText(cercle, Qt::AlignCenter, QString::fromLatin1(e.lletra));
+    // The outline a twentieth of the picture's side and the letter half of it; the badge takes 0.9.
+    Pictures::paintLetterBadge(p, caixa, QString::fromLatin1(e.lletra), QColor(0x3B, 0x7D, 0xD8),
+                               0.05 / 0.9, 0.5 / 0.9);
     return pixmap;
 }
 

@@ -3,6 +3,7 @@
 #include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/Units.h"
 #include "core/ui/Wingdings.h"
@@ -57,19 +58,6 @@ constexpr int kAjudaEina[5] = {IdText::kDesarHistorial, IdText::kCopiarHistorial
                                IdText::kBuidarHistorial, IdText::kImprimirHistorial,
                                IdText::kSortir};
 
-QRect px(const QRect& twips) {
-    return {tw(twips.x()), tw(twips.y()), tw(twips.width()), tw(twips.height())};
-}
-
-QFont arial(int punts, bool negreta = false) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSize(punts);
-    f.setBold(negreta);
-    return f;
-}
-
 } // namespace
 
 void fHistoric::Obre(Sessio& sessio, const QPixmap& imatge, QWidget* parent) {
@@ -98,8 +86,8 @@ void fHistoric::construeix() {
     setFixedSize(tw(kAmple), tw(kAlt));
 
     visor_->setObjectName(QStringLiteral("Visor"));
-    visor_->setGeometry(px(kVisor));
-    visor_->setFont(arial(kPuntsVisor));
+    visor_->setGeometry(tw(kVisor));
+    visor_->setFont(Lletra::arial(kPuntsVisor));
     // The box breaks lines only where the history does, so its lines are the file's lines and the
     // printed ones, and the columns stay under their headings.
     visor_->setLineWrapMode(QPlainTextEdit::NoWrap);
@@ -123,13 +111,13 @@ void fHistoric::construeix() {
             eti_[i]->setFont(Wingdings::font(kCodiEti[i], kPuntsSimbol));
             eti_[i]->setAlignment(Qt::AlignCenter);
         } else {
-            eti_[i]->setFont(arial(kPuntsVisor, true));
+            eti_[i]->setFont(Lletra::arial(kPuntsVisor, true));
             eti_[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
 
     imatgeBoto_->setObjectName(QStringLiteral("Imatge"));
-    imatgeBoto_->setGeometry(px(kImatge));
+    imatgeBoto_->setGeometry(tw(kImatge));
     imatgeBoto_->setFocusPolicy(Qt::NoFocus);
     if (!imatge_.isNull()) {
         imatgeBoto_->setIcon(QIcon(imatge_));
@@ -141,7 +129,7 @@ void fHistoric::construeix() {
         bEines_[i] = b;
         b->setObjectName(QStringLiteral("bEines_%1").arg(i));
         const int x = i < 4 ? kEinaX + i * kEinaPas : kAmple - kMarge - kEina;
-        b->setGeometry(px(QRect(x, kEinaY, kEina, kEina)));
+        b->setGeometry(tw(QRect(x, kEinaY, kEina, kEina)));
         b->setIconSize(b->size() - QSize(14, 14));
         b->setIcon(ImatgesHistoric::eina(i, b->iconSize().width(), devicePixelRatioF()));
         b->setFocusPolicy(Qt::StrongFocus);

@@ -4,6 +4,7 @@
 #include "core/IdsText.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
+#include "core/ui/Lletra.h"
 #include "levels/DadesNivell.h"
 #include "levels/FitxerNivells.h"
 #include "levels/ui/CapcaleraNivells.h"
@@ -84,15 +85,6 @@ Element caixa(double x, double y, double x2, double y2) {
 // Whether table `m` (counting from 0) of activity `a` starts a page.
 bool comencaPagina(int m, TipusActivitat a) {
     return m == 0 || (m % 3 == 0 && a != TipusActivitat::Dividir);
-}
-
-QFont lletra(double punts, bool negreta) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    f.setStyleHint(QFont::SansSerif);
-    f.setPointSizeF(punts);
-    f.setBold(negreta);
-    return f;
 }
 
 } // namespace
@@ -237,7 +229,7 @@ bool imprimeix(QPrinter& impressora, const Dades& d) {
                                         QPointF(e.x2 * perPunt, e.y2 * perPunt)));
                 break;
             case Element::Text: {
-                const QFont f = lletra(e.punts, e.negreta);
+                const QFont f = Lletra::arial(e.punts, e.negreta);
                 const QFontMetricsF metrics(f, &impressora);
                 const double ample = metrics.horizontalAdvance(e.text);
                 double x = e.x * perPunt;

@@ -116,25 +116,30 @@ struct Front {
 };
 
 enum Joc { Cap, Bo, Carpeta, Buit, Zeros, Tallat };
-constexpr int kObre = EstatPortada::kObrePissarra;
+using Accio = EstatPortada::Inici::Accio;
+constexpr EstatPortada::Inici kObre{Accio::Comenca};
+constexpr EstatPortada::Inici missatge(int id) {
+    return {Accio::Avisa, id};
+}
 
 // Pressing the pupil's picture with the level set `nivell` in the state `joc`, on a tab and row
 // (Arnau plays cardinals level 2 and addition level 1; Bet has finished the cardinals).
 struct Inici {
     const char *nom, *nivell;
     Joc joc;
-    int pestanya, fila, esperat;
+    int pestanya, fila;
+    EstatPortada::Inici esperat;
 };
-const Inici kInicis[] = {{"no level set", "", Cap, 1, 0, 113},
-                         {"blank level set", "   ", Cap, 1, 0, 113},
-                         {"level set missing", "Prova", Cap, 1, 0, 115},
-                         {"finished, even with no level set", "", Cap, 1, 1, 113},
-                         {"activity finished", "Prova", Bo, 1, 1, 111},
+const Inici kInicis[] = {{"no level set", "", Cap, 1, 0, missatge(113)},
+                         {"blank level set", "   ", Cap, 1, 0, missatge(113)},
+                         {"level set missing", "Prova", Cap, 1, 0, missatge(115)},
+                         {"finished, even with no level set", "", Cap, 1, 1, missatge(113)},
+                         {"activity finished", "Prova", Bo, 1, 1, missatge(111)},
                          {"opens", "Prova", Bo, 1, 0, kObre},
-                         {"a folder for a set", "Prova", Carpeta, 1, 0, 122},
-                         {"empty set", "Prova", Buit, 1, 0, 122},
-                         {"a level of zeros", "Prova", Zeros, 1, 0, 122},
-                         {"cut short before the level", "Prova", Tallat, 5, 0, 122},
+                         {"a folder for a set", "Prova", Carpeta, 1, 0, missatge(122)},
+                         {"empty set", "Prova", Buit, 1, 0, missatge(122)},
+                         {"a level of zeros", "Prova", Zeros, 1, 0, missatge(122)},
+                         {"cut short before the level", "Prova", Tallat, 5, 0, missatge(122)},
                          {"cut short after the level", "Prova", Tallat, 1, 0, kObre}};
 
 // The blind over the front page's tools and the password tool, with the prompt on or off; the
@@ -391,7 +396,7 @@ private slots:
         QCOMPARE(f.e.canviaPestanya(1), Canvi::Llegida);
         QVERIFY(f.e.buida() && f.e.fila() == -1 && !f.e.imatgeActiva());
         QCOMPARE(f.e.nom() + f.e.nivell(), QString());
-        QCOMPARE(f.e.comprovaInici(), EstatPortada::kRes);
+        QCOMPARE(f.e.comprovaInici(), EstatPortada::Inici{});
         QCOMPARE(f.e.canviaPestanya(3), Canvi::NomesAmples);
         QVERIFY(!QFile::exists(f.c.dat("Lloros")));
     }
@@ -916,7 +921,7 @@ private slots:
         const QList<Pagina> pagines = LlistaImpresa::pagines(exemple(), 200, perCaracter);
         QVERIFY(pagines.size() == 1 && pagines.first().size() == 14 + 2 * 12);
         QCOMPARE(pagines.first().at(r.index),
-                 (Element{r.text ? Element::Text : Element::Linia, r.text, r.x, r.y,
+                 (Element{r.text ? Element::Tipus::Escrit : Element::Tipus::Linia, r.text, r.x, r.y,
                           r.text ? 0 : 275.0, r.punts}));
     }
 
@@ -933,7 +938,7 @@ private slots:
             QCOMPARE(llista.at(i).at(1).text, QString("05/03/2024. Pàgina %1").arg(i + 1));
             QCOMPARE(llista.at(i).at(5).text, QString("Cardinals"));
             for (const Element& e : llista.at(i))
-                mesBaixa = qMax(mesBaixa, e.tipus == Element::Text ? e.y : 0);
+                mesBaixa = qMax(mesBaixa, e.tipus == Element::Tipus::Escrit ? e.y : 0);
         }
         QVERIFY(mesBaixa + 1 <= r.alcada - 25);
         if (r.primerDeLaDarrera == 0)
@@ -947,7 +952,7 @@ private slots:
         Sessio s = CarpetaProva().sessio(13, 1);
         s.grup.NomNivell = "  Tercer  ";
         s.grup.Activitats = "111100000";
-        const LlistaImpresa::Dades d = LlistaImpresa::dades(s, {}, QDate(2024, 3, 5));
+        const LlistaImpresa::Dades d = LlistaImpresa::recull(s, {}, QDate(2024, 3, 5));
         QCOMPARE(QStringList({d.titol, d.grup, d.nivell, d.data, d.pagina, d.capNumero, d.capNom,
                               d.activitats.at(0), d.activitats.at(8), d.incloses})
                      .join('|'),

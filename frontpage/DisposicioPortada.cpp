@@ -1,6 +1,6 @@
-#include "frontpage/PortadaLayout.h"
+#include "frontpage/DisposicioPortada.h"
 
-namespace PortadaLayout {
+namespace DisposicioPortada {
 
 namespace {
 
@@ -78,42 +78,42 @@ QList<int> passosTancar(int tancada, int desDe) {
     return passos;
 }
 
-Disposicio perPantalla(int alcadaPantalla) {
-    Disposicio d;
+Contenidors perPantalla(int alcadaPantalla) {
+    Contenidors c;
     if (alcadaPantalla <= kPantallaPetita)
-        return d;
-    d.grups.translate(0, kBaixaGrups);
-    d.sortida.translate(0, kBaixaGrups);
-    d.portada.translate(0, kBaixaGrups);
-    d.llistes.setHeight(alcadaPantalla - kMargeLlistes);
-    d.panel.translate(0, kBaixaPanel);
-    return d;
+        return c;
+    c.grups.translate(0, kBaixaGrups);
+    c.sortida.translate(0, kBaixaGrups);
+    c.portada.translate(0, kBaixaGrups);
+    c.llistes.setHeight(alcadaPantalla - kMargeLlistes);
+    c.panel.translate(0, kBaixaPanel);
+    return c;
 }
 
-QRect sanefa(const Disposicio& d) {
-    const int dalt = d.panel.y() + d.panel.height();
-    const int lliure = d.llistes.y() + d.llistes.height() - dalt;
+QRect llocSanefa(const Contenidors& c) {
+    const int dalt = c.panel.y() + c.panel.height();
+    const int lliure = c.llistes.y() + c.llistes.height() - dalt;
     if (lliure < kLliureSanefa)
         return {};
     const int alt = qMin(lliure - 2 * kMargeSanefa, kAltSanefa);
-    return {d.llistes.x() + 2 * kMargeSanefa, dalt + (lliure - alt) / 2,
-            d.llistes.width() - 4 * kMargeSanefa, alt};
+    return {c.llistes.x() + 2 * kMargeSanefa, dalt + (lliure - alt) / 2,
+            c.llistes.width() - 4 * kMargeSanefa, alt};
 }
 
-std::array<int, 13> amplesLlistaBuida(int pestanya) {
-    std::array<int, 13> amples{};
-    amples[1] = kAmpleNom;
-    if (pestanya >= 1 && pestanya <= 9)
-        amples[pestanya + 1] = kAmpleNivell;
-    amples[0] = kAmpleNumero;
+std::array<int, LlistaAlumnes::kColumnes> amplesLlistaBuida(TipusActivitat activitat) {
+    std::array<int, LlistaAlumnes::kColumnes> amples{};
+    amples[LlistaAlumnes::kColNom] = kAmpleNom;
+    if (activitat != TipusActivitat::Portada)
+        amples[LlistaAlumnes::kColNivell1 + numero(activitat) - 1] = kAmpleNivell;
+    amples[LlistaAlumnes::kColNumero] = kAmpleNumero;
     return amples;
 }
 
-FormatGraella formatGraella(int pestanya, int files, bool buida) {
-    FormatGraella f;
-    f.amples = amplesLlistaBuida(pestanya);
+FormaGraella forma(TipusActivitat activitat, int files, bool buida) {
+    FormaGraella f;
+    f.amples = amplesLlistaBuida(activitat);
     f.barra = files >= kFilesAmbBarra;
-    f.amples[1] = f.barra ? kAmpleNomAmbBarra : kAmpleNom;
+    f.amples[LlistaAlumnes::kColNom] = f.barra ? kAmpleNomAmbBarra : kAmpleNom;
     if (f.barra)
         f.alcada = kAltMaxima;
     else if (buida)
@@ -125,4 +125,4 @@ FormatGraella formatGraella(int pestanya, int files, bool buida) {
     return f;
 }
 
-} // namespace PortadaLayout
+} // namespace DisposicioPortada

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/LlistaAlumnes.h"
+#include "core/TipusActivitat.h"
+
 #include <QList>
 #include <QRect>
 #include <array>
@@ -7,7 +10,7 @@
 // Where every control of the front page sits, in twips inside its container, and the rules that
 // move or resize them: the tall-screen adjustment, the grid's shape for a list and the steps of
 // the two blinds. Pure geometry, so that it can be checked without a window.
-namespace PortadaLayout {
+namespace DisposicioPortada {
 
 // The window's own area (the form), and the controls placed directly on it.
 inline constexpr int kAmpleFinestra = 9735;
@@ -73,15 +76,50 @@ inline constexpr int kPany0Tancat = 5160; // left of Pany0
 inline constexpr int kPany0Obert = 270;
 inline constexpr int kYPany0 = (615 - kMidaPany) / 2;
 
-// The sizes a blind passes through while it opens or closes, last one included.
-QList<int> passosObrir(int tancada, int oberta);
-QList<int> passosTancar(int tancada, int desDe);
 // Where closing starts: the vertical blind from its open height, the horizontal one from 450.
 inline constexpr int kIniciTancarPersiana = 405;
 inline constexpr int kIniciTancarPersiana0 = 450;
 
-// The controls the tall-screen adjustment moves or resizes.
-struct Disposicio {
+// One blind over its tools, inside its panel: where it lies closed, the size it opens to along
+// its moving edge, where closing starts, and its lock while shut and once open.
+struct GeometriaPersiana {
+    Qt::Orientation orientacio;
+    QRect tancada;
+    int oberta;
+    int iniciTancar;
+    QRect pany;
+    QPoint panyObert;
+    int primeraEina, darreraEina;
+
+    // The size along the moving edge while closed.
+    constexpr int mida() const {
+        return orientacio == Qt::Vertical ? tancada.height() : tancada.width();
+    }
+};
+// `Persiana` over tools 3..8 of the list page, `Persiana0` over tools 0..2 of the groups page.
+inline constexpr GeometriaPersiana kPersianaEines{Qt::Vertical,
+                                                  kPersiana,
+                                                  kPersianaOberta,
+                                                  kIniciTancarPersiana,
+                                                  {kXPany, kPanyTancat, kMidaPany, kMidaPany},
+                                                  {kXPany, kPanyObert},
+                                                  3,
+                                                  8};
+inline constexpr GeometriaPersiana kPersianaPortada{Qt::Horizontal,
+                                                    kPersiana0,
+                                                    kPersiana0Oberta,
+                                                    kIniciTancarPersiana0,
+                                                    {kPany0Tancat, kYPany0, kMidaPany, kMidaPany},
+                                                    {kPany0Obert, kYPany0},
+                                                    0,
+                                                    2};
+
+// The sizes a blind passes through while it opens or closes, last one included.
+QList<int> passosObrir(int tancada, int oberta);
+QList<int> passosTancar(int tancada, int desDe);
+
+// The containers the tall-screen adjustment moves or resizes.
+struct Contenidors {
     QRect llistes = kLlistes;
     QRect grups = kGrups;
     QRect panel = kPanel;
@@ -93,23 +131,23 @@ struct Disposicio {
 
 // On a screen taller than 7200 twips the groups and the two bottom bars move down 210, the list
 // page 180, and the tab control reaches down to 2220 twips above the screen's lower edge.
-Disposicio perPantalla(int alcadaPantalla);
+Contenidors perPantalla(int alcadaPantalla);
 
 // The frieze in the room a tall screen leaves between the pages and the tab control's lower edge;
 // empty when there is too little room for it.
-QRect sanefa(const Disposicio& d);
+QRect llocSanefa(const Contenidors& c);
 
-// The grid `Relació` for `files` rows (heading included) of the activity on tab 1..9.
-struct FormatGraella {
-    std::array<int, 13> amples{}; // column widths
-    bool barra = false;           // vertical scroll bar
+// The grid `Relació` for `files` rows (heading included) showing the level of `activitat`.
+struct FormaGraella {
+    std::array<int, LlistaAlumnes::kColumnes> amples{}; // column widths
+    bool barra = false;                                 // vertical scroll bar
     int alcada = 0;
     QRect farcit; // the shape under the grid, inside Panel
 };
-FormatGraella formatGraella(int pestanya, int files, bool buida);
+FormaGraella forma(TipusActivitat activitat, int files, bool buida);
 // The widths when the list is empty and only the activity changes.
-std::array<int, 13> amplesLlistaBuida(int pestanya);
+std::array<int, LlistaAlumnes::kColumnes> amplesLlistaBuida(TipusActivitat activitat);
 
 inline constexpr int kAltFila = 285;
 
-} // namespace PortadaLayout
+} // namespace DisposicioPortada
