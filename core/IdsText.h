@@ -124,6 +124,13 @@ inline constexpr int kAcaba = 300;                // "Acaba"
 inline constexpr int kSuperat = 301;              // "Superat"
 inline constexpr int kAbandona = 302;             // "Abandona"
 
+// The history figures' period
+inline constexpr int kPeriode = 405;              // "Període"
+inline constexpr int kPeriodeTot = 406;           // "Tot"
+inline constexpr int kPeriodeTrimestre = 407;     // "Aquest trimestre"
+inline constexpr int kPeriodeDarrers30Dies = 408; // "Darrers 30 dies"
+inline constexpr int kPeriodeEntreDates = 409;    // "Entre dues dates"
+
 // The language window
 inline constexpr int kCatala = 480;             // "Català", then the other languages
 inline constexpr int kIdiomaActual = 496;       // "Idioma actual"

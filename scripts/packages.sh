@@ -1,7 +1,7 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build needs.
 # Sourced, not run.
 
-XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev libgl-dev
+XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji)
 
 # ensure_packages PKG...: installs the missing ones with apt-get when root; otherwise prints the

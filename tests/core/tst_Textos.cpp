@@ -1,5 +1,6 @@
 #include "core/Atzar.h"
 #include "core/ClauAcces.h"
+#include "core/Csv.h"
 #include "core/DigitGrouping.h"
 #include "core/LiniaResposta.h"
 #include "core/Rutes.h"
@@ -23,7 +24,7 @@ QList<int> ids(const char* ranges) {
 
 // Every id the windows look up; the English block holds those of the earlier edition only.
 const QList<int> kUsats =
-    ids("2-62 67-118 120-123 150 170-183 200-202 250-252 300-302 400 480-484 496-499");
+    ids("2-62 67-118 120-123 150 170-183 200-202 250-252 300-302 400 405-409 480-484 496-499");
 const QList<int> kAngles = ids("2-28 57-60 82 87 91-108 170-179 480-484 496-499");
 
 // Group names name the pupil files; activity names and result words go into the histories.
@@ -224,6 +225,28 @@ private slots:
         QCOMPARE(DigitGrouping::separator(0) + DigitGrouping::separator(1) +
                      DigitGrouping::separator(2) + DigitGrouping::separator(255),
                  ". ");
+    }
+
+    // What is written reads back the same, whatever the fields hold; files from elsewhere are
+    // read in their own encoding and with their own separator.
+    void csv() {
+        const QList<QStringList> taula = {{"Núm", "Nom", "Cardinals"},
+                                          {"1", "NÚRIA; \"la petita\"", "3"},
+                                          {"2", " ANNA ", ""},
+                                          {"3", "JAN\r\nPUIG", "€"}};
+        const QByteArray bytes = Csv::write(taula);
+        QVERIFY(bytes.startsWith("\xEF\xBB\xBFN\xC3\xBAm;Nom;Cardinals\r\n1;\"N\xC3\x9ARIA; "
+                                 "\"\"la petita\"\"\";3\r\n2;\" ANNA \";\r\n"));
+        QCOMPARE(Csv::parse(Csv::decode(bytes)), taula);
+        QCOMPARE(Csv::decode("Ordenaci\xf3\r\n"), QString::fromUtf8("Ordenació\r\n"));
+        QCOMPARE(Csv::decode("Ordenaci\xc3\xb3"), QString::fromUtf8("Ordenació"));
+        const QString coma = "Nom,Cognom\n\"Puig, Anna\",x\n\nJan";
+        QCOMPARE(Csv::guessSeparator(coma), u',');
+        QCOMPARE(Csv::parse(coma, u','),
+                 (QList<QStringList>{{"Nom", "Cognom"}, {"Puig, Anna", "x"}, {""}, {"Jan"}}));
+        QCOMPARE(Csv::guessSeparator("Anna\tPuig"), u'\t');
+        QCOMPARE(Csv::guessSeparator("\"a;b\",c"), u',');
+        QCOMPARE(Csv::guessSeparator("Anna Puig\nx;y"), u';');
     }
 };
 

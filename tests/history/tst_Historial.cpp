@@ -1,7 +1,11 @@
+#include "core/IdsText.h"
+#include "core/StringTable.h"
 #include "history/EscriuHistorial.h"
 #include "history/FitxerHistorial.h"
+#include "history/LecturaHistorial.h"
 #include "history/RtfHistorial.h"
 #include "tests/support/CarpetaProva.h"
+#include "tests/support/Taula.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -21,6 +25,53 @@ const std::pair<LiniaHistorial, QByteArray> kLinies[] = {
      "17-10-24\tZatiketa\tDenbora\t 9\t100\t(10)\t250\t(5)\t300\t(300)\r\n"},
     {{QDate(2001, 12, 5), 0, 4, "Abandona", "100", 1234, 10000, 3600, 1, 0, 1500},
      "05-12-01\tOrdenaci\xF3\tAbandona\t100\t1234\t(1)\t10000\t(0)\t3600\t(1500)\r\n"}};
+
+// Lines as a teacher may leave them after editing in the viewer, or as damage leaves them. The
+// expected series is written "day activity result level done/to-do errors/allowed used/allowed".
+struct Lectura {
+    const char* nom;
+    const char* linia;
+    const char* serie; // nullptr: not a series line
+};
+const Lectura kLectures[] = {
+    {"as written", "05-12-01\tCardinals\tSuperat\t 3\t 10\t(10)\t  2\t(5)\t 95\t(300)",
+     "2001-12-05 1 Superat 3 10/10 2/5 95/300"},
+    {"blanks and doubled tabs",
+     " 5-12-2001 \t\tcardinals \t SUPERAT\t3\t10\t( 10 )\t2\t(5)\t95\t(300)  ",
+     "2001-12-05 1 Superat 3 10/10 2/5 95/300"},
+    {"slashes, English words", "05/12/01\tDivision\tTemps\t10\t1\t(10)\t0\t(5)\t300\t(300)",
+     "2001-12-05 9 Temps 10 1/10 0/5 300/300"},
+    {"old Basque words", "31-12-99\tZatiketa\tBukatu\t1\t1\t(1)\t0\t(0)\t1\t(9)",
+     "1999-12-31 9 Acaba 1 1/1 0/0 1/9"},
+    {"old Basque leaving", "01-01-02\tTaulak\tUtzi\t1\t0\t(1)\t0\t(0)\t1\t(9)",
+     "2002-01-01 7 Abandona 1 0/1 0/0 1/9"},
+    {"a note", "Molt bé, Anna!", nullptr},
+    {"blank", "   ", nullptr},
+    {"cut short", "05-12-01\tCardinals\tSuperat\t 3\t 10\t(10)\t  2", nullptr},
+    {"one piece too many", "05-12-01\tSumar\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)\tx", nullptr},
+    {"no such day", "31-02-01\tSumar\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
+    {"unknown activity", "05-12-01\tDibuix\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
+    {"unknown result", "05-12-01\tSumar\tGuanya\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
+    {"total without brackets", "05-12-01\tSumar\tSuperat\t3\t1\t1\t0\t(0)\t1\t(9)", nullptr},
+    {"level not a number", "05-12-01\tSumar\tSuperat\tx\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
+};
+
+QString escrit(const std::optional<SerieHistorial>& s) {
+    static const char* const kResultats[] = {"Acaba", "Superat", "Abandona", "Errors", "Temps"};
+    if (!s)
+        return {};
+    return QString("%1 %2 %3 %4 %5/%6 %7/%8 %9/%10")
+        .arg(s->data.toString(Qt::ISODate))
+        .arg(numero(s->activitat))
+        .arg(kResultats[int(s->resultat)])
+        .arg(s->nivell)
+        .arg(s->fets)
+        .arg(s->fer)
+        .arg(s->errorsFets)
+        .arg(s->errors)
+        .arg(s->segonsUsats)
+        .arg(s->temps);
+}
 
 } // namespace
 
@@ -76,6 +127,47 @@ private slots:
         QCOMPARE(FitxerHistorial::obre(c.path(), nom), std::nullopt);
         QVERIFY(QFileInfo(c.hst(nom)).isDir());
         QVERIFY(!FitxerHistorial::desa(c.path(), nom, "a\n"));
+    }
+
+    void lectura_data() { files(kLectures); }
+    void lectura() {
+        const Lectura& l = fila(kLectures);
+        QCOMPARE(escrit(LecturaHistorial::linia(QString::fromUtf8(l.linia))), l.serie);
+    }
+
+    // Every line the board writes reads back, in every language, whatever the result word; the
+    // file's other lines are passed over, a missing or unreadable file is no history at all.
+    void linesReadBack() {
+        CarpetaProva c;
+        QByteArray bytes = "Notes\r\n";
+        QList<SerieHistorial> esperades;
+        const int kResultats[] = {IdText::kAcaba, IdText::kSuperat, IdText::kAbandona,
+                                  IdText::kErrors, IdText::kTemps};
+        for (int idioma = 0; idioma < 4; ++idioma)
+            for (int r = 0; r < 5; ++r) {
+                const int a = 1 + (idioma * 5 + r) % kActivitats;
+                const LiniaHistorial l{QDate(2024, 1 + r, 10 + idioma),
+                                       idioma,
+                                       a,
+                                       TextIdioma(kResultats[r], idioma),
+                                       QString::number(r + 1),
+                                       r,
+                                       idioma,
+                                       100 + r,
+                                       10,
+                                       5,
+                                       300};
+                bytes += l.bytes();
+                esperades << SerieHistorial{
+                    l.data, tipusActivitat(a), ResultatSerie(r), r + 1, r, 10, idioma, 5, 100 + r,
+                    300};
+            }
+        c.escriu(c.hst("ANNA"), bytes + "05-12-01\tSumar");
+        QCOMPARE(LecturaHistorial::fitxer(c.path(), "ANNA"), std::optional(esperades));
+        QCOMPARE(LecturaHistorial::fitxer(c.path(), "PERE"), std::nullopt);
+        QVERIFY(!QFileInfo::exists(c.hst("PERE")));
+        QVERIFY(c.bloqueja(c.hst("JAN")));
+        QCOMPARE(LecturaHistorial::fitxer(c.path(), "JAN"), std::nullopt);
     }
 
     // Beyond Windows-1252, signed 16-bit Unicode numbers; beyond the first plane two surrogates.
