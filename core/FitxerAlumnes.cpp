@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace {
 
 bool ensureFolder(const QString& path) {
@@ -64,6 +66,36 @@ bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& f
         files[i][LlistaAlumnes::kColPosicio] = QString::number(i + 1);
     }
     return true;
+}
+
+bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumne>& nous) {
+    const QString ruta = RutaRegistres(carpeta, grup, idioma);
+    QByteArray bytes;
+    QFile actual(ruta);
+    if (actual.exists()) {
+        if (!actual.open(QIODevice::ReadOnly))
+            return false;
+        bytes = actual.readAll();
+        actual.close();
+    }
+    qsizetype registres = bytes.size() / Registre::kLength;
+    for (const FilaAlumne& f : nous) {
+        const qsizetype p = LlistaAlumnes::posicio(f);
+        if (p < 1 || p > registres + 1)
+            return false;
+        // A record cut short at the end is overwritten whole, as a write in place does.
+        const qsizetype fi = p * Registre::kLength;
+        if (bytes.size() < fi)
+            bytes.append(QByteArray(fi - bytes.size(), '\0'));
+        bytes.replace((p - 1) * Registre::kLength, Registre::kLength,
+                      LlistaAlumnes::registre(f).encode());
+        registres = std::max(registres, p);
+    }
+    if (!ensureFolder(ruta))
+        return false;
+    QSaveFile fitxer(ruta);
+    return fitxer.open(QIODevice::WriteOnly) && fitxer.write(bytes) == bytes.size() &&
+           fitxer.commit();
 }
 
 bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,

@@ -27,6 +27,13 @@ bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Reg
 // the file. False when the file cannot be written or removed (the old file is then unchanged).
 bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files);
 
+// Writes the record of every row of `nous` at the row's own position (column 11), all in one
+// replacement of the file: the records at other positions, empty slots among them, keep their
+// bytes. A position further on than one past the last record (counting those written before it)
+// is refused, as is a file that cannot be read. False when refused or failed; the file is then
+// as it was.
+bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumne>& nous);
+
 // After level `jugat` of activity 1..9 was passed: stores the next level (0 after the last of the
 // group's `nivells`) in `r` and in the row's cell, and writes `r` at the row's position. Nothing
 // else in the record changes. False when the record cannot be written.

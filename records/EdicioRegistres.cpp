@@ -3,7 +3,10 @@
 #include "core/FitxerAlumnes.h"
 #include "core/IdsText.h"
 #include "core/Rutes.h"
+#include "core/SafeName.h"
 #include "core/Sessio.h"
+#include "core/TextUtil.h"
+#include "core/Win1252.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -56,20 +59,36 @@ bool EdicioRegistres::mostra(int fila) {
 EdicioRegistres::Resultat EdicioRegistres::afegeix() {
     if (mode_ != Mode::Afegir)
         return Resultat::NoDesat;
-    if (senseNom())
-        return Resultat::SenseNom;
+    Registre nou = camps_;
+    nou.Nom = nomNou(camps_.Nom);
+    if (const Resultat refus = nomRefusat(nou.Nom); refus != Resultat::Desat)
+        return refus;
     const int grup = sessio_.general.GrupActual;
     const int idioma = sessio_.general.Idioma;
     if (!FitxerAlumnes::escriu(sessio_.carpeta, grup, idioma, LlistaAlumnes::posicioNova(files_),
-                               camps_))
+                               nou))
         return Resultat::NoDesat;
     desat_ = true;
-    sessio_.registre = camps_;
+    sessio_.registre = nou;
     rellegeix();
     camps_.Numero = uint8_t(std::min(camps_.Numero + 1, kNumeroMaxim));
     camps_.Nom.clear();
     camps_.Imatge.clear();
     return Resultat::Desat;
+}
+
+bool EdicioRegistres::afegeixVarios(const QList<FilaAlumne>& nous) {
+    if (mode_ != Mode::Afegir)
+        return false;
+    if (nous.isEmpty())
+        return true;
+    if (!FitxerAlumnes::afegeix(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma,
+                                nous))
+        return false;
+    desat_ = true;
+    rellegeix();
+    camps_.Numero = uint8_t(numeroNou(files_));
+    return true;
 }
 
 EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
@@ -138,6 +157,26 @@ EdicioRegistres::Historial EdicioRegistres::reanomenaHistorial(const QString& ca
     return QFile::rename(vell, nou) ? Historial::Reanomenat : Historial::Error;
 }
 
+QString EdicioRegistres::nomNou(const QString& tecleig) {
+    const QByteArray camp = Win1252::field(tecleig.trimmed().toUpper(), Registre::kAmpleNom);
+    return TextUtil::trimSpaces(Win1252::decode(camp));
+}
+
+EdicioRegistres::Resultat EdicioRegistres::nomRefusat(const QString& nom) {
+    if (nom.trimmed().isEmpty())
+        return Resultat::SenseNom;
+    // Made safe, such a name would share a file with another pupil's ("A/B" and "A_B"), or
+    // with no pupil's at all.
+    return SafeName::isValid(nom) ? Resultat::Desat : Resultat::NomNoValid;
+}
+
+int EdicioRegistres::numeroNou(const QList<FilaAlumne>& files) {
+    int numero = 0;
+    for (const FilaAlumne& f : files)
+        numero = std::max(numero, int(LlistaAlumnes::registre(f).Numero));
+    return std::clamp(numero + 1, 1, kNumeroMaxim);
+}
+
 bool EdicioRegistres::senseNom() const {
     // A blank name would show as an empty row and share one history file with every other blank
     // name.
@@ -145,11 +184,8 @@ bool EdicioRegistres::senseNom() const {
 }
 
 Registre EdicioRegistres::registreNou() const {
-    int numero = 0;
-    for (const FilaAlumne& f : files_)
-        numero = std::max(numero, int(LlistaAlumnes::registre(f).Numero));
     Registre r;
-    r.Numero = uint8_t(std::clamp(numero + 1, 1, kNumeroMaxim));
+    r.Numero = uint8_t(numeroNou(files_));
     r.Nivell.fill(1);
     return r;
 }

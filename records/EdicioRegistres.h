@@ -29,9 +29,10 @@ public:
 
     // What became of `Mou(1)` while adding or editing.
     enum class Resultat {
-        Desat,    // the record is in the file
-        SenseNom, // refused: the name is empty or only blanks; nothing was written
-        NoDesat,  // the record could not be written; the file and the rows are as they were
+        Desat,      // the record is in the file
+        SenseNom,   // refused: the name is empty or only blanks; nothing was written
+        NomNoValid, // refused: the name cannot name the pupil's history file; nothing was written
+        NoDesat,    // the record could not be written; the file and the rows are as they were
     };
 
     inline static constexpr int kNumeroMaxim = 99;
@@ -75,10 +76,15 @@ public:
     bool anterior() { return mostra(fila_ - 1); }
     bool seguent() { return mostra(fila_ + 1); }
 
-    // `Mou(1)` while adding: writes the fields as a new record, reads the list again and sorts it,
-    // then prepares the next pupil (next number, no name, no picture, the same levels). A blank
-    // name is refused. The fields are kept when nothing was written.
+    // `Mou(1)` while adding: writes the fields as a new record, its name as nomNou() gives it,
+    // reads the list again and sorts it, then prepares the next pupil (next number, no name, no
+    // picture, the same levels). A name nomRefusat() refuses is not written. The fields are kept
+    // when nothing was written.
     Resultat afegeix();
+    // Writes the new pupils `nous` (rows at the positions the list leaves free) in one rewrite of
+    // the group's file, then reads the list again and offers the number after the last. True when
+    // there was nothing to write; false when the file could not be written (it is as it was).
+    bool afegeixVarios(const QList<FilaAlumne>& nous);
     // `Mou(1)` while editing: writes the fields at the shown row's position, updates the row in
     // place and renames the history file when the stored name leads to another one. A blank name
     // is refused. Nothing changes when nothing was written.
@@ -90,6 +96,16 @@ public:
     // left), "No" reads the rows back from the file. Either way the rows are sorted again. False
     // when the rewrite failed; the rows then hold the file as it still is.
     bool tanca(bool confirma);
+
+    // A name typed for a new pupil as it is stored: without the blanks around it, in upper case,
+    // cut to the record's bytes as Windows-1252 holds them ('?' for what it cannot hold) and
+    // without the blanks such a cut can leave at its end.
+    static QString nomNou(const QString& tecleig);
+    // Why a name as nomNou() gives it is not stored for a new pupil (Desat when it is): a blank
+    // name, or one the pupil's history file could not be named after as it is.
+    static Resultat nomRefusat(const QString& nom);
+    // The number offered to a new pupil: one past the highest in `files`, held to 1..99.
+    static int numeroNou(const QList<FilaAlumne>& files);
 
     // Renames Inf/Hst/<old name>.rtf to Inf/Hst/<new name>.rtf (names trimmed and made safe).
     static Historial reanomenaHistorial(const QString& carpeta, const QString& nomVell,

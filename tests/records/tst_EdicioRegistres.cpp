@@ -1,6 +1,7 @@
 #include "records/AssignacioNivell.h"
 #include "records/EdicioRegistres.h"
 #include "records/ImatgeAlumne.h"
+#include "records/ImportaLlista.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Registres.h"
 #include "tests/support/Taula.h"
@@ -55,6 +56,43 @@ const Alta kAltes[] = {
     {"empty slot reused", "4 ANNA|-|7 PERE", "JAN", "4 ANNA|8 JAN|7 PERE", R::Desat, 9},
     {"number held to 99", "120 ANNA", "JAN", "120 ANNA|99 JAN", R::Desat, 99},
     {"blank name", "4 ANNA", "   ", "4 ANNA", R::SenseNom, 5},
+    {"blanks around, lower case", "4 ANNA", "  jan ", "4 ANNA|5 JAN", R::Desat, 6},
+    {"no history file can take it", "4 ANNA", "a/b", "4 ANNA", R::NomNoValid, 5},
+};
+
+// A class list brought in over `abans` ("!": a folder stands where the group's file goes, after
+// `plens` pupils P1.. first): the rows passed over ("row name reason", the reasons C heading,
+// B empty, V refused, J already there, L the list full) and the group's file after applying.
+struct Importacio {
+    const char* nom;
+    int plens;
+    const char* abans;
+    QByteArray fitxer;
+    bool csv;
+    const char *omesos, *despres;
+};
+const Importacio kImportacions[] = {
+    {"UTF-8 with BOM, heading", 0, "4 ANNA|7 PERE",
+     "\xEF\xBB\xBFNom i cognoms\r\n\xC3\x80lex Puig\r\n\r\n  n\xC3\xBAria  \r\n", false,
+     "1 Nom i cognoms C", "4 ANNA|7 PERE|8 \u00C0LEX PUIG|9 N\u00DARIA"},
+    {"Windows-1252, empty slot first", 0, "4 ANNA|-|7 PERE", "Alumne\n\xC0lex\n\nJos\xE9\n", false,
+     "1 Alumne C", "4 ANNA|8 \u00C0LEX|7 PERE|9 JOS\u00C9"},
+    {"';' with quotes", 0, "4 ANNA", "ALUMNO;Edad\r\n\"Garcia; Maria\";9\r\n;8\r\nanna;7\r\n", true,
+     "1 ALUMNO C|3  B|4 ANNA J", "4 ANNA|5 GARCIA; MARIA"},
+    {"',' and repeats in the file", 0, "",
+     "Izena,Adina\n\"Puig, Jan\",9\n\" puig, jan \"\npuig, jan,8\n", true,
+     "1 Izena C|3 PUIG, JAN J", "1 PUIG, JAN|2 PUIG"},
+    {"text keeps commas", 0, "", "Nombela, Ana\n\xC3\x89lia\tx\n../x\n", false,
+     "2 \u00C9LIA\tX V|3 ../X V", "1 NOMBELA, ANA"},
+    {"cut to 35 bytes", 0, "",
+     "Nome\nMaria del Carme Ferrer i Puigdom\xE8nech\nMARIA DEL CARME FERRER I "
+     "PUIGDOM\xC8NECH VIDAL\nStudent\n",
+     false, "1 Nome C|3 MARIA DEL CARME FERRER I PUIGDOM\u00C8NE J",
+     "1 MARIA DEL CARME FERRER I "
+     "PUIGDOM\u00C8NECH|2 STUDENT"},
+    {"the list fills", 98, "", "A\nB\nC\nP5\n", false, "3 C L|4 P5 J", "99 A|99 B"},
+    {"nothing new", 0, "4 ANNA", "Name\r\nAnna\r\n", true, "1 Name C|2 ANNA J", "4 ANNA"},
+    {"file cannot be written", 0, "!", "Jan\n", false, "", "!"},
 };
 
 // An edit of ANNA (first row, stored second) writes her record in place and takes her history
@@ -133,6 +171,31 @@ private slots:
         QCOMPARE(e.e->camps().Numero, uint8_t(a.seguent));
         QCOMPARE(e.e->camps().Nom, a.resultat == R::Desat ? QString() : a.text);
         QCOMPARE(e.e->desat(), a.resultat == R::Desat);
+    }
+
+    void importa_data() { files(kImportacions); }
+    void importa() {
+        const Importacio& d = fila(kImportacions);
+        QStringList plens;
+        for (int i = 1; i <= d.plens; ++i)
+            plens << QStringLiteral("%1 P%1").arg(i);
+        const QString abans = plens.join('|') + '|' + d.abans;
+        const bool bloquejat = QString(d.abans) == "!";
+        Editor e(EdicioRegistres::Mode::Afegir, bloquejat ? "" : abans);
+        if (bloquejat)
+            QVERIFY(e.c.bloqueja(e.c.dat("Gats")));
+        const ImportaLlista::Pla pla = ImportaLlista::planifica(d.fitxer, e.files, d.csv);
+        QStringList omesos;
+        for (const ImportaLlista::Omes& o : pla.omesos)
+            omesos << QStringLiteral("%1 %2 %3").arg(o.fila).arg(o.nom).arg("CBVJL"[int(o.motiu)]);
+        QCOMPARE(omesos.join('|'), QString(d.omesos));
+        QCOMPARE(e.e->afegeixVarios(pla.nous), !bloquejat);
+        QCOMPARE(e.dat(),
+                 bloquejat ? QByteArray("<missing>") : grup(plens.join('|') + '|' + d.despres));
+        QCOMPARE(QDir(e.c.path("Inf/Dat")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 QStringList("Gats.dat"));
+        QCOMPARE(e.c.llegeix(e.c.hst("ANNA")), QByteArray("A"));
+        QCOMPARE(e.e->camps().Numero, uint8_t(EdicioRegistres::numeroNou(e.files)));
     }
 
     void edita_data() { files(kCanvis); }
