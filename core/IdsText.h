@@ -131,6 +131,19 @@ inline constexpr int kPeriodeTrimestre = 407;     // "Aquest trimestre"
 inline constexpr int kPeriodeDarrers30Dies = 408; // "Darrers 30 dies"
 inline constexpr int kPeriodeEntreDates = 409;    // "Entre dues dates"
 
+// Importing a class list into the records editor
+inline constexpr int kImportar = 450;            // "Importar"
+inline constexpr int kImportarLlista = 451;      // "Importar una llista d'alumnes"
+inline constexpr int kLlistesAlumnes = 452;      // "Llistes d'alumnes", the file dialog's filter
+inline constexpr int kSafegiran = 453;           // "S'afegiran (%1)"
+inline constexpr int kNoSafegiran = 454;         // "No s'afegiran (%1)"
+inline constexpr int kFila = 455;                // "Fila"
+inline constexpr int kMotiu = 456;               // "Motiu"
+inline constexpr int kFilaCapcalera = 457;       // "Fila de capçalera"
+inline constexpr int kJaEsALaLlista = 458;       // "Ja és a la llista"
+inline constexpr int kSenseNom = 459;            // "Sense nom"
+inline constexpr int kNoEsPotLlegirFitxer = 460; // "No es pot llegir el fitxer."
+
 // The language window
 inline constexpr int kCatala = 480;             // "Català", then the other languages
 inline constexpr int kIdiomaActual = 496;       // "Idioma actual"

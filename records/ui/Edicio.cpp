@@ -3,7 +3,9 @@
 #include "core/ui/Missatges.h"
 #include "core/ui/UpDown.h"
 #include "records/ImatgeAlumne.h"
+#include "records/ImportaLlista.h"
 #include "records/ui/BotoImatge.h"
+#include "records/ui/ImportacioLlista.h"
 
 #include "core/IdsText.h"
 #include "core/Sessio.h"
@@ -14,6 +16,7 @@
 #include "core/ui/Wingdings.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -35,13 +38,15 @@ constexpr int kCostatImatge = 1500;
 constexpr int kAmpleBoto = 1500;
 constexpr int kAltBoto = 540;
 constexpr auto kSoAvis = "24";
+// A class list is a few kilobytes; a file far larger was chosen by mistake.
+constexpr qint64 kMidaMaximaLlista = 1 << 20;
 
 Edicio::TriaFitxer& triaFitxer() {
     static Edicio::TriaFitxer tria;
     return tria;
 }
 
-QString dialegImatge(QWidget* parent, const QString& titol, const QString& filtre) {
+QString dialegFitxer(QWidget* parent, const QString& titol, const QString& filtre) {
     return QFileDialog::getOpenFileName(parent, titol, QString(), filtre);
 }
 
@@ -216,10 +221,17 @@ void Edicio::construeix() {
         mou_[i]->setMinimumSize(tw(kAmpleBoto), tw(kAltBoto));
         mou_[i]->setAutoDefault(false);
     }
+    importa_ = new QPushButton;
+    importa_->setObjectName("Importa");
+    importa_->setFont(lletraBoto);
+    importa_->setMinimumSize(tw(kAmpleBoto), tw(kAltBoto));
+    importa_->setAutoDefault(false);
+    importa_->setVisible(edicio_.mode() == EdicioRegistres::Mode::Afegir);
     auto* botons = new QHBoxLayout;
     botons->setSpacing(tw(kEspai));
     botons->addWidget(mou_[0]);
     botons->addWidget(mou_[1]);
+    botons->addWidget(importa_);
     botons->addStretch();
     botons->addWidget(mou_[2]);
     botons->addWidget(mou_[3]);
@@ -235,7 +247,7 @@ void Edicio::construeix() {
 
     QWidget* ordre[] = {nom_,      upNum_,    imatge_,   esborrar_, upAct_[1], upAct_[2],
                         upAct_[3], upAct_[4], upAct_[5], upAct_[6], upAct_[7], upAct_[8],
-                        upAct_[9], mou_[1],   mou_[0],   mou_[2],   mou_[3]};
+                        upAct_[9], mou_[1],   importa_,  mou_[0],   mou_[2],   mou_[3]};
     for (size_t i = 0; i + 1 < std::size(ordre); ++i)
         setTabOrder(ordre[i], ordre[i + 1]);
 
@@ -273,6 +285,7 @@ void Edicio::construeix() {
         reject();
     });
     connect(mou_[1], &QPushButton::clicked, this, &Edicio::accio);
+    connect(importa_, &QPushButton::clicked, this, &Edicio::importa);
     connect(mou_[2], &QPushButton::clicked, this, [this] { mou(-1); });
     connect(mou_[3], &QPushButton::clicked, this, [this] { mou(1); });
 }
@@ -293,6 +306,9 @@ void Edicio::posaTextos() {
     imatge_->setAccessibleName(text(IdText::kImatgeIdentificativa));
     esborrar_->setToolTip(text(IdText::kEliminar));
     esborrar_->setAccessibleName(text(IdText::kEliminar));
+    importa_->setText(text(IdText::kImportar));
+    importa_->setToolTip(text(IdText::kImportarLlista));
+    importa_->setAccessibleName(text(IdText::kImportarLlista));
     const int botons[4] = {IdText::kSortir, edicio_.idAccio(), IdText::kAnterior, IdText::kSeguent};
     for (int i = 0; i < 4; ++i) {
         mou_[i]->setText(text(botons[i]));
@@ -338,7 +354,7 @@ void Edicio::nomEditat(const QString& text) {
 }
 
 void Edicio::triaImatge() {
-    const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegImatge;
+    const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegFitxer;
     const QString cami =
         tria(this, text(IdText::kImatgeIdentificativa), filtre(text(IdText::kFitxersGrafics)));
     if (cami.isEmpty())
@@ -383,6 +399,29 @@ void Edicio::accio() {
     }
 }
 
+void Edicio::importa() {
+    nom_->setFocus();
+    const TriaFitxer tria = triaFitxer() ? triaFitxer() : dialegFitxer;
+    const QString cami = tria(this, text(IdText::kImportarLlista),
+                              text(IdText::kLlistesAlumnes) + QStringLiteral(" (*.txt *.csv)"));
+    if (cami.isEmpty())
+        return;
+    QFile fitxer(cami);
+    if (fitxer.size() > kMidaMaximaLlista || !fitxer.open(QIODevice::ReadOnly)) {
+        Missatges::Informacio(text(IdText::kNoEsPotLlegirFitxer), sessio_.general.Idioma, this);
+        return;
+    }
+    const ImportaLlista::Pla pla = ImportaLlista::planifica(
+        fitxer.readAll(), edicio_.files(), cami.endsWith(".csv", Qt::CaseInsensitive));
+    if (!ImportacioLlista::Confirma(sessio_, pla, this))
+        return;
+    if (!edicio_.afegeixVarios(pla.nous)) {
+        avisaError();
+        return;
+    }
+    mostraCamps();
+}
+
 void Edicio::mou(int passos) {
     nom_->setFocus();
     if ((passos < 0 ? edicio_.anterior() : edicio_.seguent())) {
@@ -401,6 +440,9 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
         return true;
     case EdicioRegistres::Resultat::SenseNom:
         Missatges::Informacio(text(IdText::kNomImprescindible), sessio_.general.Idioma, this);
+        break;
+    case EdicioRegistres::Resultat::NomNoValid:
+        Missatges::Informacio(text(IdText::kNomNoValid), sessio_.general.Idioma, this);
         break;
     case EdicioRegistres::Resultat::NoDesat:
         avisaError();

@@ -31,7 +31,8 @@ public:
     static bool Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaActual,
                      SoundPlayer* so, QWidget* parent);
 
-    // Replaces the picture dialog (a QFileDialog unless replaced); an empty function restores it.
+    // Replaces the file dialog that chooses a picture or a class list (a QFileDialog unless
+    // replaced); an empty function restores it.
     static void posaTriaFitxer(TriaFitxer tria);
 
     Edicio(Sessio& sessio, EdicioRegistres::Mode mode, QList<QStringList>& files, int filaActual,
@@ -58,6 +59,8 @@ private:
     void triaImatge();
     void esborraImatge();
     void accio();
+    // Brings in a class list chosen from a file, once the teacher has seen and confirmed it.
+    void importa();
     void mou(int passos);
     // Says why an add or an edit was not stored; true when it was.
     bool avisa(EdicioRegistres::Resultat resultat);
@@ -77,4 +80,5 @@ private:
     QPushButton* imatge_ = nullptr;
     QPushButton* esborrar_ = nullptr;
     QPushButton* mou_[4] = {};
+    QPushButton* importa_ = nullptr;
 };

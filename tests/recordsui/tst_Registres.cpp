@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using Registres::alumne;
 
@@ -54,6 +55,10 @@ const Tancament kTancaments[] = {
     {"no set can be made", "!", "Botó_1", "0 ", "Lloros"},
 };
 
+// How the confirmation of a class list closes ("!": confirmed, but the group's file cannot be
+// written).
+const char* const kConfirmacions[] = {"Return", "Escape", "Botó_0", "!"};
+
 } // namespace
 
 class TestRegistres : public QObject {
@@ -89,6 +94,54 @@ private slots:
         QCOMPARE(files.size(), 1);
     }
 
+    // A class list shown before it is brought in (a heading and a pupil there already passed
+    // over); only a confirmation writes, and a write that fails is said.
+    void importa_data() {
+        QTest::addColumn<QString>("com");
+        for (const char* com : kConfirmacions)
+            QTest::newRow(com) << QString::fromUtf8(com);
+    }
+    void importa() {
+        QFETCH(QString, com);
+        Finestra f(alumne(1, "ANNA"));
+        f.c.escriu(f.c.path("llista.csv"), "Nom;Edat\r\nJan;9\r\nanna;8\r\n");
+        QStringList dialeg, vist;
+        Edicio::posaTriaFitxer([&](QWidget*, const QString& titol, const QString& filtre) {
+            dialeg = QStringList{titol, filtre};
+            return f.c.path("llista.csv");
+        });
+        f.obre(EdicioRegistres::Mode::Afegir);
+        const bool escriu = com == "Return" || com == "!";
+        if (com == "!")
+            QVERIFY(f.c.bloqueja(f.c.dat("Dofins")));
+        CaptaMissatges caixes;
+        WhenModal finestra("ImportacioLlista", [&](QDialog* w) {
+            for (const char* nom : {"Etiqueta_0", "Nous", "Etiqueta_1", "Omesos"})
+                if (auto* l = w->findChild<QTreeWidget*>(nom))
+                    for (int i = 0; i < l->topLevelItemCount(); ++i)
+                        for (int c = 0; c < l->columnCount(); ++c)
+                            vist << l->topLevelItem(i)->text(c);
+                else
+                    vist << w->findChild<QLabel*>(nom)->text();
+            if (com.startsWith(u'B'))
+                f.prem(qPrintable(com));
+            else
+                QTest::keyClick(w->findChild<QTreeWidget*>("Nous"),
+                                com == "Escape" ? Qt::Key_Escape : Qt::Key_Return);
+        });
+        f.prem("Importa");
+        QVERIFY(finestra.ran() && !finestra.leftOpen());
+        QCOMPARE(dialeg,
+                 QStringList({"Importar una llista d'alumnes", "Llistes d'alumnes (*.txt *.csv)"}));
+        QCOMPARE(vist, QStringList({"S'afegiran (1)", "2", "JAN", "No s'afegiran (2)", "1", "Nom",
+                                    "Fila de capçalera", "3", "ANNA", "Ja és a la llista"}));
+        QCOMPARE(caixes.textos(), com == "!" ? QStringList{kNoEsPot} : QStringList{});
+        QCOMPARE(f.dat(), com == "!" ? QByteArray("<missing>")
+                                     : alumne(1, "ANNA") + (escriu ? alumne(2, "JAN") : ""));
+        QCOMPARE(f.files.size(), com == "Return" ? 2 : 1);
+        QCOMPARE(f.c_<QLabel>("Num")->text(), com == "Return" ? "3" : "2");
+    }
+
     // Levels beyond the group's count or of an excluded activity stay as stored; the history
     // follows the name; the ends of the list beep. What cannot be stored is said, the list showing
     // the file: a blank name, or one the history cannot follow (a link to nowhere is there).
@@ -102,6 +155,7 @@ private slots:
         QVERIFY(!f.c_("UpAct_2")->isEnabled() && f.c_("UpAct_1")->isEnabled());
         QCOMPARE(f.c_<UpDown>("UpAct_1")->maximum(), 5);
         QCOMPARE(f.c_<QLabel>("nValor_1")->text(), QString("8"));
+        QVERIFY(!f.c_("Importa")->isVisible());
         f.c_<QLineEdit>("Nom")->end(false);
         QTest::keyClicks(f.c_("Nom"), " m");
         f.prem("Mou_1");
