@@ -6,6 +6,8 @@
 
 #include <QSet>
 
+#include <utility>
+
 namespace {
 
 // Lower case, without accents: "Alumne", "ALUMNE" and "Alúmne" read alike.
