@@ -63,6 +63,7 @@ fResum::fResum(const Sessio& sessio, ObreProgres obreProgres, QWidget* parent)
     construeix();
     omple();
     mida();
+    taula_->setCurrentCell(0, 1);
 }
 
 void fResum::construeix() {
@@ -78,9 +79,10 @@ void fResum::construeix() {
     taula_->setSelectionMode(QAbstractItemView::SingleSelection);
     taula_->setAlternatingRowColors(false);
     taula_->verticalHeader()->hide();
+    taula_->verticalHeader()->setDefaultSectionSize(taula_->fontMetrics().height() + 10);
     taula_->setAccessibleName(windowTitle());
     QHeaderView* cap = taula_->horizontalHeader();
-    cap->setFont(Lletra::arial(10, true));
+    cap->setFont(Lletra::arial(9, true));
     cap->setSectionsClickable(true);
     cap->setSortIndicatorShown(true);
     cap->setSortIndicator(0, Qt::AscendingOrder);
@@ -104,8 +106,11 @@ void fResum::construeix() {
     botons->addStretch();
     for (QPushButton* b : {imprimir_, exportar_, tancar_})
         botons->addWidget(b);
+    auto* dalt = new QHBoxLayout;
+    dalt->addWidget(periode_);
+    dalt->addStretch();
     auto* tot = new QVBoxLayout(this);
-    tot->addWidget(periode_);
+    tot->addLayout(dalt);
     tot->addWidget(taula_, 1);
     tot->addLayout(botons);
     setTabOrder(periode_, taula_);
@@ -140,20 +145,21 @@ void fResum::omple() {
 
 // As wide as the table's columns, as tall as its rows, within the screen.
 void fResum::mida() {
+    // The header's bold face is only measured right once the window's style is applied.
+    ensurePolished();
+    taula_->horizontalHeader()->ensurePolished();
     taula_->resizeColumnsToContents();
     int ample = taula_->frameWidth() * 2 + taula_->verticalScrollBar()->sizeHint().width();
     for (int c = 0; c < taula_->columnCount(); ++c)
-        ample += taula_->columnWidth(c) + 8;
-    const int alt =
-        taula_->horizontalHeader()->sizeHint().height() +
-        taula_->verticalHeader()->defaultSectionSize() * int(qMax<qsizetype>(resum_.files(), 5)) +
-        taula_->frameWidth() * 2;
-    taula_->setMinimumSize(qMin(ample, 1200), qMin(alt, 520));
+        ample += taula_->columnWidth(c);
+    const int files = qBound(5, int(resum_.files()), 20);
+    const int alt = taula_->horizontalHeader()->sizeHint().height() +
+                    taula_->verticalHeader()->defaultSectionSize() * files +
+                    taula_->frameWidth() * 2;
+    const QSize lloc =
+        screen() ? screen()->availableGeometry().size() * 0.95 : QSize(ample, alt) * 2;
+    taula_->setMinimumSize(qMin(ample, lloc.width() - 24), qMin(alt, lloc.height() - 150));
     adjustSize();
-    if (const QScreen* s = screen()) {
-        const QSize lloc = s->availableGeometry().size() * 0.95;
-        resize(size().boundedTo(lloc));
-    }
     taula_->setMinimumSize(0, 0);
 }
 
