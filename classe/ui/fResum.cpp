@@ -62,6 +62,11 @@ fResum::fResum(const Sessio& sessio, ObreProgres obreProgres, QWidget* parent)
                    sessio.text(IdText::kResumClasse));
     construeix();
     omple();
+    // Set once the columns exist: inserting columns would carry it past them.
+    {
+        const QSignalBlocker bloqueig(taula_->horizontalHeader());
+        taula_->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
+    }
     mida();
     taula_->setCurrentCell(0, 1);
 }
@@ -77,7 +82,8 @@ void fResum::construeix() {
     taula_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     taula_->setSelectionBehavior(QAbstractItemView::SelectRows);
     taula_->setSelectionMode(QAbstractItemView::SingleSelection);
-    taula_->setAlternatingRowColors(false);
+    // Tab leaves the table for the buttons; the arrows walk its cells.
+    taula_->setTabKeyNavigation(false);
     taula_->verticalHeader()->hide();
     taula_->verticalHeader()->setDefaultSectionSize(taula_->fontMetrics().height() + 10);
     taula_->setAccessibleName(windowTitle());
@@ -85,7 +91,6 @@ void fResum::construeix() {
     cap->setFont(Lletra::arial(9, true));
     cap->setSectionsClickable(true);
     cap->setSortIndicatorShown(true);
-    cap->setSortIndicator(0, Qt::AscendingOrder);
     cap->setSectionResizeMode(QHeaderView::ResizeToContents);
     connect(cap, &QHeaderView::sortIndicatorChanged, this, &fResum::ordena);
     // Enter and a double-click both activate the row.

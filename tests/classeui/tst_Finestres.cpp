@@ -68,6 +68,13 @@ private slots:
         fResum f(s, [&](const QString& nom) { oberts << nom; });
         f.show();
         auto* t = f.findChild<QTableWidget*>("Taula");
+        QVERIFY(QTest::qWaitForWindowActive(&f));
+        QStringList focus;
+        for (int i = 0; i < 4; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            focus << QApplication::focusWidget()->objectName();
+        }
+        QCOMPARE(focus, QStringList({"Imprimir", "Exportar", "Tancar", "Periode"}));
         QCOMPARE(f.windowTitle(), QString::fromUtf8("Dofins — Resum de la classe"));
         QCOMPARE(t->model()->headerData(4, Qt::Horizontal).toString(), "Dividir");
         QCOMPARE(files(t, 1, 9).at(2),
@@ -79,6 +86,7 @@ private slots:
                 t->item(2, 3)->foreground().color() == Qt::white);
 
         QHeaderView* cap = t->horizontalHeader();
+        QCOMPARE(cap->sortIndicatorSection(), 0);
         QTest::mouseClick(cap->viewport(), Qt::LeftButton, {},
                           QPoint(cap->sectionViewportPosition(1) + 5, 5));
         QCOMPARE(files(t, 1, 1), QString::fromUtf8("Àlex Arnau Bet Carla").split(' '));
