@@ -14,12 +14,14 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -41,6 +43,31 @@ QPushButton* boto(const char* nom, const QString& text, QWidget* parent) {
     b->setAutoDefault(false);
     return b;
 }
+
+// The chosen pupil's row is framed rather than filled, so its shades and numbers stay as they are.
+class DelegatFila : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& opcio,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem o = opcio;
+        const bool triada = o.state & QStyle::State_Selected;
+        o.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        QStyledItemDelegate::paint(p, o, index);
+        if (!triada)
+            return;
+        p->save();
+        p->setPen(QPen(QColor(0xD9, 0x5F, 0x02), 2));
+        const QRect r = o.rect.adjusted(0, 1, 0, -1);
+        p->drawLine(r.topLeft(), r.topRight());
+        p->drawLine(r.bottomLeft(), r.bottomRight());
+        if (index.column() == 0)
+            p->drawLine(r.topLeft(), r.bottomLeft());
+        if (index.column() == index.model()->columnCount() - 1)
+            p->drawLine(r.topRight(), r.bottomRight());
+        p->restore();
+    }
+};
 
 } // namespace
 
@@ -84,6 +111,7 @@ void fResum::construeix() {
     taula_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab leaves the table for the buttons; the arrows walk its cells.
     taula_->setTabKeyNavigation(false);
+    taula_->setItemDelegate(new DelegatFila(taula_));
     taula_->verticalHeader()->hide();
     taula_->verticalHeader()->setDefaultSectionSize(taula_->fontMetrics().height() + 10);
     taula_->setAccessibleName(windowTitle());
@@ -135,11 +163,12 @@ void fResum::omple() {
         for (int c = 0; c < textos.size(); ++c) {
             auto* item = new QTableWidgetItem(textos.at(c));
             const double avanc = resum_.avanc(f, c);
-            if (avanc >= 0) {
-                const QColor fons = ResumImpres::colorAvanc(avanc);
-                item->setBackground(fons);
-                item->setForeground(ResumImpres::tintaSobre(fons));
-            }
+            // Every cell paints its own background: the chosen row is only framed.
+            const QColor fons = avanc >= 0 ? ResumImpres::colorAvanc(avanc)
+                                           : taula_->palette().color(QPalette::Base);
+            item->setBackground(fons);
+            item->setForeground(avanc >= 0 ? ResumImpres::tintaSobre(fons)
+                                           : taula_->palette().color(QPalette::Text));
             item->setTextAlignment(resum_.columna(c) == ResumClasse::Columna::Nom
                                        ? Qt::AlignLeft | Qt::AlignVCenter
                                        : Qt::AlignCenter);
