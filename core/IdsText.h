@@ -131,6 +131,19 @@ inline constexpr int kPeriodeTrimestre = 407;     // "Aquest trimestre"
 inline constexpr int kPeriodeDarrers30Dies = 408; // "Darrers 30 dies"
 inline constexpr int kPeriodeEntreDates = 409;    // "Entre dues dates"
 
+// The class overview
+inline constexpr int kResumClasse = 410;      // "Resum de la classe"
+inline constexpr int kEinaResum = 411;        // " Veure el resum de la classe "
+inline constexpr int kSeries = 412;           // "Sèries"
+inline constexpr int kSuperades = 413;        // "Superades"
+inline constexpr int kPercentSuperades = 414; // "% superades"
+inline constexpr int kTempsTotal = 415;       // "Temps total"
+inline constexpr int kDarrerDia = 416;        // "Darrer dia"
+inline constexpr int kExportar = 417;         // "Exportar"
+inline constexpr int kTancar = 418;           // "Tancar"
+inline constexpr int kFullCalcul = 419;       // "Full de càlcul CSV"
+inline constexpr int kNivellCsv = 420;        // "%1 (nivell de %2; %3 = acabada)"
+
 // Importing a class list into the records editor
 inline constexpr int kImportar = 450;            // "Importar"
 inline constexpr int kImportarLlista = 451;      // "Importar una llista d'alumnes"

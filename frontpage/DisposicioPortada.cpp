@@ -29,8 +29,9 @@ constexpr int kMargeSanefa = 120;
 constexpr int kAltSanefa = 900;
 
 constexpr int kYEinaVertical = 435;
-constexpr int kPasEinaVertical = 610;
-constexpr int kAltEinaVertical = 580;
+// Seven tools between the open blind and the closed blind's lower edge.
+constexpr int kPasEinaVertical = 520;
+constexpr int kAltEinaVertical = 495;
 constexpr int kAmpleEinaBarra = 1630;
 constexpr int kAltEinaBarra = 615;
 constexpr int kXEinaBarra[3] = {2100, 465, 3735}; // tools 0, 1, 2
@@ -56,7 +57,7 @@ QRect grup(int n) {
 QRect eina(int index) {
     if (index >= 0 && index <= 2)
         return {kXEinaBarra[index], 0, kAmpleEinaBarra, kAltEinaBarra};
-    if (index >= 3 && index <= 8)
+    if (index >= 3 && index <= 9)
         return {kPersiana.x(), kYEinaVertical + (index - 3) * kPasEinaVertical, kPersiana.width(),
                 kAltEinaVertical};
     return {};

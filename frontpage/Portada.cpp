@@ -1,6 +1,7 @@
 #include "frontpage/Portada.h"
 
 #include "board/ui/Pissarra.h"
+#include "classe/ui/fResum.h"
 #include "core/Activitat.h"
 #include "core/IdsText.h"
 #include "core/Sessio.h"
@@ -41,13 +42,15 @@
 #include <QTabBar>
 #include <QTimer>
 
+#include <iterator>
+
 namespace L = DisposicioPortada;
 
 namespace {
 
 constexpr int kPestanyes = kActivitats + 1; // the groups page's tab, then one per activity
 
-// The tools bEines(0..8), by what they do.
+// The tools bEines(0..9), by what they do.
 enum class TipusEina {
     Clau,
     Nivells,
@@ -57,11 +60,13 @@ enum class TipusEina {
     Editar,
     Eliminar,
     Historial,
-    Llistat
+    Llistat,
+    Resum
 };
-constexpr int kAjudaEina[9] = {IdText::kEinaClau,     IdText::kEinaNivells,   IdText::kEinaIdioma,
-                               IdText::kEinaAssignar, IdText::kEinaAfegir,    IdText::kEinaEditar,
-                               IdText::kEinaEliminar, IdText::kEinaHistorial, IdText::kEinaLlistat};
+constexpr int kAjudaEina[] = {IdText::kEinaClau,     IdText::kEinaNivells,   IdText::kEinaIdioma,
+                              IdText::kEinaAssignar, IdText::kEinaAfegir,    IdText::kEinaEditar,
+                              IdText::kEinaEliminar, IdText::kEinaHistorial, IdText::kEinaLlistat,
+                              IdText::kEinaResum};
 
 QString netejat(const QString& ajuda) {
     return ajuda.trimmed();
@@ -153,7 +158,7 @@ void Portada::ordreTabulacio() {
         ordre << pGrups_->grup(g);
     ordre << bSortida_ << pPortada_->persiana() << eina(1) << eina(0) << eina(2) << panel_->imatge()
           << pEines_->persiana();
-    for (int i = 3; i <= 8; ++i)
+    for (int i = 3; i <= L::kPersianaEines.darreraEina; ++i)
         ordre << eina(i);
     for (qsizetype i = 1; i < ordre.size(); ++i)
         setTabOrder(ordre.at(i - 1), ordre.at(i));
@@ -193,7 +198,7 @@ void Portada::aplicaIdioma() {
     setWindowTitle(estat_.titol());
     refrescaActivitats();
     panel_->aplicaIdioma();
-    for (int i = 0; i < 9; ++i) {
+    for (int i = 0; i < int(std::size(kAjudaEina)); ++i) {
         eina(i)->setToolTip(sessio_.text(kAjudaEina[i]));
         eina(i)->setAccessibleName(netejat(sessio_.text(kAjudaEina[i])));
     }
@@ -358,6 +363,9 @@ void Portada::einaPremuda(int index) {
         break;
     case TipusEina::Llistat:
         imprimeixLlista();
+        break;
+    case TipusEina::Resum:
+        fResum::Obre(this, sessio_, [](const QString&) {});
         break;
     }
 }

@@ -1,7 +1,7 @@
 // Drives the program's windows on a real display for scripts/screenshots: fills the program
-// folder given with a sample group, then saves what the screen shows of the front page, its
-// pupil list, the board of two activities and the level editor. Usage: xifrum_captures
-// PROGRAM_FOLDER OUT_FOLDER
+// folder given with a sample group and a few weeks of its history, then saves what the screen shows
+// of the front page, its pupil list with and without the tools, the class overview, the board of
+// two activities and the level editor. Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
 
 #include "core/Arrencada.h"
 #include "core/ProgramFolder.h"
@@ -13,6 +13,7 @@
 #include "levels/ui/fConfig.h"
 
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +50,28 @@ bool preparaCarpeta(const QString& carpeta) {
         alumne(3, "Carla Puig", "\x01\x01\x01\x01\x01\x01\x01\x01\x01") +
         alumne(4, "Dani Roca", "\x03\x03\x02\x01\x02\x01\x01\x01\x01") +
         alumne(5, "Laia Roig", QByteArray("\x00\x02\x01\x01\x04\x01\x01\x01\x01", 9));
-    return dat.open(QIODevice::WriteOnly) && dat.write(alumnes) == alumnes.size();
+    if (!dat.open(QIODevice::WriteOnly) || dat.write(alumnes) != alumnes.size())
+        return false;
+    // A few weeks of series for all but the last pupil, for the class overview.
+    QDir().mkpath(carpeta + "/Inf/Hst");
+    const char* noms[] = {"Arnau Vidal", "Bet Soler", "Carla Puig", "Dani Roca"};
+    const char* resultats[] = {"Superat", "Errors", "Temps", "Superat", "Abandona"};
+    const QDate avui = QDate::currentDate();
+    for (int a = 0; a < 4; ++a) {
+        QByteArray h;
+        for (int i = 0; i < 6 + 5 * a; ++i)
+            h += QStringLiteral("%1\tSumar\t%2\t%3\t 10\t(10)\t  %4\t(5)\t%5\t(300)\r\n")
+                     .arg(avui.addDays(-3 * i - a).toString(u"dd-MM-yy"),
+                          QString::fromLatin1(resultats[(i + a) % 5]))
+                     .arg(1 + i / 3)
+                     .arg(i % 4)
+                     .arg(60 + 37 * ((i * 7 + a) % 7))
+                     .toLatin1();
+        QFile f(RutaHistorial(carpeta, QString::fromLatin1(noms[a])));
+        if (!f.open(QIODevice::WriteOnly) || f.write(h) != h.size())
+            return false;
+    }
+    return true;
 }
 
 void espera(int ms) {
@@ -139,6 +161,18 @@ int main(int argc, char* argv[]) {
     fila(portada, 1);
     espera(300);
     ok = desa(&portada, sortida + "/portada-llista.png") && ok;
+    portada.setAnimacions(false);
+    portada.findChild<QAbstractButton*>("Persiana")->click();
+    espera(300);
+    ok = desa(&portada, sortida + "/portada-eines.png") && ok;
+    QTimer::singleShot(800, [&] {
+        if (auto* resum = QApplication::activeModalWidget()) {
+            ok = desa(resum, sortida + "/resum.png") && ok;
+            resum->close();
+        }
+    });
+    portada.findChild<QAbstractButton*>("bEines_9")->click();
+    portada.TancaPersiana();
     ok = pissarra(portada, sortida + "/pissarra-sumar.png") && ok;
 
     pestanya(portada, 1);

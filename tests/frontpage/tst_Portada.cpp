@@ -1,10 +1,12 @@
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/TabPicture.h"
+#include "core/ui/Units.h"
 #include "frontpage/AnimalsGrups.h"
 #include "frontpage/BotoArrodonit.h"
 #include "frontpage/BotoPersiana.h"
 #include "frontpage/Contrasenya.h"
+#include "frontpage/DisposicioPortada.h"
 #include "frontpage/EmojiPortada.h"
 #include "frontpage/EstatPortada.h"
 #include "frontpage/ImatgesPortada.h"
@@ -471,8 +473,9 @@ private slots:
         for (QAbstractButton* b : f.w->findChildren<QAbstractButton*>())
             if (b->focusPolicy() != Qt::NoFocus && b->objectName() != "Semàfor")
                 QVERIFY2(!b->accessibleName().trimmed().isEmpty(), qPrintable(b->objectName()));
-        QCOMPARE(f.boto("bEines_8")->accessibleName() + f.pestanyes()->accessibleTabName(5),
-                 QString("Imprimir el llistatSumar"));
+        QCOMPARE(f.boto("bEines_8")->accessibleName() + f.pestanyes()->accessibleTabName(5) +
+                     f.boto("bEines_9")->toolTip(),
+                 QString("Imprimir el llistatSumar Veure el resum de la classe "));
         // Every tab shows its whole caption picture, centred in the tab, whichever tab is current.
         const QRgb fons = TabPicture::background().rgb();
         for (int actual : {5, 0}) {
@@ -577,7 +580,7 @@ private slots:
         QTest::keyClick(f.pestanyes(), Qt::Key_Right); // Cardinals
         f.persiana("Persiana")->click();
         QStringList llista{"Relació", "ImatgeGrup", "Persiana"};
-        for (int i = 3; i <= 8; ++i)
+        for (int i = 3; i <= 9; ++i)
             llista << QStringLiteral("bEines_%1").arg(i);
         llista << ""; // back to the tab bar
         QCOMPARE(f.tabula(int(llista.size()), Qt::Key_Tab), llista);
@@ -649,6 +652,12 @@ private slots:
         f.w->setAnimacions(false);
         QVERIFY(f.fill("Pany")->isVisible());
         QVERIFY(f.boto("bEines_8")->isVisible() && !f.boto("bEines_8")->icon().isNull());
+        int alumnes = 0;
+        WhenModal resum("fResum", [&](QDialog* d) {
+            alumnes = d->findChild<QTableWidget*>("Taula")->rowCount();
+        });
+        f.boto("bEines_9")->click();
+        QCOMPARE(alumnes, 100);
         QPrinter impressora;
         impressora.setOutputFormat(QPrinter::PdfFormat);
         impressora.setOutputFileName(f.c.path());
@@ -663,6 +672,13 @@ private slots:
                  QStringList({"Error en imprimir", "La llista no admet més registres!"}));
         f.w->TancaPersiana();
         QVERIFY(!f.boto("bEines_8")->isVisible());
+        // The closed blind covers every tool, one under the other, all below the open blind.
+        const QRect tancada = f.persiana("Persiana")->geometry();
+        for (int i = 3, dalt = tw(DisposicioPortada::kPersianaOberta); i <= 9; ++i) {
+            const QRect r = f.boto(qPrintable(QStringLiteral("bEines_%1").arg(i)))->geometry();
+            QVERIFY(tancada.contains(r) && r.top() >= dalt);
+            dalt = r.bottom() + 1;
+        }
     }
 
     void idioma() {
@@ -877,7 +893,7 @@ private slots:
         QVERIFY(!tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).isEmpty());
         const QPixmap doble = AnimalsGrups::imatge(1, "Dofins", 54, 2.0);
         QVERIFY(doble.size() == QSize(108, 108) && doble.devicePixelRatio() == 2.0);
-        for (int i = -1; i <= 8; ++i)
+        for (int i = -1; i <= 9; ++i)
             QVERIFY(esDibuix(ImatgesPortada::eina(i, 32, 1.0).toImage()));
     }
 
