@@ -131,6 +131,16 @@ inline constexpr int kPeriodeTrimestre = 407;     // "Aquest trimestre"
 inline constexpr int kPeriodeDarrers30Dies = 408; // "Darrers 30 dies"
 inline constexpr int kPeriodeEntreDates = 409;    // "Entre dues dates"
 
+// The progress chart of one pupil
+inline constexpr int kProgres = 435;            // "Progrés"
+inline constexpr int kActivitat = 436;          // "Activitat"
+inline constexpr int kSuperada = 437;           // "Superada", then the errors, time, abandoned
+inline constexpr int kOrdreDeJoc = 441;         // "Sèries, en l'ordre en què es van jugar"
+inline constexpr int kSenseSeries = 442;        // "Aquest alumne encara no té cap sèrie ..."
+inline constexpr int kSenseSeriesPeriode = 443; // "No hi ha cap sèrie d'aquesta activitat ..."
+inline constexpr int kTriaAltrePeriode = 444;   // "Trieu un altre període o una altra ..."
+inline constexpr int kTancar = 445;             // "Tancar"
+
 // The language window
 inline constexpr int kCatala = 480;             // "Català", then the other languages
 inline constexpr int kIdiomaActual = 496;       // "Idioma actual"

@@ -1,0 +1,165 @@
+#include "classe/ui/fProgres.h"
+#include "core/Sessio.h"
+#include "history/LiniaHistorial.h"
+#include "tests/support/CarpetaProva.h"
+#include "tests/support/Taula.h"
+#include "tests/support/WhenModal.h"
+
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QTest>
+#include <QValueAxis>
+
+namespace {
+
+// A pupil's series in the order of play: day, month, activity, result, level, errors made.
+const std::tuple<int, int, int, int, int, int> kSeries[] = {
+    {10, 1, 5, 301, 1, 0}, {10, 1, 5, 45, 2, 5}, {12, 1, 6, 302, 1, 0}, {3, 2, 5, 43, 2, 1}};
+
+// The window on ANNA's history (PERE has none, JAN an empty one), the activity picked and the
+// period between two days (none: all); what it shows: the marks per outcome, the errors, the
+// x range and the labelled days, or the words of the empty state.
+struct CasFinestra {
+    const char* nom;
+    const char* alumne;
+    int activitat;
+    const char* periode;
+    const char* vist;
+};
+const CasFinestra kCasos[] = {
+    {"addition", "ANNA", 0, "",
+     "Superada 1,1|Perduda per errors 2,2|Perduda per temps 3,2|Abandonada|0 5 1|0.5-3.5|10-01 "
+     "03-02"},
+    {"subtraction", "ANNA", 1, "",
+     "Superada|Perduda per errors|Perduda per temps|Abandonada "
+     "1,1|0|0.5-1.5|12-01"},
+    {"a period", "ANNA", 0, "2026-02-01 2026-02-28",
+     "Superada|Perduda per errors|Perduda per temps 1,2|Abandonada|1|0.5-1.5|03-02"},
+    {"none in the period", "ANNA", 0, "2025-02-01 2025-02-28",
+     "No hi ha cap sèrie d'aquesta activitat en el període triat.\n\nTrieu un altre període o una "
+     "altra activitat."},
+    {"no history", "PERE", 0, "", "Aquest alumne encara no té cap sèrie a l'historial."},
+    {"empty history", "JAN", 0, "", "Aquest alumne encara no té cap sèrie a l'historial."},
+};
+
+QString punts(const QList<QPointF>& llista, bool y) {
+    QStringList s;
+    for (const QPointF& p : llista)
+        s << (y ? QString::number(p.y()) : QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
+    return s.join(' ');
+}
+
+QString vist(fProgres& f) {
+    if (auto* buit = f.findChild<QLabel*>("Buit"); buit->isVisible())
+        return buit->text();
+    QChart* nivells = f.findChild<QChartView*>("Nivells")->chart();
+    QChart* errors = f.findChild<QChartView*>("Errors")->chart();
+    QStringList s, legenda;
+    for (QAbstractSeries* serie : nivells->series())
+        if (auto* marques = qobject_cast<QScatterSeries*>(serie))
+            s << (marques->name() + ' ' + punts(marques->points(), false)).trimmed();
+    QList<QPointF> errorsVistos;
+    for (QAbstractSeries* serie : errors->series())
+        errorsVistos << static_cast<QScatterSeries*>(serie)->points();
+    std::sort(errorsVistos.begin(), errorsVistos.end(),
+              [](QPointF a, QPointF b) { return a.x() < b.x(); });
+    auto* x = static_cast<QCategoryAxis*>(nivells->axes(Qt::Horizontal).constFirst());
+    s << punts(errorsVistos, true) << QStringLiteral("%1-%2").arg(x->min()).arg(x->max())
+      << x->categoriesLabels().join(' ');
+    for (QLegendMarker* m : nivells->legend()->markers())
+        if (m->isVisible())
+            legenda << m->label();
+    const auto* y = static_cast<QValueAxis*>(nivells->axes(Qt::Vertical).constFirst());
+    // The levels 1..10 and the names of the four outcomes always; the two plot areas aligned.
+    if (y->min() != 0.5 || y->max() != 10.5 || legenda.size() != 4 ||
+        qAbs(nivells->plotArea().left() - errors->plotArea().left()) > 1 ||
+        qAbs(nivells->plotArea().right() - errors->plotArea().right()) > 1)
+        return "misdrawn";
+    return s.join('|');
+}
+
+} // namespace
+
+class TestProgres : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        QByteArray bytes = "Notes\r\n";
+        for (const auto& [dia, mes, a, r, nivell, errors] : kSeries)
+            bytes += LiniaHistorial{QDate(2026, mes, dia),
+                                    0,
+                                    a,
+                                    TextIdioma(r, 0),
+                                    QString::number(nivell),
+                                    10,
+                                    errors,
+                                    100,
+                                    10,
+                                    5,
+                                    300}
+                         .bytes();
+        c_.escriu(c_.hst("ANNA"), bytes);
+        c_.escriu(c_.hst("JAN"), "");
+    }
+
+    void finestra_data() { files(kCasos); }
+    void finestra() {
+        const CasFinestra& c = fila(kCasos);
+        const Sessio s = c_.sessio();
+        fProgres f(s, c.alumne);
+        f.show();
+        auto* activitat = f.findChild<QComboBox*>("Activitat");
+        activitat->setCurrentIndex(c.activitat);
+        if (const QStringList dies = QString(c.periode).split(' '); dies.size() == 2) {
+            f.findChild<QDateEdit*>("Inici")->setDate(QDate::fromString(dies[0], Qt::ISODate));
+            f.findChild<QDateEdit*>("Fi")->setDate(QDate::fromString(dies[1], Qt::ISODate));
+            f.findChild<QComboBox*>("Periode")->setCurrentIndex(3);
+        }
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        QTest::qWait(50);
+        QCOMPARE(vist(f), QString::fromUtf8(c.vist));
+        QCOMPARE(activitat->count(), c.alumne == QStringLiteral("ANNA") ? 2 : 0);
+        QCOMPARE(f.findChild<QPushButton*>("Imprimir")->isEnabled(),
+                 c.vist[0] != 'A' && c.vist[0] != 'N');
+    }
+
+    // Printed through the preview: one landscape page under a header naming the pupil, the
+    // activity and the period; Escape then closes the window.
+    void imprimeix() {
+        const Sessio s = c_.sessio(1, 1);
+        const QString pdf = c_.path("progres.pdf");
+        QStringList capcalera;
+        WhenModal vista("QPrintPreviewDialog", [&](QDialog* v) {
+            QPrinter* p = static_cast<QPrintPreviewDialog*>(v)->printer();
+            p->setOutputFormat(QPrinter::PdfFormat);
+            p->setOutputFileName(pdf);
+            emit static_cast<QPrintPreviewDialog*>(v)->paintRequested(p);
+        });
+        WhenModal finestra("fProgres", [&](QDialog* f) {
+            capcalera = static_cast<fProgres*>(f)->capcalera().mid(0, 3);
+            f->findChild<QPushButton*>("Imprimir")->click();
+            QTest::keyClick(f, Qt::Key_Escape);
+        });
+        fProgres::Obre(nullptr, s, "ANNA");
+        QVERIFY(vista.ran() && finestra.ran() && !finestra.leftOpen());
+        QCOMPARE(capcalera, QStringList({"ANNA – Progreso", "Actividad: Sumar", "Período: Todo"}));
+        const QByteArray bytes = c_.llegeix(pdf);
+        QVERIFY(bytes.startsWith("%PDF") && bytes.count("/Type /Page\n") == 1);
+        QVERIFY(bytes.contains("/MediaBox [0 0 842"));
+    }
+
+private:
+    CarpetaProva c_;
+};
+
+QTEST_MAIN(TestProgres)
+#include "tst_Progres.moc"
