@@ -111,8 +111,10 @@ QChart* nivells(const ProgresAlumne& p, const Textos& t) {
     linia->append(p.esglaons());
     chart->addSeries(linia);
     marques(chart, p, t, true);
-    posaEixos(chart, eixX(p, t.eixX), eixY(t.nivell, 0.5, kNivellMaxim + 0.5, 1, 1));
+    // The errors panel below names the x axis for both.
+    posaEixos(chart, eixX(p, QString()), eixY(t.nivell, 0.5, kNivellMaxim + 0.5, 1, 1));
     chart->legend()->setAlignment(Qt::AlignTop);
+    chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     chart->legend()->markers(linia).constFirst()->setVisible(false);
     return chart;
 }
@@ -120,9 +122,10 @@ QChart* nivells(const ProgresAlumne& p, const Textos& t) {
 QChart* errors(const ProgresAlumne& p, const Textos& t) {
     QChart* chart = grafic();
     marques(chart, p, t, false);
-    // Four or five steps whatever the most errors, the marks of no error clear of the axis.
-    const int maxim = std::max(p.maxErrors(), 4);
-    const int pas = std::max(1, int(std::ceil(maxim / 5.0)));
+    // Three or four labelled steps whatever the most errors (the panel is low), the marks of no
+    // error clear of the axis.
+    const int maxim = std::max(p.maxErrors(), 3);
+    const int pas = int(std::ceil(maxim / 3.0));
     posaEixos(chart, eixX(p, t.eixX), eixY(t.errors, -0.5 * pas, maxim + 0.5 * pas, pas, 0));
     chart->legend()->hide();
     return chart;
@@ -132,6 +135,10 @@ void alinea(QChart* dalt, QChart* baix) {
     const auto ajusta = [dalt, baix] {
         const QMargins md = dalt->margins(), mb = baix->margins();
         const QRectF pd = dalt->plotArea(), pb = baix->plotArea();
+        // Until both are laid out at the same width, one's edges say nothing of the other's (and
+        // a margin taken from them would widen the window for good).
+        if (pd.isEmpty() || pb.isEmpty() || dalt->size().width() != baix->size().width())
+            return;
         // Each plot area's edges as they would be with the charts' own margins only.
         const double base = kMarge;
         const double esqD = pd.left() - (md.left() - base), esqB = pb.left() - (mb.left() - base);

@@ -21,9 +21,9 @@
 
 namespace {
 
-// The charts share the height about 3 to 2: levels span ten steps, errors only a few.
-constexpr int kPartNivells = 3;
-constexpr int kPartErrors = 2;
+// The levels' ten steps take two thirds of the height, the errors the rest.
+constexpr int kPartNivells = 2;
+constexpr int kPartErrors = 1;
 // Printout measures in pixels of 1/96 inch.
 constexpr double kPixelsPerPolzada = 96;
 constexpr int kPixelsTitol = 24;
@@ -34,6 +34,7 @@ QChartView* vista(const QString& nom, QWidget* parent) {
     v->setObjectName(nom);
     v->setRenderHint(QPainter::Antialiasing);
     v->setFrameShape(QFrame::NoFrame);
+    v->setFocusPolicy(Qt::NoFocus);
     return v;
 }
 
@@ -42,6 +43,8 @@ void posa(QChartView* v, QChart* chart) {
     QChart* abans = v->chart();
     v->setChart(chart);
     delete abans;
+    // The view never lets its minimum shrink below a chart's; a new chart starts afresh.
+    v->setMinimumSize(0, 0);
 }
 
 QFont lletraPixels(int pixels, bool negreta) {
@@ -116,6 +119,11 @@ fProgres::fProgres(const Sessio& sessio, const QString& nomAlumne, QWidget* pare
     connect(periode_, &TriaPeriode::canviat, this, &fProgres::mostra);
     connect(imprimir_, &QPushButton::clicked, this, &fProgres::vistaPrevia);
     connect(tancar_, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter closes as Escape does; printing is asked for on purpose. The keys start on the
+    // activity, whose arrows go through the charts.
+    imprimir_->setAutoDefault(false);
+    tancar_->setDefault(true);
+    activitat_->setFocus();
     // Fits a 1366 x 768 screen with the window's frame and a task bar.
     resize(1280, 660);
     mostra();

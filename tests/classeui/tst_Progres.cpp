@@ -127,6 +127,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QTest::qWait(50);
         QCOMPARE(vist(f), QString::fromUtf8(c.vist));
+        QVERIFY(f.width() <= 1280 && f.height() <= 700); // on a 1366 x 768 screen, whatever shown
         QCOMPARE(activitat->count(), c.alumne == QStringLiteral("ANNA") ? 2 : 0);
         QCOMPARE(f.findChild<QPushButton*>("Imprimir")->isEnabled(),
                  c.vist[0] != 'A' && c.vist[0] != 'N');
