@@ -40,13 +40,6 @@ QList<DiaProgres> ProgresAlumne::dies(int maxim) const {
     return dies;
 }
 
-int ProgresAlumne::maxErrors() const {
-    int maxim = 0;
-    for (const PuntProgres& p : punts)
-        maxim = std::max(maxim, p.errors);
-    return maxim;
-}
-
 QList<TipusActivitat> activitatsAmbSeries(const QList<SerieHistorial>& series) {
     bool jugada[kActivitats + 1] = {};
     for (const SerieHistorial& s : series)

@@ -61,8 +61,6 @@ struct ProgresAlumne {
     // The days that start a run of series, for the axis' labels. So that about `maxim` fit, a day
     // less than (series count / `maxim`) places after the one labelled before goes unlabelled.
     QList<DiaProgres> dies(int maxim) const;
-    // The most errors made in one series (0 without series).
-    int maxErrors() const;
 };
 
 // The activities with at least one series in `series`, in activity order.

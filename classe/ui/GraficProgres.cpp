@@ -124,7 +124,9 @@ QChart* errors(const ProgresAlumne& p, const Textos& t) {
     marques(chart, p, t, false);
     // Three or four labelled steps whatever the most errors (the panel is low), the marks of no
     // error clear of the axis.
-    const int maxim = std::max(p.maxErrors(), 3);
+    int maxim = 3;
+    for (const PuntProgres& pt : p.punts)
+        maxim = std::max(maxim, pt.errors);
     const int pas = int(std::ceil(maxim / 3.0));
     posaEixos(chart, eixX(p, t.eixX), eixY(t.errors, -0.5 * pas, maxim + 0.5 * pas, pas, 0));
     chart->legend()->hide();

@@ -1,33 +1,29 @@
 #include "classe/ui/fProgres.h"
-#include "core/Sessio.h"
 #include "history/LiniaHistorial.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Taula.h"
 #include "tests/support/WhenModal.h"
 
 #include <QCategoryAxis>
-#include <QChart>
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
-#include <QLegendMarker>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScatterSeries>
-#include <QTest>
 #include <QValueAxis>
 
 namespace {
 
-// A pupil's series in the order of play: day, month, activity, result, level, errors made.
-const std::tuple<int, int, int, int, int, int> kSeries[] = {
+// ANNA's series in the order of play: day, month, activity, result id, level, errors made.
+const int kSeries[][6] = {
     {10, 1, 5, 301, 1, 0}, {10, 1, 5, 45, 2, 5}, {12, 1, 6, 302, 1, 0}, {3, 2, 5, 43, 2, 1}};
 
-// The window on ANNA's history (PERE has none, JAN an empty one), the activity picked and the
-// period between two days (none: all); what it shows: the marks per outcome, the errors, the
-// x range and the labelled days, or the words of the empty state.
+// The window on a pupil's history (PERE has none, JAN an empty one), the activity picked and the
+// days of the period (none: all); what it shows: per outcome the marks as x,level,errors, the x
+// range, the y range and the labelled days; or the words of the empty state.
 struct CasFinestra {
     const char* nom;
     const char* alumne;
@@ -37,13 +33,12 @@ struct CasFinestra {
 };
 const CasFinestra kCasos[] = {
     {"addition", "ANNA", 0, "",
-     "Superada 1,1|Perduda per errors 2,2|Perduda per temps 3,2|Abandonada|0 5 1|0.5-3.5|10-01 "
-     "03-02"},
+     "Superada 1,1,0|Perduda per errors 2,2,5|Perduda per temps 3,2,1|"
+     "Abandonada|0.5-3.5 0.5-10.5|10-01 03-02"},
     {"subtraction", "ANNA", 1, "",
-     "Superada|Perduda per errors|Perduda per temps|Abandonada "
-     "1,1|0|0.5-1.5|12-01"},
+     "Superada|Perduda per errors|Perduda per temps|Abandonada 1,1,0|0.5-1.5 0.5-10.5|12-01"},
     {"a period", "ANNA", 0, "2026-02-01 2026-02-28",
-     "Superada|Perduda per errors|Perduda per temps 1,2|Abandonada|1|0.5-1.5|03-02"},
+     "Superada|Perduda per errors|Perduda per temps 1,2,1|Abandonada|0.5-1.5 0.5-10.5|03-02"},
     {"none in the period", "ANNA", 0, "2025-02-01 2025-02-28",
      "No hi ha cap sèrie d'aquesta activitat en el període triat.\n\nTrieu un altre període o una "
      "altra activitat."},
@@ -51,39 +46,29 @@ const CasFinestra kCasos[] = {
     {"empty history", "JAN", 0, "", "Aquest alumne encara no té cap sèrie a l'historial."},
 };
 
-QString punts(const QList<QPointF>& llista, bool y) {
-    QStringList s;
-    for (const QPointF& p : llista)
-        s << (y ? QString::number(p.y()) : QStringLiteral("%1,%2").arg(p.x()).arg(p.y()));
-    return s.join(' ');
-}
-
 QString vist(fProgres& f) {
     if (auto* buit = f.findChild<QLabel*>("Buit"); buit->isVisible())
         return buit->text();
     QChart* nivells = f.findChild<QChartView*>("Nivells")->chart();
     QChart* errors = f.findChild<QChartView*>("Errors")->chart();
-    QStringList s, legenda;
+    QStringList s;
     for (QAbstractSeries* serie : nivells->series())
-        if (auto* marques = qobject_cast<QScatterSeries*>(serie))
-            s << (marques->name() + ' ' + punts(marques->points(), false)).trimmed();
-    QList<QPointF> errorsVistos;
-    for (QAbstractSeries* serie : errors->series())
-        errorsVistos << static_cast<QScatterSeries*>(serie)->points();
-    std::sort(errorsVistos.begin(), errorsVistos.end(),
-              [](QPointF a, QPointF b) { return a.x() < b.x(); });
+        if (auto* marques = qobject_cast<QScatterSeries*>(serie)) {
+            s << marques->name();
+            const auto* e = static_cast<QScatterSeries*>(errors->series()[s.size() - 1]);
+            for (int i = 0; i < marques->count(); ++i)
+                s.last() += QStringLiteral(" %1,%2,%3")
+                                .arg(marques->at(i).x())
+                                .arg(marques->at(i).y())
+                                .arg(e->at(i).y());
+        }
+    // The levels 1..10 whatever was played, the panels one over the other.
     auto* x = static_cast<QCategoryAxis*>(nivells->axes(Qt::Horizontal).constFirst());
-    s << punts(errorsVistos, true) << QStringLiteral("%1-%2").arg(x->min()).arg(x->max())
-      << x->categoriesLabels().join(' ');
-    for (QLegendMarker* m : nivells->legend()->markers())
-        if (m->isVisible())
-            legenda << m->label();
     const auto* y = static_cast<QValueAxis*>(nivells->axes(Qt::Vertical).constFirst());
-    // The levels 1..10 and the names of the four outcomes always; the two plot areas aligned.
-    if (y->min() != 0.5 || y->max() != 10.5 || legenda.size() != 4 ||
-        qAbs(nivells->plotArea().left() - errors->plotArea().left()) > 1 ||
-        qAbs(nivells->plotArea().right() - errors->plotArea().right()) > 1)
-        return "misdrawn";
+    const bool alineats = qAbs(nivells->plotArea().left() - errors->plotArea().left()) <= 1 &&
+                          qAbs(nivells->plotArea().right() - errors->plotArea().right()) <= 1;
+    s << QStringLiteral("%1-%2 %3-%4").arg(x->min()).arg(x->max()).arg(y->min()).arg(y->max())
+      << x->categoriesLabels().join(' ') + (alineats ? "" : " misaligned");
     return s.join('|');
 }
 
@@ -127,10 +112,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
         QTest::qWait(50);
         QCOMPARE(vist(f), QString::fromUtf8(c.vist));
-        QVERIFY(f.width() <= 1280 && f.height() <= 700); // on a 1366 x 768 screen, whatever shown
         QCOMPARE(activitat->count(), c.alumne == QStringLiteral("ANNA") ? 2 : 0);
-        QCOMPARE(f.findChild<QPushButton*>("Imprimir")->isEnabled(),
-                 c.vist[0] != 'A' && c.vist[0] != 'N');
+        QVERIFY(f.width() <= 1280 && f.height() <= 700); // on a 1366 x 768 screen, whatever shown
     }
 
     // Printed through the preview: one landscape page under a header naming the pupil, the
