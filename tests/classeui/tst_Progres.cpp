@@ -1,5 +1,4 @@
 #include "classe/ui/fProgres.h"
-#include "history/LiniaHistorial.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Taula.h"
 #include "tests/support/WhenModal.h"
@@ -17,9 +16,12 @@
 
 namespace {
 
-// ANNA's series in the order of play: day, month, activity, result id, level, errors made.
-const int kSeries[][6] = {
-    {10, 1, 5, 301, 1, 0}, {10, 1, 5, 45, 2, 5}, {12, 1, 6, 302, 1, 0}, {3, 2, 5, 43, 2, 1}};
+// ANNA's history as the board writes it, with a note between.
+const char kHistoria[] =
+    "10-01-26\tSumar\tSuperat\t 1\t 10\t(10)\t  0\t(5)\t100\t(300)\r\nNotes\r\n"
+    "10-01-26\tSumar\tErrors\t 2\t  4\t(10)\t  5\t(5)\t 80\t(300)\r\n"
+    "12-01-26\tRestar\tAbandona\t 1\t  0\t(10)\t  0\t(5)\t  9\t(300)\r\n"
+    "03-02-26\tSumar\tTemps\t 2\t  8\t(10)\t  1\t(5)\t300\t(300)\r\n";
 
 // The window on a pupil's history (PERE has none, JAN an empty one), the activity picked and the
 // days of the period (none: all); what it shows: per outcome the marks as x,level,errors, the x
@@ -78,21 +80,7 @@ class TestProgres : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        QByteArray bytes = "Notes\r\n";
-        for (const auto& [dia, mes, a, r, nivell, errors] : kSeries)
-            bytes += LiniaHistorial{QDate(2026, mes, dia),
-                                    0,
-                                    a,
-                                    TextIdioma(r, 0),
-                                    QString::number(nivell),
-                                    10,
-                                    errors,
-                                    100,
-                                    10,
-                                    5,
-                                    300}
-                         .bytes();
-        c_.escriu(c_.hst("ANNA"), bytes);
+        c_.escriu(c_.hst("ANNA"), kHistoria);
         c_.escriu(c_.hst("JAN"), "");
     }
 
