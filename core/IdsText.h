@@ -144,6 +144,15 @@ inline constexpr int kTancar = 418;           // "Tancar"
 inline constexpr int kFullCalcul = 419;       // "Full de càlcul CSV"
 inline constexpr int kNivellCsv = 420;        // "%1 (nivell de %2; %3 = acabada)"
 
+// The progress chart of one pupil
+inline constexpr int kProgres = 435;            // "Progrés"
+inline constexpr int kActivitat = 436;          // "Activitat"
+inline constexpr int kSuperada = 437;           // "Superada", then the errors, time, abandoned
+inline constexpr int kOrdreDeJoc = 441;         // "Sèries, en l'ordre en què es van jugar"
+inline constexpr int kSenseSeries = 442;        // "Aquest alumne encara no té cap sèrie ..."
+inline constexpr int kSenseSeriesPeriode = 443; // "No hi ha cap sèrie d'aquesta activitat ..."
+inline constexpr int kTriaAltrePeriode = 444;   // "Trieu un altre període o una altra ..."
+
 // Importing a class list into the records editor
 inline constexpr int kImportar = 450;            // "Importar"
 inline constexpr int kImportarLlista = 451;      // "Importar una llista d'alumnes"

@@ -365,7 +365,7 @@ void Portada::einaPremuda(int index) {
         imprimeixLlista();
         break;
     case TipusEina::Resum:
-        fResum::Obre(this, sessio_, [](const QString&) {});
+        fResum::Obre(this, sessio_);
         break;
     }
 }

@@ -1,14 +1,17 @@
 // Drives the program's windows on a real display for scripts/screenshots: fills the program
 // folder given with a sample group and a few weeks of its history, then saves what the screen shows
 // of the front page, its pupil list with and without the tools, the class overview, the board of
-// two activities and the level editor. Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
+// two activities, the level editor and a pupil's progress chart. Usage: xifrum_captures
+// PROGRAM_FOLDER OUT_FOLDER
 
+#include "classe/ui/fProgres.h"
 #include "core/Arrencada.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
+#include "history/LiniaHistorial.h"
 #include "levels/NivellsPerDefecte.h"
 #include "levels/ui/fConfig.h"
 
@@ -131,6 +134,57 @@ bool editorNivells(Sessio& sessio, Portada& portada, const QString& sortida) {
     return ok;
 }
 
+// Two and a half months of addition for one pupil, one to three series a day, with every
+// outcome: S passed, E errors, T time, A abandoned; a new day after each "/".
+bool preparaHistorial(const QString& carpeta, const QString& nom) {
+    const char kSeries[] = "ES/SE/TA/ETS/E/TE/AE/ET/EES/T/SA/ETE/S/TEA/ES/ET/TS/E/AEE/T/ESA";
+    QByteArray bytes;
+    QDate dia(2026, 9, 14);
+    int nivell = 1, dies = 1;
+    for (const char* c = kSeries; *c; ++c) {
+        // Mondays and Thursdays, a week off in the middle.
+        if (*c == '/') {
+            dia = dia.addDays((dia.dayOfWeek() == 1 ? 3 : 4) + (++dies == 12 ? 7 : 0));
+            continue;
+        }
+        const int errors = *c == 'E' ? 5 : *c == 'S' ? int(dia.day() % 3) : int(dia.day() % 5);
+        const int resultat = *c == 'S' ? 301 : *c == 'E' ? 45 : *c == 'T' ? 43 : 302;
+        bytes += LiniaHistorial{dia,
+                                0,
+                                5,
+                                TextIdioma(resultat, 0),
+                                QString::number(nivell),
+                                10,
+                                errors,
+                                180 + 7 * errors,
+                                10,
+                                5,
+                                300}
+                     .bytes();
+        if (*c == 'S' && nivell < 10)
+            ++nivell;
+        if (*c == 'S' && dia.dayOfWeek() == 3)
+            bytes +=
+                LiniaHistorial{dia, 0, 6, TextIdioma(301, 0), "1", 10, 1, 150, 10, 5, 300}.bytes();
+    }
+    QDir().mkpath(carpeta + "/Inf/Hst");
+    QFile f(RutaHistorial(carpeta, nom));
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+// Opens the progress chart of a pupil with a history, saves it and closes it.
+bool progres(const Sessio& sessio, Portada& portada, const QString& ruta) {
+    bool ok = false;
+    QTimer::singleShot(800, [&] {
+        if (auto* f = QApplication::activeModalWidget()) {
+            ok = desa(f, ruta);
+            f->close();
+        }
+    });
+    fProgres::Obre(&portada, sessio, "Bet Soler");
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -180,5 +234,7 @@ int main(int argc, char* argv[]) {
     espera(300);
     ok = pissarra(portada, sortida + "/pissarra-cardinals.png") && ok;
     ok = editorNivells(sessio, portada, sortida) && ok;
+    ok = preparaHistorial(carpeta, "Bet Soler") &&
+         progres(sessio, portada, sortida + "/progres.png") && ok;
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 
 #include "classe/ui/ResumImpres.h"
 #include "classe/ui/TriaPeriode.h"
+#include "classe/ui/fProgres.h"
 #include "core/Csv.h"
 #include "core/IdsText.h"
 #include "core/Sessio.h"
@@ -71,8 +72,10 @@ public:
 
 } // namespace
 
-void fResum::Obre(QWidget* parent, const Sessio& sessio, ObreProgres obreProgres) {
-    fResum finestra(sessio, std::move(obreProgres), parent);
+void fResum::Obre(QWidget* parent, const Sessio& sessio) {
+    fResum finestra(
+        sessio, [&sessio](QWidget* p, const QString& nom) { fProgres::Obre(p, sessio, nom); },
+        parent);
     finestra.exec();
 }
 
@@ -124,7 +127,7 @@ void fResum::construeix() {
     // Enter and a double-click both activate the row.
     connect(taula_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
         if (obreProgres_ && i.isValid())
-            obreProgres_(resum_.alumne(i.row()).nom);
+            obreProgres_(this, resum_.alumne(i.row()).nom);
     });
     taula_->installEventFilter(this);
 

@@ -19,13 +19,14 @@ class QTableWidget;
 class fResum : public QDialog {
     Q_OBJECT
 public:
-    using ObreProgres = std::function<void(const QString& nomAlumne)>;
+    // Opens a pupil's progress over `parent`; the progress chart unless replaced (tests).
+    using ObreProgres = std::function<void(QWidget* parent, const QString& nomAlumne)>;
     // Chooses where the spreadsheet file goes: the dialog's title and filter (Qt form); empty
     // when cancelled.
     using TriaFitxer =
         std::function<QString(QWidget* parent, const QString& titol, const QString& filtre)>;
 
-    static void Obre(QWidget* parent, const Sessio& sessio, ObreProgres obreProgres);
+    static void Obre(QWidget* parent, const Sessio& sessio);
     // Replaces the save dialog (a QFileDialog unless replaced); an empty function restores it.
     static void posaTriaFitxer(TriaFitxer tria);
 

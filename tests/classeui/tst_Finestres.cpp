@@ -65,7 +65,7 @@ private slots:
         Sessio s = p.c.sessio();
         s.grup = p.cfg;
         QStringList oberts;
-        fResum f(s, [&](const QString& nom) { oberts << nom; });
+        fResum f(s, [&](QWidget*, const QString& nom) { oberts << nom; });
         f.show();
         auto* t = f.findChild<QTableWidget*>("Taula");
         QVERIFY(QTest::qWaitForWindowActive(&f));
