@@ -1,12 +1,12 @@
 #include "core/FitxerAlumnes.h"
 
+#include "core/AtomicFile.h"
 #include "core/RecordFile.h"
 #include "core/Rutes.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -52,13 +52,10 @@ bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& f
 
     if (!ensureFolder(ruta))
         return false;
-    QSaveFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::WriteOnly))
-        return false;
+    QByteArray bytes;
     for (const FilaAlumne& f : files)
-        if (fitxer.write(LlistaAlumnes::registre(f).encode()) != Registre::kLength)
-            return false;
-    if (!fitxer.commit())
+        bytes += LlistaAlumnes::registre(f).encode();
+    if (!AtomicFile::write(ruta, bytes))
         return false;
     for (int i = 0; i < files.size(); ++i) {
         while (files[i].size() < LlistaAlumnes::kColumnes)
@@ -93,9 +90,7 @@ bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumn
     }
     if (!ensureFolder(ruta))
         return false;
-    QSaveFile fitxer(ruta);
-    return fitxer.open(QIODevice::WriteOnly) && fitxer.write(bytes) == bytes.size() &&
-           fitxer.commit();
+    return AtomicFile::write(ruta, bytes);
 }
 
 bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,

@@ -1,5 +1,6 @@
 #include "core/MigrarDades.h"
 
+#include "core/AtomicFile.h"
 #include "core/ProgramFolder.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@ bool copiaSobreescrivint(const QString& origen, const QString& desti) {
     if (!entrada.open(QIODevice::ReadOnly))
         return false;
     QSaveFile sortida(desti);
-    if (!sortida.open(QIODevice::WriteOnly))
+    if (!AtomicFile::open(sortida))
         return false;
     char bloc[64 * 1024];
     for (;;) {

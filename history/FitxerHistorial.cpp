@@ -1,12 +1,12 @@
 #include "history/FitxerHistorial.h"
 
+#include "core/AtomicFile.h"
 #include "core/Rutes.h"
 #include "core/Win1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace FitxerHistorial {
 
@@ -38,15 +38,7 @@ bool desa(const QString& carpeta, const QString& nomAlumne, const QString& text)
     const QString ruta = RutaHistorial(carpeta, nomAlumne);
     if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
-    QSaveFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray contingut = bytes(text);
-    if (fitxer.write(contingut) != contingut.size()) {
-        fitxer.cancelWriting();
-        return false;
-    }
-    return fitxer.commit();
+    return AtomicFile::write(ruta, bytes(text));
 }
 
 QString text(const QByteArray& bytes) {

@@ -1,5 +1,6 @@
 #include "levels/FitxerNivells.h"
 
+#include "core/AtomicFile.h"
 #include "core/RecordFile.h"
 #include "core/Rutes.h"
 #include "levels/NivellsPerDefecte.h"
@@ -51,7 +52,7 @@ bool creaSiFalta(const QString& ruta) {
     if (!QDir().mkpath(info.absolutePath()))
         return false;
     QSaveFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::WriteOnly))
+    if (!AtomicFile::open(fitxer))
         return false;
     if (!EscriuNivellsPerDefecte(fitxer)) {
         fitxer.cancelWriting();

@@ -1,5 +1,6 @@
 #include "records/ImatgeAlumne.h"
 
+#include "core/AtomicFile.h"
 #include "core/ProgramFolder.h"
 #include "core/SafeName.h"
 #include "core/TextUtil.h"
@@ -8,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 
@@ -73,8 +73,7 @@ QString copia(const QString& carpeta, const QString& cami) {
                 return candidat;
             continue;
         }
-        QSaveFile out(desti);
-        if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
+        if (!AtomicFile::write(desti, bytes))
             return {};
         return candidat;
     }

@@ -3,6 +3,7 @@
 #include "classe/ui/ResumImpres.h"
 #include "classe/ui/TriaPeriode.h"
 #include "classe/ui/fProgres.h"
+#include "core/AtomicFile.h"
 #include "core/Csv.h"
 #include "core/IdsText.h"
 #include "core/Sessio.h"
@@ -19,7 +20,6 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
@@ -269,9 +269,7 @@ void fResum::exporta() {
     if (QFileInfo(cami).suffix().isEmpty())
         cami += QStringLiteral(".csv");
     const QByteArray bytes = Csv::write(resum_.taula(ResumClasse::Format::Csv));
-    QSaveFile fitxer(cami);
-    if (!fitxer.open(QIODevice::WriteOnly) || fitxer.write(bytes) != bytes.size() ||
-        !fitxer.commit())
+    if (!AtomicFile::write(cami, bytes))
         avisa(IdText::kNoEsPotEscriure);
 }
 

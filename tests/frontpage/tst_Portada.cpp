@@ -653,11 +653,20 @@ private slots:
         QVERIFY(f.fill("Pany")->isVisible());
         QVERIFY(f.boto("bEines_8")->isVisible() && !f.boto("bEines_8")->icon().isNull());
         int alumnes = 0;
+        QString progres;
         WhenModal resum("fResum", [&](QDialog* d) {
-            alumnes = d->findChild<QTableWidget*>("Taula")->rowCount();
+            auto* taula = d->findChild<QTableWidget*>("Taula");
+            alumnes = taula->rowCount();
+            WhenModal grafic("fProgres", [&](QDialog* g) { progres = g->windowTitle(); });
+            emit taula->activated(taula->model()->index(1, 1)); // a pupil opens their progress
         });
         f.boto("bEines_9")->click();
         QCOMPARE(alumnes, 100);
+        QVERIFY2(progres.startsWith(f.w->findChild<QTableWidget*>(QString::fromUtf8("Relació"))
+                                        ->item(1, 1)
+                                        ->text()
+                                        .trimmed()),
+                 qPrintable(progres));
         QPrinter impressora;
         impressora.setOutputFormat(QPrinter::PdfFormat);
         impressora.setOutputFileName(f.c.path());

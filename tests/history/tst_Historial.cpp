@@ -5,10 +5,8 @@
 #include "history/LecturaHistorial.h"
 #include "history/RtfHistorial.h"
 #include "tests/support/CarpetaProva.h"
+#include "tests/support/MitjaPle.h"
 #include "tests/support/Taula.h"
-
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -96,14 +94,10 @@ private slots:
         QCOMPARE(c.llegeix(c.hst("______General")), "y\r\n");
         QVERIFY(c.bloqueja(c.hst("PERE")));
         QVERIFY(!EscriuHistorial(c.path(), "PERE", kLinies[0].first));
-        // A medium that takes no more: the file may not grow, which binds root too.
-        rlimit was;
-        getrlimit(RLIMIT_FSIZE, &was);
-        const rlimit cap{0, was.rlim_max};
-        std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &cap);
-        const bool escrit = EscriuHistorial(c.path(), "JAN", kLinies[0].first);
-        setrlimit(RLIMIT_FSIZE, &was);
+        const bool escrit = [&] {
+            MitjaPle ple;
+            return EscriuHistorial(c.path(), "JAN", kLinies[0].first);
+        }();
         QVERIFY(!escrit);
     }
 
@@ -122,6 +116,11 @@ private slots:
         QCOMPARE(c.llegeix(c.hst(nom)), bytes);
         // Saved as the board writes: Windows-1252, every line ended by CR LF.
         QVERIFY(FitxerHistorial::desa(c.path(), nom, "Ordenació ĉ €\nx"));
+        QCOMPARE(c.llegeix(c.hst(nom)), "Ordenaci\xf3 ? \x80\r\nx\r\n");
+        QVERIFY(![&] { // a full medium keeps the old history whole
+            MitjaPle ple;
+            return FitxerHistorial::desa(c.path(), nom, "y\n");
+        }());
         QCOMPARE(c.llegeix(c.hst(nom)), "Ordenaci\xf3 ? \x80\r\nx\r\n");
         QVERIFY(c.bloqueja(c.hst(nom)));
         QCOMPARE(FitxerHistorial::obre(c.path(), nom), std::nullopt);

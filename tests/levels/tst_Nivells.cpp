@@ -3,6 +3,7 @@
 #include "levels/JocsNivells.h"
 #include "levels/NivellsPerDefecte.h"
 #include "tests/support/CarpetaProva.h"
+#include "tests/support/MitjaPle.h"
 #include "tests/support/Registres.h"
 #include "tests/support/Taula.h"
 
@@ -11,8 +12,6 @@
 #include <QtEndian>
 
 #include <climits>
-#include <csignal>
-#include <sys/resource.h>
 
 using Registres::nivell;
 
@@ -399,14 +398,11 @@ private slots:
             const QString on = grups ? e.c.grupsCfg() : e.c.niv("Joc");
             QVERIFY(limit || e.c.bloqueja(on));
             e.respostes = {si};
-            rlimit abans;
-            QVERIFY(getrlimit(RLIMIT_FSIZE, &abans) == 0);
-            const rlimit fins{limit ? 1000 : abans.rlim_cur, abans.rlim_max};
-            const auto senyal = std::signal(SIGXFSZ, SIG_IGN);
-            setrlimit(RLIMIT_FSIZE, &fins);
+            std::optional<MitjaPle> ple;
+            if (limit)
+                ple.emplace(1000);
             const bool fet = si ? e.jocs.ArxivarConfig() : e.jocs.CanviaActivitat(2);
-            setrlimit(RLIMIT_FSIZE, &abans);
-            std::signal(SIGXFSZ, senyal);
+            ple.reset();
             const QString s = e.estat();
             QVERIFY2(!fet && e.jocs.ActivitatActual() == 9 &&
                          s.contains("Joc modified group edited | Joc.ni2=D") &&

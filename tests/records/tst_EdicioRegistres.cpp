@@ -3,6 +3,7 @@
 #include "records/ImatgeAlumne.h"
 #include "records/ImportaLlista.h"
 #include "tests/support/CarpetaProva.h"
+#include "tests/support/MitjaPle.h"
 #include "tests/support/Registres.h"
 #include "tests/support/Taula.h"
 
@@ -60,7 +61,8 @@ const Alta kAltes[] = {
     {"no history file can take it", "4 ANNA", "a/b", "4 ANNA", R::NomNoValid, 5},
 };
 
-// A class list brought in over `abans` ("!": a folder stands where the group's file goes, after
+// A class list brought in over `abans` ("!": a folder stands where the group's file goes; "~":
+// ANNA's list on a medium that takes no more bytes, so the new file cannot be written; after
 // `plens` pupils P1.. first): the rows passed over ("row name reason", the reasons C heading,
 // B empty, V refused, J already there, L the list full) and the group's file after applying.
 struct Importacio {
@@ -92,7 +94,8 @@ const Importacio kImportacions[] = {
      "PUIGDOM\u00C8NECH|2 STUDENT"},
     {"the list fills", 98, "", "A\nB\nC\nP5\n", false, "3 C L|4 P5 J", "99 A|99 B"},
     {"nothing new", 0, "4 ANNA", "Name\r\nAnna\r\n", true, "1 Name C|2 ANNA J", "4 ANNA"},
-    {"file cannot be written", 0, "!", "Jan\n", false, "", "!"},
+    {"file cannot be read", 0, "!", "Jan\n", false, "", "!"},
+    {"file cannot be written", 0, "~", "Jan\n", false, "", "~"},
 };
 
 // An edit of ANNA (first row, stored second) writes her record in place and takes her history
@@ -181,7 +184,9 @@ private slots:
             plens << QStringLiteral("%1 P%1").arg(i);
         const QString abans = plens.join('|') + '|' + d.abans;
         const bool bloquejat = QString(d.abans) == "!";
-        Editor e(EdicioRegistres::Mode::Afegir, bloquejat ? "" : abans);
+        Editor e(EdicioRegistres::Mode::Afegir, bloquejat                 ? ""
+                                                : QString(d.abans) == "~" ? "4 ANNA"
+                                                                          : abans);
         if (bloquejat)
             QVERIFY(e.c.bloqueja(e.c.dat("Gats")));
         const ImportaLlista::Pla pla = ImportaLlista::planifica(d.fitxer, e.files, d.csv);
@@ -189,9 +194,16 @@ private slots:
         for (const ImportaLlista::Omes& o : pla.omesos)
             omesos << QStringLiteral("%1 %2 %3").arg(o.fila).arg(o.nom).arg("CBVJL"[int(o.motiu)]);
         QCOMPARE(omesos.join('|'), QString(d.omesos));
-        QCOMPARE(e.e->afegeixVarios(pla.nous), !bloquejat);
-        QCOMPARE(e.dat(),
-                 bloquejat ? QByteArray("<missing>") : grup(plens.join('|') + '|' + d.despres));
+        const bool ple = QString(d.abans) == "~";
+        std::optional<MitjaPle> mitja;
+        if (ple)
+            mitja.emplace();
+        const bool afegits = e.e->afegeixVarios(pla.nous);
+        mitja.reset();
+        QCOMPARE(afegits, !bloquejat && !ple);
+        QCOMPARE(e.dat(), bloquejat ? QByteArray("<missing>")
+                          : ple     ? grup("4 ANNA")
+                                    : grup(plens.join('|') + '|' + d.despres));
         QCOMPARE(QDir(e.c.path("Inf/Dat")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
                  QStringList("Gats.dat"));
         QCOMPARE(e.c.llegeix(e.c.hst("ANNA")), QByteArray("A"));
