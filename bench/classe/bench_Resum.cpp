@@ -1,13 +1,19 @@
 // How long the class overview takes over a group of 100 pupils with 2 000 history lines each:
 // opening it (the pupil file and every history read, parsed and summed) and sorting it by a
-// number column and by the names. Build in Release with -DXIFRUM_BENCH=ON and run bench_resum.
+// number column and by the names; then the same for the window, built, shown and laid out, and
+// sorted from its heading. Build in Release with -DXIFRUM_BENCH=ON and run bench_resum (it shows
+// the window offscreen unless a platform is given).
 #include "classe/ResumClasse.h"
+#include "classe/ui/fResum.h"
 #include "core/Rutes.h"
+#include "core/Sessio.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -66,7 +72,9 @@ double mediana(QList<double> v) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid() || !prepara(dir.path())) {
         std::fprintf(stderr, "could not write the sample group\n");
@@ -91,10 +99,28 @@ int main(int argc, char** argv) {
         resum.ordena(1, Qt::AscendingOrder);
         perNom << ms(t);
     }
+    Sessio sessio;
+    sessio.carpeta = dir.path();
+    QList<double> finestra, finestraOrdena;
+    for (int r = 0; r < kRepeticions; ++r) {
+        QElapsedTimer t;
+        t.start();
+        fResum f(sessio, {});
+        f.show();
+        QCoreApplication::processEvents();
+        finestra << ms(t);
+        auto* cap = f.findChild<QTableWidget*>("Taula")->horizontalHeader();
+        t.restart();
+        cap->setSortIndicator(cap->count() - 4, Qt::DescendingOrder);
+        QCoreApplication::processEvents();
+        finestraOrdena << ms(t);
+    }
     std::printf("%d pupils, %lld series read (median of %d runs)\n", kAlumnes,
                 static_cast<long long>(series), kRepeticions);
     std::printf("open (read, parse, sum):  %8.2f ms  (goal < 200)\n", mediana(obrir));
     std::printf("sort by series passed:    %8.3f ms  (goal < 20)\n", mediana(perNombre));
     std::printf("sort by name:             %8.3f ms  (goal < 20)\n", mediana(perNom));
+    std::printf("window open and shown:    %8.2f ms  (goal < 200)\n", mediana(finestra));
+    std::printf("window sorted by heading: %8.3f ms  (goal < 20)\n", mediana(finestraOrdena));
     return 0;
 }

@@ -122,7 +122,9 @@ void fResum::construeix() {
     cap->setFont(Lletra::arial(9, true));
     cap->setSectionsClickable(true);
     cap->setSortIndicatorShown(true);
-    cap->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Sized to the contents when they change, not on every cell set: measuring every column at
+    // each of a hundred rows' cells would take seconds.
+    cap->setSectionResizeMode(QHeaderView::Interactive);
     connect(cap, &QHeaderView::sortIndicatorChanged, this, &fResum::ordena);
     // Enter and a double-click both activate the row.
     connect(taula_, &QAbstractItemView::activated, this, [this](const QModelIndex& i) {
@@ -204,6 +206,7 @@ void fResum::periodeCanviat() {
     resum_.posaPeriode(periode_->periode());
     const QHeaderView* cap = taula_->horizontalHeader();
     ordena(cap->sortIndicatorSection(), cap->sortIndicatorOrder());
+    taula_->resizeColumnsToContents();
 }
 
 void fResum::ordena(int columna, Qt::SortOrder ordre) {
