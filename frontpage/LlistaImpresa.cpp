@@ -5,6 +5,7 @@
 #include "core/TextUtil.h"
 #include "core/TipusActivitat.h"
 #include "core/ui/Lletra.h"
+#include "core/ui/PaginaA4.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -121,9 +122,7 @@ QList<Pagina> pagines(const Dades& d, double alcada, const Mesura& mesura) {
 }
 
 void preparaImpressora(QPrinter& impressora) {
-    impressora.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Landscape,
-        QMarginsF(kMargePaper, kMargePaper, kMargePaper, kMargePaper), QPageLayout::Millimeter));
+    posaA4(impressora, QPageLayout::Landscape, kMargePaper);
 }
 
 bool imprimeix(QPrinter& impressora, const Dades& d) {

@@ -1,6 +1,7 @@
 #include "classe/ui/ResumImpres.h"
 
 #include "core/ui/Lletra.h"
+#include "core/ui/PaginaA4.h"
 
 #include <QFontMetricsF>
 #include <QMarginsF>
@@ -37,9 +38,7 @@ QColor tintaSobre(const QColor& fons) {
 }
 
 void preparaImpressora(QPrinter& impressora) {
-    impressora.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Landscape,
-        QMarginsF(kMargePaper, kMargePaper, kMargePaper, kMargePaper), QPageLayout::Millimeter));
+    posaA4(impressora, QPageLayout::Landscape, kMargePaper);
 }
 
 bool imprimeix(QPrinter& impressora, const Dades& d) {

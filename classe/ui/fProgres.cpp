@@ -4,6 +4,7 @@
 #include "core/Sessio.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
+#include "core/ui/PaginaA4.h"
 
 #include <QChart>
 #include <QChartView>
@@ -161,8 +162,7 @@ QStringList fProgres::capcalera() const {
 }
 
 void fProgres::preparaImpressora(QPrinter& impressora) {
-    impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
-                                         QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter));
+    posaA4(impressora, QPageLayout::Landscape, 12);
 }
 
 bool fProgres::imprimeix(QPrinter& impressora) const {

@@ -5,6 +5,7 @@
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 #include "core/ui/Lletra.h"
+#include "core/ui/PaginaA4.h"
 #include "levels/DadesNivell.h"
 #include "levels/FitxerNivells.h"
 #include "levels/ui/CapcaleraNivells.h"
@@ -199,9 +200,7 @@ QList<Pagina> pagines(const Dades& d, double alcada) {
 }
 
 void preparaImpressora(QPrinter& impressora) {
-    impressora.setPageLayout(QPageLayout(
-        QPageSize(QPageSize::A4), QPageLayout::Portrait,
-        QMarginsF(kMargePaper, kMargePaper, kMargePaper, kMargePaper), QPageLayout::Millimeter));
+    posaA4(impressora, QPageLayout::Portrait, kMargePaper);
 }
 
 bool imprimeix(QPrinter& impressora, const Dades& d) {
