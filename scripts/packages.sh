@@ -3,6 +3,8 @@
 
 XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji)
+# What the tests need beside: pdftotext reads the printed worksheets back.
+XIFRUM_TEST_PACKAGES=(poppler-utils)
 
 # ensure_packages PKG...: installs the missing ones with apt-get when root; otherwise prints the
 # exact command to run and exits.
