@@ -1,8 +1,8 @@
 # Shared by scripts/run and scripts/test: installs the Debian packages the build needs.
 # Sourced, not run.
 
-XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
-    fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji)
+XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev
+    libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji)
 # What the tests need beside: pdftotext reads the printed worksheets back.
 XIFRUM_TEST_PACKAGES=(poppler-utils)
 
