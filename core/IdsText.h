@@ -144,6 +144,18 @@ inline constexpr int kTancar = 418;           // "Tancar"
 inline constexpr int kFullCalcul = 419;       // "Full de càlcul CSV"
 inline constexpr int kNivellCsv = 420;        // "%1 (nivell de %2; %3 = acabada)"
 
+// The worksheets
+inline constexpr int kTotaLaLlista = 421;     // "Tota la llista"
+inline constexpr int kExercicis = 422;        // "Exercicis"
+inline constexpr int kAmbSolucions = 423;     // "Amb les solucions"
+inline constexpr int kLlavor = 424;           // "Llavor"
+inline constexpr int kSolucions = 425;        // "Solucions"
+inline constexpr int kEinaFitxes = 475;       // " Preparar fitxes d'exercicis "
+inline constexpr int kFitxes = 476;           // "Fitxes d'exercicis"
+inline constexpr int kPerA = 477;             // "Per a"
+inline constexpr int kAlumneTriat = 478;      // "L'alumne triat"
+inline constexpr int kUnsQuantsAlumnes = 479; // "Uns quants alumnes"
+
 // The progress chart of one pupil
 inline constexpr int kProgres = 435;            // "Progrés"
 inline constexpr int kActivitat = 436;          // "Activitat"
