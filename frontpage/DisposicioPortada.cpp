@@ -29,9 +29,9 @@ constexpr int kMargeSanefa = 120;
 constexpr int kAltSanefa = 900;
 
 constexpr int kYEinaVertical = 435;
-// Seven tools between the open blind and the closed blind's lower edge.
-constexpr int kPasEinaVertical = 520;
-constexpr int kAltEinaVertical = 495;
+// Eight tools between the open blind and the closed blind's lower edge.
+constexpr int kPasEinaVertical = 455;
+constexpr int kAltEinaVertical = 435;
 constexpr int kAmpleEinaBarra = 1630;
 constexpr int kAltEinaBarra = 615;
 constexpr int kXEinaBarra[3] = {2100, 465, 3735}; // tools 0, 1, 2
@@ -57,7 +57,7 @@ QRect grup(int n) {
 QRect eina(int index) {
     if (index >= 0 && index <= 2)
         return {kXEinaBarra[index], 0, kAmpleEinaBarra, kAltEinaBarra};
-    if (index >= 3 && index <= 9)
+    if (index >= 3 && index <= 10)
         return {kPersiana.x(), kYEinaVertical + (index - 3) * kPasEinaVertical, kPersiana.width(),
                 kAltEinaVertical};
     return {};

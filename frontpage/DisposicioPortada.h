@@ -55,8 +55,8 @@ inline constexpr int kYValorBarra = 300;
 inline constexpr int kAltTitolBarra = 240;
 inline constexpr int kAltValorBarra = 360;
 
-// Tool button 0..9: 3..9 inside pEines, stacked under the open blind; 0..2 inside pPortada, in the
-// order 1, 0, 2 from the left.
+// Tool button 0..10: 3..10 inside pEines, stacked under the open blind; 0..2 inside pPortada, in
+// the order 1, 0, 2 from the left.
 QRect eina(int index);
 
 // Inside pSortida.
@@ -96,7 +96,7 @@ struct GeometriaPersiana {
         return orientacio == Qt::Vertical ? tancada.height() : tancada.width();
     }
 };
-// `Persiana` over tools 3..9 of the list page, `Persiana0` over tools 0..2 of the groups page.
+// `Persiana` over tools 3..10 of the list page, `Persiana0` over tools 0..2 of the groups page.
 inline constexpr GeometriaPersiana kPersianaEines{Qt::Vertical,
                                                   kPersiana,
                                                   kPersianaOberta,
@@ -104,7 +104,7 @@ inline constexpr GeometriaPersiana kPersianaEines{Qt::Vertical,
                                                   {kXPany, kPanyTancat, kMidaPany, kMidaPany},
                                                   {kXPany, kPanyObert},
                                                   3,
-                                                  9};
+                                                  10};
 inline constexpr GeometriaPersiana kPersianaPortada{Qt::Horizontal,
                                                     kPersiana0,
                                                     kPersiana0Oberta,

@@ -16,10 +16,10 @@ struct DibuixEina {
     bool mes;           // a green "+" badge: adding
 };
 
-// Index 0..9 are the tools, the last entry the exit; the pictures are TaulaEmoji::kEines.
+// Index 0..10 are the tools, the last entry the exit; the pictures are TaulaEmoji::kEines.
 const DibuixEina kEines[] = {
     {"C", false}, {"N", false}, {"A", false}, {"G", false}, {"+", true},  {"E", false},
-    {"X", false}, {"H", false}, {"P", false}, {"R", false}, {"S", false},
+    {"X", false}, {"H", false}, {"P", false}, {"R", false}, {"F", false}, {"S", false},
 };
 
 void pintaMes(QPainter& p, const QRectF& caixa) {
@@ -122,7 +122,7 @@ QPixmap semafor(bool verd, int ample, int alt, qreal dpr) {
 }
 
 QPixmap eina(int index, int costat, qreal dpr) {
-    const int i = (index >= 0 && index <= 9) ? index : 10;
+    const int i = (index >= 0 && index <= 10) ? index : 11;
     QPixmap pixmap = Pictures::blank(costat, costat, dpr);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);

@@ -18,7 +18,7 @@ PersianaEines::PersianaEines(const L::GeometriaPersiana& persiana, QWidget* pare
         auto* eina = new BotoArrodonit(EstilPortada::kEstilEina, this);
         eina->setObjectName(QStringLiteral("bEines_%1").arg(i));
         eina->setGeometry(tw(L::eina(i)));
-        const int costat = vertical ? tw(405) : tw(480);
+        const int costat = vertical ? tw(360) : tw(480);
         eina->setIconSize(QSize(costat, costat));
         eina->hide();
         connect(eina, &QPushButton::clicked, this, [this, i] { emit einaPremuda(i); });

@@ -9,7 +9,7 @@ class BotoPersiana;
 class QLabel;
 class QPushButton;
 
-// A panel of teacher's tools behind a blind: `pEines` on the list page (tools 3..9 under the
+// A panel of teacher's tools behind a blind: `pEines` on the list page (tools 3..10 under the
 // vertical `Persiana`) or `pPortada` on the groups page (tools 0..2 beside the horizontal
 // `Persiana0`). A padlock on the blind shows it shut; it opens once the blind is up. The tools
 // are shown only while the blind is open or moving.
@@ -18,7 +18,7 @@ class PersianaEines : public QWidget {
 public:
     PersianaEines(const DisposicioPortada::GeometriaPersiana& persiana, QWidget* parent);
 
-    // Tool `index` (0..9) of this panel.
+    // Tool `index` (0..10) of this panel.
     QPushButton* eina(int index) const { return eines_.at(index - geometria_.primeraEina); }
     BotoPersiana* persiana() const { return boto_; }
     bool oberta() const;

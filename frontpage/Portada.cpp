@@ -10,6 +10,7 @@
 #include "core/ui/Missatges.h"
 #include "core/ui/TabPicture.h"
 #include "core/ui/Units.h"
+#include "fitxes/ui/fFitxes.h"
 #include "frontpage/AnimalsGrups.h"
 #include "frontpage/BotoArrodonit.h"
 #include "frontpage/BotoGrup.h"
@@ -50,7 +51,7 @@ namespace {
 
 constexpr int kPestanyes = kActivitats + 1; // the groups page's tab, then one per activity
 
-// The tools bEines(0..9), by what they do.
+// The tools bEines(0..10), by what they do.
 enum class TipusEina {
     Clau,
     Nivells,
@@ -61,12 +62,13 @@ enum class TipusEina {
     Eliminar,
     Historial,
     Llistat,
-    Resum
+    Resum,
+    Fitxes
 };
 constexpr int kAjudaEina[] = {IdText::kEinaClau,     IdText::kEinaNivells,   IdText::kEinaIdioma,
                               IdText::kEinaAssignar, IdText::kEinaAfegir,    IdText::kEinaEditar,
                               IdText::kEinaEliminar, IdText::kEinaHistorial, IdText::kEinaLlistat,
-                              IdText::kEinaResum};
+                              IdText::kEinaResum,    IdText::kEinaFitxes};
 
 QString netejat(const QString& ajuda) {
     return ajuda.trimmed();
@@ -366,6 +368,9 @@ void Portada::einaPremuda(int index) {
         break;
     case TipusEina::Resum:
         fResum::Obre(this, sessio_);
+        break;
+    case TipusEina::Fitxes:
+        fFitxes::Obre(this, sessio_, estat_.pestanya());
         break;
     }
 }

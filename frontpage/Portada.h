@@ -89,5 +89,5 @@ private:
     QPushButton* bSortida_ = nullptr;
     PersianaEines* pPortada_ = nullptr; // tools 0..2 behind `Persiana0`
     PanelAlumnes* panel_ = nullptr;
-    PersianaEines* pEines_ = nullptr; // tools 3..9 behind `Persiana`
+    PersianaEines* pEines_ = nullptr; // tools 3..10 behind `Persiana`
 };

@@ -33,8 +33,8 @@ inline constexpr Entrada kAnimals[16] = {
     {"grup16", "\U0001F992"},                   // giraffe
 };
 
-// Tools 0..9 of the front page, then the exit button.
-inline constexpr Entrada kEines[11] = {
+// Tools 0..10 of the front page, then the exit button.
+inline constexpr Entrada kEines[12] = {
     {"eina0", "\U0001F511"},       // key: the password
     {"eina1", "\U0001FA9C"},       // ladder: the difficulty levels
     {"eina2", "\U0001F30D"},       // globe: the language
@@ -45,6 +45,7 @@ inline constexpr Entrada kEines[11] = {
     {"eina7", "\U0001F4D6"},       // open book: the history
     {"eina8", "\U0001F5A8\uFE0F"}, // printer: the list
     {"eina9", "\U0001F4CA"},       // bar chart: the class overview
+    {"eina10", "\U0001F4DD"},      // memo: the worksheets
     {"sortida", "\U0001F6AA"},     // door: leave the program
 };
 

@@ -1,8 +1,8 @@
 // Drives the program's windows on a real display for scripts/screenshots: fills the program
 // folder given with a sample group and a few weeks of its history, then saves what the screen shows
-// of the front page, its pupil list with and without the tools, the class overview, the board of
-// two activities, the level editor and a pupil's progress chart. Usage: xifrum_captures
-// PROGRAM_FOLDER OUT_FOLDER
+// of the front page, its pupil list with and without the tools, the class overview, the
+// worksheets window, the board of two activities, the level editor and a pupil's progress chart.
+// Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
 
 #include "classe/ui/fProgres.h"
 #include "core/Arrencada.h"
@@ -226,6 +226,13 @@ int main(int argc, char* argv[]) {
         }
     });
     portada.findChild<QAbstractButton*>("bEines_9")->click();
+    QTimer::singleShot(800, [&] {
+        if (auto* fitxes = QApplication::activeModalWidget()) {
+            ok = desa(fitxes, sortida + "/fitxes.png") && ok;
+            fitxes->close();
+        }
+    });
+    portada.findChild<QAbstractButton*>("bEines_10")->click();
     portada.TancaPersiana();
     ok = pissarra(portada, sortida + "/pissarra-sumar.png") && ok;
 

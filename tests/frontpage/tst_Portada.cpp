@@ -25,6 +25,7 @@
 #include "tests/support/WhenModal.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -474,8 +475,9 @@ private slots:
             if (b->focusPolicy() != Qt::NoFocus && b->objectName() != "Semàfor")
                 QVERIFY2(!b->accessibleName().trimmed().isEmpty(), qPrintable(b->objectName()));
         QCOMPARE(f.boto("bEines_8")->accessibleName() + f.pestanyes()->accessibleTabName(5) +
-                     f.boto("bEines_9")->toolTip(),
-                 QString("Imprimir el llistatSumar Veure el resum de la classe "));
+                     f.boto("bEines_9")->toolTip() + f.boto("bEines_10")->toolTip(),
+                 QString("Imprimir el llistatSumar Veure el resum de la classe  Preparar fitxes "
+                         "d'exercicis "));
         // Every tab shows its whole caption picture, centred in the tab, whichever tab is current.
         const QRgb fons = TabPicture::background().rgb();
         for (int actual : {5, 0}) {
@@ -580,7 +582,7 @@ private slots:
         QTest::keyClick(f.pestanyes(), Qt::Key_Right); // Cardinals
         f.persiana("Persiana")->click();
         QStringList llista{"Relació", "ImatgeGrup", "Persiana"};
-        for (int i = 3; i <= 9; ++i)
+        for (int i = 3; i <= 10; ++i)
             llista << QStringLiteral("bEines_%1").arg(i);
         llista << ""; // back to the tab bar
         QCOMPARE(f.tabula(int(llista.size()), Qt::Key_Tab), llista);
@@ -667,6 +669,14 @@ private slots:
                                         ->text()
                                         .trimmed()),
                  qPrintable(progres));
+        // The worksheets open on the current tab's activity, for the pupils of the list.
+        QString fitxes;
+        WhenModal finestraFitxes("fFitxes", [&](QDialog* d) {
+            fitxes = d->findChild<QComboBox*>("Activitat")->currentText() + ' ' +
+                     QString::number(d->findChild<QListWidget*>("Alumnes")->count());
+        });
+        f.boto("bEines_10")->click();
+        QCOMPARE(fitxes, QString("Cardinals 100"));
         QPrinter impressora;
         impressora.setOutputFormat(QPrinter::PdfFormat);
         impressora.setOutputFileName(f.c.path());
@@ -683,7 +693,7 @@ private slots:
         QVERIFY(!f.boto("bEines_8")->isVisible());
         // The closed blind covers every tool, one under the other, all below the open blind.
         const QRect tancada = f.persiana("Persiana")->geometry();
-        for (int i = 3, dalt = tw(DisposicioPortada::kPersianaOberta); i <= 9; ++i) {
+        for (int i = 3, dalt = tw(DisposicioPortada::kPersianaOberta); i <= 10; ++i) {
             const QRect r = f.boto(qPrintable(QStringLiteral("bEines_%1").arg(i)))->geometry();
             QVERIFY(tancada.contains(r) && r.top() >= dalt);
             dalt = r.bottom() + 1;
@@ -902,7 +912,7 @@ private slots:
         QVERIFY(!tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).isEmpty());
         const QPixmap doble = AnimalsGrups::imatge(1, "Dofins", 54, 2.0);
         QVERIFY(doble.size() == QSize(108, 108) && doble.devicePixelRatio() == 2.0);
-        for (int i = -1; i <= 9; ++i)
+        for (int i = -1; i <= 10; ++i)
             QVERIFY(esDibuix(ImatgesPortada::eina(i, 32, 1.0).toImage()));
     }
 
