@@ -119,7 +119,7 @@ struct Parametres {
 
 Parametres parametres(TipusActivitat activitat, const DadesNivell& nivell, bool ambResta) {
     const DadesNivell d = ajustaAlsRangs(numero(activitat), nivell);
-    return {activitat, d.Parametre1, qMax(d.Parametre1, d.Parametre2), ambResta};
+    return {activitat, d.Parametre1, d.Parametre2, ambResta};
 }
 
 // Cardinals and ordinals: short phrases go in two columns, long ones across the page.

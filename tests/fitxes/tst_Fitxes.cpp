@@ -234,8 +234,13 @@ private slots:
                 for (const QString& t : e.nombres + e.files + e.solucio.split(QStringLiteral("  ")))
                     llarg = qMax(llarg, int(t.size()));
                 for (const ElementFitxa& el : b[j]) {
+                    // Room for the sign and every written row (carries and operands above).
+                    const qsizetype files = e.activitat == A::Dividir
+                                                ? 1 + e.files.size()
+                                                : 3 + qMax<qsizetype>(1, e.files.size());
                     if (el.tipus == ElementFitxa::Tipus::Quadricula)
-                        QVERIFY(el.caixa.width() >= (llarg + 1) * el.cella);
+                        QVERIFY(el.caixa.width() >= (llarg + 1) * el.cella &&
+                                el.caixa.height() >= files * el.cella);
                     if (el.tipus == ElementFitxa::Tipus::Caixa)
                         QVERIFY(el.caixa.height() >= 8 && el.caixa.width() >= 6 * llarg);
                 }
