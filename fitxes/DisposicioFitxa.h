@@ -17,9 +17,9 @@ struct Capcalera {
     QString alumne;
     QString grup;
     QString activitat;
-    QString nivell; // e.g. "Nivell 3"
-    QString data;   // dd/mm/yyyy
-    QString llavor; // printed small in the footer, to be typed back
+    QString nivell;         // e.g. "Nivell 3"
+    QString data;           // dd/mm/yyyy
+    QString llavor;         // printed small in the footer, to be typed back
     QString titolSolucions; // the answer key's title, e.g. "Solucions"
     QString pagina;         // "Pàgina"
 };

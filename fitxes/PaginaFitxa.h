@@ -8,9 +8,9 @@
 // corner of the A4 sheet (210 × 297), for any paged device to paint.
 struct ElementFitxa {
     enum class Tipus {
-        Text,    // `text` in `caixa`, at `punts` points, aligned by `alineacio` (Qt::Alignment)
-        Caixa,   // an empty box to write in
-        Linia,   // a line from the top-left to the bottom-right corner of `caixa` (a rule: height 0)
+        Text,  // `text` in `caixa`, at `punts` points, aligned by `alineacio` (Qt::Alignment)
+        Caixa, // an empty box to write in
+        Linia, // a line from the top-left to the bottom-right corner of `caixa` (a rule: height 0)
         Quadricula // a light squared grid filling `caixa`, squares of `cella` mm
     };
     Tipus tipus = Tipus::Text;
