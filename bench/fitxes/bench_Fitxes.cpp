@@ -1,7 +1,10 @@
 // How long a class's worksheets take: 30 pupils, each at their own level of one activity, each
 // sheet followed by its answer key, drawn, laid out and painted into one PDF, for every activity.
 // The goal is under a second for any activity. Build in Release with -DXIFRUM_BENCH=ON and run
-// bench_fitxes.
+// bench_fitxes [FOLDER]; with a folder, each activity's PDF is left there (fitxes-1.pdf ..
+// fitxes-9.pdf) to be looked at.
+#include "core/IdsText.h"
+#include "core/StringTable.h"
 #include "fitxes/DisposicioFitxa.h"
 #include "fitxes/EncarrecFitxes.h"
 #include "fitxes/ui/PintaFitxa.h"
@@ -28,13 +31,13 @@ EncarrecFitxes::Peticio peticio(TipusActivitat activitat) {
     p.llavor = 20261207;
     p.ambResta = activitat == TipusActivitat::Dividir;
     p.grup = QStringLiteral("Dofins");
-    p.nomActivitat = QStringLiteral("Activitat %1").arg(numero(activitat));
+    p.nomActivitat = TextIdioma(IdText::activitat(numero(activitat)), 0);
     p.paraulaNivell = QStringLiteral("Nivell");
     p.titolSolucions = QStringLiteral("Solucions");
     p.pagina = QStringLiteral("Pàgina");
     p.data = QStringLiteral("07/12/2026");
     for (int a = 0; a < kAlumnes; ++a) {
-        const int nivell = 1 + a % kNivellsPerActivitat;
+        const int nivell = 1 + (a + 3) % kNivellsPerActivitat; // the first pupil at level 4
         p.fulls << EncarrecFitxes::Full{
             QStringLiteral("Alumne %1").arg(a + 1), nivell,
             ajustaAlsRangs(numero(activitat),
@@ -49,11 +52,12 @@ EncarrecFitxes::Peticio peticio(TipusActivitat activitat) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    QTemporaryDir carpeta;
-    const QString ruta = carpeta.filePath(QStringLiteral("fitxes.pdf"));
+    QTemporaryDir temporal;
+    const QString carpeta = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporal.path();
     double pitjor = 0;
     for (int a = 1; a <= kActivitats; ++a) {
         const EncarrecFitxes::Peticio p = peticio(tipusActivitat(a));
+        const QString ruta = carpeta + QStringLiteral("/fitxes-%1.pdf").arg(a);
         double millor = 1e9;
         qsizetype pagines = 0;
         for (int r = 0; r < kRepeticions; ++r) {

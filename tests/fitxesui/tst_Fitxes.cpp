@@ -45,6 +45,18 @@ QString net(QString s) {
     return s.remove(QRegularExpression(QStringLiteral("[\\s.]")));
 }
 
+// Whether `textos` appear in `text` one after the other, each (made `net`) after the one before.
+bool enOrdre(const QString& text, const QStringList& textos) {
+    qsizetype de = 0;
+    for (const QString& t : textos) {
+        de = text.indexOf(net(t), de);
+        if (de < 0)
+            return false;
+        de += net(t).size();
+    }
+    return true;
+}
+
 // The sheet, then its key on new pages, to a PDF; its text page by page.
 QStringList imprimeix(const QString& pdf, const QList<PaginaFitxa>& fitxa,
                       const QList<PaginaFitxa>& clau = {}) {
@@ -68,11 +80,11 @@ const FullProva kFulls[] = {
     {"romans", TipusActivitat::Romans, 4, false},
     {"ordering", TipusActivitat::Ordenacio, 3, false},
     {"addition", TipusActivitat::Sumar, 6, false},
-    {"subtraction", TipusActivitat::Restar, 6, false},
+    {"subtraction", TipusActivitat::Restar, 9, false},
     {"tables", TipusActivitat::Taules, 5, false},
     {"long multiplication", TipusActivitat::Multiplicar, 4, false},
-    {"long division", TipusActivitat::Dividir, 4, false},
-    {"long division with subtractions", TipusActivitat::Dividir, 4, true},
+    {"long division", TipusActivitat::Dividir, 8, false},
+    {"long division with subtractions", TipusActivitat::Dividir, 10, true},
 };
 
 // A sample of the painted page at 10 pixels a millimetre: its grey level lies within the range.
@@ -193,12 +205,20 @@ private slots:
         const QString clau = net(text.mid(fitxa.size()).join(u' '));
         QVERIFY(exercicis.size() == g.exercicis && full.contains("BetSoler") &&
                 full.contains(c.llavor) && clau.contains("Solucions"));
+        // Read row by row, the blocks' first lines come in exercise order, as do the key's answers
+        // when each takes one line; the long operations' keys open with their operands.
+        QStringList preguntes, primers, solucions;
         for (const ExerciciFitxa& e : exercicis) {
-            for (const QString& s : QStringList(e.pregunta) + e.nombres)
+            preguntes << e.pregunta;
+            primers << e.nombres.value(0);
+            solucions << e.solucio;
+            for (const QString& s : e.nombres)
                 QVERIFY2(full.contains(net(s)), qPrintable(s));
-            for (const QString& s : QStringList(e.solucio) + e.files)
+            for (const QString& s : e.files + QStringList(e.solucio))
                 QVERIFY2(clau.contains(net(s)), qPrintable(s));
         }
+        QVERIFY(enOrdre(full, preguntes) && enOrdre(full, primers) &&
+                enOrdre(clau, exercicis.first().files.isEmpty() ? solucions : primers));
     }
 
     // The window's choices and defaults, and what a print holds: each pupil at their own level.
