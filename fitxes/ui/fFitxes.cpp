@@ -14,7 +14,6 @@
 #include <QDate>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPrintPreviewDialog>
@@ -90,6 +89,8 @@ void fFitxes::construeix() {
 
     exercicis_ = new QSpinBox(this);
     exercicis_->setObjectName(QStringLiteral("Exercicis"));
+    // The level's own count replaces it once a level can be read.
+    exercicis_->setRange(1, 10);
     solucions_ = new QCheckBox(sessio_.text(IdText::kAmbSolucions), this);
     solucions_->setObjectName(QStringLiteral("Solucions"));
     llavor_ = new QSpinBox(this);
