@@ -10,6 +10,7 @@
 #include "core/ui/Missatges.h"
 #include "core/ui/TabPicture.h"
 #include "core/ui/Units.h"
+#include "core/ui/VistaPrevia.h"
 #include "fitxes/ui/fFitxes.h"
 #include "frontpage/AnimalsGrups.h"
 #include "frontpage/BotoArrodonit.h"
@@ -36,7 +37,6 @@
 #include <QApplication>
 #include <QDate>
 #include <QDateTime>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -431,15 +431,9 @@ void Portada::imprimeixLlista() {
         LlistaImpresa::recull(sessio_, estat_.files(), QDate::currentDate());
     QPrinter impressora(QPrinter::HighResolution);
     LlistaImpresa::preparaImpressora(impressora);
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName("VistaPrevia");
-    vista.setWindowTitle(netejat(sessio_.text(IdText::kEinaLlistat)));
-    bool error = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* p) { error = !LlistaImpresa::imprimeix(*p, dades) || error; });
-    vista.exec();
-    if (error)
-        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
+    vistaPrevia(impressora, this, netejat(sessio_.text(IdText::kEinaLlistat)),
+                sessio_.general.Idioma,
+                [&](QPrinter& p) { return LlistaImpresa::imprimeix(p, dades); });
 }
 
 void Portada::persianaPremuda(PersianaEines* eines) {

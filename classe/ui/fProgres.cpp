@@ -3,8 +3,8 @@
 #include "classe/ui/TriaPeriode.h"
 #include "core/Sessio.h"
 #include "core/ui/Lletra.h"
-#include "core/ui/Missatges.h"
 #include "core/ui/PaginaA4.h"
+#include "core/ui/VistaPrevia.h"
 
 #include <QChart>
 #include <QChartView>
@@ -14,7 +14,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -215,13 +214,6 @@ bool fProgres::imprimeix(QPrinter& impressora) const {
 void fProgres::vistaPrevia() {
     QPrinter impressora(QPrinter::HighResolution);
     preparaImpressora(impressora);
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(windowTitle());
-    bool error = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* p) { error = !imprimeix(*p) || error; });
-    vista.exec();
-    if (error)
-        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
+    ::vistaPrevia(impressora, this, windowTitle(), sessio_.general.Idioma,
+                  [this](QPrinter& p) { return imprimeix(p); });
 }

@@ -9,6 +9,7 @@
 #include "core/Sessio.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
+#include "core/ui/VistaPrevia.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -17,7 +18,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -252,15 +252,8 @@ void fResum::imprimeix() {
     }
     QPrinter impressora(QPrinter::HighResolution);
     ResumImpres::preparaImpressora(impressora);
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(windowTitle());
-    bool error = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* p) { error = !ResumImpres::imprimeix(*p, d) || error; });
-    vista.exec();
-    if (error)
-        avisa(IdText::kErrorImprimir);
+    vistaPrevia(impressora, this, windowTitle(), sessio_.general.Idioma,
+                [&](QPrinter& p) { return ResumImpres::imprimeix(p, d); });
 }
 
 void fResum::exporta() {

@@ -5,6 +5,7 @@
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/Missatges.h"
+#include "core/ui/VistaPrevia.h"
 #include "fitxes/DisposicioFitxa.h"
 #include "fitxes/ui/PintaFitxa.h"
 
@@ -16,7 +17,6 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -226,16 +226,8 @@ void fFitxes::imprimeix() {
     const QList<PaginaFitxa> pagines = EncarrecFitxes::pagines(p);
     QPrinter impressora(QPrinter::HighResolution);
     PintaFitxa::preparaPagina(impressora);
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(windowTitle());
-    bool fallada = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
+    vistaPrevia(impressora, this, windowTitle(), sessio_.general.Idioma, [&](QPrinter& printer) {
         QPainter painter;
-        fallada =
-            !painter.begin(printer) || !PintaFitxa::pinta(painter, *printer, pagines) || fallada;
+        return painter.begin(&printer) && PintaFitxa::pinta(painter, printer, pagines);
     });
-    vista.exec();
-    if (fallada)
-        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
 }

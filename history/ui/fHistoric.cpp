@@ -6,6 +6,7 @@
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/Units.h"
+#include "core/ui/VistaPrevia.h"
 #include "core/ui/Wingdings.h"
 #include "history/FitxerHistorial.h"
 #include "history/RtfHistorial.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTextCursor>
@@ -241,18 +241,13 @@ void fHistoric::imprimeix() {
         avisa(IdText::kErrorImprimir);
         return;
     }
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName(QStringLiteral("VistaPrevia"));
-    vista.setWindowTitle(sessio_.text(IdText::kImprimirHistorial).trimmed());
-    bool error = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* p) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        error = !HistorialImpres::imprimeix(*p, d, imatge_) || error;
-        QGuiApplication::restoreOverrideCursor();
-    });
-    vista.exec();
-    if (error)
-        avisa(IdText::kErrorImprimir);
+    vistaPrevia(impressora, this, sessio_.text(IdText::kImprimirHistorial).trimmed(),
+                sessio_.general.Idioma, [&](QPrinter& p) {
+                    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+                    const bool fet = HistorialImpres::imprimeix(p, d, imatge_);
+                    QGuiApplication::restoreOverrideCursor();
+                    return fet;
+                });
 }
 
 void fHistoric::mostraEines() {

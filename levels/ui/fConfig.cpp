@@ -1,5 +1,6 @@
 #include "levels/ui/fConfig.h"
 
+#include "core/ui/VistaPrevia.h"
 #include "levels/ui/GraellaNivells.h"
 #include "levels/ui/InformeNivells.h"
 #include "levels/ui/PanelComptadors.h"
@@ -24,7 +25,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScopedValueRollback>
@@ -403,15 +403,9 @@ void fConfig::imprimeix() {
     const InformeNivells::Dades dades = InformeNivells::dades(sessio_, jocs_.JocObert());
     QPrinter impressora(QPrinter::HighResolution);
     InformeNivells::preparaImpressora(impressora);
-    QPrintPreviewDialog vista(&impressora, this);
-    vista.setObjectName("VistaPrevia");
-    vista.setWindowTitle(sessio_.text(kIdsOpcions[4]) + ": " + jocs_.JocObert());
-    bool error = false;
-    connect(&vista, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* p) { error = !InformeNivells::imprimeix(*p, dades) || error; });
-    vista.exec();
-    if (error)
-        Missatges::Informacio(sessio_.text(IdText::kErrorImprimir), sessio_.general.Idioma, this);
+    vistaPrevia(impressora, this, sessio_.text(kIdsOpcions[4]) + ": " + jocs_.JocObert(),
+                sessio_.general.Idioma,
+                [&](QPrinter& p) { return InformeNivells::imprimeix(p, dades); });
 }
 
 bool fConfig::ArxivarConfig() {
