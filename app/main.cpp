@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QTimer>
 
 namespace {
@@ -42,11 +43,22 @@ int idMissatge(EstatArrencada estat) {
     }
 }
 
+// Every size drawn for the desktop, so the window manager never scales a picture down.
+QIcon iconaPrograma() {
+    QIcon icona;
+    for (const int mida : {16, 24, 32, 48, 64, 128, 256})
+        icona.addFile(QStringLiteral(":/icona/%1x%1/apps/xifrum.png").arg(mida));
+    return icona;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("XIFRUM");
+    // The desktop entry's name lets the desktop tie the windows to the menu entry and its icon.
+    QApplication::setDesktopFileName("xifrum");
+    QApplication::setWindowIcon(iconaPrograma());
 
     Sessio sessio;
     const QString carpeta = ProgramFolder::carpetaPrograma();

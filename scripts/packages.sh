@@ -2,9 +2,11 @@
 # Sourced, not run.
 
 XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-charts-dev
-    libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji)
-# What the tests need beside: pdftotext reads the printed worksheets back.
-XIFRUM_TEST_PACKAGES=(poppler-utils)
+    libqt6opengl6-dev libgl-dev fonts-liberation2 fonts-dejavu-core fonts-noto-color-emoji
+    librsvg2-bin)
+# What the tests need beside: pdftotext reads the printed worksheets back; the desktop entry and
+# the metainfo are checked by their validators.
+XIFRUM_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream)
 
 # ensure_packages PKG...: installs the missing ones with apt-get when root; otherwise prints the
 # exact command to run and exits.
