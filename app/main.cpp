@@ -1,10 +1,12 @@
 #include "board/ui/Pissarra.h"
+#include "board/ui/PissarraEstil.h"
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
 #include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
@@ -12,6 +14,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
@@ -45,7 +49,11 @@ int idMissatge(EstatArrencada estat) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // QApplication takes its own options out of argv; a new start needs them all.
+    std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    // The board is the largest window: the scale makes it fit.
+    arrencaEscalat(ordre.data(), PissarraEstil::Lloc::kFinestra.size());
     QApplication::setApplicationName("XIFRUM");
 
     Sessio sessio;

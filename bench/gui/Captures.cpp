@@ -4,11 +4,13 @@
 // worksheets window, the board of two activities, the level editor and a pupil's progress chart.
 // Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
 
+#include "board/ui/PissarraEstil.h"
 #include "classe/ui/fProgres.h"
 #include "core/Arrencada.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
 #include "history/LiniaHistorial.h"
@@ -28,6 +30,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -188,7 +191,9 @@ bool progres(const Sessio& sessio, Portada& portada, const QString& ruta) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    arrencaEscalat(ordre.data(), PissarraEstil::Lloc::kFinestra.size());
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_FOLDER\n", argv[0]);
         return 2;
