@@ -1,5 +1,4 @@
 #include "board/ui/Pissarra.h"
-#include "board/ui/PissarraEstil.h"
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
 #include "core/IdsText.h"
@@ -52,8 +51,7 @@ int main(int argc, char* argv[]) {
     // QApplication takes its own options out of argv; a new start needs them all.
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    // The board is the largest window: the scale makes it fit.
-    arrencaEscalat(ordre.data(), PissarraEstil::Lloc::kFinestra.size());
+    arrencaEscalat(ordre.data());
     QApplication::setApplicationName("XIFRUM");
 
     Sessio sessio;

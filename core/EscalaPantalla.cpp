@@ -7,28 +7,22 @@ namespace EscalaPantalla {
 namespace {
 
 constexpr int kPassosPerUnitat = 20;
-constexpr int kPassosMinims = 10; // below half size nothing is legible any more
 
 } // namespace
 
-qreal factor(QSize disponible, QSize finestra) {
-    if (disponible.isEmpty() || finestra.isEmpty())
-        return 1;
+qreal factor(QSize disponible) {
     const qreal creix = qMin(qreal(disponible.width()) / kPantallaDisseny.width(),
                              qreal(disponible.height()) / kPantallaDisseny.height());
-    const QSize lliure = disponible - kMarcFinestra;
-    const qreal hiCap =
-        qMin(qreal(lliure.width()) / finestra.width(), qreal(lliure.height()) / finestra.height());
-    // Rounded down, so that the window still fits; the tiny margin absorbs binary fractions.
-    const int passos = qFloor(qMin(qMax(creix, qreal(1)), hiCap) * kPassosPerUnitat + 1e-6);
-    return qreal(qMax(passos, kPassosMinims)) / kPassosPerUnitat;
+    // Rounded down, so that the windows still fit; the tiny margin absorbs binary fractions.
+    const int passos = qFloor(creix * kPassosPerUnitat + 1e-6);
+    return qreal(qMax(passos, kPassosPerUnitat)) / kPassosPerUnitat;
 }
 
-QByteArray perArrencar(QSize disponible, QSize finestra, const QByteArray& escalaUsuari,
+QByteArray perArrencar(QSize disponible, const QByteArray& escalaUsuari,
                        const QByteArray& escalesPantalles) {
     if (!escalaUsuari.isEmpty() || !escalesPantalles.isEmpty())
         return {};
-    const qreal f = factor(disponible, finestra);
+    const qreal f = factor(disponible);
     return f == 1 ? QByteArray() : QByteArray::number(f);
 }
 

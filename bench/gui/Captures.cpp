@@ -4,7 +4,6 @@
 // worksheets window, the board of two activities, the level editor and a pupil's progress chart.
 // Usage: xifrum_captures PROGRAM_FOLDER OUT_FOLDER
 
-#include "board/ui/PissarraEstil.h"
 #include "classe/ui/fProgres.h"
 #include "core/Arrencada.h"
 #include "core/ProgramFolder.h"
@@ -193,7 +192,7 @@ bool progres(const Sessio& sessio, Portada& portada, const QString& ruta) {
 int main(int argc, char* argv[]) {
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    arrencaEscalat(ordre.data(), PissarraEstil::Lloc::kFinestra.size());
+    arrencaEscalat(ordre.data());
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_FOLDER\n", argv[0]);
         return 2;

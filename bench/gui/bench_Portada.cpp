@@ -2,7 +2,6 @@
 // the program links. Prints "pintat" after that frame and quits. Usage: bench_portada FOLDER
 
 #include "bench/gui/PrimerFotograma.h"
-#include "board/ui/PissarraEstil.h"
 #include "core/Arrencada.h"
 #include "core/Sessio.h"
 #include "core/ui/Escalat.h"
@@ -16,7 +15,7 @@
 int main(int argc, char* argv[]) {
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    arrencaEscalat(ordre.data(), PissarraEstil::Lloc::kFinestra.size());
+    arrencaEscalat(ordre.data());
     QApplication::setApplicationName("XIFRUM");
     if (argc < 2)
         return 2;

@@ -7,12 +7,12 @@
 
 #include <unistd.h>
 
-void arrencaEscalat(char* argv[], QSize finestra) {
+void arrencaEscalat(char* argv[]) {
     const QScreen* pantalla = QGuiApplication::primaryScreen();
     if (!pantalla)
         return;
     const QByteArray escala =
-        EscalaPantalla::perArrencar(pantalla->availableGeometry().size(), finestra,
+        EscalaPantalla::perArrencar(pantalla->availableGeometry().size(),
                                     qgetenv("QT_SCALE_FACTOR"), qgetenv("QT_SCREEN_SCALE_FACTORS"));
     if (escala.isEmpty())
         return;

@@ -104,7 +104,7 @@ FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1
 } // namespace
 
 // The scale the program starts with, for the screen's free area and the scale variables the
-// user set (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS); the board (1180 x 680) must fit.
+// user set (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS).
 struct CasEscala {
     const char* nom;
     QSize disponible;
@@ -112,13 +112,12 @@ struct CasEscala {
 };
 const CasEscala kEscales[] = {{"design screen", {1366, 768}, "", "", ""},
                               {"design with a task bar", {1366, 728}, "", "", ""},
-                              {"1280x720 still fits", {1280, 720}, "", "", ""},
-                              {"netbook", {1024, 600}, "", "", "0.8"},
+                              {"netbook", {1024, 600}, "", "", ""},
+                              {"wide but low", {2560, 810}, "", "", "1.05"},
                               {"full HD", {1920, 1080}, "", "", "1.4"},
                               {"full HD with a task bar", {1920, 1040}, "", "", "1.35"},
                               {"4K", {3840, 2160}, "", "", "2.8"},
-                              {"never below half", {320, 240}, "", "", "0.5"},
-                              {"user's own scale", {1024, 600}, "1", "", ""},
+                              {"user's own scale", {1920, 1080}, "1", "", ""},
                               {"user's screen scales", {1920, 1080}, "", "HDMI-1=2", ""},
                               {"no screen", {}, "", "", ""}};
 
@@ -161,7 +160,7 @@ private slots:
     void scaleAtStart_data() { files(kEscales); }
     void scaleAtStart() {
         const CasEscala& e = fila(kEscales);
-        QCOMPARE(EscalaPantalla::perArrencar(e.disponible, {1180, 680}, e.usuari, e.pantalles),
+        QCOMPARE(EscalaPantalla::perArrencar(e.disponible, e.usuari, e.pantalles),
                  QByteArray(e.escala));
     }
 
