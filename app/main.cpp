@@ -5,6 +5,7 @@
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
@@ -13,6 +14,8 @@
 #include <QDir>
 #include <QIcon>
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
@@ -54,7 +57,10 @@ QIcon iconaPrograma() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // QApplication takes its own options out of argv; a new start needs them all.
+    std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    arrencaEscalat(ordre.data());
     QApplication::setApplicationName("XIFRUM");
     // The desktop entry's name lets the desktop tie the windows to the menu entry and its icon.
     QApplication::setDesktopFileName("xifrum");

@@ -9,6 +9,7 @@
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
 #include "history/LiniaHistorial.h"
@@ -28,6 +29,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -188,7 +190,9 @@ bool progres(const Sessio& sessio, Portada& portada, const QString& ruta) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    arrencaEscalat(ordre.data());
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_FOLDER\n", argv[0]);
         return 2;

@@ -4,13 +4,18 @@
 #include "bench/gui/PrimerFotograma.h"
 #include "core/Arrencada.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/QtSoundPlayer.h"
 #include "frontpage/Portada.h"
 
 #include <QApplication>
 
+#include <vector>
+
 int main(int argc, char* argv[]) {
+    std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
+    arrencaEscalat(ordre.data());
     QApplication::setApplicationName("XIFRUM");
     if (argc < 2)
         return 2;

@@ -1,10 +1,12 @@
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
 #include "core/ConfigGrup.h"
+#include "core/EscalaPantalla.h"
 #include "core/FitxerAlumnes.h"
 #include "core/MigrarDades.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
 
 #include <QDateTime>
 #include <QDirIterator>
@@ -101,6 +103,24 @@ FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1
 
 } // namespace
 
+// The scale the program starts with, for the screen's free area and the scale variables the
+// user set (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS).
+struct CasEscala {
+    const char* nom;
+    QSize disponible;
+    const char *usuari, *pantalles, *escala;
+};
+const CasEscala kEscales[] = {{"design screen", {1366, 768}, "", "", ""},
+                              {"design with a task bar", {1366, 728}, "", "", ""},
+                              {"netbook", {1024, 600}, "", "", ""},
+                              {"wide but low", {2560, 810}, "", "", "1.05"},
+                              {"full HD", {1920, 1080}, "", "", "1.4"},
+                              {"full HD with a task bar", {1920, 1040}, "", "", "1.35"},
+                              {"4K", {3840, 2160}, "", "", "2.8"},
+                              {"user's own scale", {1920, 1080}, "1", "", ""},
+                              {"user's screen scales", {1920, 1080}, "", "HDMI-1=2", ""},
+                              {"no screen", {}, "", "", ""}};
+
 class TestCarpetaPrograma : public QObject {
     Q_OBJECT
 
@@ -135,6 +155,13 @@ private slots:
         QCOMPARE(grup3.nivells(8), 8);
         QCOMPARE(CanviaCaracter('0', "111111111", 9) + CanviaCaracter('0', "111", 4),
                  "111111110111");
+    }
+
+    void scaleAtStart_data() { files(kEscales); }
+    void scaleAtStart() {
+        const CasEscala& e = fila(kEscales);
+        QCOMPARE(EscalaPantalla::perArrencar(e.disponible, e.usuari, e.pantalles),
+                 QByteArray(e.escala));
     }
 
     // Reading never rewrites the files.
