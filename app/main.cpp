@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
     // QApplication takes its own options out of argv; a new start needs them all.
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    arrencaEscalat(ordre.data());
+    Escalat::arrenca(ordre.data());
     QApplication::setApplicationName("XIFRUM");
     // The desktop entry's name lets the desktop tie the windows to the menu entry and its icon.
     QApplication::setDesktopFileName("xifrum");
@@ -88,7 +88,7 @@ int main(int argc, char* argv[]) {
 
     QtSoundPlayer so(sessio.carpeta);
     Portada portada(sessio, so);
-    portada.show();
+    const auto vista = Escalat::mostra(portada);
     // Shortly after the front page is on screen (not before its first paint), the board's
     // background is drawn while nobody waits: the first board then opens as fast as the next.
     QTimer::singleShot(300, &portada,

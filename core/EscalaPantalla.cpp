@@ -2,20 +2,34 @@
 
 #include <QtMath>
 
+#include <algorithm>
+
 namespace EscalaPantalla {
 
 namespace {
 
 constexpr int kPassosPerUnitat = 20;
 
+// How many steps of 0.05 `disponible` holds of `mida` in both directions, rounded down so that
+// the windows still fit; the tiny margin absorbs binary fractions.
+int passos(QSize disponible, QSize mida) {
+    const qreal cap =
+        qMin(qreal(disponible.width()) / mida.width(), qreal(disponible.height()) / mida.height());
+    return qFloor(cap * kPassosPerUnitat + 1e-6);
+}
+
 } // namespace
 
 qreal factor(QSize disponible) {
-    const qreal creix = qMin(qreal(disponible.width()) / kPantallaDisseny.width(),
-                             qreal(disponible.height()) / kPantallaDisseny.height());
-    // Rounded down, so that the windows still fit; the tiny margin absorbs binary fractions.
-    const int passos = qFloor(creix * kPassosPerUnitat + 1e-6);
-    return qreal(qMax(passos, kPassosPerUnitat)) / kPassosPerUnitat;
+    return qreal(qMax(passos(disponible, kPantallaDisseny), kPassosPerUnitat)) / kPassosPerUnitat;
+}
+
+qreal reduccio(QSize disponible) {
+    if (disponible.isEmpty())
+        return 1;
+    const int p =
+        std::clamp(passos(disponible, kFinestraMesGran), kPassosPerUnitat / 2, kPassosPerUnitat);
+    return qreal(p) / kPassosPerUnitat;
 }
 
 QByteArray perArrencar(QSize disponible, const QByteArray& escalaUsuari,

@@ -1,5 +1,6 @@
 #include "frontpage/Pas.h"
 
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 
 #include "core/ClauAcces.h"
@@ -60,6 +61,6 @@ void Pas::comprova() {
 
 bool Pas::Demana(Sessio& sessio, QWidget* parent) {
     Pas prompt(sessio, parent);
-    prompt.exec();
+    Escalat::executa(prompt);
     return prompt.concedit_;
 }

@@ -6,6 +6,7 @@
 #include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/SoundPlayer.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/TabPicture.h"
@@ -80,7 +81,7 @@ Portada::Portada(Sessio& sessio, SoundPlayer& so, QWidget* parent)
     : QMainWindow(parent), sessio_(sessio), so_(so), estat_(sessio, so),
       demanaClau_([this] { return Pas::Demana(sessio_, this); }), canviaClau_([this] {
           Contrasenya finestra(sessio_, this);
-          finestra.exec();
+          Escalat::executa(finestra);
       }),
       obrePissarra_([this] { obreLaPissarra(); }) {
     construeix();
@@ -340,7 +341,7 @@ void Portada::einaPremuda(int index) {
         break;
     case TipusEina::Idioma: {
         fIdioma finestra(sessio_, this);
-        finestra.exec();
+        Escalat::executa(finestra);
         aplicaIdioma();
         break;
     }
@@ -409,7 +410,7 @@ void Portada::obreLaPissarra() {
     const ImatgesPissarra imatges{
         foto, AnimalsGrups::imatge(grup, sessio_.nomGrup(grup), 160, devicePixelRatioF())};
     Pissarra pissarra(dades, entorn, imatges, FabricaActivitats::crea, this);
-    pissarra.exec();
+    Escalat::executa(pissarra);
 }
 
 void Portada::editaRegistres(int mode) {

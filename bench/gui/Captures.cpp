@@ -192,7 +192,7 @@ bool progres(const Sessio& sessio, Portada& portada, const QString& ruta) {
 int main(int argc, char* argv[]) {
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    arrencaEscalat(ordre.data());
+    Escalat::arrenca(ordre.data());
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PROGRAM_FOLDER OUT_FOLDER\n", argv[0]);
         return 2;

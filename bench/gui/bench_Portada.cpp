@@ -15,7 +15,7 @@
 int main(int argc, char* argv[]) {
     std::vector<char*> ordre(argv, argv + argc + 1);
     QApplication app(argc, argv);
-    arrencaEscalat(ordre.data());
+    Escalat::arrenca(ordre.data());
     QApplication::setApplicationName("XIFRUM");
     if (argc < 2)
         return 2;

@@ -2,6 +2,7 @@
 
 #include "classe/ui/TriaPeriode.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/PaginaA4.h"
 #include "core/ui/VistaPrevia.h"
@@ -57,7 +58,7 @@ QFont lletraPixels(int pixels, bool negreta) {
 
 void fProgres::Obre(QWidget* parent, const Sessio& sessio, const QString& nomAlumne) {
     fProgres f(sessio, nomAlumne, parent);
-    f.exec();
+    Escalat::executa(f);
 }
 
 fProgres::fProgres(const Sessio& sessio, const QString& nomAlumne, QWidget* parent)

@@ -7,6 +7,7 @@
 #include "core/Csv.h"
 #include "core/IdsText.h"
 #include "core/Sessio.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/VistaPrevia.h"
@@ -34,7 +35,7 @@ fResum::TriaFitxer& triaFitxer() {
 }
 
 QString dialegDesa(QWidget* parent, const QString& titol, const QString& filtre) {
-    return QFileDialog::getSaveFileName(parent, titol, QString(), filtre);
+    return QFileDialog::getSaveFileName(Escalat::finestraReal(parent), titol, QString(), filtre);
 }
 
 QPushButton* boto(const char* nom, const QString& text, QWidget* parent) {
@@ -76,7 +77,7 @@ void fResum::Obre(QWidget* parent, const Sessio& sessio) {
     fResum finestra(
         sessio, [&sessio](QWidget* p, const QString& nom) { fProgres::Obre(p, sessio, nom); },
         parent);
-    finestra.exec();
+    Escalat::executa(finestra);
 }
 
 void fResum::posaTriaFitxer(TriaFitxer tria) {

@@ -2,6 +2,7 @@
 
 #include "core/IdsText.h"
 #include "core/StringTable.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Pictures.h"
 #include "core/ui/Units.h"
 
@@ -86,10 +87,10 @@ void Missatges::disposa(Forma forma) {
 
 void Missatges::Informacio(const QString& text, int idioma, QWidget* parent) {
     Missatges box(Forma::Informacio, text, idioma, parent);
-    box.exec();
+    Escalat::executa(box);
 }
 
 bool Missatges::Pregunta(const QString& text, int idioma, QWidget* parent) {
     Missatges box(Forma::Pregunta, text, idioma, parent);
-    return box.exec() == 1;
+    return Escalat::executa(box) == 1;
 }

@@ -2,6 +2,7 @@
 
 #include "core/IdsText.h"
 #include "core/StringTable.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 
 #include <QPrintPreviewDialog>
@@ -15,7 +16,7 @@ bool vistaPrevia(QPrinter& impressora, QWidget* parent, const QString& titol, in
     bool error = false;
     QObject::connect(&vista, &QPrintPreviewDialog::paintRequested, &vista,
                      [&](QPrinter* p) { error = !pinta(*p) || error; });
-    vista.exec();
+    Escalat::executa(vista);
     if (error)
         Missatges::Informacio(TextIdioma(IdText::kErrorImprimir, idioma), idioma, parent);
     return !error;

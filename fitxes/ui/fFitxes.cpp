@@ -4,6 +4,7 @@
 #include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/VistaPrevia.h"
 #include "fitxes/DisposicioFitxa.h"
@@ -37,7 +38,7 @@ QString nom(const FilaAlumne& fila) {
 
 void fFitxes::Obre(QWidget* parent, const Sessio& sessio, TipusActivitat activitat) {
     fFitxes finestra(sessio, activitat, parent);
-    finestra.exec();
+    Escalat::executa(finestra);
 }
 
 fFitxes::fFitxes(const Sessio& sessio, TipusActivitat activitat, QWidget* parent)

@@ -3,6 +3,7 @@
 #include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Lletra.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/Units.h"
@@ -62,7 +63,7 @@ constexpr int kAjudaEina[5] = {IdText::kDesarHistorial, IdText::kCopiarHistorial
 
 void fHistoric::Obre(Sessio& sessio, const QPixmap& imatge, QWidget* parent) {
     fHistoric finestra(sessio, imatge, parent);
-    finestra.exec();
+    Escalat::executa(finestra);
 }
 
 const QList<int>& fHistoric::tabulacions() {

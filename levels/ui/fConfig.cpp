@@ -1,5 +1,6 @@
 #include "levels/ui/fConfig.h"
 
+#include "core/ui/Escalat.h"
 #include "core/ui/VistaPrevia.h"
 #include "levels/ui/GraellaNivells.h"
 #include "levels/ui/InformeNivells.h"
@@ -66,7 +67,7 @@ QPushButton* boto(const QString& nom) {
 void fConfig::Obre(Sessio& sessio, QWidget* parent) {
     QtSoundPlayer so(sessio.carpeta);
     fConfig finestra(sessio, so, parent);
-    finestra.exec();
+    Escalat::executa(finestra);
 }
 
 fConfig::fConfig(Sessio& sessio, SoundPlayer& so, QWidget* parent)

@@ -1,5 +1,6 @@
 #include "records/ui/Assignar.h"
 
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 
 #include "core/IdsText.h"
@@ -26,7 +27,7 @@ constexpr int kAltLlista = 2400;
 
 void Assignar::Obre(Sessio& sessio, QWidget* parent) {
     Assignar finestra(sessio, parent);
-    finestra.exec();
+    Escalat::executa(finestra);
 }
 
 Assignar::Assignar(Sessio& sessio, QWidget* parent)

@@ -1,5 +1,6 @@
 #include "records/ui/Edicio.h"
 
+#include "core/ui/Escalat.h"
 #include "core/ui/Missatges.h"
 #include "core/ui/UpDown.h"
 #include "records/ImatgeAlumne.h"
@@ -47,7 +48,7 @@ Edicio::TriaFitxer& triaFitxer() {
 }
 
 QString dialegFitxer(QWidget* parent, const QString& titol, const QString& filtre) {
-    return QFileDialog::getOpenFileName(parent, titol, QString(), filtre);
+    return QFileDialog::getOpenFileName(Escalat::finestraReal(parent), titol, QString(), filtre);
 }
 
 // Red text while the button can be pressed, the usual grey once disabled.
@@ -79,7 +80,7 @@ bool Edicio::Obre(Sessio& sessio, int mode, QList<QStringList>& files, int filaA
         return false;
     const QList<QStringList> abans = files;
     Edicio finestra(sessio, EdicioRegistres::Mode(mode), files, filaActual, so, parent);
-    finestra.exec();
+    Escalat::executa(finestra);
     return finestra.edicio().desat() || files != abans;
 }
 

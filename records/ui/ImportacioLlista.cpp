@@ -3,6 +3,7 @@
 #include "core/IdsText.h"
 #include "core/Sessio.h"
 #include "core/ui/BotoGlif.h"
+#include "core/ui/Escalat.h"
 #include "core/ui/Units.h"
 
 #include <QGridLayout>
@@ -56,7 +57,7 @@ void ajusta(QTreeWidget* llista) {
 bool ImportacioLlista::Confirma(const Sessio& sessio, const ImportaLlista::Pla& pla,
                                 QWidget* parent) {
     ImportacioLlista finestra(sessio, pla, parent);
-    return finestra.exec() == QDialog::Accepted;
+    return Escalat::executa(finestra) == QDialog::Accepted;
 }
 
 int ImportacioLlista::idMotiu(ImportaLlista::Motiu motiu) {

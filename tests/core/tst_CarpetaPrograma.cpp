@@ -104,22 +104,26 @@ FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1
 } // namespace
 
 // The scale the program starts with, for the screen's free area and the scale variables the
-// user set (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS).
+// user set (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS), and how much smaller its windows are shown.
 struct CasEscala {
     const char* nom;
     QSize disponible;
     const char *usuari, *pantalles, *escala;
+    qreal reduccio;
 };
-const CasEscala kEscales[] = {{"design screen", {1366, 768}, "", "", ""},
-                              {"design with a task bar", {1366, 728}, "", "", ""},
-                              {"netbook", {1024, 600}, "", "", ""},
-                              {"wide but low", {2560, 810}, "", "", "1.05"},
-                              {"full HD", {1920, 1080}, "", "", "1.4"},
-                              {"full HD with a task bar", {1920, 1040}, "", "", "1.35"},
-                              {"4K", {3840, 2160}, "", "", "2.8"},
-                              {"user's own scale", {1920, 1080}, "1", "", ""},
-                              {"user's screen scales", {1920, 1080}, "", "HDMI-1=2", ""},
-                              {"no screen", {}, "", "", ""}};
+const CasEscala kEscales[] = {{"design screen", {1366, 768}, "", "", "", 1},
+                              {"design with a task bar", {1366, 728}, "", "", "", 1},
+                              {"netbook", {1024, 600}, "", "", "", 0.8},
+                              {"netbook with a task bar", {1024, 570}, "", "", "", 0.75},
+                              {"narrow", {1100, 768}, "", "", "", 0.9},
+                              {"tiny", {400, 300}, "", "", "", 0.5},
+                              {"wide but low", {2560, 810}, "", "", "1.05", 1},
+                              {"full HD", {1920, 1080}, "", "", "1.4", 1},
+                              {"full HD with a task bar", {1920, 1040}, "", "", "1.35", 1},
+                              {"4K", {3840, 2160}, "", "", "2.8", 1},
+                              {"user's own scale", {1920, 1080}, "1", "", "", 1},
+                              {"user's screen scales", {1920, 1080}, "", "HDMI-1=2", "", 1},
+                              {"no screen", {}, "", "", "", 1}};
 
 class TestCarpetaPrograma : public QObject {
     Q_OBJECT
@@ -162,6 +166,7 @@ private slots:
         const CasEscala& e = fila(kEscales);
         QCOMPARE(EscalaPantalla::perArrencar(e.disponible, e.usuari, e.pantalles),
                  QByteArray(e.escala));
+        QCOMPARE(EscalaPantalla::reduccio(e.disponible), e.reduccio);
     }
 
     // Reading never rewrites the files.
