@@ -4,6 +4,7 @@
 #include "board/ActivitatMultiplicar.h"
 #include "board/ActivitatSumRes.h"
 #include "board/ActivitatTaules.h"
+#include "board/LecturaExercici.h"
 #include "board/ui/PanelDividir.h"
 #include "board/ui/PanelMultiplicar.h"
 #include "board/ui/PanelNombres.h"
@@ -174,6 +175,8 @@ void Pissarra::construeix() {
     construeixMarcador();
 
     panell_ = creaPanell();
+    if (Activitat* a = serie_->activitat())
+        connect(a, &Activitat::canviat, this, &Pissarra::llegeixExercici);
     if (panell_)
         panell_->setGeometry(Lloc::kPanell);
 
@@ -346,14 +349,12 @@ void Pissarra::refresca() {
         dades_[i]->setText(s.dades(i));
     }
     imatge_->setAccessibleName(s.dades(1));
+    llegeixExercici();
 
     afirmatives_->setText(s.textAfirmatives());
     negatives_->setText(s.textNegatives());
     rellotge_->setText(s.textRellotge());
-    marcador_->setAccessibleName(QStringLiteral("%1 %2, %3 %4, %5 %6")
-                                     .arg(text(IdText::kFer), s.textAfirmatives(),
-                                          text(IdText::kErrors), s.textNegatives().trimmed(),
-                                          text(IdText::kTemps), s.textRellotge()));
+    llegeixMarcador();
 
     // Inside its border and padding.
     const auto [missatge, lletra] =
@@ -394,6 +395,37 @@ void Pissarra::refresca() {
     // The message box waits for the event that ended the series to finish.
     if (serie_->prenAvisNoDesat())
         QMetaObject::invokeMethod(this, &Pissarra::avisaNoDesat, Qt::QueuedConnection);
+}
+
+// The keyboard box keeps the focus while the pupil works, so it is what a screen reader reads:
+// the question as its name, the answer so far as its description (Qt announces both changes).
+void Pissarra::llegeixExercici() {
+    const LecturaExercici l = LecturaExercici::de(serie_->activitat());
+    const QString resposta =
+        (text(IdText::kResposta) + QStringLiteral(": ") + l.resposta).trimmed();
+    for (QWidget* w : {static_cast<QWidget*>(caixaTeclat_), static_cast<QWidget*>(panell_)})
+        if (w) {
+            w->setAccessibleName(l.pregunta);
+            w->setAccessibleDescription(resposta);
+        }
+}
+
+// Each counter is named "Errors: 2". A screen reader hears a name change at once, so the clock
+// takes its time into its name only when another counter moves: its label's own text, which
+// changes every second, would otherwise be announced every second.
+void Pissarra::llegeixMarcador() {
+    const Serie& s = *serie_;
+    const QString fer = text(IdText::kFer) + QStringLiteral(": ") + s.textAfirmatives().trimmed();
+    const QString errors =
+        text(IdText::kErrors) + QStringLiteral(": ") + s.textNegatives().trimmed();
+    if (fer == afirmatives_->accessibleName() && errors == negatives_->accessibleName())
+        return;
+    const QString temps = text(IdText::kTemps) + QStringLiteral(": ") + s.textRellotge().trimmed();
+    afirmatives_->setAccessibleName(fer);
+    negatives_->setAccessibleName(errors);
+    rellotge_->setAccessibleName(temps);
+    marcador_->setAccessibleName(fer + QStringLiteral(", ") + errors + QStringLiteral(", ") +
+                                 temps);
 }
 
 void Pissarra::avisaNoDesat() {

@@ -266,6 +266,11 @@ private slots:
         QCOMPARE(t.w->focusWidget(), t.fill("CaixaTeclat"));
         t.w->tic();
         QCOMPARE(t.text("Rellotge"), QString("0"));
+        // A screen reader hears a counter when it moves; the clock only along with the others.
+        QStringList comptadors;
+        for (const char* c : {"Afirmatives", "Negatives", "Rellotge"})
+            comptadors << t.fill(c)->accessibleName();
+        QCOMPARE(comptadors.join('|'), QString("Fer: 1|Errors: 2|Temps: 1"));
     }
 
     void tancaments_data() { files(kTancaments); }
@@ -335,6 +340,9 @@ private slots:
         const QLabel* senyal = t.fill<QLabel>("Senyal");
         QCOMPARE(t.text("Pregunta").trimmed() + "=" + solucio->text(),
                  "7 x 3=" + QString(r.escrit));
+        const QWidget* caixa = t.fill("CaixaTeclat");
+        QCOMPARE(caixa->accessibleName() + "|" + caixa->accessibleDescription(),
+                 ("7 × 3|Resposta: " + QString(r.escrit)).trimmed());
         QVERIFY(t.fill("Per")->isVisible());
         QCOMPARE(senyal->isVisible(), *r.estats != '-');
         QCOMPARE(color(senyal), *r.estats == 'E' ? kVermell : QColor(0xE0, 0xE0, 0xE0));
