@@ -20,6 +20,8 @@
 #include "tests/support/WhenModal.h"
 
 #include <QAccessible>
+#include <QListWidget>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -44,12 +46,13 @@ struct Carpeta : CarpetaProva {
     QList<QStringList> files;
 };
 
+const QList<QAccessible::Role> kControls = {
+    QAccessible::Button,   QAccessible::CheckBox,     QAccessible::RadioButton,
+    QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
+    QAccessible::List,     QAccessible::Table,        QAccessible::PageTab};
+
 // The names of the controls with no accessible name, below `i`.
 void senseNom(QAccessibleInterface* i, QStringList& falten) {
-    static const QList<QAccessible::Role> kControls = {
-        QAccessible::Button,   QAccessible::CheckBox,     QAccessible::RadioButton,
-        QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
-        QAccessible::List,     QAccessible::Table,        QAccessible::PageTab};
     if (i->state().invisible)
         return;
     if (kControls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
@@ -102,6 +105,17 @@ QStringList recorreTab(QWidget* finestra) {
     for (QWidget* w : falten)
         errors << QString("missed: %1 %2").arg(w->metaObject()->className(), w->objectName());
     return errors;
+}
+
+// Every control's name below `i`, shown or not, in the order of the tree.
+QStringList noms(QAccessibleInterface* i) {
+    QStringList n;
+    if (kControls.contains(i->role()))
+        n << i->text(QAccessible::Name);
+    for (int k = 0; k < i->childCount(); ++k)
+        if (QAccessibleInterface* fill = i->child(k))
+            n << noms(fill);
+    return n;
 }
 
 QStringList revisa(QWidget* w) {
@@ -180,6 +194,25 @@ private slots:
         Carpeta c;
         const QStringList errors = fila(kFinestres).revisa(c);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join("; ")));
+    }
+
+    // Switched to Spanish in the language window, the front page names its controls as one
+    // opened in Spanish does.
+    void idioma() {
+        Carpeta c, castella;
+        castella.s.general.Idioma = 1;
+        Portada p(c.s, c.so), q(castella.s, castella.so);
+        const QStringList catala = noms(QAccessible::queryAccessibleInterface(&p));
+        p.findChild<QAbstractButton*>("Persiana0")->click();
+        WhenModal tria("fIdioma", [](QDialog* d) {
+            d->findChild<QListWidget*>("Disponibles")->setCurrentRow(1);
+            d->findChild<QPushButton*>(QString::fromUtf8("Botó_1"))->click();
+        });
+        p.findChild<QPushButton*>("bEines_2")->click();
+        QVERIFY(tria.ran());
+        const QStringList canviats = noms(QAccessible::queryAccessibleInterface(&p));
+        QCOMPARE(canviats, noms(QAccessible::queryAccessibleInterface(&q)));
+        QVERIFY(canviats.contains("Salir del programa") && !catala.contains("Salir del programa"));
     }
 };
 
