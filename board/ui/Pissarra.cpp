@@ -5,6 +5,7 @@
 #include "board/ActivitatSumRes.h"
 #include "board/ActivitatTaules.h"
 #include "board/LecturaExercici.h"
+#include "board/ui/MarcaFocus.h"
 #include "board/ui/PanelDividir.h"
 #include "board/ui/PanelMultiplicar.h"
 #include "board/ui/PanelNombres.h"
@@ -201,6 +202,12 @@ void Pissarra::construeix() {
     }
 
     construeixBotons();
+
+    auto* marca = new MarcaFocus(this);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{persiana_, marcador_, caixaTeclat_, btTxt_, btAjuda_,
+                                         btEspera_[0], btEspera_[1], btTancar_})
+        marca->vigila(w);
 }
 
 void Pissarra::construeixFitxa() {

@@ -240,6 +240,13 @@ private slots:
         QVERIFY(t.fill("Imatge")->isVisible() && t.fill("Teclat_0")->isVisible());
         QVERIFY(!t.fill("Teclat_1")->isVisible() && !t.fill("BtTxt")->isVisible());
         QCOMPARE(t.w->focusWidget(), t.fill("CaixaTeclat"));
+        // Tab rings the control it reaches; a click takes the ring away with the focus.
+        t.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+        const QWidget* marca = t.fill("MarcaFocus");
+        QTest::keyClick(t.fill("CaixaTeclat"), Qt::Key_Tab);
+        QVERIFY(marca->isVisible() && t.w->focusWidget() != t.fill("CaixaTeclat"));
+        QVERIFY(marca->geometry().contains(t.w->focusWidget()->geometry().adjusted(-4, -4, 4, 4)));
         // Every control a pupil can act on has a name a screen reader can say.
         QStringList noms;
         for (const char* b : {"BtAjuda", "BtEspera_0", "BtEspera_1", "BtTancar"})
@@ -250,6 +257,7 @@ private slots:
         // Waiting after each exercise: the message shows and the keys rest until it is pressed.
         t.clica("BtEspera_1");
         QVERIFY(t.fill("BtEspera_0")->isVisible() && !t.fill("BtEspera_1")->isVisible());
+        QVERIFY(!marca->isVisible());
         t.clica("Tecla_1");
         t.tecles("2");
         QCOMPARE(t.text("Afirmatives") + t.text("BtTxt"), QString("1Operació finalitzada!"));
