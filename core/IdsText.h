@@ -153,6 +153,7 @@ inline constexpr int kSolucions = 425;        // "Solucions"
 inline constexpr int kPersianaPrograma = 426; // "Eines del programa": the bottom blind
 inline constexpr int kPersianaLlista = 427;   // "Eines de la llista": the side blind
 inline constexpr int kResposta = 428;         // "Resposta": the board's answer so far
+inline constexpr int kPersiana = 429;         // "Persiana": the board's blind
 inline constexpr int kEinaFitxes = 475;       // " Preparar fitxes d'exercicis "
 inline constexpr int kFitxes = 476;           // "Fitxes d'exercicis"
 inline constexpr int kPerA = 477;             // "Per a"

@@ -122,6 +122,18 @@ QPixmap ajusta(const QPixmap& pm, QSize caixa, qreal dpr) {
     return r;
 }
 
+// Qt tells a screen reader of every name and description it is given, changed or not, and the
+// board refreshes on every beat of the clock: only a change is passed on.
+void posaNom(QWidget* w, const QString& nom) {
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+}
+
+void posaDescripcio(QWidget* w, const QString& descripcio) {
+    if (w->accessibleDescription() != descripcio)
+        w->setAccessibleDescription(descripcio);
+}
+
 } // namespace
 
 Pissarra::Pissarra(ObreSerie dades, EntornSerie entorn, ImatgesPissarra imatges,
@@ -355,7 +367,7 @@ void Pissarra::refresca() {
         etiqueta_[i]->setText(s.etiqueta(i));
         dades_[i]->setText(s.dades(i));
     }
-    imatge_->setAccessibleName(s.dades(1));
+    posaNom(imatge_, s.dades(1));
     llegeixExercici();
 
     afirmatives_->setText(s.textAfirmatives());
@@ -368,21 +380,21 @@ void Pissarra::refresca() {
         ajustat(s.textBtTxt(), rodona(kPuntsBtTxt), btTxt_->size() - QSize(ub(36), ub(20)));
     btTxt_->setFont(lletra);
     btTxt_->setText(missatge);
-    btTxt_->setAccessibleName(s.textBtTxt());
+    posaNom(btTxt_, s.textBtTxt());
     btTxt_->setVisible(s.btTxtVisible());
     pulsa_->setVisible(s.btTxtVisible());
 
     for (int i = 0; i < 2; ++i) {
         const QString t = text(i == 0 ? IdText::kEsperar : IdText::kNoEsperar);
         btEspera_[i]->setToolTip(t);
-        btEspera_[i]->setAccessibleName(t);
+        posaNom(btEspera_[i], t);
         btEspera_[i]->setVisible(s.btEsperaVisible(i));
     }
     btAjuda_->setToolTip(text(IdText::kAjuda));
-    btAjuda_->setAccessibleName(text(IdText::kAjuda));
+    posaNom(btAjuda_, text(IdText::kAjuda));
     const QString sortir = TextUtil::trimSpaces(text(IdText::kSortir));
     btTancar_->setToolTip(sortir);
-    btTancar_->setAccessibleName(sortir);
+    posaNom(btTancar_, sortir);
 
     for (TeclatWidget* t : teclats_) {
         t->setVisible(s.teclatVisible() == t->panell());
@@ -391,7 +403,7 @@ void Pissarra::refresca() {
 
     const QString textPersiana = panell_ ? panell_->textPersiana() : QString();
     persiana_->setText(partit(textPersiana, persiana_->font(), persiana_->width() - ub(24)));
-    persiana_->setAccessibleName(textPersiana.isEmpty() ? persiana_->objectName() : textPersiana);
+    posaNom(persiana_, textPersiana.isEmpty() ? text(IdText::kPersiana) : textPersiana);
     pom_->setVisible(textPersiana.isEmpty());
     persiana_->setEnabled(s.teclatActiu());
 
@@ -412,8 +424,8 @@ void Pissarra::llegeixExercici() {
         (text(IdText::kResposta) + QStringLiteral(": ") + l.resposta).trimmed();
     for (QWidget* w : {static_cast<QWidget*>(caixaTeclat_), static_cast<QWidget*>(panell_)})
         if (w) {
-            w->setAccessibleName(l.pregunta);
-            w->setAccessibleDescription(resposta);
+            posaNom(w, l.pregunta);
+            posaDescripcio(w, resposta);
         }
 }
 
@@ -422,17 +434,18 @@ void Pissarra::llegeixExercici() {
 // changes every second, would otherwise be announced every second.
 void Pissarra::llegeixMarcador() {
     const Serie& s = *serie_;
-    const QString fer = text(IdText::kFer) + QStringLiteral(": ") + s.textAfirmatives().trimmed();
-    const QString errors =
-        text(IdText::kErrors) + QStringLiteral(": ") + s.textNegatives().trimmed();
+    const auto compta = [this](int id, const QString& valor) {
+        return (text(id) + QStringLiteral(": ") + valor).trimmed();
+    };
+    const QString fer = compta(IdText::kFer, s.textAfirmatives());
+    const QString errors = compta(IdText::kErrors, s.textNegatives());
     if (fer == afirmatives_->accessibleName() && errors == negatives_->accessibleName())
         return;
-    const QString temps = text(IdText::kTemps) + QStringLiteral(": ") + s.textRellotge().trimmed();
-    afirmatives_->setAccessibleName(fer);
-    negatives_->setAccessibleName(errors);
-    rellotge_->setAccessibleName(temps);
-    marcador_->setAccessibleName(fer + QStringLiteral(", ") + errors + QStringLiteral(", ") +
-                                 temps);
+    const QString temps = compta(IdText::kTemps, s.textRellotge());
+    posaNom(afirmatives_, fer);
+    posaNom(negatives_, errors);
+    posaNom(rellotge_, temps);
+    posaNom(marcador_, QStringList{fer, errors, temps}.join(QStringLiteral(", ")));
 }
 
 void Pissarra::avisaNoDesat() {
