@@ -53,6 +53,8 @@ PaginaGrups::PaginaGrups(QWidget* parent) : QWidget(parent) {
     command1->setObjectName("Command1");
     command1->setGeometry(tw(L::kCommand1));
     command1->setFocusPolicy(Qt::NoFocus);
+    // Hidden, so that a screen reader does not announce a button without a name or a use.
+    command1->hide();
 
     auto* frame1 = new Marc({QColor(0xFF, 0xE0, 0x8A), QColor(0xE8, 0xA3, 0x3D), 2, 14}, this);
     frame1->setObjectName("Frame1");

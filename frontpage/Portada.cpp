@@ -208,8 +208,11 @@ void Portada::aplicaIdioma() {
     bSortida_->setToolTip(sessio_.text(IdText::kSortirDelPrograma));
     bSortida_->setAccessibleName(netejat(sessio_.text(IdText::kSortirDelPrograma)));
     bSortida_->setText(netejat(sessio_.text(IdText::kSortir)));
+    // A blind is named by the tools it opens; it asks for the password on the way.
+    pPortada_->persiana()->setAccessibleName(sessio_.text(IdText::kPersianaPrograma));
+    pEines_->persiana()->setAccessibleName(sessio_.text(IdText::kPersianaLlista));
     for (PersianaEines* eines : {pEines_, pPortada_})
-        eines->persiana()->setAccessibleName(sessio_.text(IdText::kClauAcces));
+        eines->persiana()->setAccessibleDescription(sessio_.text(IdText::kClauAcces));
     mostraSeleccio();
 }
 

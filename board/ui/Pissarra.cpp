@@ -4,6 +4,8 @@
 #include "board/ActivitatMultiplicar.h"
 #include "board/ActivitatSumRes.h"
 #include "board/ActivitatTaules.h"
+#include "board/LecturaExercici.h"
+#include "board/ui/MarcaFocus.h"
 #include "board/ui/PanelDividir.h"
 #include "board/ui/PanelMultiplicar.h"
 #include "board/ui/PanelNombres.h"
@@ -120,6 +122,18 @@ QPixmap ajusta(const QPixmap& pm, QSize caixa, qreal dpr) {
     return r;
 }
 
+// Qt tells a screen reader of every name and description it is given, changed or not, and the
+// board refreshes on every beat of the clock: only a change is passed on.
+void posaNom(QWidget* w, const QString& nom) {
+    if (w->accessibleName() != nom)
+        w->setAccessibleName(nom);
+}
+
+void posaDescripcio(QWidget* w, const QString& descripcio) {
+    if (w->accessibleDescription() != descripcio)
+        w->setAccessibleDescription(descripcio);
+}
+
 } // namespace
 
 Pissarra::Pissarra(ObreSerie dades, EntornSerie entorn, ImatgesPissarra imatges,
@@ -174,6 +188,8 @@ void Pissarra::construeix() {
     construeixMarcador();
 
     panell_ = creaPanell();
+    if (Activitat* a = serie_->activitat())
+        connect(a, &Activitat::canviat, this, &Pissarra::llegeixExercici);
     if (panell_)
         panell_->setGeometry(Lloc::kPanell);
 
@@ -198,6 +214,12 @@ void Pissarra::construeix() {
     }
 
     construeixBotons();
+
+    auto* marca = new MarcaFocus(this);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{persiana_, marcador_, caixaTeclat_, btTxt_, btAjuda_,
+                                         btEspera_[0], btEspera_[1], btTancar_})
+        marca->vigila(w);
 }
 
 void Pissarra::construeixFitxa() {
@@ -345,36 +367,34 @@ void Pissarra::refresca() {
         etiqueta_[i]->setText(s.etiqueta(i));
         dades_[i]->setText(s.dades(i));
     }
-    imatge_->setAccessibleName(s.dades(1));
+    posaNom(imatge_, s.dades(1));
+    llegeixExercici();
 
     afirmatives_->setText(s.textAfirmatives());
     negatives_->setText(s.textNegatives());
     rellotge_->setText(s.textRellotge());
-    marcador_->setAccessibleName(QStringLiteral("%1 %2, %3 %4, %5 %6")
-                                     .arg(text(IdText::kFer), s.textAfirmatives(),
-                                          text(IdText::kErrors), s.textNegatives().trimmed(),
-                                          text(IdText::kTemps), s.textRellotge()));
+    llegeixMarcador();
 
     // Inside its border and padding.
     const auto [missatge, lletra] =
         ajustat(s.textBtTxt(), rodona(kPuntsBtTxt), btTxt_->size() - QSize(ub(36), ub(20)));
     btTxt_->setFont(lletra);
     btTxt_->setText(missatge);
-    btTxt_->setAccessibleName(s.textBtTxt());
+    posaNom(btTxt_, s.textBtTxt());
     btTxt_->setVisible(s.btTxtVisible());
     pulsa_->setVisible(s.btTxtVisible());
 
     for (int i = 0; i < 2; ++i) {
         const QString t = text(i == 0 ? IdText::kEsperar : IdText::kNoEsperar);
         btEspera_[i]->setToolTip(t);
-        btEspera_[i]->setAccessibleName(t);
+        posaNom(btEspera_[i], t);
         btEspera_[i]->setVisible(s.btEsperaVisible(i));
     }
     btAjuda_->setToolTip(text(IdText::kAjuda));
-    btAjuda_->setAccessibleName(text(IdText::kAjuda));
+    posaNom(btAjuda_, text(IdText::kAjuda));
     const QString sortir = TextUtil::trimSpaces(text(IdText::kSortir));
     btTancar_->setToolTip(sortir);
-    btTancar_->setAccessibleName(sortir);
+    posaNom(btTancar_, sortir);
 
     for (TeclatWidget* t : teclats_) {
         t->setVisible(s.teclatVisible() == t->panell());
@@ -383,7 +403,7 @@ void Pissarra::refresca() {
 
     const QString textPersiana = panell_ ? panell_->textPersiana() : QString();
     persiana_->setText(partit(textPersiana, persiana_->font(), persiana_->width() - ub(24)));
-    persiana_->setAccessibleName(textPersiana.isEmpty() ? persiana_->objectName() : textPersiana);
+    posaNom(persiana_, textPersiana.isEmpty() ? text(IdText::kPersiana) : textPersiana);
     pom_->setVisible(textPersiana.isEmpty());
     persiana_->setEnabled(s.teclatActiu());
 
@@ -394,6 +414,38 @@ void Pissarra::refresca() {
     // The message box waits for the event that ended the series to finish.
     if (serie_->prenAvisNoDesat())
         QMetaObject::invokeMethod(this, &Pissarra::avisaNoDesat, Qt::QueuedConnection);
+}
+
+// The keyboard box keeps the focus while the pupil works, so it is what a screen reader reads:
+// the question as its name, the answer so far as its description (Qt announces both changes).
+void Pissarra::llegeixExercici() {
+    const LecturaExercici l = LecturaExercici::de(serie_->activitat());
+    const QString resposta =
+        (text(IdText::kResposta) + QStringLiteral(": ") + l.resposta).trimmed();
+    for (QWidget* w : {static_cast<QWidget*>(caixaTeclat_), static_cast<QWidget*>(panell_)})
+        if (w) {
+            posaNom(w, l.pregunta);
+            posaDescripcio(w, resposta);
+        }
+}
+
+// Each counter is named "Errors: 2". A screen reader hears a name change at once, so the clock
+// takes its time into its name only when another counter moves: its label's own text, which
+// changes every second, would otherwise be announced every second.
+void Pissarra::llegeixMarcador() {
+    const Serie& s = *serie_;
+    const auto compta = [this](int id, const QString& valor) {
+        return (text(id) + QStringLiteral(": ") + valor).trimmed();
+    };
+    const QString fer = compta(IdText::kFer, s.textAfirmatives());
+    const QString errors = compta(IdText::kErrors, s.textNegatives());
+    if (fer == afirmatives_->accessibleName() && errors == negatives_->accessibleName())
+        return;
+    const QString temps = compta(IdText::kTemps, s.textRellotge());
+    posaNom(afirmatives_, fer);
+    posaNom(negatives_, errors);
+    posaNom(rellotge_, temps);
+    posaNom(marcador_, QStringList{fer, errors, temps}.join(QStringLiteral(", ")));
 }
 
 void Pissarra::avisaNoDesat() {

@@ -57,6 +57,8 @@ private:
     void construeixFitxa();
     void construeixMarcador();
     void construeixBotons();
+    void llegeixExercici();
+    void llegeixMarcador();
     PanellActivitat* creaPanell();
     void refresca();
     void tornaFocus();

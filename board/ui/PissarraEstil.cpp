@@ -387,9 +387,6 @@ QString estilBotons() {
 QString estilRodets() {
     return QStringLiteral("QPushButton#Persiana, QPushButton#Marcador {"
                           "  background: transparent; border: none; color: #5a3a14;"
-                          "}"
-                          "QPushButton#Persiana:focus, QPushButton#Marcador:focus {"
-                          "  border: 2px dashed #1e63c8;"
                           "}");
 }
 

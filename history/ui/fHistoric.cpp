@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextCursor>
 #include <QToolButton>
 
@@ -87,6 +88,14 @@ void fHistoric::construeix() {
     setFixedSize(tw(kAmple), tw(kAlt));
 
     visor_->setObjectName(QStringLiteral("Visor"));
+    // Tab is typed into the history's columns; Ctrl+Tab leaves the box from the keyboard.
+    for (const bool enrere : {false, true}) {
+        const QKeySequence tecla(enrere ? Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab
+                                        : Qt::CTRL | Qt::Key_Tab);
+        auto* drecera = new QShortcut(tecla, visor_, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(drecera, &QShortcut::activated, this,
+                [this, enrere] { focusNextPrevChild(!enrere); });
+    }
     visor_->setGeometry(tw(kVisor));
     visor_->setFont(Lletra::arial(kPuntsVisor));
     // The box breaks lines only where the history does, so its lines are the file's lines and the

@@ -1,5 +1,8 @@
 #include "levels/ui/GraellaNivells.h"
 
+#include "core/IdsText.h"
+#include "core/Sessio.h"
+#include "core/TextUtil.h"
 #include "core/ui/Units.h"
 #include "levels/ui/CapcaleraNivells.h"
 
@@ -69,6 +72,8 @@ GraellaNivells::GraellaNivells(QWidget* parent) : QTableWidget(0, kColumnes, par
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setWordWrap(false);
     setCornerButtonEnabled(false);
+    // The arrows move between the cells; Tab goes on to the next control.
+    setTabKeyNavigation(false);
     setItemDelegate(new BlancsFinals(this));
 
     connect(this, &QTableWidget::cellPressed, this, [this](int row, int) {
@@ -83,6 +88,7 @@ GraellaNivells::GraellaNivells(QWidget* parent) : QTableWidget(0, kColumnes, par
 
 void GraellaNivells::PreparaGraella(TipusActivitat activitat, const Sessio& sessio) {
     activitat_ = activitat;
+    setAccessibleName(TextUtil::trimSpaces(sessio.text(IdText::kNivells)));
     auto* buida = new QTableWidgetItem;
     setHorizontalHeaderItem(0, buida);
     for (int c = 1; c < kColumnes; ++c) {

@@ -3,6 +3,7 @@
 #include "board/ActivitatSumRes.h"
 #include "board/ActivitatTaules.h"
 #include "board/FabricaActivitats.h"
+#include "board/LecturaExercici.h"
 #include "board/Persiana.h"
 #include "board/Teclats.h"
 #include "levels/NivellsPerDefecte.h"
@@ -16,6 +17,7 @@
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+#include <functional>
 #include <limits>
 #include <random>
 
@@ -362,11 +364,60 @@ const Divisio kDivisions[] = {
     {"9999/99: remainder 00", 9999, 99, false, "101 99 2: 0099/@0 00/@2"},
 };
 
+// What a screen reader hears of an exercise after a few keys: the question, then the answer so
+// far in reading order (a wrong key is not kept).
+struct Lectura {
+    const char *nom, *pregunta, *resposta;
+    std::function<LecturaExercici()> llegeix;
+};
+const auto tecleja = [](Activitat& a, const QString& tecles) {
+    for (const QChar c : tecles)
+        a.caracter(c);
+    return LecturaExercici::de(&a);
+};
+const auto obert = [](int activitat, int p, float r, const char* tecles) {
+    Obert o(activitat, p, p, 1, false, r);
+    return tecleja(*o.act, QString::fromLatin1(tecles));
+};
+const auto divisio = [](bool resta, const char* tecles) {
+    FakeContext ctx;
+    ctx.resta = resta;
+    ActivitatDividir d(ctx);
+    d.preparar();
+    d.posaOperacio(845, 9);
+    return tecleja(d, QString::fromLatin1(tecles));
+};
+const Lectura kLectures[] = {
+    {"cardinal", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "2"); }},
+    {"a wrong digit is not heard", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "27"); }},
+    {"Roman numeral asked", "1 234", "MC", [] { return obert(3, 1234, .75f, "MC"); }},
+    {"table", "7 × 6", "4", [] { return obert(7, 6, .75f, "4"); }},
+    {"sum from the units", "75 + 48", "23",
+     [] {
+         SumRes s('+', "75", "48");
+         return tecleja(s.act, "32");
+     }},
+    {"multiplication by rows", "456 × 123", "1368, 2",
+     [] {
+         Multi m(456, 123);
+         return tecleja(m.act, "86312");
+     }},
+    {"division, quotient then remainder", "845 ÷ 9", "9, 35", [] { return divisio(false, "935"); }},
+    {"division with the subtraction", "845 ÷ 9", "9, 81, 3", [] { return divisio(true, "918-3"); }},
+};
+
 } // namespace
 
 class TestActivitats : public QObject {
     Q_OBJECT
 private slots:
+    void lectura_data() { files(kLectures); }
+    void lectura() {
+        const Lectura& l = fila(kLectures);
+        const LecturaExercici e = l.llegeix();
+        QCOMPARE(e.pregunta + u'|' + e.resposta,
+                 QString::fromUtf8(l.pregunta) + u'|' + QString::fromUtf8(l.resposta));
+    }
     void tecles_data() { files(kTecles); }
     void tecles() {
         const Tecles& t = fila(kTecles);

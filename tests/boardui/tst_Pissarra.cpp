@@ -240,6 +240,13 @@ private slots:
         QVERIFY(t.fill("Imatge")->isVisible() && t.fill("Teclat_0")->isVisible());
         QVERIFY(!t.fill("Teclat_1")->isVisible() && !t.fill("BtTxt")->isVisible());
         QCOMPARE(t.w->focusWidget(), t.fill("CaixaTeclat"));
+        // Tab rings the control it reaches; a click takes the ring away with the focus.
+        t.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+        const QWidget* marca = t.fill("MarcaFocus");
+        QTest::keyClick(t.fill("CaixaTeclat"), Qt::Key_Tab);
+        QVERIFY(marca->isVisible() && t.w->focusWidget() != t.fill("CaixaTeclat"));
+        QVERIFY(marca->geometry().contains(t.w->focusWidget()->geometry().adjusted(-4, -4, 4, 4)));
         // Every control a pupil can act on has a name a screen reader can say.
         QStringList noms;
         for (const char* b : {"BtAjuda", "BtEspera_0", "BtEspera_1", "BtTancar"})
@@ -250,6 +257,7 @@ private slots:
         // Waiting after each exercise: the message shows and the keys rest until it is pressed.
         t.clica("BtEspera_1");
         QVERIFY(t.fill("BtEspera_0")->isVisible() && !t.fill("BtEspera_1")->isVisible());
+        QVERIFY(!marca->isVisible());
         t.clica("Tecla_1");
         t.tecles("2");
         QCOMPARE(t.text("Afirmatives") + t.text("BtTxt"), QString("1Operació finalitzada!"));
@@ -266,6 +274,11 @@ private slots:
         QCOMPARE(t.w->focusWidget(), t.fill("CaixaTeclat"));
         t.w->tic();
         QCOMPARE(t.text("Rellotge"), QString("0"));
+        // A screen reader hears a counter when it moves; the clock only along with the others.
+        QStringList comptadors;
+        for (const char* c : {"Afirmatives", "Negatives", "Rellotge"})
+            comptadors << t.fill(c)->accessibleName();
+        QCOMPARE(comptadors.join('|'), QString("Fer: 1|Errors: 2|Temps: 1"));
     }
 
     void tancaments_data() { files(kTancaments); }
@@ -335,6 +348,9 @@ private slots:
         const QLabel* senyal = t.fill<QLabel>("Senyal");
         QCOMPARE(t.text("Pregunta").trimmed() + "=" + solucio->text(),
                  "7 x 3=" + QString(r.escrit));
+        const QWidget* caixa = t.fill("CaixaTeclat");
+        QCOMPARE(caixa->accessibleName() + "|" + caixa->accessibleDescription(),
+                 ("7 × 3|Resposta: " + QString(r.escrit)).trimmed());
         QVERIFY(t.fill("Per")->isVisible());
         QCOMPARE(senyal->isVisible(), *r.estats != '-');
         QCOMPARE(color(senyal), *r.estats == 'E' ? kVermell : QColor(0xE0, 0xE0, 0xE0));
