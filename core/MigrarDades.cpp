@@ -30,7 +30,7 @@ bool copiaSobreescrivint(const QString& origen, const QString& desti) {
         if (sortida.write(bloc, llegits) != llegits)
             break;
     }
-    return sortida.commit();
+    return AtomicFile::commit(sortida);
 }
 
 // The path, relative to the program folder, that legacy file `nom` moves to.

@@ -1,5 +1,7 @@
 #include "core/RecordFile.h"
 
+#include "core/DiskSync.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -20,6 +22,7 @@ QByteArray read(const QString& path, int length, int n) {
 bool write(const QString& path, int length, int n, const QByteArray& record) {
     if (n < 1)
         return false;
+    const bool created = !QFileInfo::exists(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
         return false;
@@ -30,7 +33,13 @@ bool write(const QString& path, int length, int n, const QByteArray& record) {
         return false;
     QByteArray bytes = record.left(length);
     bytes.append(QByteArray(length - bytes.size(), '\0'));
-    return file.write(bytes) == length && file.flush();
+    // A record stored is one a power cut a moment later leaves in place (a level passed, a
+    // setting): synced before the caller shows it as done.
+    if (file.write(bytes) != length || !DiskSync::file(file))
+        return false;
+    if (created)
+        DiskSync::folderOf(path);
+    return true;
 }
 
 int count(const QString& path, int length) {

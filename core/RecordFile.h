@@ -11,7 +11,8 @@ namespace RecordFile {
 QByteArray read(const QString& path, int length, int n);
 
 // Writes record n in place, creating the file when missing; writing past the end fills the gap
-// with zero bytes. Returns false when the file cannot be opened or written.
+// with zero bytes. The record is on the medium when this returns (the file synced, and its folder
+// when the file was new). Returns false when the file cannot be opened, written or synced.
 bool write(const QString& path, int length, int n, const QByteArray& record);
 
 // Number of whole records in the file (0 when missing).

@@ -1,5 +1,6 @@
 #include "history/EscriuHistorial.h"
 
+#include "core/DiskSync.h"
 #include "core/Rutes.h"
 
 #include <QDir>
@@ -10,10 +11,17 @@ bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const QBy
     const QString ruta = RutaHistorial(carpeta, nomAlumne);
     if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
+    const bool nou = !QFileInfo::exists(ruta);
     QFile fitxer(ruta);
-    if (!fitxer.open(QIODevice::WriteOnly | QIODevice::Append))
+    // Unbuffered, the line goes to the end of the file in one write(2), so a program killed while
+    // writing leaves the line whole or not at all, never half a line for the next one to follow.
+    if (!fitxer.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return false;
-    return fitxer.write(linia) == linia.size() && fitxer.flush();
+    if (fitxer.write(linia) != linia.size() || !DiskSync::file(fitxer))
+        return false;
+    if (nou)
+        DiskSync::folderOf(ruta);
+    return true;
 }
 
 bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne,

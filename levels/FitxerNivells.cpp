@@ -58,7 +58,7 @@ bool creaSiFalta(const QString& ruta) {
         fitxer.cancelWriting();
         return false;
     }
-    return fitxer.commit();
+    return AtomicFile::commit(fitxer);
 }
 
 DadesNivell LlegeixNivell(const QString& carpeta, const QString& nomNivell, int activitat,

@@ -2,6 +2,7 @@
 
 #include "core/DigitGrouping.h"
 
+#include "core/DiskSync.h"
 #include "core/IdsText.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
@@ -56,8 +57,10 @@ QString nomCopia(const QString& n, int k) {
 // no moment with neither file, and a failure leaves both as they were. (QFile::rename never
 // replaces; removing the target first would lose it whenever the move then failed.)
 bool mouFitxer(const QString& origen, const QString& desti) {
-    return std::rename(QFile::encodeName(origen).constData(),
-                       QFile::encodeName(desti).constData()) == 0;
+    if (std::rename(QFile::encodeName(origen).constData(), QFile::encodeName(desti).constData()))
+        return false;
+    DiskSync::folderOf(desti);
+    return true;
 }
 
 // Copies the file `origen` over `desti`. The copy is written beside `desti` and moved over it, so
@@ -70,7 +73,7 @@ bool copiaFitxer(const QString& origen, const QString& desti) {
     if (entrada.error() != QFileDevice::NoError)
         return false;
     QTemporaryFile copia(desti + QStringLiteral(".XXXXXX"));
-    if (!copia.open() || copia.write(bytes) != bytes.size() || !copia.flush())
+    if (!copia.open() || copia.write(bytes) != bytes.size() || !DiskSync::file(copia))
         return false;
     copia.setPermissions(entrada.permissions());
     if (!mouFitxer(copia.fileName(), desti))
