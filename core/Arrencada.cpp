@@ -3,6 +3,7 @@
 #include "core/ConfigGeneral.h"
 #include "core/ConfigGrup.h"
 #include "core/MigrarDades.h"
+#include "core/NetejaTemporals.h"
 #include "core/ProgramFolder.h"
 #include "core/Sessio.h"
 
@@ -108,6 +109,10 @@ ResultatArrencada Arrencada::executa(Sessio& sessio) {
             falten << QStringLiteral(".");
         return {EstatArrencada::NoEscrivible, falten};
     }
+
+    // Our lock keeps other copies on this computer out, not those of other computers sharing the
+    // folder: NetejaTemporals leaves what they may be writing now.
+    NetejaTemporals(carpeta_);
 
     sessio.carpeta = carpeta_;
     sessio.general = general;

@@ -96,6 +96,26 @@ const std::tuple<QByteArray, int, QByteArray> kEscriptures[] = {
 const int kSuperats[][4] = {{1, 10, 10, 0}, {3, 3, 10, 4}, {2, 9, 10, 10}, {9, 9, 0, 10},
                             {9, 10, 0, 0},  {6, 4, 4, 0},  {7, 7, 5, 0},   {8, 10, 12, 0}};
 
+// Files found at start-up, their age in minutes and whether they are still there after it: only
+// temporaries of the program's own targets, in the data folders, older than a few minutes go.
+const std::tuple<const char*, int, bool> kRestes[] = {
+    {"Inf/General.cfg.AbCdEf", 9, false},
+    {"Inf/Grups.cfg.qwErty", 9, false},
+    {"Inf/Dat/Gats.dat.xYzabc", 9, false},
+    {"Inf/Niv/Nivell genèric.niv.ABCDEF", 9, false},
+    {"Inf/Niv/Prova.ni2.abcdef", 9, false},
+    {"Inf/Hst/ANNA.rtf.abcdef", 9, false},
+    {"Imatges/anna.bmp.abcdef", 9, false},
+    {"Inf/Dat/Gats.dat.xYzabd", 3, true}, // another computer may be writing it
+    {"Imatges/foto.jpg.Abcdef", 9, true}, // JAN's picture
+    {"Inf/Hst/ANNA.rtf", 9, true},
+    {"Inf/Hst/ANNA.rtf.abc123", 9, true},
+    {"Inf/Hst/ANNA.rtf.abcdefg", 9, true},
+    {"Inf/Hst/ANNA.txt.abcdef", 9, true},
+    {"Inf/Hst/.rtf.abcdef", 9, true},
+    {"Inf/Notes.txt.abcdef", 9, true},
+    {"Sons/S1.wav.abcdef", 9, true}};
+
 FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1,
                const QString& posicio) {
     return FilaAlumne{numero, nom, nivell1} + QStringList(8, "1") + QStringList{posicio, ""};
@@ -235,6 +255,29 @@ private slots:
         QCOMPARE(notMoved, QStringList{"Dades"});
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Niv/Prova.niv")), QByteArray("level set"));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Dades/Vell/Gats.dat")), QByteArray("cats"));
+    }
+
+    void leftoverTemporariesRemoved() {
+        CarpetaProva c;
+        c.escriu(c.dat("Gats"), kAnna + alumne(2, "JAN", 1, "foto.jpg.Abcdef"));
+        QStringList esperat = tree(c.path());
+        const QDateTime ara = QDateTime::currentDateTime();
+        for (const auto& [nom, minuts, queda] : kRestes) {
+            c.escriu(c.path(QString::fromUtf8(nom)), "x");
+            QFile f(c.path(QString::fromUtf8(nom)));
+            QVERIFY(f.open(QIODevice::ReadOnly) &&
+                    f.setFileTime(ara.addSecs(-60 * minuts), QFileDevice::FileModificationTime));
+            if (queda)
+                esperat << QString::fromUtf8(nom) + " 1";
+        }
+        QVERIFY(QDir().mkpath(c.path("Inf/Dat/Lloros.dat.abcdef")));
+        esperat << "Inf/Dat/Lloros.dat.abcdef/"
+                << "Inf/General.cfg 0"
+                << "Sons/";
+        esperat.sort();
+        Sessio s;
+        QCOMPARE(Arrencada(c.path()).executa(s).estat, EstatArrencada::Correcta);
+        QCOMPARE(tree(c.path()), esperat);
     }
 
     // A second copy, however it names the folder, closes; a lock that cannot be replaced is named.
