@@ -1,9 +1,13 @@
 #include "core/Arrencada.h"
+#include "core/ConfigGeneral.h"
+#include "core/FitxerAlumnes.h"
 #include "core/Sessio.h"
-#include "tests/crash/helpers/Escriptures.h"
+#include "history/EscriuHistorial.h"
+#include "history/FitxerHistorial.h"
+#include "levels/FitxerNivells.h"
+#include "levels/JocsNivells.h"
 #include "tests/support/Taula.h"
 
-#include <QDateTime>
 #include <QDirIterator>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -11,69 +15,135 @@
 #include <QTemporaryDir>
 #include <QThread>
 
-using namespace Escriptures;
+#include <unistd.h>
 
 namespace {
 
-using Fitxers = QMap<QString, QByteArray>; // path under the folder -> bytes
-const QByteArray kFalta = "<missing>";
-constexpr int kRegistreNivell = 14;
+// The writes cut short, one kind at a time. Each starts from the folder `prepara` lays down and
+// repeats one step, alternating between two contents (the level editor's also between "Sí" and
+// "No"), so the files after step i are those after step i % kPeriode.
+enum class Tipus { Reescriu, NivellSuperat, JocNivells, Historial, DesaHistorial, General };
+struct Escriptura {
+    const char* nom;
+    Tipus tipus;
+};
+const Escriptura kEscriptures[] = {
+    {"records editor rewrite", Tipus::Reescriu},        {"level passed", Tipus::NivellSuperat},
+    {"level set saved and settled", Tipus::JocNivells}, {"history line", Tipus::Historial},
+    {"history viewer save", Tipus::DesaHistorial},      {"General.cfg on close", Tipus::General}};
+constexpr int kPeriode = 4;
 const QString kJoc = "Inf/Niv/Prova.niv", kCopia = "Inf/Niv/Prova.ni2", kHst = "Inf/Hst/ANNA.rtf";
-constexpr int kEsperaMaxima = 40000; // microseconds a writer runs after its first whole step
 
-Fitxers fitxers(const QString& carpeta) {
+// Contents differ in length as well, so a file cut short or half replaced never passes for one.
+QList<FilaAlumne> alumnes(int k) {
+    QList<FilaAlumne> files;
+    for (int n = 1; n <= 30 - k; ++n)
+        files << LlistaAlumnes::fila({uint8_t(n),
+                                      (k ? "NOU " : "VELL ") + QString::number(n),
+                                      {1, 2, 3, 4, 5, 6, 7, 8, 9},
+                                      {}},
+                                     n);
+    return files;
+}
+QString historia(int k) {
+    QString text;
+    for (int n = 0; n < 40 - 15 * k; ++n)
+        text += QString("07-12-26\tCardinals\t%1\t%2\n").arg(k ? "Superat" : "Temps").arg(n);
+    return text;
+}
+QByteArray linia(int i) {
+    return "07-12-26\tSumar\tAbandona\t" + QByteArray::number(i) + QByteArray(i % 5, '\t') + "\r\n";
+}
+
+bool prepara(const QString& c) {
+    QList<FilaAlumne> files = alumnes(0);
+    ConfigGrup grup;
+    grup.NomNivell = "Prova";
+    return QDir(c).mkpath("Inf/Hst") && DesarConfigGeneral(c, {}) && DesarConfigGrup(c, 1, grup) &&
+           FitxerNivells::creaSiFalta(c + '/' + kJoc) && FitxerAlumnes::reescriu(c, 1, 0, files) &&
+           FitxerHistorial::desa(c, "ANNA", historia(0));
+}
+
+bool pas(Tipus tipus, const QString& c, int i) {
+    QList<FilaAlumne> files = FitxerAlumnes::llegeix(c, 1, 0);
+    Registre r = LlistaAlumnes::registre(files.value(1));
+    Sessio sessio{c, {}, LlegirConfigGrup(c, 1), {}};
+    bool fallat = false;
+    // The tab switch writes activity 1 through, "Sí" activity 2; "No" puts the backup back.
+    JocsNivells jocs(
+        sessio, [i](const QString&) { return i % kPeriode != 3; },
+        [&fallat](const QString&) { fallat = true; },
+        [i] {
+            return QList<FilaGraella>(10, {QString::number(100 + i % 2), "9", "3", "1", "0"});
+        });
+    switch (tipus) {
+    case Tipus::Reescriu:
+        files = alumnes(i % 2);
+        return FitxerAlumnes::reescriu(c, 1, 0, files);
+    case Tipus::NivellSuperat:
+        return FitxerAlumnes::desaNivellSuperat(c, 1, 0, 1, 3 + 2 * (i % 2), 10, r, files[1]);
+    case Tipus::JocNivells:
+        jocs.Obre();
+        jocs.CanviaOpcResta(i % 2);
+        return jocs.CanviaActivitat(2) && jocs.ArxivarConfig() && !fallat;
+    case Tipus::Historial:
+        return EscriuHistorial(c, "ANNA", linia(i));
+    case Tipus::DesaHistorial:
+        return FitxerHistorial::desa(c, "ANNA", historia(i % 2));
+    case Tipus::General:
+        return DesarConfigGeneral(c, i % 2 ? ConfigGeneral{5, "PERE    ", 1, 2, 1}
+                                           : ConfigGeneral{3, "ANNA    ", 0, 1, 2});
+    }
+    return false;
+}
+
+using Fitxers = QMap<QString, QByteArray>; // path under the folder -> bytes
+
+Fitxers fitxers(const QString& carpeta, bool envelleix = false) {
     Fitxers out;
     QDirIterator it(carpeta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         QFile f(it.next());
         out[f.fileName().mid(carpeta.size() + 1)] = f.open(QIODevice::ReadOnly) ? f.readAll() : "";
+        // As though the next start came minutes later: no one writes any temporary then.
+        if (envelleix)
+            f.setFileTime(QDateTime::currentDateTime().addSecs(-600), QFile::FileModificationTime);
     }
     return out;
-}
-
-// As though the next start came minutes later: every temporary is then one no one writes.
-void envelleix(const QString& carpeta) {
-    QDirIterator it(carpeta, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        QFile f(it.next());
-        QVERIFY(f.open(QIODevice::ReadOnly) &&
-                f.setFileTime(QDateTime::currentDateTime().addSecs(-600),
-                              QFileDevice::FileModificationTime));
-    }
 }
 
 // Every file some whole step leaves, and the backup the level editor keeps while a set is open.
 QSet<QString> coneguts(const QList<Fitxers>& estats) {
     QSet<QString> noms{kCopia};
     for (const Fitxers& e : estats)
-        for (auto it = e.keyBegin(); it != e.keyEnd(); ++it)
-            noms << *it;
+        noms.unite(QSet<QString>(e.keyBegin(), e.keyEnd()));
     return noms;
 }
 
-// The first file of `ara` whose content no whole step left, among those the steps write (others
-// are temporaries). The level editor writes its set through one record at a time, so each record
-// is one a step left, and the backup is whole; a history is its old lines plus whole new ones.
+// The first file of `ara` that no whole step left, among those the steps write (others are
+// temporaries). The level editor writes its set through one 14-byte record at a time, so each
+// record is one a step left, and its backup is whole; a history is its old lines plus whole new
+// lines.
 QString tallat(Tipus tipus, const Fitxers& ara, const QList<Fitxers>& estats) {
     for (const QString& nom : coneguts(estats)) {
-        const QByteArray b = ara.value(nom, kFalta);
+        const QByteArray b = ara.value(nom, "<missing>");
         bool bo = false;
         for (const Fitxers& e : estats)
-            bo |= b == e.value(nom, kFalta) || (nom == kCopia && b == e.value(kJoc));
-        if (nom == kJoc && !bo && b.size() == estats[0].value(kJoc).size()) {
-            bo = true;
-            for (qsizetype p = 0; p < b.size(); p += kRegistreNivell) {
-                bool trobat = false;
+            bo |= b == e.value(nom, "<missing>") || (nom == kCopia && b == e.value(kJoc));
+        if (nom == kJoc && !bo) {
+            bo = b.size() == estats[0].value(kJoc).size();
+            for (qsizetype p = 0; bo && p < b.size(); p += 14) {
+                bool registre = false;
                 for (const Fitxers& e : estats)
-                    trobat |= e.value(kJoc).mid(p, kRegistreNivell) == b.mid(p, kRegistreNivell);
-                bo &= trobat;
+                    registre |= b.mid(p, 14) == e.value(kJoc).mid(p, 14);
+                bo = registre;
             }
         }
-        if (nom == kHst && tipus == Tipus::Historial) {
-            QByteArray esperat = estats[0].value(kHst);
-            for (int i = 0; esperat.size() < b.size(); ++i)
-                esperat += linia(i);
-            bo = b == esperat;
+        if (tipus == Tipus::Historial && nom == kHst) {
+            QByteArray linies = estats[0].value(kHst);
+            for (int i = 0; linies.size() < b.size(); ++i)
+                linies += linia(i);
+            bo = b == linies;
         }
         if (!bo)
             return nom + ": " + b.left(80).toPercentEncoding(" \t");
@@ -93,10 +163,9 @@ private slots:
     void killedMidWrite_data() { files(kEscriptures); }
     void killedMidWrite() {
         const Escriptura& e = fila(kEscriptures);
-        QList<Fitxers> estats;
         QTemporaryDir model;
         QVERIFY(prepara(model.path()));
-        estats << fitxers(model.path());
+        QList<Fitxers> estats{fitxers(model.path())};
         for (int i = 0; i < kPeriode; ++i) {
             QVERIFY(pas(e.tipus, model.path(), i));
             estats << fitxers(model.path());
@@ -109,36 +178,52 @@ private slots:
             QTemporaryDir dir;
             QVERIFY(prepara(dir.path()));
             QProcess fill;
-            fill.start(XIFRUM_ESCRIPTOR, {e.nom, dir.path()});
+            fill.start(QCoreApplication::applicationFilePath(), {"--escriu", e.nom, dir.path()});
             QVERIFY(fill.waitForReadyRead(60000));
-            const int espera = QRandomGenerator::global()->bounded(kEsperaMaxima);
+            const int espera = QRandomGenerator::global()->bounded(40000);
             QThread::usleep(espera);
             fill.kill();
             QVERIFY(fill.waitForFinished());
-            const QString quan = QString("kill %1 after %2 us: ").arg(t).arg(espera);
             // Still writing when killed, and no sanitizer spoke.
+            const QString quan = QString("kill %1 after %2 us: ").arg(t).arg(espera);
             const QByteArray error = fill.readAllStandardError();
             QVERIFY2(fill.exitStatus() == QProcess::CrashExit && error.isEmpty(),
                      qPrintable(quan + error));
             passos += int(fill.readAllStandardOutput().count('+'));
-            const Fitxers ara = fitxers(dir.path());
+            const Fitxers ara = fitxers(dir.path(), true);
             QCOMPARE(quan + tallat(e.tipus, ara, estats), quan);
-            for (auto it = ara.keyBegin(); it != ara.keyEnd(); ++it)
-                temporals += !coneguts(estats).contains(*it);
+            temporals +=
+                int((QSet<QString>(ara.keyBegin(), ara.keyEnd()) - coneguts(estats)).size());
 
-            envelleix(dir.path());
             Sessio s;
             QCOMPARE(Arrencada(dir.path()).executa(s).estat, EstatArrencada::Correcta);
             const Fitxers despres = fitxers(dir.path());
             QCOMPARE(quan + tallat(e.tipus, despres, estats), quan);
-            QSet<QString> noms(despres.keyBegin(), despres.keyEnd());
-            QCOMPARE(noms - coneguts(estats), QSet<QString>());
+            QCOMPARE(QSet<QString>(despres.keyBegin(), despres.keyEnd()) - coneguts(estats),
+                     QSet<QString>());
         }
         qInfo("%s: %d kills after %d whole steps, %d temporaries left by them", e.nom, talls,
               passos, temporals);
     }
 };
 
-QTEST_GUILESS_MAIN(TestInterrupcions)
+// "--escriu KIND FOLDER [STEPS]": the writer the test kills; a '+' on standard output marks each
+// whole step. "--prepara FOLDER" lays a folder down for a run by hand (under strace, say).
+int main(int argc, char* argv[]) {
+    QCoreApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == "--prepara")
+        return prepara(args[2]) ? 0 : 1;
+    if (args.size() >= 4 && args[1] == "--escriu") {
+        const int passos = args.size() > 4 ? args[4].toInt() : -1;
+        for (const Escriptura& e : kEscriptures)
+            for (int i = 0; args[2] == e.nom && i != passos; ++i)
+                if (!pas(e.tipus, args[3], i) || ::write(STDOUT_FILENO, "+", 1) != 1)
+                    return 1;
+        return 0;
+    }
+    TestInterrupcions test;
+    return QTest::qExec(&test, argc, argv);
+}
 
 #include "tst_Interrupcions.moc"
