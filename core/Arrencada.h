@@ -27,8 +27,8 @@ struct ResultatArrencada {
 // The start-up sequence of the program, before any window shows: keep other copies out of the
 // program folder, move a legacy Dades/ folder, read General.cfg (creating the data folders of a
 // first start), remove the temporaries of rewrites a crash cut short and read the current
-// group's record of Grups.cfg. The folder stays guarded for as
-// long as this object lives, so it lives for the whole run.
+// group's record of Grups.cfg. The folder stays guarded for as long as this object lives, so it
+// lives for the whole run.
 class Arrencada {
 public:
     explicit Arrencada(const QString& carpeta);
