@@ -172,7 +172,7 @@ private slots:
         }
         const int talls = qEnvironmentVariableIsSet("XIFRUM_TALLS")
                               ? qEnvironmentVariableIntValue("XIFRUM_TALLS")
-                              : 5;
+                              : 3;
         int passos = 0, temporals = 0;
         for (int t = 0; t < talls; ++t) {
             QTemporaryDir dir;
