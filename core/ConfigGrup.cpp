@@ -1,8 +1,10 @@
 #include "core/ConfigGrup.h"
 
 #include "core/Bytes.h"
+#include "core/FileLock.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
+#include "core/Rutes.h"
 #include "core/TextUtil.h"
 #include "core/Win1252.h"
 
@@ -76,8 +78,9 @@ ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup) {
 }
 
 bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg) {
-    return RecordFile::write(ProgramFolder::grupsCfg(carpeta), ConfigGrup::kLength, grup,
-                             cfg.encode());
+    const QString fitxer = ProgramFolder::grupsCfg(carpeta);
+    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
+    return bloqueig.lock() && RecordFile::write(fitxer, ConfigGrup::kLength, grup, cfg.encode());
 }
 
 QByteArray CanviaCaracter(char c, const QByteArray& text, int n) {
