@@ -1,7 +1,6 @@
 #include "board/Serie.h"
 
 #include "core/Activitat.h"
-#include "core/FileLock.h"
 #include "core/FitxerAlumnes.h"
 #include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
@@ -11,7 +10,7 @@
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "core/TextUtil.h"
-#include "history/EscriuHistorial.h"
+#include "history/HistorialCompartit.h"
 #include "history/LiniaHistorial.h"
 #include "levels/FitxerNivells.h"
 
@@ -263,8 +262,7 @@ void Serie::anotaHistorial(int idResultat) {
     l.fets = nivell_.Fer - LiniaHistorial::valorComptador(textAfirmatives());
     l.errorsFets = nivell_.Errors - LiniaHistorial::valorComptador(textNegatives());
     l.segonsUsats = nivell_.Temps - LiniaHistorial::valorComptador(textRellotge());
-    FileLock bloqueig(RutaBloqueig(dades_.carpeta, RutaHistorial(dades_.carpeta, dadesText_[1])));
-    if (!bloqueig.lock() || !EscriuHistorial(dades_.carpeta, dadesText_[1], l))
+    if (!EscriuHistorialCompartit(dades_.carpeta, dadesText_[1], l))
         historialNoDesat_ = true;
 }
 

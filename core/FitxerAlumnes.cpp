@@ -39,8 +39,8 @@ bool mateixNom(const Registre& r, const QString& nom) {
 }
 
 // Where the pupil `r`, last seen at `posicio`, is now: there when the name still is, else the
-// first record of that name (another computer's rewrite moves records up), else there when the
-// number still is (renamed on another computer), else 0.
+// first record of that name (another computer's rewrite moves records up), else, renamed on
+// another computer, the record with its number and picture (there first), else 0.
 qsizetype trobaAlumne(const QByteArray& bytes, qsizetype posicio, const Registre& r,
                       const QList<qsizetype>& excepte = {}) {
     const qsizetype n = bytes.size() / Registre::kLength;
@@ -50,8 +50,16 @@ qsizetype trobaAlumne(const QByteArray& bytes, qsizetype posicio, const Registre
     for (qsizetype p = 1; p <= n; ++p)
         if (!excepte.contains(p) && mateixNom(registreA(bytes, p), r.Nom))
             return p;
-    if (alLloc && r.Numero != 0 && registreA(bytes, posicio).Numero == r.Numero)
+    const auto mateixNumero = [&](qsizetype p) {
+        const Registre a = registreA(bytes, p);
+        return !excepte.contains(p) && r.Numero != 0 && a.Numero == r.Numero &&
+               a.Imatge == r.Imatge;
+    };
+    if (alLloc && mateixNumero(posicio))
         return posicio;
+    for (qsizetype p = 1; p <= n; ++p)
+        if (mateixNumero(p))
+            return p;
     return 0;
 }
 

@@ -36,9 +36,10 @@ bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumn
 
 // Stores `nivell` for activity 1..9 in the pupil's record as the file holds it now (found at
 // `posicio` or, moved by another computer's rewrite, by the name of `r`, or renamed there, by
-// its number at `posicio`); when another computer changed that level since `r` was read, the
-// higher of the two stays (0, finished, is the highest). Nothing else changes, so a rename made
-// elsewhere stays. `r` becomes the record stored. False when the pupil is no longer in the file or on a failure.
+// its number and picture at `posicio`); when another computer changed that level since `r` was
+// read, the higher of the two stays (0, finished, is the highest). Nothing else changes, so a
+// rename made elsewhere stays. `r` becomes the record stored. False when the pupil is no longer in
+// the file or on a failure.
 bool desaNivell(const QString& carpeta, int grup, int idioma, int posicio, int activitat,
                 int nivell, Registre& r);
 
