@@ -106,28 +106,15 @@ FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1
 }
 
 // General.cfg as another computer left it when this copy, having read ANNA's record of group 2,
-// stores its settings `nostra`: only the fields this copy changed replace the file's.
-const ConfigGeneral kLlegida{.GrupActual = 2, .Clau = "ANNA    "};
-struct Comuna {
-    const char* nom;
-    QByteArray disc;
-    ConfigGeneral nostra;
-    QByteArray despres;
-};
-const Comuna kComunes[] = {
+// stores its settings: only the fields this copy changed replace the file's.
+const QByteArray kLlegida = general(2, "ANNA");
+const std::tuple<const char*, QByteArray, QByteArray, QByteArray> kComunes[] = {
     {"nothing changed here", general(5, "NOVA", 1, 2, 1), kLlegida, general(5, "NOVA", 1, 2, 1)},
-    {"their password, our language",
-     general(2, "NOVA"),
-     {.GrupActual = 2, .Clau = "ANNA    ", .Idioma = 1},
+    {"their password, our language", general(2, "NOVA"), general(2, "ANNA", 0, 1),
      general(2, "NOVA", 0, 1)},
-    {"both the language: ours",
-     general(2, "ANNA", 0, 3),
-     {.GrupActual = 2, .Clau = "ANNA    ", .Idioma = 1},
+    {"both the language: ours", general(2, "ANNA", 0, 3), general(2, "ANNA", 0, 1),
      general(2, "ANNA", 0, 1)},
-    {"our password, their group",
-     general(7, "ANNA", 1),
-     {.GrupActual = 2, .Clau = "PEP     "},
-     general(7, "PEP", 1)},
+    {"our password, their group", general(7, "ANNA", 1), general(2, "PEP"), general(7, "PEP", 1)},
 };
 
 // The group's file as this copy read it (ANNA, PERE), as another computer left it, what this copy
@@ -428,14 +415,13 @@ private slots:
         QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
     }
 
-    void sharedSettings_data() { files(kComunes); }
     void sharedSettings() {
-        const Comuna& cas = fila(kComunes);
-        CarpetaProva::escriu(c.generalCfg(), cas.disc);
-        ConfigGeneral llegida = kLlegida;
-        QVERIFY(DesarCanvisGeneral(c.path(), llegida, cas.nostra));
-        QCOMPARE(c.llegeix(c.generalCfg()), cas.despres);
-        QCOMPARE(llegida, cas.nostra);
+        for (const auto& [nom, disc, nostra, despres] : kComunes) {
+            CarpetaProva::escriu(c.generalCfg(), disc);
+            ConfigGeneral llegida = ConfigGeneral::decode(kLlegida);
+            QVERIFY(DesarCanvisGeneral(c.path(), llegida, ConfigGeneral::decode(nostra)));
+            QVERIFY2(c.llegeix(c.generalCfg()) == despres && llegida.encode() == nostra, nom);
+        }
     }
 
     void mergedWrites_data() { files(kFusions); }
@@ -453,21 +439,15 @@ private slots:
     void locksKeepWritersApart() {
         c.escriu(c.dat("Gats"), kAnna + kPere);
         c.escriu(c.generalCfg(), general(2));
-        const QList<FilaAlumne> files = llegeix();
-        const std::function<bool()> escriptures[] = {
-            [&] { return FitxerAlumnes::escriu(c.path(), kGrup, 0, 1, Registre::decode(kJan)); },
-            [&] { return passaPere(c.path(), files); },
-            [&] { return editaPere(c.path(), files, 1, false); },
-            [&] { return FitxerAlumnes::afegeix(c.path(), kGrup, 0, {row("5", "NOU", "1", "3")}); },
-            [&] {
-                QList<FilaAlumne> l = files;
-                return FitxerAlumnes::reescriuSenseEsborrats(c.path(), kGrup, 0, {l[0]}, l);
-            },
+        std::vector<std::function<bool()>> escriptures = {
             [&] {
                 ConfigGeneral g;
                 return DesarCanvisGeneral(c.path(), g, ConfigGeneral{.Idioma = 2});
             },
             [&] { return DesarConfigGrup(c.path(), kGrup, ConfigGrup{}); }};
+        for (const Fusio& f : kFusions)
+            escriptures.push_back(
+                [&, llegides = llegeix()] { return f.accio(c.path(), llegides); });
         FileLock::setWaitMs(100);
         QProcess holder;
         holder.start(QCoreApplication::applicationFilePath(),
@@ -483,8 +463,7 @@ private slots:
                  kAnna + kPere + general(2) + "<missing>");
         holder.kill();
         QVERIFY(holder.waitForFinished());
-        for (const auto& escriptura : escriptures)
-            QVERIFY(escriptura());
+        QVERIFY(escriptures[0]() && escriptures[1]() && escriptures[2]()); // the holder is gone
         const QString lock = RutaBloqueig(c.path(), c.dat("Gats"));
         for (const int segons : {0, 40}) {
             CarpetaProva::escriu(lock, "1\nXIFRUM\naltre-ordinador\n");
