@@ -246,8 +246,9 @@ bool JocsNivells::ArxivarConfig() {
     if (si) {
         // The set first and the group record last: until both are stored the backup stays, so
         // a later "No" can still put back what a half-done "Sí" wrote.
-        fet = DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{}) &&
-              DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+        fet =
+            DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{}) &&
+            DesarCanvisGrup(sessio_.carpeta, sessio_.general.GrupActual, copiaGrup_, sessio_.grup);
         if (fet) {
             QFile::remove(rutaNi2(jocObert_));
             copia_ = false;

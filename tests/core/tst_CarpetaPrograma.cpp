@@ -422,6 +422,12 @@ private slots:
             QVERIFY(DesarCanvisGeneral(c.path(), llegida, ConfigGeneral::decode(nostra)));
             QVERIFY2(c.llegeix(c.generalCfg()) == despres && llegida.encode() == nostra, nom);
         }
+        // A group's record likewise: their set name and first box, our level count of activity 2.
+        c.escriu(c.grupsCfg(), grup("011111111", 0, 10, "Altre"));
+        ConfigGrup nostre;
+        nostre.Nivells[1] = 4;
+        QVERIFY(DesarCanvisGrup(c.path(), 1, ConfigGrup{}, nostre));
+        QCOMPARE(c.llegeix(c.grupsCfg()), grup("011111111", 0, 10, "Altre").replace(11, 1, "\4"));
     }
 
     void mergedWrites_data() { files(kFusions); }
@@ -460,7 +466,8 @@ private slots:
             QCOMPARE(IdNoDesat(), IdText::kDadesOcupades);
         }
         QCOMPARE(c.llegeix(c.dat("Gats")) + c.llegeix(c.generalCfg()) + c.llegeix(c.grupsCfg()),
-                 kAnna + kPere + general(2) + "<missing>");
+                 kAnna + kPere + general(2) +
+                     grup("011111111", 0, 10, "Altre").replace(11, 1, "\4"));
         holder.kill();
         QVERIFY(holder.waitForFinished());
         QVERIFY(escriptures[0]() && escriptures[1]() && escriptures[2]()); // the holder is gone
