@@ -37,6 +37,7 @@ private slots:
             env.insert("TMPDIR", tmp);
             processos << new QProcess(this);
             processos.last()->setProcessEnvironment(env);
+            processos.last()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
             processos.last()->start(ORDINADOR, {c.path(), QString::number(k),
                                                 mida.size() == 2 ? mida[1] : "20", tmp + "/log"});
         }
