@@ -2,6 +2,7 @@
 #include "core/Arrencada.h"
 #include "core/ConfigGeneral.h"
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Sessio.h"
@@ -94,7 +95,8 @@ int main(int argc, char* argv[]) {
     QTimer::singleShot(300, &portada,
                        [&portada] { Pissarra::preparaFons(portada.devicePixelRatioF()); });
     const int codi = QApplication::exec();
-    if (!DesarConfigGeneral(sessio.carpeta, sessio.general))
-        Missatges::Informacio(sessio.text(IdText::kNoEsPotEscriure), sessio.general.Idioma);
+    // Only what this copy changed: another computer's later change of another field stays.
+    if (!DesarCanvisGeneral(sessio.carpeta, sessio.generalLlegit, sessio.general))
+        Missatges::Informacio(sessio.text(IdNoDesat()), sessio.general.Idioma);
     return codi;
 }

@@ -4,12 +4,13 @@
 #include "core/FitxerAlumnes.h"
 #include "core/IdsText.h"
 #include "core/LlistaAlumnes.h"
+#include "core/MotiuNoDesat.h"
 #include "core/Rutes.h"
 #include "core/Sessio.h"
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "core/TextUtil.h"
-#include "history/EscriuHistorial.h"
+#include "history/HistorialCompartit.h"
 #include "history/LiniaHistorial.h"
 #include "levels/FitxerNivells.h"
 
@@ -224,7 +225,7 @@ void Serie::FinalSerie() {
                 entorn_.receptor->nivellSuperat(numero(activitat_), dades_.registre, dadesText_[2]);
         } else {
             // Nothing tells the pupil or the front page that the level rose, since it did not.
-            missatge_ = IdText::kNoEsPotEscriure;
+            missatge_ = IdNoDesat();
         }
     } else {
         so("22");
@@ -238,9 +239,11 @@ void Serie::FinalSerie() {
 }
 
 bool Serie::desaNivell(int nou) {
+    // Only this activity's level is stored, over the record as the file holds it now: a rename or
+    // a level stored on another computer meanwhile stays.
     Registre r = dades_.registre;
-    r.Nivell[numero(activitat_) - 1] = uint8_t(nou);
-    if (!FitxerAlumnes::escriu(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio, r))
+    if (!FitxerAlumnes::desaNivell(dades_.carpeta, dades_.grup, dades_.idioma, dades_.posicio,
+                                   numero(activitat_), nou, r))
         return false;
     dades_.registre = r;
     return true;
@@ -259,12 +262,13 @@ void Serie::anotaHistorial(int idResultat) {
     l.fets = nivell_.Fer - LiniaHistorial::valorComptador(textAfirmatives());
     l.errorsFets = nivell_.Errors - LiniaHistorial::valorComptador(textNegatives());
     l.segonsUsats = nivell_.Temps - LiniaHistorial::valorComptador(textRellotge());
-    if (!EscriuHistorial(dades_.carpeta, dadesText_[1], l))
+    if (!EscriuHistorialCompartit(dades_.carpeta, dadesText_[1], l))
         historialNoDesat_ = true;
 }
 
 bool Serie::prenAvisNoDesat() {
-    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == IdText::kNoEsPotEscriure)
+    if (!historialNoDesat_ || avisNoDesatDonat_ || missatge_ == IdText::kNoEsPotEscriure ||
+        missatge_ == IdText::kDadesOcupades)
         return false;
     avisNoDesatDonat_ = true;
     return true;

@@ -116,6 +116,7 @@ ResultatArrencada Arrencada::executa(Sessio& sessio) {
 
     sessio.carpeta = carpeta_;
     sessio.general = general;
+    sessio.generalLlegit = general;
     sessio.grup = LlegirConfigGrup(carpeta_, general.GrupActual);
     return {EstatArrencada::Correcta, {}};
 }

@@ -1,8 +1,10 @@
 #include "core/ConfigGeneral.h"
 
 #include "core/Bytes.h"
+#include "core/FileLock.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
+#include "core/Rutes.h"
 #include "core/TextUtil.h"
 #include "core/Win1252.h"
 
@@ -37,9 +39,50 @@ QString ConfigGeneral::clauText() const {
     return TextUtil::trimSpaces(Win1252::decode(Clau));
 }
 
+namespace {
+
+// Record 1 as the program works with it: the group held to 1..16, the password trimmed, a
+// never-written record's password "TUXAM".
+ConfigGeneral llegeixRegistre(const QString& fitxer) {
+    ConfigGeneral c = ConfigGeneral::decode(RecordFile::read(fitxer, ConfigGeneral::kLength, 1));
+    if (c.GrupActual < 1 || c.GrupActual > 16)
+        c.GrupActual = 1;
+    const bool maiEscrit = c.Clau.at(0) == '\0';
+    c.Clau = Win1252::field(TextUtil::trimSpaces(Win1252::decode(c.Clau)), 8);
+    if (maiEscrit)
+        c.Clau = Win1252::field("TUXAM", 8);
+    return c;
+}
+
+template <typename T> void aplica(T& disc, const T& llegit, const T& actual) {
+    if (actual != llegit)
+        disc = actual;
+}
+
+} // namespace
+
 bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg) {
-    return RecordFile::write(ProgramFolder::generalCfg(carpeta), ConfigGeneral::kLength, 1,
-                             cfg.encode());
+    const QString fitxer = ProgramFolder::generalCfg(carpeta);
+    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
+    return bloqueig.lock() && RecordFile::write(fitxer, ConfigGeneral::kLength, 1, cfg.encode());
+}
+
+bool DesarCanvisGeneral(const QString& carpeta, ConfigGeneral& llegit,
+                        const ConfigGeneral& actual) {
+    const QString fitxer = ProgramFolder::generalCfg(carpeta);
+    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
+    if (!bloqueig.lock())
+        return false;
+    ConfigGeneral disc = llegeixRegistre(fitxer);
+    aplica(disc.GrupActual, llegit.GrupActual, actual.GrupActual);
+    aplica(disc.Clau, llegit.Clau, actual.Clau);
+    aplica(disc.Demanar, llegit.Demanar, actual.Demanar);
+    aplica(disc.Idioma, llegit.Idioma, actual.Idioma);
+    aplica(disc.Separador, llegit.Separador, actual.Separador);
+    if (!RecordFile::write(fitxer, ConfigGeneral::kLength, 1, disc.encode()))
+        return false;
+    llegit = actual;
+    return true;
 }
 
 ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* preparada) {
@@ -53,14 +96,7 @@ ConfigGeneral LlegirConfigGeneral(const QString& carpeta, bool* preparada) {
         tot &= nou.open(QIODevice::WriteOnly);
     }
 
-    ConfigGeneral c = ConfigGeneral::decode(RecordFile::read(fitxer, ConfigGeneral::kLength, 1));
-    if (c.GrupActual < 1 || c.GrupActual > 16)
-        c.GrupActual = 1;
-    const bool maiEscrit = c.Clau.at(0) == '\0';
-    c.Clau = Win1252::field(TextUtil::trimSpaces(Win1252::decode(c.Clau)), 8);
-    if (maiEscrit)
-        c.Clau = Win1252::field("TUXAM", 8);
-
+    const ConfigGeneral c = llegeixRegistre(fitxer);
     for (const char* sub :
          {ProgramFolder::kNiv, ProgramFolder::kHst, ProgramFolder::kDat, ProgramFolder::kImatges})
         if (!QFileInfo(arrel.filePath(sub)).isDir())

@@ -26,6 +26,12 @@ struct ConfigGeneral {
 // Writes `cfg` as record 1 of Inf/General.cfg. Returns false when the file cannot be written.
 bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg);
 
+// Stores the fields of `actual` that differ from `llegit` (the record as this copy read it at
+// start or last stored it) over the record the file holds now, so a field another computer
+// changed meanwhile stays unless this copy changed it too. `llegit` then becomes `actual`.
+// False, with `llegit` as it was, when the file's lock or the write failed.
+bool DesarCanvisGeneral(const QString& carpeta, ConfigGeneral& llegit, const ConfigGeneral& actual);
+
 // The start-up read of General.cfg: creates Inf/ when missing (and with it an empty General.cfg),
 // reads record 1, holds GrupActual to 1..16 (a value outside reads as 1), trims the password and
 // gives a never-written record the password "TUXAM", then creates Inf/Niv, Inf/Hst, Inf/Dat and

@@ -1,8 +1,10 @@
 #include "core/ConfigGrup.h"
 
 #include "core/Bytes.h"
+#include "core/FileLock.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
+#include "core/Rutes.h"
 #include "core/TextUtil.h"
 #include "core/Win1252.h"
 
@@ -76,8 +78,35 @@ ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup) {
 }
 
 bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg) {
-    return RecordFile::write(ProgramFolder::grupsCfg(carpeta), ConfigGrup::kLength, grup,
-                             cfg.encode());
+    const QString fitxer = ProgramFolder::grupsCfg(carpeta);
+    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
+    return bloqueig.lock() && RecordFile::write(fitxer, ConfigGrup::kLength, grup, cfg.encode());
+}
+
+bool DesarCanvisGrup(const QString& carpeta, int grup, const ConfigGrup& llegit,
+                     ConfigGrup& actual) {
+    const QString fitxer = ProgramFolder::grupsCfg(carpeta);
+    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
+    if (!bloqueig.lock())
+        return false;
+    ConfigGrup disc = LlegirConfigGrup(carpeta, grup);
+    const auto caracter = [](const QByteArray& a, int i) { return i < a.size() ? a[i] : '0'; };
+    for (int i = 0; i < kActivitats; ++i) {
+        const char meu = caracter(actual.Activitats, i);
+        if (meu != caracter(llegit.Activitats, i))
+            disc.Activitats =
+                CanviaCaracter(meu, disc.Activitats.leftJustified(kActivitats, '0'), i + 1);
+        if (actual.Nivells[i] != llegit.Nivells[i])
+            disc.Nivells[i] = actual.Nivells[i];
+    }
+    if (actual.OpcResta != llegit.OpcResta)
+        disc.OpcResta = actual.OpcResta;
+    if (actual.NomNivell != llegit.NomNivell)
+        disc.NomNivell = actual.NomNivell;
+    if (!RecordFile::write(fitxer, ConfigGrup::kLength, grup, disc.encode()))
+        return false;
+    actual = disc;
+    return true;
 }
 
 QByteArray CanviaCaracter(char c, const QByteArray& text, int n) {

@@ -182,6 +182,10 @@ inline constexpr int kJaEsALaLlista = 458;       // "Ja és a la llista"
 inline constexpr int kSenseNom = 459;            // "Sense nom"
 inline constexpr int kNoEsPotLlegirFitxer = 460; // "No es pot llegir el fitxer."
 
+// One program folder shared by several computers
+inline constexpr int kDadesOcupades = 490;               // "Un altre ordinador està desant ..."
+inline constexpr int kNivellCanviatAltreOrdinador = 491; // "Un altre ordinador ha canviat ..."
+
 // The language window
 inline constexpr int kCatala = 480;             // "Català", then the other languages
 inline constexpr int kIdiomaActual = 496;       // "Idioma actual"

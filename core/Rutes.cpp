@@ -5,6 +5,8 @@
 #include "core/SafeName.h"
 #include "core/StringTable.h"
 
+#include <QFileInfo>
+
 QString RutaRegistres(const QString& carpeta, int grup, int idioma) {
     return ProgramFolder::path(
         carpeta, QString(ProgramFolder::kDat) + '/' +
@@ -24,4 +26,9 @@ QString RutaCopiaNivell(const QString& carpeta, const QString& nomNivell) {
 QString RutaHistorial(const QString& carpeta, const QString& nomAlumne) {
     return ProgramFolder::path(carpeta, QString(ProgramFolder::kHst) + '/' +
                                             SafeName::fileName(nomAlumne) + ".rtf");
+}
+
+QString RutaBloqueig(const QString& carpeta, const QString& fitxer) {
+    return ProgramFolder::path(carpeta, QString(ProgramFolder::kInf) + '/' +
+                                            QFileInfo(fitxer).fileName() + ".lock");
 }

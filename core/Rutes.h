@@ -16,3 +16,6 @@ QString RutaCopiaNivell(const QString& carpeta, const QString& nomNivell);
 
 // Inf/Hst/<pupil name without surrounding spaces>.rtf
 QString RutaHistorial(const QString& carpeta, const QString& nomAlumne);
+
+// Inf/<file name of `fitxer`>.lock: the lock every computer takes before writing that data file.
+QString RutaBloqueig(const QString& carpeta, const QString& fitxer);

@@ -13,6 +13,9 @@
 struct Sessio {
     QString carpeta;
     ConfigGeneral general;
+    // General.cfg as this copy read it at start or last stored it: what tells its own changes
+    // from those another computer made to the shared file.
+    ConfigGeneral generalLlegit;
     ConfigGrup grup;
     Registre registre;
 

@@ -4,6 +4,7 @@
 
 #include "core/ClauAcces.h"
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/FinestraPetita.h"
@@ -104,7 +105,7 @@ void Contrasenya::accept() {
         sessio_.general.Clau = ClauAcces::novaClau(nova_->text());
     sessio_.general.Demanar = demanar_->isChecked() ? 1 : 0;
     // The choice stays in memory either way and is written again when the program closes.
-    if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
-        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
+    if (!DesarCanvisGeneral(sessio_.carpeta, sessio_.generalLlegit, sessio_.general))
+        Missatges::Informacio(sessio_.text(IdNoDesat()), sessio_.general.Idioma, this);
     QDialog::accept();
 }

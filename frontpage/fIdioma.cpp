@@ -4,6 +4,7 @@
 #include "core/ui/Missatges.h"
 
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/Sessio.h"
 #include "core/ui/Units.h"
 
@@ -168,8 +169,8 @@ void fIdioma::triaIdioma(int index) {
 
 void fIdioma::accept() {
     // The choice stays in memory either way and is written again when the program closes.
-    if (!DesarConfigGeneral(sessio_.carpeta, sessio_.general))
-        Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
+    if (!DesarCanvisGeneral(sessio_.carpeta, sessio_.generalLlegit, sessio_.general))
+        Missatges::Informacio(sessio_.text(IdNoDesat()), sessio_.general.Idioma, this);
     QDialog::accept();
 }
 

@@ -1,6 +1,7 @@
 #include "history/FitxerHistorial.h"
 
 #include "core/AtomicFile.h"
+#include "core/FileLock.h"
 #include "core/Rutes.h"
 #include "core/Win1252.h"
 
@@ -39,6 +40,30 @@ bool desa(const QString& carpeta, const QString& nomAlumne, const QString& text)
     if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
     return AtomicFile::write(ruta, bytes(text));
+}
+
+bool desaEdicio(const QString& carpeta, const QString& nomAlumne, QString& text,
+                const QString& obert) {
+    const QString ruta = RutaHistorial(carpeta, nomAlumne);
+    FileLock bloqueig(RutaBloqueig(carpeta, ruta));
+    if (!bloqueig.lock())
+        return false;
+    QFile fitxer(ruta);
+    QString desat = text;
+    if (fitxer.open(QIODevice::ReadOnly)) {
+        const QString ara = FitxerHistorial::text(fitxer.readAll());
+        // As the file holds it: a last line ended, whatever the box had.
+        const QString base = FitxerHistorial::text(bytes(obert));
+        if (ara.size() > base.size() && ara.startsWith(base)) {
+            if (!desat.isEmpty() && !desat.endsWith(u'\n'))
+                desat += u'\n';
+            desat += ara.mid(base.size());
+        }
+    }
+    if (!desa(carpeta, nomAlumne, desat))
+        return false;
+    text = desat;
+    return true;
 }
 
 QString text(const QByteArray& bytes) {

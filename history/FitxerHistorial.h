@@ -20,6 +20,12 @@ std::optional<QString> obre(const QString& carpeta, const QString& nomAlumne,
 // crash leaves the old file whole. An empty text leaves an empty file. False when it failed.
 bool desa(const QString& carpeta, const QString& nomAlumne, const QString& text);
 
+// desa() of an edit of `obert`, the text as obre() gave it, holding the history file's lock: lines
+// appended since (a series ended on another computer) are added after `text`, which becomes what
+// was stored.
+bool desaEdicio(const QString& carpeta, const QString& nomAlumne, QString& text,
+                const QString& obert);
+
 // Bytes on disk to text: CR LF, and a lone CR or LF, end a line.
 QString text(const QByteArray& bytes);
 // Text to bytes on disk: every line ends in CR LF, the last one included, so that the next line

@@ -1,9 +1,11 @@
 #include "levels/JocsNivells.h"
 
 #include "core/DigitGrouping.h"
+#include "core/FileLock.h"
 
 #include "core/DiskSync.h"
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/ProgramFolder.h"
 #include "core/Rutes.h"
 #include "core/SafeName.h"
@@ -181,11 +183,12 @@ void JocsNivells::ObreJoc(const QString& nom) {
 }
 
 bool JocsNivells::prenCopia() {
-    copia_ = FitxerNivells::creaSiFalta(rutaNiv(jocObert_)) &&
+    FileLock bloqueig(RutaBloqueig(sessio_.carpeta, rutaNiv(jocObert_)));
+    copia_ = bloqueig.lock() && FitxerNivells::creaSiFalta(rutaNiv(jocObert_)) &&
              copiaFitxer(rutaNiv(jocObert_), rutaNi2(jocObert_));
     // Without a copy the set is still shown and edited, but "No" will have nothing to restore.
     if (!copia_)
-        avisa(IdText::kNoEsPotEscriure);
+        avisa(IdNoDesat());
     return copia_;
 }
 
@@ -220,6 +223,11 @@ bool JocsNivells::DesaActivitat(const QList<FilaGraella>& files) {
     const int a = activitatActual_;
     const int n = std::min<int>(nivellsMostrats(), int(files.size()));
     const QString ruta = rutaNiv(jocObert_);
+    // Only the shown activity's records are written, all under one lock: another computer's edit
+    // of another activity of the same set stays, and of this one the last writer's stays whole.
+    FileLock bloqueig(RutaBloqueig(sessio_.carpeta, ruta));
+    if (!bloqueig.lock())
+        return false;
     for (int l = 1; l <= n; ++l)
         if (!FitxerNivells::escriu(ruta, IndexNivell(a, l), llegeixFila(a, files[l - 1])))
             return false;
@@ -241,8 +249,9 @@ bool JocsNivells::ArxivarConfig() {
     if (si) {
         // The set first and the group record last: until both are stored the backup stays, so
         // a later "No" can still put back what a half-done "Sí" wrote.
-        fet = DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{}) &&
-              DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+        fet =
+            DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{}) &&
+            DesarCanvisGrup(sessio_.carpeta, sessio_.general.GrupActual, copiaGrup_, sessio_.grup);
         if (fet) {
             QFile::remove(rutaNi2(jocObert_));
             copia_ = false;
@@ -251,13 +260,14 @@ bool JocsNivells::ArxivarConfig() {
         sessio_.grup = copiaGrup_;
         // Without a backup (or when it cannot be moved back) the file stays as it is, holding
         // the edits written at tab switches; it is never removed without a copy in its place.
-        fet = copia_ && mouFitxer(rutaNi2(jocObert_), rutaNiv(jocObert_));
+        FileLock bloqueig(RutaBloqueig(sessio_.carpeta, rutaNiv(jocObert_)));
+        fet = copia_ && bloqueig.lock() && mouFitxer(rutaNi2(jocObert_), rutaNiv(jocObert_));
         copia_ = false;
     }
     if (ocupat_)
         ocupat_(false);
     if (!fet)
-        avisa(IdText::kNoEsPotEscriure);
+        avisa(IdNoDesat());
     // A failed "No" is as far as the set can go back: asking again would change nothing.
     if (fet || !si)
         modificat_ = false;
@@ -268,7 +278,7 @@ bool JocsNivells::CanviaActivitat(int a) {
     if (a < 1 || a > kActivitats)
         return false;
     if (modificat_ && !DesaActivitat(graella_ ? graella_() : QList<FilaGraella>{})) {
-        avisa(IdText::kNoEsPotEscriure);
+        avisa(IdNoDesat());
         return false;
     }
     activitatActual_ = a;

@@ -6,7 +6,7 @@
 #include "levels/FitxerNivells.h"
 #include "levels/JocsNivells.h"
 
-AssignacioNivell::AssignacioNivell(Sessio& sessio) : sessio_(sessio) {
+AssignacioNivell::AssignacioNivell(Sessio& sessio) : sessio_(sessio), llegit_(sessio.grup) {
     const int grup = sessio_.general.GrupActual;
     llista_ = JocsNivells::llistaFitxers(sessio_.carpeta);
     seleccionat_ = int(llista_.indexOf(TextUtil::trimSpaces(sessio_.grup.NomNivell)));
@@ -33,5 +33,5 @@ void AssignacioNivell::selecciona(int index) {
 bool AssignacioNivell::tanca(bool accepta) {
     if (accepta && seleccionat_ >= 0)
         sessio_.grup.NomNivell = triat();
-    return DesarConfigGrup(sessio_.carpeta, sessio_.general.GrupActual, sessio_.grup);
+    return DesarCanvisGrup(sessio_.carpeta, sessio_.general.GrupActual, llegit_, sessio_.grup);
 }

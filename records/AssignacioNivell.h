@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ConfigGrup.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -34,6 +36,8 @@ public:
 
 private:
     Sessio& sessio_;
+    // The group's record as the window found it: what tells its change from another computer's.
+    ConfigGrup llegit_;
     QStringList llista_;
     int seleccionat_ = -1;
     QString actual_;

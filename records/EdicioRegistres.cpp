@@ -65,8 +65,8 @@ EdicioRegistres::Resultat EdicioRegistres::afegeix() {
         return refus;
     const int grup = sessio_.general.GrupActual;
     const int idioma = sessio_.general.Idioma;
-    if (!FitxerAlumnes::escriu(sessio_.carpeta, grup, idioma, LlistaAlumnes::posicioNova(files_),
-                               nou))
+    if (!FitxerAlumnes::afegeix(sessio_.carpeta, grup, idioma,
+                                {LlistaAlumnes::fila(nou, LlistaAlumnes::posicioNova(files_))}))
         return Resultat::NoDesat;
     desat_ = true;
     sessio_.registre = nou;
@@ -92,18 +92,23 @@ bool EdicioRegistres::afegeixVarios(const QList<FilaAlumne>& nous) {
 }
 
 EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
+    conflicte_ = false;
     if (mode_ != Mode::Editar || fila_ < 0)
         return Resultat::NoDesat;
     if (senseNom())
         return Resultat::SenseNom;
     const FilaAlumne abans = files_[fila_];
-    const FilaAlumne despres = LlistaAlumnes::fila(camps_, LlistaAlumnes::posicio(abans));
     // The record first: a history renamed for a name that never reached the file would no longer
     // be found under the pupil's name.
-    if (!FitxerAlumnes::escriu(sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma,
-                               LlistaAlumnes::posicio(abans), camps_))
+    Registre desat = camps_;
+    const int posicio = FitxerAlumnes::escriuCanvis(
+        sessio_.carpeta, sessio_.general.GrupActual, sessio_.general.Idioma,
+        LlistaAlumnes::posicio(abans), LlistaAlumnes::registre(abans), desat, &conflicte_);
+    if (posicio == 0)
         return Resultat::NoDesat;
     desat_ = true;
+    camps_ = desat;
+    const FilaAlumne despres = LlistaAlumnes::fila(desat, posicio);
     files_[fila_] = despres;
     sessio_.registre = LlistaAlumnes::registre(despres);
     const Historial h = reanomenaHistorial(sessio_.carpeta, abans.value(LlistaAlumnes::kColNom),
@@ -116,7 +121,7 @@ EdicioRegistres::Resultat EdicioRegistres::edita(Historial* historial) {
 void EdicioRegistres::elimina() {
     if (mode_ != Mode::Eliminar || fila_ < 0)
         return;
-    files_.removeAt(fila_);
+    esborrades_ << files_.takeAt(fila_);
     esborrats_ = true;
     if (files_.isEmpty()) {
         fila_ = -1;
@@ -132,10 +137,11 @@ bool EdicioRegistres::tanca(bool confirma) {
     esborrats_ = false;
     bool ok = true;
     if (confirma) {
-        ok = FitxerAlumnes::reescriu(sessio_.carpeta, sessio_.general.GrupActual,
-                                     sessio_.general.Idioma, files_);
+        ok = FitxerAlumnes::reescriuSenseEsborrats(sessio_.carpeta, sessio_.general.GrupActual,
+                                                   sessio_.general.Idioma, esborrades_, files_);
         desat_ = desat_ || ok;
     }
+    esborrades_.clear();
     if (!confirma || !ok)
         rellegeix();
     LlistaAlumnes::ordena(files_);

@@ -85,15 +85,19 @@ public:
     // the group's file, then reads the list again and offers the number after the last. True when
     // there was nothing to write; false when the file could not be written (it is as it was).
     bool afegeixVarios(const QList<FilaAlumne>& nous);
-    // `Mou(1)` while editing: writes the fields at the shown row's position, updates the row in
-    // place and renames the history file when the stored name leads to another one. A blank name
-    // is refused. Nothing changes when nothing was written.
+    // `Mou(1)` while editing: writes the fields the teacher changed over the pupil's record as
+    // the file holds it now (what another computer changed meanwhile stays), updates the row and
+    // the fields to the record stored and renames the history file when the stored name leads to
+    // another one. A blank name is refused. Nothing changes when nothing was written.
     Resultat edita(Historial* historial = nullptr);
+    // The last edit replaced a level another computer had changed since the row was read.
+    bool conflicte() const { return conflicte_; }
     // `Mou(1)` while deleting: removes the shown row from the rows only and shows the row that
     // takes its place (the last one when it was the last).
     void elimina();
-    // Closing after deletions: "Sí" rewrites the file from the rows (removing it when none is
-    // left), "No" reads the rows back from the file. Either way the rows are sorted again. False
+    // Closing after deletions: "Sí" rewrites the file without the deleted pupils, keeping every
+    // other record as the file holds it then (removing the file when none is left), "No" reads
+    // the rows back from the file. Either way the rows are sorted again. False
     // when the rewrite failed; the rows then hold the file as it still is.
     bool tanca(bool confirma);
 
@@ -122,5 +126,7 @@ private:
     int fila_ = -1;
     bool esborrats_ = false;
     bool desat_ = false;
+    bool conflicte_ = false;
+    QList<FilaAlumne> esborrades_;
     Registre camps_;
 };

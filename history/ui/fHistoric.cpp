@@ -1,6 +1,7 @@
 #include "history/ui/fHistoric.h"
 
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
 #include "core/ui/Escalat.h"
@@ -167,8 +168,8 @@ void fHistoric::carrega() {
     // A file that cannot be read leaves the box empty; one that is missing is created empty, and
     // when even that fails the user is told.
     bool noCreat = false;
-    visor_->setPlainText(
-        FitxerHistorial::obre(sessio_.carpeta, nom_, &noCreat).value_or(QString()));
+    obert_ = FitxerHistorial::obre(sessio_.carpeta, nom_, &noCreat).value_or(QString());
+    visor_->setPlainText(obert_);
     if (noCreat)
         Missatges::Informacio(sessio_.text(IdText::kNoEsPotEscriure), sessio_.general.Idioma,
                               parentWidget());
@@ -203,10 +204,18 @@ void fHistoric::eina(int index) {
 }
 
 void fHistoric::desa() {
-    if (!FitxerHistorial::desa(sessio_.carpeta, nom_, textVisor())) {
+    QString text = textVisor();
+    if (!FitxerHistorial::desaEdicio(sessio_.carpeta, nom_, text, obert_)) {
         // Save stays enabled: the edits are still in the box for another try.
-        avisa(IdText::kNoEsPotEscriure);
+        avisa(IdNoDesat());
         return;
+    }
+    obert_ = text;
+    // Lines a series appended on another computer meanwhile were kept: the box shows them too.
+    if (text != textVisor()) {
+        visor_->setPlainText(text);
+        visor_->moveCursor(QTextCursor::End);
+        estat_.carrega(textVisor());
     }
     estat_.desat();
     mostraEines();

@@ -45,6 +45,8 @@ private:
     const QPixmap imatge_;
     const QString nom_;
     EstatHistoric estat_;
+    // The file's text as loaded or last saved: what tells the lines the board appended since.
+    QString obert_;
 
     QPlainTextEdit* visor_;
     QLabel* eti_[7];

@@ -9,6 +9,7 @@
 #include "records/ui/ImportacioLlista.h"
 
 #include "core/IdsText.h"
+#include "core/MotiuNoDesat.h"
 #include "core/Sessio.h"
 #include "core/SoundPlayer.h"
 #include "core/TextUtil.h"
@@ -388,8 +389,14 @@ void Edicio::accio() {
     case EdicioRegistres::Mode::Editar: {
         EdicioRegistres::Historial historial = EdicioRegistres::Historial::Igual;
         // The record holds the new name even when its history could not follow: that is said.
-        if (avisa(edicio_.edita(&historial)) && historial == EdicioRegistres::Historial::Error)
+        const bool desat = avisa(edicio_.edita(&historial));
+        if (desat && historial == EdicioRegistres::Historial::Error)
             avisaError();
+        if (desat && edicio_.conflicte())
+            Missatges::Informacio(text(IdText::kNivellCanviatAltreOrdinador),
+                                  sessio_.general.Idioma, this);
+        if (desat)
+            mostraCamps();
         break;
     }
     case EdicioRegistres::Mode::Eliminar:
@@ -453,7 +460,7 @@ bool Edicio::avisa(EdicioRegistres::Resultat resultat) {
 }
 
 void Edicio::avisaError() {
-    Missatges::Informacio(text(IdText::kNoEsPotEscriure), sessio_.general.Idioma, this);
+    Missatges::Informacio(text(IdNoDesat()), sessio_.general.Idioma, this);
 }
 
 void Edicio::done(int result) {

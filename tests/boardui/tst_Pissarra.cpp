@@ -2,6 +2,8 @@
 #include "board/FabricaActivitats.h"
 #include "board/ui/PanellActivitat.h"
 #include "board/ui/Pissarra.h"
+#include "core/FileLock.h"
+#include "core/Rutes.h"
 #include "core/StringTable.h"
 #include "core/ui/Wingdings.h"
 #include "tests/support/CaptaMissatges.h"
@@ -311,17 +313,21 @@ private slots:
     }
 
     // The end messages are longer than a line of the button: every word shows, in every
-    // language, the longest being the one about a level that could not be stored.
+    // language, the longest being those about a level that could not be stored (the file cannot
+    // be written, or another computer holds its lock).
     void missatgesSencers() {
+        FileLock::setWaitMs(10);
         for (int idioma = 0; idioma < 4; ++idioma)
-            for (bool bloquejat : {false, true}) {
+            for (const int id : {75, 120, 490}) {
                 Prova t(idioma);
-                if (bloquejat)
-                    QVERIFY(t.c.bloqueja(t.c.dat(TextIdioma(95, idioma))));
+                const bool bloquejat = id != 75;
+                FileLock altre(RutaBloqueig(t.c.path(), t.c.dat(TextIdioma(95, idioma))));
+                QVERIFY(id == 490 ? altre.lock()
+                                  : !bloquejat || t.c.bloqueja(t.c.dat(TextIdioma(95, idioma))));
                 for (int i = 0; i < 2; ++i)
                     bloquejat ? t.w->serie().RespostaCorrecta() : t.w->tic();
                 auto* b = t.fill<QPushButton>("BtTxt");
-                const QString esperat = TextIdioma(bloquejat ? 120 : 75, idioma);
+                const QString esperat = TextIdioma(id, idioma);
                 QCOMPARE(b->accessibleName() + "|" + t.text("BtTxt"), esperat + "|" + esperat);
                 const QFontMetrics fm(b->font());
                 const QStringList linies = b->text().split(u'\n');
@@ -329,6 +335,7 @@ private slots:
                     QVERIFY2(fm.horizontalAdvance(l) <= b->width() - 36, qPrintable(l));
                 QVERIFY(linies.size() * fm.lineSpacing() <= b->height() - 20);
             }
+        FileLock::setWaitMs(FileLock::kWaitMs);
     }
 
     // Number words keep whole when the phrase wraps: word joiners, not seen.

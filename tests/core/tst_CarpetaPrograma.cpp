@@ -2,8 +2,11 @@
 #include "core/ConfigGeneral.h"
 #include "core/ConfigGrup.h"
 #include "core/EscalaPantalla.h"
+#include "core/FileLock.h"
 #include "core/FitxerAlumnes.h"
 #include "core/MigrarDades.h"
+#include "core/MotiuNoDesat.h"
+#include "core/Rutes.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Registres.h"
 #include "tests/support/Taula.h"
@@ -13,6 +16,7 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <functional>
 
 using namespace Registres;
 
@@ -120,6 +124,68 @@ FilaAlumne row(const QString& numero, const QString& nom, const QString& nivell1
                const QString& posicio) {
     return FilaAlumne{numero, nom, nivell1} + QStringList(8, "1") + QStringList{posicio, ""};
 }
+
+// General.cfg as another computer left it when this copy, having read ANNA's record of group 2,
+// stores its settings: only the fields this copy changed replace the file's.
+const QByteArray kLlegida = general(2, "ANNA");
+const std::tuple<const char*, QByteArray, QByteArray, QByteArray> kComunes[] = {
+    {"nothing changed here", general(5, "NOVA", 1, 2, 1), kLlegida, general(5, "NOVA", 1, 2, 1)},
+    {"their password, our language", general(2, "NOVA"), general(2, "ANNA", 0, 1),
+     general(2, "NOVA", 0, 1)},
+    {"both the language: ours", general(2, "ANNA", 0, 3), general(2, "ANNA", 0, 1),
+     general(2, "ANNA", 0, 1)},
+    {"our password, their group", general(7, "ANNA", 1), general(2, "PEP"), general(7, "PEP", 1)},
+};
+
+// The group's file as this copy read it (ANNA, PERE), as another computer left it, what this copy
+// then stores (`llegides`: the rows it read) and the file after; `conflicte`: the edit replaced a
+// level changed elsewhere.
+using Accio = std::function<bool(const QString& carpeta, QList<FilaAlumne> llegides)>;
+bool passaPere(const QString& carpeta, QList<FilaAlumne> llegides) { // level 1 of activity 3
+    Registre r = LlistaAlumnes::registre(llegides[1]);
+    return FitxerAlumnes::desaNivellSuperat(carpeta, kGrup, 0, 3, 1, 10, r, llegides[1]);
+}
+bool editaPere(const QString& carpeta, QList<FilaAlumne> llegides, int nivell3, bool conflicte) {
+    Registre r = LlistaAlumnes::registre(llegides[1]);
+    r.Nom = "PETER";
+    r.Nivell[2] = uint8_t(nivell3);
+    bool xoc = !conflicte;
+    return FitxerAlumnes::escriuCanvis(carpeta, kGrup, 0, 2, LlistaAlumnes::registre(llegides[1]),
+                                       r, &xoc) != 0 &&
+           xoc == conflicte;
+}
+const QByteArray kPere4 = alumne(3, "PERE", {10, 0, 4, 1, 0, 2, 2, 2, 2});
+const QByteArray kPereM = alumne(3, "PERE M", {10, 0, 1, 1, 0, 2, 2, 2, 2});
+struct Fusio {
+    const char* nom;
+    QByteArray ara;
+    Accio accio;
+    QByteArray despres;
+};
+const Fusio kFusions[] = {
+    {"level over a rename", kAnna + kPereM, passaPere,
+     kAnna + alumne(3, "PERE M", {10, 0, 2, 1, 0, 2, 2, 2, 2})},
+    {"level after a rewrite moved the pupil", kPere, passaPere,
+     alumne(3, "PERE", {10, 0, 2, 1, 0, 2, 2, 2, 2})},
+    {"higher level stored elsewhere kept", kAnna + kPere4, passaPere, kAnna + kPere4},
+    {"pupil deleted elsewhere", kAnna, passaPere, "!" + kAnna},
+    {"edit keeps a level passed elsewhere", kAnna + kPere4,
+     [](const QString& c, auto l) { return editaPere(c, l, 1, false); },
+     kAnna + alumne(3, "PETER", {10, 0, 4, 1, 0, 2, 2, 2, 2})},
+    {"edit and a pass on one level: the edit's", kAnna + kPere4,
+     [](const QString& c, auto l) { return editaPere(c, l, 7, true); },
+     kAnna + alumne(3, "PETER", {10, 0, 7, 1, 0, 2, 2, 2, 2})},
+    {"deletion keeps a pupil added and a level passed", kAnna + kPere4 + kJan,
+     [](const QString& c, QList<FilaAlumne> l) {
+         return FitxerAlumnes::reescriuSenseEsborrats(c, kGrup, 0, {l[0]}, l) && l.size() == 2;
+     },
+     kPere4 + kJan},
+    {"new pupil after one added elsewhere", kAnna + kPere + kJan,
+     [](const QString& c, auto) {
+         return FitxerAlumnes::afegeix(c, kGrup, 0, {row("5", "NOU", "1", "3")});
+     },
+     kAnna + kPere + kJan + alumne(5, "NOU")},
+};
 
 } // namespace
 
@@ -392,6 +458,75 @@ private slots:
         QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
     }
 
+    void sharedSettings() {
+        for (const auto& [nom, disc, nostra, despres] : kComunes) {
+            CarpetaProva::escriu(c.generalCfg(), disc);
+            ConfigGeneral llegida = ConfigGeneral::decode(kLlegida);
+            QVERIFY(DesarCanvisGeneral(c.path(), llegida, ConfigGeneral::decode(nostra)));
+            QVERIFY2(c.llegeix(c.generalCfg()) == despres && llegida.encode() == nostra, nom);
+        }
+        // A group's record likewise: their set name and first box, our level count of activity 2.
+        c.escriu(c.grupsCfg(), grup("011111111", 0, 10, "Altre"));
+        ConfigGrup nostre;
+        nostre.Nivells[1] = 4;
+        QVERIFY(DesarCanvisGrup(c.path(), 1, ConfigGrup{}, nostre));
+        QCOMPARE(c.llegeix(c.grupsCfg()), grup("011111111", 0, 10, "Altre").replace(11, 1, "\4"));
+    }
+
+    void mergedWrites_data() { files(kFusions); }
+    void mergedWrites() {
+        const Fusio& cas = fila(kFusions);
+        c.escriu(c.dat("Gats"), kAnna + kPere);
+        const QList<FilaAlumne> llegides = llegeix();
+        c.escriu(c.dat("Gats"), cas.ara);
+        const bool fet = cas.accio(c.path(), llegides);
+        QCOMPARE((fet ? "" : "!") + c.llegeix(c.dat("Gats")), cas.despres);
+    }
+
+    // Every write of a file waits for another computer's lock on it, then gives up with 490 and
+    // the file as it was; a lock whose holder is gone, or made elsewhere and old, is taken over.
+    void locksKeepWritersApart() {
+        c.escriu(c.dat("Gats"), kAnna + kPere);
+        c.escriu(c.generalCfg(), general(2));
+        std::vector<std::function<bool()>> escriptures = {
+            [&] {
+                ConfigGeneral g;
+                return DesarCanvisGeneral(c.path(), g, ConfigGeneral{.Idioma = 2});
+            },
+            [&] { return DesarConfigGrup(c.path(), kGrup, ConfigGrup{}); }};
+        for (const Fusio& f : kFusions)
+            escriptures.push_back(
+                [&, llegides = llegeix()] { return f.accio(c.path(), llegides); });
+        FileLock::setWaitMs(100);
+        QProcess holder;
+        holder.start(QCoreApplication::applicationFilePath(),
+                     {"--hold-file", RutaBloqueig(c.path(), c.dat("Gats")),
+                      RutaBloqueig(c.path(), c.generalCfg()),
+                      RutaBloqueig(c.path(), c.grupsCfg())});
+        QVERIFY(holder.waitForStarted() && holder.waitForReadyRead());
+        for (const auto& escriptura : escriptures) {
+            QVERIFY(!escriptura());
+            QCOMPARE(IdNoDesat(), IdText::kDadesOcupades);
+        }
+        QCOMPARE(c.llegeix(c.dat("Gats")) + c.llegeix(c.generalCfg()) + c.llegeix(c.grupsCfg()),
+                 kAnna + kPere + general(2) +
+                     grup("011111111", 0, 10, "Altre").replace(11, 1, "\4"));
+        holder.kill();
+        QVERIFY(holder.waitForFinished());
+        QVERIFY(escriptures[0]() && escriptures[1]() && escriptures[2]()); // the holder is gone
+        const QString lock = RutaBloqueig(c.path(), c.dat("Gats"));
+        for (const int segons : {0, 40}) {
+            CarpetaProva::escriu(lock, "1\nXIFRUM\naltre-ordinador\n");
+            QFile f(lock);
+            QVERIFY(f.open(QIODevice::ReadWrite) &&
+                    f.setFileTime(QDateTime::currentDateTime().addSecs(-segons),
+                                  QFileDevice::FileModificationTime));
+            FileLock l(lock);
+            QCOMPARE(l.lock(), segons > FileLock::kStaleMs / 1000);
+        }
+        FileLock::setWaitMs(FileLock::kWaitMs);
+    }
+
     // A position past one beyond the end would leave a gap of zero bytes the file never had.
     void recordWrites() {
         for (const auto& [abans, posicio, despres] : kEscriptures) {
@@ -452,6 +587,15 @@ int main(int argc, char* argv[]) {
     if (argc == 3 && qstrcmp(argv[1], "--hold") == 0) { // "another copy", until it is killed
         InstanceLock lock(QString::fromLocal8Bit(argv[2]));
         std::printf("%d\n", int(lock.acquire()));
+        std::fflush(stdout);
+        return std::getchar();
+    }
+    if (argc >= 3 && qstrcmp(argv[1], "--hold-file") == 0) { // another computer, while it writes
+        std::vector<std::unique_ptr<FileLock>> locks;
+        for (int i = 2; i < argc; ++i) {
+            locks.push_back(std::make_unique<FileLock>(QString::fromLocal8Bit(argv[i])));
+            std::printf("%d\n", int(locks.back()->lock()));
+        }
         std::fflush(stdout);
         return std::getchar();
     }

@@ -24,7 +24,7 @@ QList<int> ids(const char* ranges) {
 
 // Every id the windows look up; the English block holds those of the earlier edition only.
 const QList<int> kUsats = ids("2-62 67-118 120-123 150 170-183 200-202 250-252 300-302 400 405-429 "
-                              "435-444 450-460 475-484 496-499");
+                              "435-444 450-460 475-484 490-491 496-499");
 const QList<int> kAngles = ids("2-28 57-60 82 87 91-108 170-179 480-484 496-499");
 
 // Group names name the pupil files; activity names and result words go into the histories.

@@ -122,6 +122,13 @@ private slots:
             return FitxerHistorial::desa(c.path(), nom, "y\n");
         }());
         QCOMPARE(c.llegeix(c.hst(nom)), "Ordenaci\xf3 ? \x80\r\nx\r\n");
+        // An edit saved keeps the lines a series appended since the viewer read the file.
+        for (const char* ara : {"", "L2\r\n"}) {
+            c.escriu(c.hst(nom), QByteArray("L1\r\n") + ara);
+            QString edicio = "E";
+            QVERIFY(FitxerHistorial::desaEdicio(c.path(), nom, edicio, "L1"));
+            QCOMPARE(c.llegeix(c.hst(nom)), "E\r\n" + QByteArray(ara));
+        }
         QVERIFY(c.bloqueja(c.hst(nom)));
         QCOMPARE(FitxerHistorial::obre(c.path(), nom), std::nullopt);
         QVERIFY(QFileInfo(c.hst(nom)).isDir());

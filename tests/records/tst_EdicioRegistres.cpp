@@ -279,10 +279,9 @@ private slots:
         CarpetaProva c;
         for (const QString& j : QString(a.jocs).split('|', Qt::SkipEmptyParts))
             c.escriu(c.niv(j), {});
+        c.escriu(c.grupsCfg(),
+                 QByteArray(119, '\0') + Registres::grup("101010101", 0, 7, a.nomNivell));
         Sessio sessio = c.sessio(2); // "Lloros" in Catalan
-        sessio.grup.Activitats = "101010101";
-        sessio.grup.Nivells.fill(7);
-        sessio.grup.NomNivell = a.nomNivell;
         AssignacioNivell as(sessio);
         QStringList llista = as.llista();
         llista[as.seleccionat()] += '*';
