@@ -1,5 +1,6 @@
 #include "core/NetejaTemporals.h"
 
+#include "core/FileLock.h"
 #include "core/ProgramFolder.h"
 #include "core/Registre.h"
 #include "core/SafeName.h"
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSet>
 
 #include <array>
@@ -81,5 +83,14 @@ void NetejaTemporals(const QString& carpeta) {
                 info.lastModified().secsTo(ara) >= kEdatMinima)
                 QFile::remove(info.filePath());
         }
+    }
+    // A shared file's lock left by a writer that died: taken over and let go, which removes it. A
+    // lock another copy holds now, here or on another computer, stays.
+    const QDir inf(ProgramFolder::path(carpeta, ProgramFolder::kInf));
+    for (const QString& nom : inf.entryList({"*.lock"}, QDir::Files | QDir::Hidden)) {
+        QLockFile bloqueig(inf.filePath(nom));
+        bloqueig.setStaleLockTime(FileLock::kStaleMs);
+        if (bloqueig.tryLock(0))
+            bloqueig.unlock();
     }
 }

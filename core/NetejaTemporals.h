@@ -9,5 +9,5 @@
 // the temporaries of the files the program writes there: General.cfg and Grups.cfg in Inf/, .dat
 // in Inf/Dat, .niv and .ni2 in Inf/Niv, .rtf in Inf/Hst, and in Imatges/ any name no pupil record
 // names. A temporary written in the last few minutes is left alone: another computer sharing the
-// folder may be writing it now.
+// folder may be writing it now. A shared file's lock (`FileLock`) whose holder is gone goes too.
 void NetejaTemporals(const QString& carpeta);

@@ -14,6 +14,7 @@
 #include <QDateTime>
 #include <QDirIterator>
 #include <QProcess>
+#include <QSysInfo>
 
 #include <cstdio>
 #include <functional>
@@ -337,6 +338,13 @@ private slots:
                 esperat << QString::fromUtf8(nom) + " 1";
         }
         QVERIFY(QDir().mkpath(c.path("Inf/Dat/Lloros.dat.abcdef")));
+        // A lock a dead writer left goes; one held now stays.
+        c.escriu(c.path("Inf/Gats.dat.lock"),
+                 "2147483646\nxifrum\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        FileLock viu(c.path("Inf/Lloros.dat.lock"));
+        QVERIFY(viu.lock());
+        esperat << "Inf/Lloros.dat.lock " +
+                       QString::number(QFileInfo(c.path("Inf/Lloros.dat.lock")).size());
         esperat << "Inf/Dat/Lloros.dat.abcdef/"
                 << "Inf/General.cfg 0"
                 << "Sons/";

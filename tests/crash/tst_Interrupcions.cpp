@@ -67,7 +67,7 @@ bool prepara(const QString& c) {
 bool pas(Tipus tipus, const QString& c, int i) {
     QList<FilaAlumne> files = FitxerAlumnes::llegeix(c, 1, 0);
     Registre r = LlistaAlumnes::registre(files.value(1));
-    Sessio sessio{c, {}, LlegirConfigGrup(c, 1), {}};
+    Sessio sessio{c, {}, {}, LlegirConfigGrup(c, 1), {}};
     bool fallat = false;
     // The tab switch writes activity 1 through, "Sí" activity 2; "No" puts the backup back.
     JocsNivells jocs(
