@@ -29,9 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         const QString imatge = ImatgeAlumne::ruta(carpeta, desat.Imatge);
         COMPROVA(imatge.isEmpty() || CarpetaFuzz::dinsDe(CarpetaFuzz::ruta("Imatges"), imatge));
     }
+    // The order is total: sorted, no row comes before one ahead of it, however far apart.
     LlistaAlumnes::ordena(files);
-    for (qsizetype i = 1; i < files.size(); ++i)
-        COMPROVA(!LlistaAlumnes::abans(files[i], files[i - 1]));
+    for (qsizetype i = 0; i < files.size(); ++i)
+        for (qsizetype j = i + 1; j < files.size(); ++j)
+            COMPROVA(!LlistaAlumnes::abans(files[j], files[i]));
     const int nova = LlistaAlumnes::posicioNova(files);
     for (const FilaAlumne& f : std::as_const(files))
         COMPROVA(LlistaAlumnes::posicio(f) != nova);
