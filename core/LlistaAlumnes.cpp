@@ -3,6 +3,7 @@
 #include "core/Win1252.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace {
@@ -11,10 +12,11 @@ int toByte(int v) {
     return std::clamp(v, 0, 255);
 }
 
+// "nan" and "inf" read as text: a value that compares with nothing would break the order.
 std::optional<double> asNumber(const QString& cell) {
     bool ok = false;
     const double v = cell.trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
+    return ok && std::isfinite(v) ? std::optional<double>(v) : std::nullopt;
 }
 
 QString asStored(const QString& text, int width) {
@@ -26,6 +28,11 @@ int compareCells(const QString& a, const QString& b) {
     const auto nb = asNumber(b);
     if (na && nb)
         return *na < *nb ? -1 : (*na > *nb ? 1 : 0);
+    // Texts before numbers, as "-" (an activity finished) always came before a level; comparing
+    // a number with a text as text would let a text fall between two numbers it also follows
+    // ("   1" < "  x" < " 1" == "   1").
+    if (na || nb)
+        return na ? 1 : -1;
     return QString::compare(a, b, Qt::CaseInsensitive);
 }
 

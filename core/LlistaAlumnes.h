@@ -40,8 +40,9 @@ int posicio(const FilaAlumne& fila);
 // The row's cells joined with TABs, the text the grid takes for a whole row.
 QString textFila(const FilaAlumne& fila);
 
-// Ascending on columns 0 to 11 in turn; two cells that both read as numbers compare by value,
-// any other pair as text without regard to case. Column 11 is unique, so the order is total.
+// Ascending on columns 0 to 11 in turn; two cells that both read as numbers compare by value, a
+// text comes before a number, and two texts compare without regard to case. Column 11 is
+// unique, so the order is total.
 bool abans(const FilaAlumne& a, const FilaAlumne& b);
 void ordena(QList<FilaAlumne>& files);
 

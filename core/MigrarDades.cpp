@@ -64,8 +64,9 @@ bool MigrarDades(const QString& carpeta, QStringList* noMoguts) {
         dades.entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Unsorted);
     QStringList restants;
     for (const QString& nom : fitxers) {
-        const QString origen = dades.filePath(nom);
-        if (!copiaSobreescrivint(origen, arrel.filePath(desti(nom))) || !QFile::remove(origen))
+        const QString origen = ProgramFolder::path(dades.path(), nom);
+        if (!copiaSobreescrivint(origen, ProgramFolder::path(carpeta, desti(nom))) ||
+            !QFile::remove(origen))
             restants << ProgramFolder::path(ProgramFolder::kDades, nom);
     }
     if (restants.isEmpty() && !arrel.rmdir(ProgramFolder::kDades))

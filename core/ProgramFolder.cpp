@@ -1,7 +1,6 @@
 #include "core/ProgramFolder.h"
 
 #include <QCoreApplication>
-#include <QDir>
 
 namespace ProgramFolder {
 
@@ -10,7 +9,11 @@ QString carpetaPrograma() {
 }
 
 QString path(const QString& folder, const QString& relative) {
-    return QDir(folder).filePath(relative);
+    // Joined as text: QDir::filePath takes a name that starts with ':' (a file anyone may leave
+    // in Dades/) for a Qt resource and drops the folder.
+    if (folder.isEmpty())
+        return relative;
+    return folder.endsWith(u'/') ? folder + relative : folder + u'/' + relative;
 }
 
 QString generalCfg(const QString& folder) {

@@ -7,6 +7,8 @@ XIFRUM_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-multimedia-dev qt6-chart
 # What the tests need beside: pdftotext reads the printed worksheets back; the desktop entry and
 # the metainfo are checked by their validators.
 XIFRUM_TEST_PACKAGES=(poppler-utils desktop-file-utils appstream)
+# scripts/fuzz only: clang and its libFuzzer runtime.
+XIFRUM_FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
 
 # ensure_packages PKG...: installs the missing ones with apt-get when root; otherwise prints the
 # exact command to run and exits.
