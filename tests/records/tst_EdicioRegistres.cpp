@@ -182,25 +182,22 @@ private slots:
         QStringList plens;
         for (int i = 1; i <= d.plens; ++i)
             plens << QStringLiteral("%1 P%1").arg(i);
-        const QString abans = plens.join('|') + '|' + d.abans;
-        const bool bloquejat = QString(d.abans) == "!";
-        Editor e(EdicioRegistres::Mode::Afegir, bloquejat                 ? ""
-                                                : QString(d.abans) == "~" ? "4 ANNA"
-                                                                          : abans);
-        if (bloquejat)
-            QVERIFY(e.c.bloqueja(e.c.dat("Gats")));
+        const QString abans(d.abans);
+        const bool bloquejat = abans == "!", ple = abans == "~";
+        Editor e(EdicioRegistres::Mode::Afegir, bloquejat ? ""
+                                                : ple     ? "4 ANNA"
+                                                          : plens.join('|') + '|' + abans);
+        QVERIFY(!bloquejat || e.c.bloqueja(e.c.dat("Gats")));
         const ImportaLlista::Pla pla = ImportaLlista::planifica(d.fitxer, e.files, d.csv);
         QStringList omesos;
         for (const ImportaLlista::Omes& o : pla.omesos)
             omesos << QStringLiteral("%1 %2 %3").arg(o.fila).arg(o.nom).arg("CBVJL"[int(o.motiu)]);
         QCOMPARE(omesos.join('|'), QString(d.omesos));
-        const bool ple = QString(d.abans) == "~";
         std::optional<MitjaPle> mitja;
         if (ple)
             mitja.emplace();
-        const bool afegits = e.e->afegeixVarios(pla.nous);
+        QCOMPARE(e.e->afegeixVarios(pla.nous), !bloquejat && !ple);
         mitja.reset();
-        QCOMPARE(afegits, !bloquejat && !ple);
         QCOMPARE(e.dat(), bloquejat ? QByteArray("<missing>")
                           : ple     ? grup("4 ANNA")
                                     : grup(plens.join('|') + '|' + d.despres));
