@@ -345,9 +345,7 @@ private slots:
         QVERIFY(viu.lock());
         esperat << "Inf/Lloros.dat.lock " +
                        QString::number(QFileInfo(c.path("Inf/Lloros.dat.lock")).size());
-        esperat << "Inf/Dat/Lloros.dat.abcdef/"
-                << "Inf/General.cfg 0"
-                << "Sons/";
+        esperat += {"Inf/Dat/Lloros.dat.abcdef/", "Inf/General.cfg 0", "Sons/"};
         esperat.sort();
         Sessio s;
         QCOMPARE(Arrencada(c.path()).executa(s).estat, EstatArrencada::Correcta);

@@ -170,9 +170,7 @@ private slots:
             QVERIFY(pas(e.tipus, model.path(), i));
             estats << fitxers(model.path());
         }
-        const int talls = qEnvironmentVariableIsSet("XIFRUM_TALLS")
-                              ? qEnvironmentVariableIntValue("XIFRUM_TALLS")
-                              : 3;
+        const int talls = qEnvironmentVariable("XIFRUM_TALLS", "3").toInt();
         int passos = 0, temporals = 0;
         for (int t = 0; t < talls; ++t) {
             QTemporaryDir dir;
