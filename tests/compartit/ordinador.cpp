@@ -31,8 +31,7 @@ int main(int argc, char* argv[]) {
         return 3;
     // The records editor works in group 1, language 0; General.cfg's own changes go through a
     // record of their own, as in the program.
-    Sessio sessio;
-    sessio.carpeta = carpeta;
+    Sessio sessio{carpeta, {}, {}, {}, {}};
     ConfigGeneral llegit = LlegirConfigGeneral(carpeta), general = llegit;
     std::mt19937 atzar(unsigned(k) * 7919U + 17U);
     const auto tria = [&](qsizetype n) { return int(atzar() % unsigned(n)); };

@@ -27,19 +27,19 @@ private slots:
         c.escriu(c.generalCfg(), Registres::general(1));
         const QList<QByteArray> mida = qgetenv("XIFRUM_COMPARTIT").split('x');
         const int ordinadors = mida.size() == 2 ? mida[0].toInt() : 16;
+        const QByteArray operacions = mida.size() == 2 ? mida[1] : "20";
         QElapsedTimer rellotge;
         rellotge.start();
         QList<QProcess*> processos;
         for (int k = 0; k < ordinadors; ++k) {
             const QString tmp = c.path("tmp" + QString::number(k));
-            QDir().mkpath(tmp);
+            QVERIFY(QDir().mkpath(tmp));
             QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
             env.insert("TMPDIR", tmp);
-            processos << new QProcess(this);
-            processos.last()->setProcessEnvironment(env);
-            processos.last()->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-            processos.last()->start(ORDINADOR, {c.path(), QString::number(k),
-                                                mida.size() == 2 ? mida[1] : "20", tmp + "/log"});
+            QProcess* p = processos.emplace_back(new QProcess(this));
+            p->setProcessEnvironment(env);
+            p->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+            p->start(ORDINADOR, {c.path(), QString::number(k), operacions, tmp + "/log"});
         }
         for (QProcess* p : processos)
             QVERIFY(p->waitForFinished(-1) && p->exitCode() == 0);
@@ -50,10 +50,12 @@ private slots:
             finals[TextUtil::trimSpaces(f[LlistaAlumnes::kColImatge])] = LlistaAlumnes::registre(f);
         QMultiMap<QString, QStringList> fets; // what the logs say, by kind
         QMap<QString, int> linies;            // history lines logged minus those found
+        QMap<QString, QStringList> darrers;   // each kind's last fields
         for (int k = 0; k < ordinadors; ++k)
             for (const QString& l : QString(c.llegeix(c.path(QString("tmp%1/log").arg(k))))
                                         .split('\n', Qt::SkipEmptyParts)) {
                 fets.insert(l.section(' ', 0, 0), l.split(' '));
+                darrers[l.section(' ', 0, 0)] << l.section(' ', -1);
                 linies[l.section(' ', 1)] += l.startsWith("HST");
             }
         for (QDirIterator hst(c.path("Inf/Hst"), QDir::Files); hst.hasNext();)
@@ -78,26 +80,21 @@ private slots:
             QVERIFY2(TextUtil::trimSpaces(finals[p[1]].Nom) == p.last() || hiHa("DEL", p[1], {}) ||
                          hiHa("REN", p[1], p),
                      qPrintable(p.join(' ')));
-        QStringList jocs, claus, idiomes;
-        for (const QStringList& p : fets.values("SET"))
-            jocs << p.last();
         for (const QStringList& p : fets.values("SET")) {
             const QByteArray joc = c.llegeix(c.niv(p.mid(1, p.size() - 2).join(' ')));
             QCOMPARE(joc.size(), kRegistresJoc * DadesNivell::kLength);
-            QVERIFY(jocs.contains(joc.left(p.last().size() / 2).toHex()));
+            QVERIFY(darrers["SET"].contains(joc.left(p.last().size() / 2).toHex()));
         }
-        for (const QStringList& p : fets.values("CLAU") + fets.values("IDIOMA"))
-            (p[0] == "CLAU" ? claus : idiomes) << p[1];
         const ConfigGeneral g = ConfigGeneral::decode(c.llegeix(c.generalCfg()));
-        QVERIFY(claus.isEmpty() || claus.contains(g.clauText()));
-        QVERIFY(idiomes.isEmpty() || idiomes.contains(QString::number(g.Idioma)));
+        QVERIFY(darrers["CLAU"].isEmpty() || darrers["CLAU"].contains(g.clauText()));
+        QVERIFY(darrers["IDIOMA"].isEmpty() ||
+                darrers["IDIOMA"].contains(QString::number(g.Idioma)));
         QCOMPARE(QDir(c.path("Inf")).entryList({"*.lock"}), QStringList());
-        qInfo("%d computers x %s operations: %lld ms; %lld passes, %lld history lines, %lld added, "
-              "%lld renamed, "
-              "%lld deleted, %lld set saves, %lld settings",
-              ordinadors, mida.size() == 2 ? mida[1].constData() : "20", ms, fets.count("PASS"),
-              fets.count("HST"), fets.count("ADD"), fets.count("REN"), fets.count("DEL"),
-              fets.count("SET"), fets.count("CLAU") + fets.count("IDIOMA"));
+        QString n;
+        for (const char* t : {"PASS", "HST", "ADD", "REN", "DEL", "SET", "CLAU", "IDIOMA"})
+            n += QString(" %1 %2").arg(t).arg(fets.count(t));
+        qInfo("%d computers x %s operations: %lld ms;%s", ordinadors, operacions.constData(), ms,
+              qPrintable(n));
     }
 };
 

@@ -345,9 +345,7 @@ private slots:
         QVERIFY(viu.lock());
         esperat << "Inf/Lloros.dat.lock " +
                        QString::number(QFileInfo(c.path("Inf/Lloros.dat.lock")).size());
-        esperat << "Inf/Dat/Lloros.dat.abcdef/"
-                << "Inf/General.cfg 0"
-                << "Sons/";
+        esperat += {"Inf/Dat/Lloros.dat.abcdef/", "Inf/General.cfg 0", "Sons/"};
         esperat.sort();
         Sessio s;
         QCOMPARE(Arrencada(c.path()).executa(s).estat, EstatArrencada::Correcta);
@@ -592,17 +590,14 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     // Named as the program names itself, so that the live holder is not taken for a dead copy.
     QCoreApplication::setApplicationName("XIFRUM");
-    if (argc == 3 && qstrcmp(argv[1], "--hold") == 0) { // "another copy", until it is killed
+    // "--hold FOLDER": another copy; "--hold-file LOCK...": another computer while it writes.
+    if (argc >= 3 && qstrncmp(argv[1], "--hold", 6) == 0) { // until it is killed
+        const bool copia = qstrcmp(argv[1], "--hold") == 0;
         InstanceLock lock(QString::fromLocal8Bit(argv[2]));
-        std::printf("%d\n", int(lock.acquire()));
-        std::fflush(stdout);
-        return std::getchar();
-    }
-    if (argc >= 3 && qstrcmp(argv[1], "--hold-file") == 0) { // another computer, while it writes
         std::vector<std::unique_ptr<FileLock>> locks;
         for (int i = 2; i < argc; ++i) {
             locks.push_back(std::make_unique<FileLock>(QString::fromLocal8Bit(argv[i])));
-            std::printf("%d\n", int(locks.back()->lock()));
+            std::printf("%d\n", copia ? int(lock.acquire()) : int(locks.back()->lock()));
         }
         std::fflush(stdout);
         return std::getchar();

@@ -132,12 +132,10 @@ QString tallat(Tipus tipus, const Fitxers& ara, const QList<Fitxers>& estats) {
             bo |= b == e.value(nom, "<missing>") || (nom == kCopia && b == e.value(kJoc));
         if (nom == kJoc && !bo) {
             bo = b.size() == estats[0].value(kJoc).size();
-            for (qsizetype p = 0; bo && p < b.size(); p += 14) {
-                bool registre = false;
-                for (const Fitxers& e : estats)
-                    registre |= b.mid(p, 14) == e.value(kJoc).mid(p, 14);
-                bo = registre;
-            }
+            for (qsizetype p = 0; bo && p < b.size(); p += 14)
+                bo = std::any_of(estats.begin(), estats.end(), [&](const Fitxers& e) {
+                    return b.mid(p, 14) == e.value(kJoc).mid(p, 14);
+                });
         }
         if (tipus == Tipus::Historial && nom == kHst) {
             QByteArray linies = estats[0].value(kHst);
@@ -170,9 +168,7 @@ private slots:
             QVERIFY(pas(e.tipus, model.path(), i));
             estats << fitxers(model.path());
         }
-        const int talls = qEnvironmentVariableIsSet("XIFRUM_TALLS")
-                              ? qEnvironmentVariableIntValue("XIFRUM_TALLS")
-                              : 3;
+        const int talls = qEnvironmentVariable("XIFRUM_TALLS", "3").toInt();
         int passos = 0, temporals = 0;
         for (int t = 0; t < talls; ++t) {
             QTemporaryDir dir;

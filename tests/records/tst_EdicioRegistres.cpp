@@ -22,6 +22,14 @@ QByteArray grup(const QString& alumnes) {
     return b;
 }
 
+// The entries of folder `carpeta` of `c`, sorted, as "name=content".
+QString contingut(const CarpetaProva& c, const QString& carpeta) {
+    QStringList l = QDir(c.path(carpeta)).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+    for (QString& f : l)
+        f += '=' + c.llegeix(c.path(carpeta + '/' + f));
+    return l.join('|');
+}
+
 // The records editor in `mode` on row `fila` of group 3 ("Gats"), its file holding `alumnes`.
 struct Editor {
     CarpetaProva c;
@@ -182,25 +190,22 @@ private slots:
         QStringList plens;
         for (int i = 1; i <= d.plens; ++i)
             plens << QStringLiteral("%1 P%1").arg(i);
-        const QString abans = plens.join('|') + '|' + d.abans;
-        const bool bloquejat = QString(d.abans) == "!";
-        Editor e(EdicioRegistres::Mode::Afegir, bloquejat                 ? ""
-                                                : QString(d.abans) == "~" ? "4 ANNA"
-                                                                          : abans);
-        if (bloquejat)
-            QVERIFY(e.c.bloqueja(e.c.dat("Gats")));
+        const QString abans(d.abans);
+        const bool bloquejat = abans == "!", ple = abans == "~";
+        Editor e(EdicioRegistres::Mode::Afegir, bloquejat ? ""
+                                                : ple     ? "4 ANNA"
+                                                          : plens.join('|') + '|' + abans);
+        QVERIFY(!bloquejat || e.c.bloqueja(e.c.dat("Gats")));
         const ImportaLlista::Pla pla = ImportaLlista::planifica(d.fitxer, e.files, d.csv);
         QStringList omesos;
         for (const ImportaLlista::Omes& o : pla.omesos)
             omesos << QStringLiteral("%1 %2 %3").arg(o.fila).arg(o.nom).arg("CBVJL"[int(o.motiu)]);
         QCOMPARE(omesos.join('|'), QString(d.omesos));
-        const bool ple = QString(d.abans) == "~";
         std::optional<MitjaPle> mitja;
         if (ple)
             mitja.emplace();
-        const bool afegits = e.e->afegeixVarios(pla.nous);
+        QCOMPARE(e.e->afegeixVarios(pla.nous), !bloquejat && !ple);
         mitja.reset();
-        QCOMPARE(afegits, !bloquejat && !ple);
         QCOMPARE(e.dat(), bloquejat ? QByteArray("<missing>")
                           : ple     ? grup("4 ANNA")
                                     : grup(plens.join('|') + '|' + d.despres));
@@ -221,10 +226,7 @@ private slots:
         H h = H::Igual;
         QCOMPARE(e.e->edita(&h), d.resultat);
         QCOMPARE(int(h), int(d.historial));
-        QStringList hst = QDir(e.c.path("Inf/Hst")).entryList(QDir::Files, QDir::Name);
-        for (QString& f : hst)
-            f += '=' + e.c.llegeix(e.c.path("Inf/Hst/" + f));
-        QCOMPARE(hst.join('|'), QString(d.historials));
+        QCOMPARE(contingut(e.c, "Inf/Hst"), QString(d.historials));
         const bool desat = d.resultat == R::Desat;
         QCOMPARE(e.dat(),
                  alumne(7, "PERE") + alumne(4, desat ? d.nomNou : "ANNA",
@@ -258,19 +260,13 @@ private slots:
             f.endsWith('/')
                 ? void(QDir().mkpath(c.imatge(f)))
                 : c.escriu(c.imatge(f.section('=', 0, 0)), f.section('=', 1).toLatin1());
-        const auto casa = [&c] { // Imatges/ as sorted "name=content"
-            QStringList l =
-                QDir(c.path("Imatges")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
-            for (QString& f : l)
-                f += '=' + c.llegeix(c.imatge(f));
-            return l;
-        };
-        QStringList esperat = casa() << QString(m.desat) + "=A";
+        QStringList esperat = contingut(c, "Imatges").split('|', Qt::SkipEmptyParts)
+                              << QString(m.desat) + "=A";
         esperat.removeDuplicates();
         esperat.sort();
         fora.escriu(fora.path(m.triat), "A");
         QCOMPARE(ImatgeAlumne::copia(c.path(), fora.path(m.triat)), QString(m.desat));
-        QCOMPARE(casa(), esperat);
+        QCOMPARE(contingut(c, "Imatges"), esperat.join('|'));
     }
 
     void assigna_data() { files(kAssignacions); }
