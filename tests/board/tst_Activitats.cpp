@@ -34,7 +34,7 @@ struct Obert {
     std::unique_ptr<Activitat> act;
     Obert(int activitat, int p1, int p2, int sep, bool resta, float r, int idioma = 0)
         : atzar({r}) {
-        ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.resta = resta;
+        ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.resta = resta,
         ctx.lang = idioma;
         act = FabricaActivitats::crea(activitat, ctx);
         act->preparar();
@@ -306,6 +306,17 @@ QString ajudaFins(ActivitatDividir& a, const FakeContext& ctx, int maxim = 100) 
     return entrats;
 }
 
+// A division put on by hand, on a series with or without the subtractions.
+struct Div {
+    FakeContext ctx;
+    ActivitatDividir a{ctx};
+    Div(bool resta, int dividend, int divisor) {
+        ctx.resta = resta;
+        a.preparar();
+        QVERIFY(a.posaOperacio(dividend, divisor));
+    }
+};
+
 // A series that, its wait option off, puts the next division on from inside RespostaCorrecta.
 struct SerieSenseEspera : FakeContext {
     ActivitatDividir* activitat = nullptr;
@@ -370,7 +381,7 @@ struct Lectura {
     const char *nom, *pregunta, *resposta;
     std::function<LecturaExercici()> llegeix;
 };
-const auto tecleja = [](Activitat& a, const QString& tecles) {
+const auto tecleja = [](auto&& a, const QString& tecles) {
     for (const QChar c : tecles)
         a.caracter(c);
     return LecturaExercici::de(&a);
@@ -380,12 +391,7 @@ const auto obert = [](int activitat, int p, float r, const char* tecles) {
     return tecleja(*o.act, QString::fromLatin1(tecles));
 };
 const auto divisio = [](bool resta, const char* tecles) {
-    FakeContext ctx;
-    ctx.resta = resta;
-    ActivitatDividir d(ctx);
-    d.preparar();
-    d.posaOperacio(845, 9);
-    return tecleja(d, QString::fromLatin1(tecles));
+    return tecleja(Div(resta, 845, 9).a, QString::fromLatin1(tecles));
 };
 const Lectura kLectures[] = {
     {"cardinal", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "2"); }},
@@ -393,15 +399,9 @@ const Lectura kLectures[] = {
     {"Roman numeral asked", "1 234", "MC", [] { return obert(3, 1234, .75f, "MC"); }},
     {"table", "7 × 6", "4", [] { return obert(7, 6, .75f, "4"); }},
     {"sum from the units", "75 + 48", "23",
-     [] {
-         SumRes s('+', "75", "48");
-         return tecleja(s.act, "32");
-     }},
+     [] { return tecleja(SumRes('+', "75", "48").act, "32"); }},
     {"multiplication by rows", "456 × 123", "1368, 2",
-     [] {
-         Multi m(456, 123);
-         return tecleja(m.act, "86312");
-     }},
+     [] { return tecleja(Multi(456, 123).act, "86312"); }},
     {"division, quotient then remainder", "845 ÷ 9", "9, 35", [] { return divisio(false, "935"); }},
     {"division with the subtraction", "845 ÷ 9", "9, 81, 3", [] { return divisio(true, "918-3"); }},
 };
@@ -422,8 +422,8 @@ private slots:
     void tecles() {
         const Tecles& t = fila(kTecles);
         Obert o(t.activitat, t.p1, t.p2, t.sep, t.resta, t.r, t.idioma);
-        const QString preses = QString::fromUtf8(t.preses), extra = QString::fromUtf8(t.extra);
-        const QString refusades = QString::fromUtf8(t.refusades);
+        const QString preses = QString::fromUtf8(t.preses), extra = QString::fromUtf8(t.extra),
+                      refusades = QString::fromUtf8(t.refusades);
         QString preses2;
         for (const QChar c : preses + refusades)
             preses2 += o.act->accepta(c) ? c : QChar(u'_');
@@ -441,7 +441,7 @@ private slots:
     void danyats_data() { files(kDanyats); }
     void danyats() {
         const Danyat& d = fila(kDanyats);
-        for (const char* a = d.activitats; *a; ++a) {
+        for (const char* a = d.activitats; *a; ++a)
             for (const bool resta : {false, true}) {
                 FakeContext ctx;
                 ctx.p1 = d.p1, ctx.p2 = d.p2, ctx.resta = resta;
@@ -458,7 +458,6 @@ private slots:
                 }
                 QCOMPARE(ctx.errors, 0);
             }
-        }
     }
 
     // The blind rolls 263 to 22 in 16 steps of 15 and one of 1, its handle to 10 and back to 250;
@@ -569,8 +568,7 @@ private slots:
                 const int a = m.captured(1).toInt(), b = m.captured(2).toInt();
                 QVERIFY2(m.hasMatch() && b >= primera && b <= ultima, qPrintable(act.pregunta()));
                 QCOMPARE(act.solucio(), QString::number(a * b));
-                factors.insert(a);
-                taules.insert(b);
+                factors.insert(a), taules.insert(b);
             }
             QCOMPARE(int(factors.size() * 100 + taules.size()), 1000 + ultima - primera + 1);
         }
@@ -623,11 +621,8 @@ private slots:
     void tecleig_data() { files(kTeclejos); }
     void tecleig() {
         const Tecleig& t = fila(kTeclejos);
-        FakeContext ctx;
-        ctx.resta = t.resta;
-        ActivitatDividir a(ctx);
-        a.preparar();
-        QVERIFY(a.posaOperacio(t.dividend, t.divisor));
+        Div d(t.resta, t.dividend, t.divisor);
+        auto& [ctx, a] = d;
         QStringList posicions{torn(a)};
         for (const QChar k : QString::fromLatin1(t.tecles)) {
             a.caracter(k);
@@ -647,10 +642,9 @@ private slots:
                      QString::fromLatin1(t.quadre) + u'1');
         }
         if (ctx.errors == 0) { // help enters the very same characters
-            ActivitatDividir b(ctx);
-            b.preparar();
-            QVERIFY(b.posaOperacio(t.dividend, t.divisor));
-            QCOMPARE(ajudaFins(b, ctx, int(posicions.size() - 1)), QString::fromLatin1(t.tecles));
+            Div b(t.resta, t.dividend, t.divisor);
+            QCOMPARE(ajudaFins(b.a, b.ctx, int(posicions.size() - 1)),
+                     QString::fromLatin1(t.tecles));
         }
     }
 
@@ -680,10 +674,8 @@ private slots:
 
     // Operands outside 1 <= divisor <= dividend <= 99999 make no division; the board keeps its own.
     void refusades() {
-        FakeContext ctx;
-        ActivitatDividir a(ctx);
-        a.preparar();
-        QVERIFY(a.posaOperacio(845, 9));
+        Div d(false, 845, 9);
+        ActivitatDividir& a = d.a;
         a.caracter('9');
         for (const auto& [x, y] :
              {std::pair{5, 0}, {0, 5}, {0, 0}, {-845, 9}, {100000, 9}, {kMax, 1}}) {

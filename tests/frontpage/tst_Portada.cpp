@@ -289,25 +289,19 @@ const QString kCatala = "Idioma de l'aplicació|Idioma actual|Idiomes disponible
                         "Euskera|Cancel·lar/Cancel·lar|Acceptar/Acceptar";
 
 // The box around the pixels of `img` that are not fully transparent, and how many they are.
-QRect tinta(const QImage& img, int* pintats = nullptr) {
-    QRect r;
-    int n = 0;
+std::pair<QRect, int> tinta(const QImage& img) {
+    std::pair<QRect, int> t;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) > 0) {
-                r |= QRect(x, y, 1, 1);
-                ++n;
-            }
-    if (pintats)
-        *pintats = n;
-    return r;
+            if (qAlpha(img.pixel(x, y)) > 0)
+                t = {t.first | QRect(x, y, 1, 1), t.second + 1};
+    return t;
 }
 
 // A picture, not an empty square nor a filled one.
 bool esDibuix(const QImage& img) {
-    int n = 0;
-    tinta(img, &n);
-    return n > img.width() * img.height() / 8 && n < img.width() * img.height();
+    const int n = tinta(img).second, tot = img.width() * img.height();
+    return n > tot / 8 && n < tot;
 }
 
 // The colour in the middle of the left edge inside the outline, and on the top edge.
@@ -909,7 +903,7 @@ private slots:
         QVERIFY(dofi.size() == QSize(54, 54) && esDibuix(dofi));
         QVERIFY(dofi != AnimalsGrups::imatge(2, "Lloros", 54, 1.0).toImage());
         QVERIFY(AnimalsGrups::ambEmoji(16) && !AnimalsGrups::ambEmoji(17));
-        QVERIFY(!tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).isEmpty());
+        QVERIFY(tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).second > 0);
         const QPixmap doble = AnimalsGrups::imatge(1, "Dofins", 54, 2.0);
         QVERIFY(doble.size() == QSize(108, 108) && doble.devicePixelRatio() == 2.0);
         for (int i = -1; i <= 10; ++i)
@@ -927,7 +921,7 @@ private slots:
             const QRectF caixa(10, 10, mida.width() + 2, mida.height() + 2);
             Lletra::textEscalat(p, caixa, Qt::AlignCenter, "Rinoceronts", escala);
             p.end();
-            const QRect t = tinta(img);
+            const QRect t = tinta(img).first;
             QVERIFY(!t.isEmpty() && caixa.adjusted(-1, -1, 1, 1).contains(QRectF(t)));
             QVERIFY(t.width() > mida.width() * 0.8);
         }
