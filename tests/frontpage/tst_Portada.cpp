@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 // The front page: its state, its window and small windows, its pictures, the printed list.
 
@@ -288,12 +289,13 @@ const QString kCatala = "Idioma de l'aplicació|Idioma actual|Idiomes disponible
                         "Separador de milers|Català|Català|Punt|Espai|Cap|Català|Espanyol|Gallec|"
                         "Euskera|Cancel·lar/Cancel·lar|Acceptar/Acceptar";
 
-// The box around the pixels of `img` that are not fully transparent, and how many they are.
-std::pair<QRect, int> tinta(const QImage& img) {
+// The box around the pixels of `img` that are not fully transparent (or are `color`), and how many
+// they are.
+std::pair<QRect, int> tinta(const QImage& img, std::optional<QRgb> color = {}) {
     std::pair<QRect, int> t;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) > 0)
+            if (color ? img.pixel(x, y) == *color : qAlpha(img.pixel(x, y)) > 0)
                 t = {t.first | QRect(x, y, 1, 1), t.second + 1};
     return t;
 }
@@ -479,15 +481,12 @@ private slots:
             const QImage img = f.pestanyes()->grab().toImage();
             for (int t = 0; t < 10; ++t) {
                 const QRect tab = f.pestanyes()->tabRect(t);
-                QList<int> xs; // the columns where the picture's background shows
-                for (int x = tab.left(); x <= tab.right(); ++x)
-                    for (int y = tab.top(); y <= tab.bottom(); ++y)
-                        if (img.pixel(x, y) == fons && (xs.isEmpty() || xs.last() != x))
-                            xs << x;
-                QVERIFY2(!xs.isEmpty() && xs.first() > tab.left() && xs.last() < tab.right(),
+                // Where the picture's background shows.
+                const QRect r = tinta(img.copy(tab), fons).first.translated(tab.topLeft());
+                QVERIFY2(!r.isEmpty() && r.left() > tab.left() && r.right() < tab.right(),
                          qPrintable(QString::number(t)));
-                QCOMPARE(xs.last() - xs.first() + 1, TabPicture::kWidth);
-                QVERIFY(qAbs((xs.first() - tab.left()) - (tab.right() - xs.last())) <= 1);
+                QCOMPARE(r.width(), TabPicture::kWidth);
+                QVERIFY(qAbs((r.left() - tab.left()) - (tab.right() - r.right())) <= 1);
             }
         }
         f.animal(2)->click();
@@ -658,10 +657,7 @@ private slots:
         });
         f.boto("bEines_9")->click();
         QCOMPARE(alumnes, 100);
-        QVERIFY2(progres.startsWith(f.w->findChild<QTableWidget*>(QString::fromUtf8("Relació"))
-                                        ->item(1, 1)
-                                        ->text()
-                                        .trimmed()),
+        QVERIFY2(progres.startsWith(f.relacio()->item(1, 1)->text().trimmed()),
                  qPrintable(progres));
         // The worksheets open on the current tab's activity, for the pupils of the list.
         QString fitxes;
