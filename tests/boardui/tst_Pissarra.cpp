@@ -375,8 +375,8 @@ private slots:
         QCOMPARE(filaSuma(t, 1) + t.cella("MésMenys")->text() + filaSuma(t, 2), QString("47+25"));
         QCOMPARE(filaSuma(t, 3), QString(r.escrit));
         const QWidget* regle = t.w->panell()->findChild<QWidget*>("Línia_2");
-        QVERIFY(regle->y() >= t.cella("Línia2_0")->y() + 40);
-        QVERIFY(regle->geometry().bottom() < t.cella("Línia3_0")->y());
+        QVERIFY(regle->y() >= t.cella("Línia2_0")->y() + 40 &&
+                regle->geometry().bottom() < t.cella("Línia3_0")->y());
         const int n = int(std::strlen(r.estats));
         QVERIFY(!t.cella(QString("Línia3_%1").arg(n)));
         for (int i = 0; i < n; ++i) {
@@ -466,9 +466,8 @@ private slots:
                 t.fill("Signe_2")->isVisible() == r.opcio);
         // The finished division stays with the last remainder underlined.
         QLabel* acabada = t.fill<QLabel>("Acabada");
-        QVERIFY(acabada->isVisible());
         const QLabel* ultima = t.fill<QLabel>(r.opcio ? "ApuntDiv_2" : "ApuntRes_2");
-        QVERIFY(acabada->y() > ultima->y() + ultima->height() / 2);
+        QVERIFY(acabada->isVisible() && acabada->y() > ultima->y() + ultima->height() / 2);
         const int xifra =
             ultima->x() + QFontMetrics(ultima->font()).horizontalAdvance(ultima->text().chopped(2));
         QVERIFY(acabada->x() < xifra && acabada->geometry().right() > xifra);
