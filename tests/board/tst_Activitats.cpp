@@ -380,8 +380,7 @@ const auto tecleja = [](auto&& a, const QString& tecles) {
     return LecturaExercici::de(&a);
 };
 const auto obert = [](int activitat, int p, float r, const char* tecles) {
-    Obert o(activitat, p, p, 1, false, r);
-    return tecleja(*o.act, QString::fromLatin1(tecles));
+    return tecleja(*Obert(activitat, p, p, 1, false, r).act, QString::fromLatin1(tecles));
 };
 const auto divisio = [](bool resta, const char* tecles) {
     return tecleja(Div(resta, 845, 9).a, QString::fromLatin1(tecles));
