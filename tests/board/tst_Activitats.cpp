@@ -34,7 +34,7 @@ struct Obert {
     std::unique_ptr<Activitat> act;
     Obert(int activitat, int p1, int p2, int sep, bool resta, float r, int idioma = 0)
         : atzar({r}) {
-        ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.resta = resta;
+        ctx.atzarPtr = &atzar, ctx.p1 = p1, ctx.p2 = p2, ctx.sep = sep, ctx.resta = resta,
         ctx.lang = idioma;
         act = FabricaActivitats::crea(activitat, ctx);
         act->preparar();
@@ -233,36 +233,29 @@ QString columnes(const QString& text) {
     return s;
 }
 
-// The operands as drawn, each partial row at its last column, and the product.
-struct Disposicio {
-    const char* nom;
-    int d1, d2;
-    const char* quadre;
-};
-const Disposicio kDisposicions[] = {
-    {"456 x 123", 456, 123, "456x123: 1368@0 912@1 456@2 = 56088"},
-    {"multiplier 20: one row", 37, 20, "37x20: 740@0 = 740"},
-    {"multiplier 205", 456, 205, "456x205: 2280@0 912_@1 = 93480"},
-    {"multiplier 120", 456, 120, "456x120: 9120@0 456_@1 = 54720"},
-    {"multiplier 100", 456, 100, "456x100: 45600@0 = 45600"},
-    {"a one-digit multiplier", 47, 6, "47x6: 282@0 = 282"},
-    {"the larger drawn second goes on top", 23, 87, "87x23: 261@0 174@1 = 2001"},
-    {"the largest", 99999, 999, "99999x999: 899991@0 899991@1 899991@2 = 99899001"},
-};
-
 // Keys on a multiplication ('<' the left arrow): where the pupil ends and the errors counted.
-// "+" is awaited with the cursor hidden: a wrong key there costs an error and shows nothing.
+// "+" is awaited with the cursor hidden: a wrong key there costs an error and shows nothing. With
+// `quadre`, the operands as drawn, each partial row at its last column, and the product.
 struct Multiplicacio {
     const char* nom;
     int d1, d2;
-    const char *tecles, *estat;
+    const char *tecles, *estat, *quadre = nullptr;
 };
 const Multiplicacio kMultiplicacions[] = {
-    {"456 x 123", 456, 123, "8631219654+88065", "f5 r8,6,6,10 t0- + e0"},
-    {"205, the blank by the arrow", 456, 205, "0822<219+08439", "f5 r8,8,0,10 t0- + e0"},
+    {"456 x 123", 456, 123, "8631219654+88065", "f5 r8,6,6,10 t0- + e0",
+     "456x123: 1368@0 912@1 456@2 = 56088"},
+    {"205, the blank by the arrow", 456, 205, "0822<219+08439", "f5 r8,8,0,10 t0- + e0",
+     "456x205: 2280@0 912_@1 = 93480"},
     {"205, the blank written as 0", 456, 205, "08220219+08439", "f5 r8,8,0,10 t0- z1 + e0"},
-    {"120, the blank written as 0", 456, 120, "02190654+02745", "f5 r8,8,0,10 t0- z1 + e0"},
-    {"multiplier 20: no sum", 37, 20, "047", "f1 r6,0,0,0 t0- e0"},
+    {"120, the blank written as 0", 456, 120, "02190654+02745", "f5 r8,8,0,10 t0- z1 + e0",
+     "456x120: 9120@0 456_@1 = 54720"},
+    {"multiplier 20: no sum", 37, 20, "047", "f1 r6,0,0,0 t0- e0", "37x20: 740@0 = 740"},
+    {"multiplier 100", 456, 100, "", "f1 r0,0,0,0 t0 e0", "456x100: 45600@0 = 45600"},
+    {"a one-digit multiplier", 47, 6, "", "f1 r0,0,0,0 t0 e0", "47x6: 282@0 = 282"},
+    {"the larger drawn second goes on top", 23, 87, "", "f1 r0,0,0,0 t0 e0",
+     "87x23: 261@0 174@1 = 2001"},
+    {"the largest", 99999, 999, "", "f1 r0,0,0,0 t0 e0",
+     "99999x999: 899991@0 899991@1 899991@2 = 99899001"},
     {"row 2 starts under its blank", 456, 205, "0822<21", "f2 r8,6,0,0 t4 e0"},
     {"a digit in row 1", 456, 123, "7", "f1 r0,0,0,0 t0! e1"},
     {"the arrow in row 1", 456, 123, "8<", "f1 r2,0,0,0 t1! e1"},
@@ -305,6 +298,17 @@ QString ajudaFins(ActivitatDividir& a, const FakeContext& ctx, int maxim = 100) 
         entrats += a.caracterAjuda();
     return entrats;
 }
+
+// A division put on by hand, on a series with or without the subtractions.
+struct Div {
+    FakeContext ctx;
+    ActivitatDividir a{ctx};
+    Div(bool resta, int dividend, int divisor) {
+        ctx.resta = resta;
+        a.preparar();
+        QVERIFY(a.posaOperacio(dividend, divisor));
+    }
+};
 
 // A series that, its wait option off, puts the next division on from inside RespostaCorrecta.
 struct SerieSenseEspera : FakeContext {
@@ -370,22 +374,16 @@ struct Lectura {
     const char *nom, *pregunta, *resposta;
     std::function<LecturaExercici()> llegeix;
 };
-const auto tecleja = [](Activitat& a, const QString& tecles) {
+const auto tecleja = [](auto&& a, const QString& tecles) {
     for (const QChar c : tecles)
         a.caracter(c);
     return LecturaExercici::de(&a);
 };
 const auto obert = [](int activitat, int p, float r, const char* tecles) {
-    Obert o(activitat, p, p, 1, false, r);
-    return tecleja(*o.act, QString::fromLatin1(tecles));
+    return tecleja(*Obert(activitat, p, p, 1, false, r).act, QString::fromLatin1(tecles));
 };
 const auto divisio = [](bool resta, const char* tecles) {
-    FakeContext ctx;
-    ctx.resta = resta;
-    ActivitatDividir d(ctx);
-    d.preparar();
-    d.posaOperacio(845, 9);
-    return tecleja(d, QString::fromLatin1(tecles));
+    return tecleja(Div(resta, 845, 9).a, QString::fromLatin1(tecles));
 };
 const Lectura kLectures[] = {
     {"cardinal", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "2"); }},
@@ -393,15 +391,9 @@ const Lectura kLectures[] = {
     {"Roman numeral asked", "1 234", "MC", [] { return obert(3, 1234, .75f, "MC"); }},
     {"table", "7 × 6", "4", [] { return obert(7, 6, .75f, "4"); }},
     {"sum from the units", "75 + 48", "23",
-     [] {
-         SumRes s('+', "75", "48");
-         return tecleja(s.act, "32");
-     }},
+     [] { return tecleja(SumRes('+', "75", "48").act, "32"); }},
     {"multiplication by rows", "456 × 123", "1368, 2",
-     [] {
-         Multi m(456, 123);
-         return tecleja(m.act, "86312");
-     }},
+     [] { return tecleja(Multi(456, 123).act, "86312"); }},
     {"division, quotient then remainder", "845 ÷ 9", "9, 35", [] { return divisio(false, "935"); }},
     {"division with the subtraction", "845 ÷ 9", "9, 81, 3", [] { return divisio(true, "918-3"); }},
 };
@@ -422,8 +414,8 @@ private slots:
     void tecles() {
         const Tecles& t = fila(kTecles);
         Obert o(t.activitat, t.p1, t.p2, t.sep, t.resta, t.r, t.idioma);
-        const QString preses = QString::fromUtf8(t.preses), extra = QString::fromUtf8(t.extra);
-        const QString refusades = QString::fromUtf8(t.refusades);
+        const QString preses = QString::fromUtf8(t.preses), extra = QString::fromUtf8(t.extra),
+                      refusades = QString::fromUtf8(t.refusades);
         QString preses2;
         for (const QChar c : preses + refusades)
             preses2 += o.act->accepta(c) ? c : QChar(u'_');
@@ -441,7 +433,7 @@ private slots:
     void danyats_data() { files(kDanyats); }
     void danyats() {
         const Danyat& d = fila(kDanyats);
-        for (const char* a = d.activitats; *a; ++a) {
+        for (const char* a = d.activitats; *a; ++a)
             for (const bool resta : {false, true}) {
                 FakeContext ctx;
                 ctx.p1 = d.p1, ctx.p2 = d.p2, ctx.resta = resta;
@@ -458,7 +450,6 @@ private slots:
                 }
                 QCOMPARE(ctx.errors, 0);
             }
-        }
     }
 
     // The blind rolls 263 to 22 in 16 steps of 15 and one of 1, its handle to 10 and back to 250;
@@ -569,25 +560,10 @@ private slots:
                 const int a = m.captured(1).toInt(), b = m.captured(2).toInt();
                 QVERIFY2(m.hasMatch() && b >= primera && b <= ultima, qPrintable(act.pregunta()));
                 QCOMPARE(act.solucio(), QString::number(a * b));
-                factors.insert(a);
-                taules.insert(b);
+                factors.insert(a), taules.insert(b);
             }
             QCOMPARE(int(factors.size() * 100 + taules.size()), 1000 + ultima - primera + 1);
         }
-    }
-
-    void disposicions_data() { files(kDisposicions); }
-    void disposicions() {
-        const Disposicio& d = fila(kDisposicions);
-        Multi m(d.d1, d.d2);
-        QString text = columnes(m.act.multiSup()) + u'x' + columnes(m.act.multiInf()) + u':';
-        for (int k = 1; k <= m.act.files(); ++k)
-            text += QString::asprintf(" %s@%d", qPrintable(columnes(m.act.resposta(k))),
-                                      m.act.columnaDreta(k));
-        text += " = " + columnes(m.act.resposta(ActivitatMultiplicar::kFilaProducte));
-        QCOMPARE(text, QString::fromLatin1(d.quadre));
-        QVERIFY(m.act.files() == 3 || m.act.resposta(m.act.files() + 1).isEmpty());
-        QCOMPARE(m.estat(), QStringLiteral("f1 r0,0,0,0 t0 e0"));
     }
 
     // Row after row, "+" only when there is a sum to draw; the exercise counts at the last digit of
@@ -597,6 +573,16 @@ private slots:
     void multiplicacions() {
         const Multiplicacio& j = fila(kMultiplicacions);
         Multi m(j.d1, j.d2);
+        if (j.quadre) {
+            QString text = columnes(m.act.multiSup()) + u'x' + columnes(m.act.multiInf()) + u':';
+            for (int k = 1; k <= m.act.files(); ++k)
+                text += QString::asprintf(" %s@%d", qPrintable(columnes(m.act.resposta(k))),
+                                          m.act.columnaDreta(k));
+            text += " = " + columnes(m.act.resposta(ActivitatMultiplicar::kFilaProducte));
+            QCOMPARE(text, QString::fromLatin1(j.quadre));
+            QVERIFY(m.act.files() == 3 || m.act.resposta(m.act.files() + 1).isEmpty());
+            QCOMPARE(m.estat(), QStringLiteral("f1 r0,0,0,0 t0 e0"));
+        }
         m.prem(QString::fromLatin1(j.tecles));
         QCOMPARE(m.estat(), QString::fromLatin1(j.estat));
         if (!m.act.completa()) {
@@ -623,11 +609,8 @@ private slots:
     void tecleig_data() { files(kTeclejos); }
     void tecleig() {
         const Tecleig& t = fila(kTeclejos);
-        FakeContext ctx;
-        ctx.resta = t.resta;
-        ActivitatDividir a(ctx);
-        a.preparar();
-        QVERIFY(a.posaOperacio(t.dividend, t.divisor));
+        Div d(t.resta, t.dividend, t.divisor);
+        auto& [ctx, a] = d;
         QStringList posicions{torn(a)};
         for (const QChar k : QString::fromLatin1(t.tecles)) {
             a.caracter(k);
@@ -647,10 +630,9 @@ private slots:
                      QString::fromLatin1(t.quadre) + u'1');
         }
         if (ctx.errors == 0) { // help enters the very same characters
-            ActivitatDividir b(ctx);
-            b.preparar();
-            QVERIFY(b.posaOperacio(t.dividend, t.divisor));
-            QCOMPARE(ajudaFins(b, ctx, int(posicions.size() - 1)), QString::fromLatin1(t.tecles));
+            Div b(t.resta, t.dividend, t.divisor);
+            QCOMPARE(ajudaFins(b.a, b.ctx, int(posicions.size() - 1)),
+                     QString::fromLatin1(t.tecles));
         }
     }
 
@@ -680,10 +662,8 @@ private slots:
 
     // Operands outside 1 <= divisor <= dividend <= 99999 make no division; the board keeps its own.
     void refusades() {
-        FakeContext ctx;
-        ActivitatDividir a(ctx);
-        a.preparar();
-        QVERIFY(a.posaOperacio(845, 9));
+        Div d(false, 845, 9);
+        ActivitatDividir& a = d.a;
         a.caracter('9');
         for (const auto& [x, y] :
              {std::pair{5, 0}, {0, 5}, {0, 0}, {-845, 9}, {100000, 9}, {kMax, 1}}) {

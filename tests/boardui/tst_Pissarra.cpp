@@ -93,6 +93,13 @@ struct Tauler {
         for (char k : t)
             QTest::keyClick(fill("CaixaTeclat"), k == '<' ? Qt::Key_Left : Qt::Key(k));
     }
+    // The controls' names for a screen reader, with their tooltips.
+    QString noms(std::initializer_list<const char*> controls, bool ambAjuda = false) const {
+        QStringList n;
+        for (const char* c : controls)
+            n << fill(c)->accessibleName() + (ambAjuda ? "/" + fill(c)->toolTip() : "");
+        return n.join('|');
+    }
     void clica(const QString& b) const { QTest::mouseClick(fill<QPushButton>(b), Qt::LeftButton); }
     // A cell of the panel itself (the board has labels of the same names).
     QLabel* cella(const QString& nom) const {
@@ -250,10 +257,8 @@ private slots:
         QVERIFY(marca->isVisible() && t.w->focusWidget() != t.fill("CaixaTeclat"));
         QVERIFY(marca->geometry().contains(t.w->focusWidget()->geometry().adjusted(-4, -4, 4, 4)));
         // Every control a pupil can act on has a name a screen reader can say.
-        QStringList noms;
-        for (const char* b : {"BtAjuda", "BtEspera_0", "BtEspera_1", "BtTancar"})
-            noms << t.fill(b)->accessibleName() + "/" + t.fill(b)->toolTip();
-        QCOMPARE(noms.join('|'), "Ajuda/Ajuda|Esperar/Esperar|No esperar/No esperar|Sortir/Sortir");
+        QCOMPARE(t.noms({"BtAjuda", "BtEspera_0", "BtEspera_1", "BtTancar"}, true),
+                 "Ajuda/Ajuda|Esperar/Esperar|No esperar/No esperar|Sortir/Sortir");
         for (QPushButton* b : t.fill<QWidget>("Teclat_0")->findChildren<QPushButton*>())
             QCOMPARE(b->accessibleName(), b->text());
         // Waiting after each exercise: the message shows and the keys rest until it is pressed.
@@ -277,10 +282,7 @@ private slots:
         t.w->tic();
         QCOMPARE(t.text("Rellotge"), QString("0"));
         // A screen reader hears a counter when it moves; the clock only along with the others.
-        QStringList comptadors;
-        for (const char* c : {"Afirmatives", "Negatives", "Rellotge"})
-            comptadors << t.fill(c)->accessibleName();
-        QCOMPARE(comptadors.join('|'), QString("Fer: 1|Errors: 2|Temps: 1"));
+        QCOMPARE(t.noms({"Afirmatives", "Negatives", "Rellotge"}), "Fer: 1|Errors: 2|Temps: 1");
     }
 
     void tancaments_data() { files(kTancaments); }
@@ -288,20 +290,17 @@ private slots:
         const Tancament& r = fila(kTancaments);
         Prova t;
         CaptaMissatges capta;
-        for (const char* a = r.accions; *a; ++a) {
-            if (*a == 'T')
-                t.w->tic();
-            else if (*a == 'X')
-                t.w->close();
+        for (const char* a = r.accions; *a; ++a)
+            if (*a == 'T' || *a == 'X')
+                *a == 'T' ? t.w->tic() : void(t.w->close());
             else if (*a == 'B' || *a == 'C')
                 t.clica(*a == 'B' ? "BtTancar" : "BtTxt");
             else if (*a == 'H')
                 QVERIFY(t.c.bloqueja(t.c.hst("Anna Puig")));
-            else if (*a == 'E')
-                QTest::keyClick(t.w->focusWidget(), Qt::Key_Escape);
             else
-                QTest::keyClick(t.w->focusWidget(), *a == 'K' ? Qt::Key_Enter : Qt::Key_Return);
-        }
+                QTest::keyClick(t.w->focusWidget(), *a == 'E'   ? Qt::Key_Escape
+                                                    : *a == 'K' ? Qt::Key_Enter
+                                                                : Qt::Key_Return);
         QStringList resultats;
         for (const QByteArray& l : t.c.llegeix(t.c.hst("Anna Puig")).split('\n'))
             if (l.contains('\t'))
@@ -376,8 +375,8 @@ private slots:
         QCOMPARE(filaSuma(t, 1) + t.cella("MésMenys")->text() + filaSuma(t, 2), QString("47+25"));
         QCOMPARE(filaSuma(t, 3), QString(r.escrit));
         const QWidget* regle = t.w->panell()->findChild<QWidget*>("Línia_2");
-        QVERIFY(regle->y() >= t.cella("Línia2_0")->y() + 40);
-        QVERIFY(regle->geometry().bottom() < t.cella("Línia3_0")->y());
+        QVERIFY(regle->y() >= t.cella("Línia2_0")->y() + 40 &&
+                regle->geometry().bottom() < t.cella("Línia3_0")->y());
         const int n = int(std::strlen(r.estats));
         QVERIFY(!t.cella(QString("Línia3_%1").arg(n)));
         for (int i = 0; i < n; ++i) {
@@ -467,9 +466,8 @@ private slots:
                 t.fill("Signe_2")->isVisible() == r.opcio);
         // The finished division stays with the last remainder underlined.
         QLabel* acabada = t.fill<QLabel>("Acabada");
-        QVERIFY(acabada->isVisible());
         const QLabel* ultima = t.fill<QLabel>(r.opcio ? "ApuntDiv_2" : "ApuntRes_2");
-        QVERIFY(acabada->y() > ultima->y() + ultima->height() / 2);
+        QVERIFY(acabada->isVisible() && acabada->y() > ultima->y() + ultima->height() / 2);
         const int xifra =
             ultima->x() + QFontMetrics(ultima->font()).horizontalAdvance(ultima->text().chopped(2));
         QVERIFY(acabada->x() < xifra && acabada->geometry().right() > xifra);

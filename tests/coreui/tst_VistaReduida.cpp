@@ -24,10 +24,6 @@ struct Finestra : QDialog {
     QPushButton boto{"D'acord", this};
 };
 
-VistaReduida* vista() {
-    return dynamic_cast<VistaReduida*>(QApplication::activeModalWidget());
-}
-
 struct Cas {
     const char* nom;
     std::function<void(Finestra&, VistaReduida&)> actua;
@@ -67,21 +63,16 @@ private slots:
         const Cas& c = fila(kCasos);
         Escalat::fixaReduccio(kReduccio);
         Finestra f;
-        bool vist = false;
-        WhenModal quan([&](QDialog*) {
-            VistaReduida* v = vista();
+        WhenModal quan([&](QDialog* d) {
+            auto* v = dynamic_cast<VistaReduida*>(d);
             QVERIFY(v);
-            vist = true;
             QCOMPARE(v->size(), QSize(400, 240));
-            QCOMPARE(v->minimumSize(), v->maximumSize());
             QCOMPARE(v->windowTitle(), QString("Sumar"));
-            QVERIFY(f.graphicsProxyWidget());
+            QVERIFY(v->minimumSize() == v->maximumSize() && f.graphicsProxyWidget());
             c.actua(f, *v);
         });
         QCOMPARE(Escalat::executa(f), c.resultat);
-        QVERIFY(vist);
-        QVERIFY(!f.graphicsProxyWidget());
-        QVERIFY(!f.isVisible());
+        QVERIFY(quan.ran() && !f.graphicsProxyWidget() && !f.isVisible());
     }
 
     // At full size the window runs on its own, as it always did.

@@ -41,6 +41,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 // The front page: its state, its window and small windows, its pictures, the printed list.
 
@@ -288,26 +289,21 @@ const QString kCatala = "Idioma de l'aplicació|Idioma actual|Idiomes disponible
                         "Separador de milers|Català|Català|Punt|Espai|Cap|Català|Espanyol|Gallec|"
                         "Euskera|Cancel·lar/Cancel·lar|Acceptar/Acceptar";
 
-// The box around the pixels of `img` that are not fully transparent, and how many they are.
-QRect tinta(const QImage& img, int* pintats = nullptr) {
-    QRect r;
-    int n = 0;
+// The box around the pixels of `img` that are not fully transparent (or are `color`), and how many
+// they are.
+std::pair<QRect, int> tinta(const QImage& img, std::optional<QRgb> color = {}) {
+    std::pair<QRect, int> t;
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
-            if (qAlpha(img.pixel(x, y)) > 0) {
-                r |= QRect(x, y, 1, 1);
-                ++n;
-            }
-    if (pintats)
-        *pintats = n;
-    return r;
+            if (color ? img.pixel(x, y) == *color : qAlpha(img.pixel(x, y)) > 0)
+                t = {t.first | QRect(x, y, 1, 1), t.second + 1};
+    return t;
 }
 
 // A picture, not an empty square nor a filled one.
 bool esDibuix(const QImage& img) {
-    int n = 0;
-    tinta(img, &n);
-    return n > img.width() * img.height() / 8 && n < img.width() * img.height();
+    const int n = tinta(img).second, tot = img.width() * img.height();
+    return n > tot / 8 && n < tot;
 }
 
 // The colour in the middle of the left edge inside the outline, and on the top edge.
@@ -485,15 +481,12 @@ private slots:
             const QImage img = f.pestanyes()->grab().toImage();
             for (int t = 0; t < 10; ++t) {
                 const QRect tab = f.pestanyes()->tabRect(t);
-                QList<int> xs; // the columns where the picture's background shows
-                for (int x = tab.left(); x <= tab.right(); ++x)
-                    for (int y = tab.top(); y <= tab.bottom(); ++y)
-                        if (img.pixel(x, y) == fons && (xs.isEmpty() || xs.last() != x))
-                            xs << x;
-                QVERIFY2(!xs.isEmpty() && xs.first() > tab.left() && xs.last() < tab.right(),
+                // Where the picture's background shows.
+                const QRect r = tinta(img.copy(tab), fons).first.translated(tab.topLeft());
+                QVERIFY2(!r.isEmpty() && r.left() > tab.left() && r.right() < tab.right(),
                          qPrintable(QString::number(t)));
-                QCOMPARE(xs.last() - xs.first() + 1, TabPicture::kWidth);
-                QVERIFY(qAbs((xs.first() - tab.left()) - (tab.right() - xs.last())) <= 1);
+                QCOMPARE(r.width(), TabPicture::kWidth);
+                QVERIFY(qAbs((r.left() - tab.left()) - (tab.right() - r.right())) <= 1);
             }
         }
         f.animal(2)->click();
@@ -664,10 +657,7 @@ private slots:
         });
         f.boto("bEines_9")->click();
         QCOMPARE(alumnes, 100);
-        QVERIFY2(progres.startsWith(f.w->findChild<QTableWidget*>(QString::fromUtf8("Relació"))
-                                        ->item(1, 1)
-                                        ->text()
-                                        .trimmed()),
+        QVERIFY2(progres.startsWith(f.relacio()->item(1, 1)->text().trimmed()),
                  qPrintable(progres));
         // The worksheets open on the current tab's activity, for the pupils of the list.
         QString fitxes;
@@ -894,8 +884,7 @@ private slots:
             QVERIFY2(EmojiPortada::te(nom), nom);
             for (int mida : TaulaEmoji::kMides) {
                 const QImage img = EmojiPortada::imatge(nom, mida);
-                QCOMPARE(img.size(), QSize(mida, mida));
-                QVERIFY2(esDibuix(img), nom);
+                QVERIFY2(img.size() == QSize(mida, mida) && esDibuix(img), nom);
             }
         }
         QVERIFY(!EmojiPortada::te("grup17") && EmojiPortada::imatge("grup17", 64).isNull() &&
@@ -909,7 +898,7 @@ private slots:
         QVERIFY(dofi.size() == QSize(54, 54) && esDibuix(dofi));
         QVERIFY(dofi != AnimalsGrups::imatge(2, "Lloros", 54, 1.0).toImage());
         QVERIFY(AnimalsGrups::ambEmoji(16) && !AnimalsGrups::ambEmoji(17));
-        QVERIFY(!tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).isEmpty());
+        QVERIFY(tinta(AnimalsGrups::imatge(17, "Zebres", 54, 1.0).toImage()).second > 0);
         const QPixmap doble = AnimalsGrups::imatge(1, "Dofins", 54, 2.0);
         QVERIFY(doble.size() == QSize(108, 108) && doble.devicePixelRatio() == 2.0);
         for (int i = -1; i <= 10; ++i)
@@ -927,9 +916,9 @@ private slots:
             const QRectF caixa(10, 10, mida.width() + 2, mida.height() + 2);
             Lletra::textEscalat(p, caixa, Qt::AlignCenter, "Rinoceronts", escala);
             p.end();
-            const QRect t = tinta(img);
-            QVERIFY(!t.isEmpty() && caixa.adjusted(-1, -1, 1, 1).contains(QRectF(t)));
-            QVERIFY(t.width() > mida.width() * 0.8);
+            const QRect t = tinta(img).first;
+            QVERIFY(!t.isEmpty() && caixa.adjusted(-1, -1, 1, 1).contains(QRectF(t)) &&
+                    t.width() > mida.width() * 0.8);
         }
         // The buttons' look follows their state; the frames are filled, outlined and rounded.
         BotoArrodonit boto({Qt::white, Qt::darkYellow, Qt::yellow, Qt::darkGreen, Qt::red,

@@ -51,18 +51,6 @@ const QList<QAccessible::Role> kControls = {
     QAccessible::ComboBox, QAccessible::EditableText, QAccessible::SpinBox,
     QAccessible::List,     QAccessible::Table,        QAccessible::PageTab};
 
-// The names of the controls with no accessible name, below `i`.
-void senseNom(QAccessibleInterface* i, QStringList& falten) {
-    if (i->state().invisible)
-        return;
-    if (kControls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
-        falten << QString("%1 %2").arg(i->object()->metaObject()->className(),
-                                       i->object()->objectName());
-    for (int n = 0; n < i->childCount(); ++n)
-        if (QAccessibleInterface* fill = i->child(n))
-            senseNom(fill, falten);
-}
-
 // Tab stops at the checked button of a radio group only; the arrows move within it.
 bool enfocable(QWidget* w) {
     auto* radio = qobject_cast<QRadioButton*>(w);
@@ -107,21 +95,25 @@ QStringList recorreTab(QWidget* finestra) {
     return errors;
 }
 
-// Every control's name below `i`, shown or not, in the order of the tree.
-QStringList noms(QAccessibleInterface* i) {
+// Every control's name below `i` in the order of the tree, shown or not; with `senseNom`, the
+// shown controls with no name instead.
+QStringList noms(QAccessibleInterface* i, bool senseNom = false) {
     QStringList n;
-    if (kControls.contains(i->role()))
-        n << i->text(QAccessible::Name);
+    if (senseNom && i->state().invisible)
+        return n;
+    const QString nom = i->text(QAccessible::Name);
+    if (kControls.contains(i->role()) && (!senseNom || nom.trimmed().isEmpty()))
+        n << (senseNom ? QString("%1 %2").arg(i->object()->metaObject()->className(),
+                                              i->object()->objectName())
+                       : nom);
     for (int k = 0; k < i->childCount(); ++k)
         if (QAccessibleInterface* fill = i->child(k))
-            n << noms(fill);
+            n << noms(fill, senseNom);
     return n;
 }
 
 QStringList revisa(QWidget* w) {
-    QStringList errors;
-    senseNom(QAccessible::queryAccessibleInterface(w), errors);
-    return errors + recorreTab(w);
+    return noms(QAccessible::queryAccessibleInterface(w), true) + recorreTab(w);
 }
 
 // Runs `obre`, which opens its window modally, and checks the window on its own loop.
@@ -139,24 +131,21 @@ template <class F> QStringList mostrada(F&& finestra) {
     return revisa(&finestra);
 }
 
+// The front page on tab `pestanya`.
+QStringList portada(Carpeta& c, int pestanya) {
+    Portada p(c.s, c.so);
+    p.setAnimacions(false);
+    p.findChild<QTabWidget*>("Llistes")->setCurrentIndex(pestanya);
+    return mostrada(p);
+}
+
 struct Finestra {
     const char* nom;
     std::function<QStringList(Carpeta&)> revisa;
 };
 const Finestra kFinestres[] = {
-    {"front page",
-     [](Carpeta& c) {
-         Portada p(c.s, c.so);
-         p.setAnimacions(false);
-         return mostrada(p);
-     }},
-    {"front page, a list",
-     [](Carpeta& c) {
-         Portada p(c.s, c.so);
-         p.setAnimacions(false);
-         p.findChild<QTabWidget*>("Llistes")->setCurrentIndex(5);
-         return mostrada(p);
-     }},
+    {"front page", [](Carpeta& c) { return portada(c, 0); }},
+    {"front page, a list", [](Carpeta& c) { return portada(c, 5); }},
     {"password", [](Carpeta& c) { return modal([&] { Pas::Demana(c.s); }); }},
     {"new password", [](Carpeta& c) { return mostrada(Contrasenya(c.s)); }},
     {"language", [](Carpeta& c) { return mostrada(fIdioma(c.s)); }},
