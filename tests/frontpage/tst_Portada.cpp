@@ -42,6 +42,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <span>
 
 // The front page: its state, its window and small windows, its pictures, the printed list.
 
@@ -852,18 +853,15 @@ private slots:
 
     // Every animal and tool was drawn at build time, at every size.
     void imatges() {
-        QList<const char*> noms;
-        for (const auto& e : TaulaEmoji::kAnimals)
-            noms << e.nom;
-        for (const auto& e : TaulaEmoji::kEines)
-            noms << e.nom;
-        for (const char* nom : noms) {
-            QVERIFY2(EmojiPortada::te(nom), nom);
-            for (int mida : TaulaEmoji::kMides) {
-                const QImage img = EmojiPortada::imatge(nom, mida);
-                QVERIFY2(img.size() == QSize(mida, mida) && esDibuix(img), nom);
+        using Taula = std::span<const TaulaEmoji::Entrada>;
+        for (Taula taula : {Taula(TaulaEmoji::kAnimals), Taula(TaulaEmoji::kEines)})
+            for (const auto& [nom, _] : taula) {
+                QVERIFY2(EmojiPortada::te(nom), nom);
+                for (int mida : TaulaEmoji::kMides) {
+                    const QImage img = EmojiPortada::imatge(nom, mida);
+                    QVERIFY2(img.size() == QSize(mida, mida) && esDibuix(img), nom);
+                }
             }
-        }
         QVERIFY(!EmojiPortada::te("grup17") && EmojiPortada::imatge("grup17", 64).isNull() &&
                 EmojiPortada::imatge("grup1", 0).isNull());
         // The stored size handed out is the smallest that covers the request, else the largest.
@@ -880,10 +878,7 @@ private slots:
         QVERIFY(doble.size() == QSize(108, 108) && doble.devicePixelRatio() == 2.0);
         for (int i = -1; i <= 10; ++i)
             QVERIFY(esDibuix(ImatgesPortada::eina(i, 32, 1.0).toImage()));
-    }
-
-    // Scaled text takes the room of the scaled size, and the scale is applied, not ignored.
-    void dibuix() {
+        // Scaled text takes the room of the scaled size, and the scale is applied, not ignored.
         for (qreal escala : {1.0, 0.6, 2.0}) {
             const QSizeF mida = QFontMetricsF(Lletra::negreta()).size(0, "Rinoceronts") * escala;
             QImage img(400, 120, QImage::Format_ARGB32_Premultiplied);
@@ -958,18 +953,6 @@ private slots:
                      QString("%1@21").arg(r.primerDeLaDarrera));
     }
 
-    void dadesDeLaSessio() {
-        Sessio s = CarpetaProva().sessio(13, 1);
-        s.grup.NomNivell = "  Tercer  ";
-        s.grup.Activitats = "111100000";
-        const LlistaImpresa::Dades d = LlistaImpresa::recull(s, {}, QDate(2024, 3, 5));
-        QCOMPARE(QStringList({d.titol, d.grup, d.nivell, d.data, d.pagina, d.capNumero, d.capNom,
-                              d.activitats.at(0), d.activitats.at(8), d.incloses})
-                     .join('|'),
-                 QString("XIFRUM 5.0|Tiburones|Tercer|05/03/2024|Página|Núm|Nombre|Cardinales|"
-                         "Dividir|111100000"));
-    }
-
     // Through the printer's own fonts and page: landscape A4, one PDF page per laid-out page.
     void pdf() {
         CarpetaProva c;
@@ -983,6 +966,16 @@ private slots:
         const QString pdf = QString::fromLatin1(c.llegeix(c.path("llista.pdf")));
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(int(pdf.count(QRegularExpression("/Type\\s*/Page(?!s)"))), 2);
+        // What the list shows, gathered from the session in its language.
+        Sessio s = c.sessio(13, 1);
+        s.grup.NomNivell = "  Tercer  ";
+        s.grup.Activitats = "111100000";
+        const LlistaImpresa::Dades d = LlistaImpresa::recull(s, {}, QDate(2024, 3, 5));
+        QCOMPARE(QStringList({d.titol, d.grup, d.nivell, d.data, d.pagina, d.capNumero, d.capNom,
+                              d.activitats.at(0), d.activitats.at(8), d.incloses})
+                     .join('|'),
+                 QString("XIFRUM 5.0|Tiburones|Tercer|05/03/2024|Página|Núm|Nombre|Cardinales|"
+                         "Dividir|111100000"));
     }
 };
 
