@@ -526,6 +526,27 @@ private slots:
         QCOMPARE(obertes, 1);
         f.pestanya(0);
         QVERIFY(!f.fill("Panel")->isVisible());
+        // Another language, chosen on the front page, names everything and reads its list.
+        f.c.escriu(f.c.dat("Delfines"), alumne(7, "Luc\355a"));
+        f.persiana("Persiana0")->click();
+        WhenModal tria("fIdioma", [](QDialog* d) {
+            d->findChild<QListWidget*>("Disponibles")->setCurrentRow(1);
+            d->findChild<QPushButton*>(QString::fromUtf8("Botó_1"))->click();
+        });
+        f.boto("bEines_2")->click();
+        QVERIFY(tria.ran());
+        QCOMPARE(QStringList({f.w->windowTitle(), f.animal(13)->accessibleName(),
+                              f.boto("bEines_2")->toolTip(), f.boto("bSortida")->accessibleName(),
+                              f.text("lblNivell")})
+                     .join('|'),
+                 " XIFRUM 5.0: Delfines|Tiburones| Cambiar el idioma |Salir del programa|Nombre");
+        f.pestanya(1);
+        QCOMPARE(f.columnes({0, 1}) << f.relacio()->horizontalHeaderItem(2)->text(),
+                 (QStringList{"7", "Lucía", "Cardinales"}));
+        // Basque's title is smaller.
+        Front basc(kDofins, 3);
+        QCOMPARE(basc.fill("lblPrograma_0")->font().pointSize(), 16);
+        QCOMPARE(basc.animal(1)->accessibleName(), QString("Izurdeak"));
     }
 
     // Everything a teacher or a pupil acts on is reached with Tab, in reading order, and Tab and
@@ -666,30 +687,6 @@ private slots:
             QVERIFY(tancada.contains(r) && r.top() >= dalt);
             dalt = r.bottom() + 1;
         }
-    }
-
-    void idioma() {
-        Front f;
-        f.c.escriu(f.c.dat("Delfines"), alumne(7, "Luc\355a"));
-        f.persiana("Persiana0")->click();
-        WhenModal tria("fIdioma", [](QDialog* d) {
-            d->findChild<QListWidget*>("Disponibles")->setCurrentRow(1);
-            d->findChild<QPushButton*>(QString::fromUtf8("Botó_1"))->click();
-        });
-        f.boto("bEines_2")->click();
-        QVERIFY(tria.ran());
-        QCOMPARE(QStringList({f.w->windowTitle(), f.animal(13)->accessibleName(),
-                              f.boto("bEines_2")->toolTip(), f.boto("bSortida")->accessibleName(),
-                              f.text("lblNivell")})
-                     .join('|'),
-                 " XIFRUM 5.0: Delfines|Tiburones| Cambiar el idioma |Salir del programa|Nombre");
-        f.pestanya(1);
-        QCOMPARE(f.columnes({0, 1}) << f.relacio()->horizontalHeaderItem(2)->text(),
-                 (QStringList{"7", "Lucía", "Cardinales"}));
-        // Basque's title is smaller.
-        Front basc(kDofins, 3);
-        QCOMPARE(basc.fill("lblPrograma_0")->font().pointSize(), 16);
-        QCOMPARE(basc.animal(1)->accessibleName(), QString("Izurdeak"));
     }
 
     void missatges_data() { files(kCaixes); }
