@@ -220,24 +220,23 @@ const Caixa kCaixes[] = {
     {"question, Return on the default button", "?", "Return", true, false},
     {"question, Tab to Sí and Space", "?", "Tab Space", true, true}};
 
-// The new password typed (and the prompt box clicked), then the window left: memory and
-// General.cfg after it, which is written (1), not (0), or cannot be (2).
+// The new password typed (after a click on the prompt box, 1, or its caption, 2), then the window
+// left: memory and General.cfg after it, which is written (1), not (0), or cannot be (2).
 struct CanviClau {
     const char *nom, *clau, *tecles, *com, *clauDespres;
-    int demanar, demanarDespres, desa;
-    bool caixa;
+    int demanar, demanarDespres, desa, caixa;
 };
 const CanviClau kCanvis[] = {
-    {"filtered as typed", "TUXAM", "a€Ωb-1", "Mou_1", "A\200B1", 0, 0, 1, false},
-    {"prompt switched on", "TUXAM", "xy", "Mou_1", "XY", 0, 1, 1, true},
-    {"empty, box on keeps the password", "TUXAM", "", "Mou_1", "TUXAM", 0, 1, 1, true},
-    {"empty, box off", "AB1", "", "Mou_1", "AB1", 1, 0, 1, true},
-    {"blanks typed keep the password", "TUXAM", "  ", "Mou_1", "TUXAM", 1, 1, 1, false},
-    {"Return accepts, eight kept", "TUXAM", "abcdefghij", "Return", "ABCDEFGH", 0, 0, 1, false},
-    {"cancel", "TUXAM", "ab", "Mou_0", "TUXAM", 0, 0, 0, true},
-    {"Escape", "TUXAM", "ab", "Escape", "TUXAM", 1, 1, 0, true},
-    {"close box", "TUXAM", "ab", "close", "TUXAM", 0, 0, 0, true},
-    {"cannot be written, kept in memory", "TUXAM", "ab1", "Mou_1", "AB1", 0, 1, 2, true}};
+    {"filtered as typed", "TUXAM", "a€Ωb-1", "Mou_1", "A\200B1", 0, 0, 1, 0},
+    {"prompt switched on by its caption", "TUXAM", "xy", "Mou_1", "XY", 0, 1, 1, 2},
+    {"empty, box on keeps the password", "TUXAM", "", "Mou_1", "TUXAM", 0, 1, 1, 1},
+    {"empty, caption clicked off", "AB1", "", "Mou_1", "AB1", 1, 0, 1, 2},
+    {"blanks typed keep the password", "TUXAM", "  ", "Mou_1", "TUXAM", 1, 1, 1, 0},
+    {"Return accepts, eight kept", "TUXAM", "abcdefghij", "Return", "ABCDEFGH", 0, 0, 1, 0},
+    {"cancel", "TUXAM", "ab", "Mou_0", "TUXAM", 0, 0, 0, 1},
+    {"Escape", "TUXAM", "ab", "Escape", "TUXAM", 1, 1, 0, 1},
+    {"close box", "TUXAM", "ab", "close", "TUXAM", 0, 0, 0, 1},
+    {"cannot be written, kept in memory", "TUXAM", "ab1", "Mou_1", "AB1", 0, 1, 2, 1}};
 
 // The prompt before a blind: typed `tecles`, left `com`.
 struct Resposta {
@@ -729,16 +728,6 @@ private slots:
                                  "contrasenya|Cancel·lar|Acceptar");
         QVERIFY(w.fill<QLabel>("Actual")->textFormat() == Qt::PlainText && // never as markup
                 w.fill<QCheckBox>("Demanar")->isChecked());
-        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
-        // The prompt box is usually set together with a new password: typing goes back there,
-        // also after a click on the box's caption.
-        QTest::mouseClick(w.fill("Demanar"), Qt::LeftButton);
-        QVERIFY(!w.fill<QCheckBox>("Demanar")->isChecked());
-        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
-        w.fill("Mou_0")->setFocus();
-        QTest::mouseClick(w.fill("Etiqueta_2"), Qt::LeftButton);
-        QVERIFY(w.fill<QCheckBox>("Demanar")->isChecked());
-        QCOMPARE(w.w->focusWidget(), w.fill("Nova"));
         QCOMPARE(Finestra<Contrasenya>(2, "", 0, 1).w->windowTitle(),
                  QString("Modificar la clave de acceso"));
     }
@@ -750,9 +739,13 @@ private slots:
         if (r.desa == 2)
             QVERIFY(w.c.bloqueja(w.c.generalCfg()));
         CaptaMissatges capta;
-        type(w.fill("Nova"), QString::fromUtf8(r.tecles));
+        // The prompt box is usually set together with a new password: typing goes back there,
+        // also after a click on the box's caption (2) from elsewhere.
+        if (r.caixa == 2)
+            w.fill("Mou_0")->setFocus();
         if (r.caixa)
-            w.fill<QCheckBox>("Demanar")->click();
+            QTest::mouseClick(w.fill(r.caixa == 1 ? "Demanar" : "Etiqueta_2"), Qt::LeftButton);
+        type(w.w->focusWidget(), QString::fromUtf8(r.tecles));
         surt(w.w.get(), w.fill("Nova"), r.com);
         QVERIFY(!w.w->isVisible());
         QCOMPARE(w.s.general.Clau + char('0' + w.s.general.Demanar),
