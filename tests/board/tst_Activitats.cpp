@@ -44,8 +44,7 @@ struct Obert {
 // word types a blank and is drawn small to fit).
 struct Tecles {
     const char* nom;
-    int activitat, p1, p2, sep;
-    bool resta;
+    int activitat, p1, p2, sep, resta;
     float r; // 0.25 asks a Roman exercise's number, 0.75 its numeral
     const char *preses, *refusades;
     int teclat;
@@ -333,8 +332,7 @@ struct SerieSenseEspera : FakeContext {
 // right), then the panel and "e" the errors counted.
 struct Tecleig {
     const char* nom;
-    bool resta;
-    int dividend, divisor;
+    int resta, dividend, divisor;
     const char *tecles, *posicions, *quadre;
 };
 const Tecleig kTeclejos[] = {
@@ -362,8 +360,7 @@ const Tecleig kTeclejos[] = {
 // each row as "remainder or difference with the digits brought down / product @ first column".
 struct Divisio {
     const char* nom;
-    int dividend, divisor;
-    bool resta;
+    int dividend, divisor, resta;
     const char* files;
 };
 const Divisio kDivisions[] = {

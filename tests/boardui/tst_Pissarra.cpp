@@ -165,8 +165,7 @@ const Linia kSumes[] = {{"waiting", "", "?", "?"},
 // at the end. `opcio`: the division's subtractions, the multiplication's blank column as 0.
 struct Operacio {
     const char *nom, *tecles, *files;
-    int activitat, operand1, operand2;
-    bool opcio;
+    int activitat, operand1, operand2, opcio;
 };
 const Operacio kOperacions[] = {
     // A written 0 ends row 1; a digit where "+" is awaited is wrong.

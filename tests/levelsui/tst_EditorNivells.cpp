@@ -123,19 +123,18 @@ private slots:
             QStringList titols;
             for (int i = 0; i < pagines.size(); ++i) {
                 const Pagina& p = pagines[i];
-                QStringList t;
-                for (const Element& e : p)
-                    t << (e.negreta ? e.text : QString());
-                titols << t.join(' ').simplified();
-                QVERIFY(p[0].tipus == Element::Caixa && p[0].x == 38 && p[0].y == 20);
-                QVERIFY(p[0].x2 == 550 && p[0].y2 == 50);
+                QVERIFY(p[0].tipus == Element::Caixa && p[0].x == 38 && p[0].y == 20 &&
+                        p[0].x2 == 550 && p[0].y2 == 50);
                 QCOMPARE(::linies(p)[0],
                          QString("10: NIVELL: Prova@55< Pàgina %1@545>").arg(i + 1));
+                QString t;
                 double y = 60;
-                for (qsizetype k = 3; k < p.size(); ++k) {
-                    QVERIFY(p[k].y >= y - 2 && p[k].y + p[k].punts <= kAlcadaA4);
-                    y = std::max(y, p[k].y);
+                for (qsizetype k = 0; k < p.size(); ++k) {
+                    t += p[k].negreta ? ' ' + p[k].text : QString(' ');
+                    QVERIFY(k < 3 || (p[k].y >= y - 2 && p[k].y + p[k].punts <= kAlcadaA4));
+                    y = k < 3 ? y : std::max(y, p[k].y);
                 }
+                titols << t.simplified();
             }
             informes << titols.join('|');
         }
