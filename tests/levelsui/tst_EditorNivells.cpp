@@ -27,21 +27,6 @@ namespace {
 // The printable height of A4 with the report's margins, in points.
 constexpr double kAlcadaA4 = 813.5;
 
-// The report of the default set `nom` for group 1 with `activitats`.
-struct Informe {
-    CarpetaProva c;
-    Sessio sessio = c.sessio(1);
-    QString nom;
-
-    explicit Informe(const QByteArray& activitats, const QString& nom = "Prova") : nom(nom) {
-        sessio.grup.Activitats = activitats;
-        QVERIFY(FitxerNivells::creaSiFalta(c.niv(nom)));
-    }
-    QList<Pagina> pagines() const {
-        return InformeNivells::pagines(InformeNivells::dades(sessio, nom), kAlcadaA4);
-    }
-};
-
 // A page's texts line by line: the size, then each text as "text@x" and "<" left, "|" centred or
 // ">" right aligned.
 QStringList linies(const Pagina& p) {
@@ -59,7 +44,8 @@ QStringList linies(const Pagina& p) {
 const QString kArxivar = "Arxivar els canvis?";
 const QString kNoEsPot = "No es pot crear la carpeta de dades del programa o no s'hi pot escriure.";
 
-// The level editor window of group 1 over a program folder holding the sets `jocs`.
+// The level editor window of group 1 over a program folder holding the sets `jocs`, and the
+// report it prints.
 struct Finestra {
     CarpetaProva c;
     Sessio sessio = c.sessio(1);
@@ -70,6 +56,10 @@ struct Finestra {
     explicit Finestra(const QString& jocs = "Joc") {
         for (const QString& n : jocs.split('|', Qt::SkipEmptyParts))
             QVERIFY(FitxerNivells::creaSiFalta(c.niv(n)));
+    }
+    // The printed report of set `nom`, as laid out on A4.
+    QList<Pagina> pagines(const QString& nom) const {
+        return InformeNivells::pagines(InformeNivells::dades(sessio, nom), kAlcadaA4);
     }
     void obre() {
         f = (propia = std::make_unique<fConfig>(sessio, so)).get();
@@ -117,9 +107,10 @@ private slots:
     void pagines() {
         QStringList informes;
         for (const char* activitats : {"111000001", "111111001", "111000010", "000000001"}) {
-            Informe informe(activitats);
+            Finestra informe("Prova");
+            informe.sessio.grup.Activitats = activitats;
             informe.sessio.grup.OpcResta = 2; // damaged: no tick, as in the editor
-            const QList<Pagina> pagines = informe.pagines();
+            const QList<Pagina> pagines = informe.pagines("Prova");
             QStringList titols;
             for (int i = 0; i < pagines.size(); ++i) {
                 const Pagina& p = pagines[i];
@@ -146,13 +137,15 @@ private slots:
     // Cardinals (0 levels count as 10), Sumar (7 levels, a damaged carrying flag is "No") and
     // Dividir with "Amb resta", space-grouped; the set's name cut to 60, words in the language.
     void linies() {
-        Informe informe("100010001", QString(70, u'x'));
+        const QString nom(70, u'x');
+        Finestra informe(nom);
+        informe.sessio.grup.Activitats = "100010001";
         informe.sessio.general.Separador = 1;
         informe.sessio.grup.OpcResta = 1;
         informe.sessio.grup.Nivells[0] = 0;
         informe.sessio.grup.Nivells[4] = 7;
-        QVERIFY(FitxerNivells::escriu(informe.c.niv(informe.nom), 41, {120, 5, 5, 1, 2}));
-        const QStringList l = ::linies(informe.pagines().value(0));
+        QVERIFY(FitxerNivells::escriu(informe.c.niv(nom), 41, {120, 5, 5, 1, 2}));
+        const QStringList l = ::linies(informe.pagines(nom).value(0));
         QCOMPARE(QStringList({l[2], l[12], l[15], l[20], l[22], l[23], l[33]}).join('\n'),
                  "12: Nivell@55< Temps@140| Errors@220| Fer@300| Inferior@390< Superior@545>\n"
                  "12: 10@55< 300@140| 5@220| 10@300| 0@390< 100 000 000@545>\n"
@@ -162,7 +155,7 @@ private slots:
                  "12: Nivell@55< Temps@140| Errors@220| Fer@300| Dividend@428.75| Divisor@506.25|\n"
                  "12: 10@55< 300@140| 5@220| 5@300| 5@428.75| 3@506.25|");
         informe.sessio.general.Idioma = 1;
-        QCOMPARE(::linies(informe.pagines().value(0)).mid(0, 2).join('\n'),
+        QCOMPARE(::linies(informe.pagines(nom).value(0)).mid(0, 2).join('\n'),
                  "10: NIVEL: " + QString(60, u'x') + "@55< Página 1@545>\n12: CARDINALES@55<");
     }
 
