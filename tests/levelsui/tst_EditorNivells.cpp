@@ -134,11 +134,9 @@ private slots:
     void linies() {
         const QString nom(70, u'x');
         Finestra informe(nom);
-        informe.sessio.grup.Activitats = "100010001";
+        ConfigGrup& g = informe.sessio.grup;
+        g.Activitats = "100010001", g.OpcResta = 1, g.Nivells[0] = 0, g.Nivells[4] = 7;
         informe.sessio.general.Separador = 1;
-        informe.sessio.grup.OpcResta = 1;
-        informe.sessio.grup.Nivells[0] = 0;
-        informe.sessio.grup.Nivells[4] = 7;
         QVERIFY(FitxerNivells::escriu(informe.c.niv(nom), 41, {120, 5, 5, 1, 2}));
         const QStringList l = ::linies(informe.pagines(nom).value(0));
         QCOMPARE(QStringList({l[2], l[12], l[15], l[20], l[22], l[23], l[33]}).join('\n'),
@@ -157,8 +155,7 @@ private slots:
     // Every control reaches the logic and shows what it did; closing settles the set.
     void controls() {
         Finestra e("A|B");
-        e.sessio.grup.NomNivell = "B";
-        e.sessio.grup.Activitats = "100010001";
+        e.sessio.grup.NomNivell = "B", e.sessio.grup.Activitats = "100010001";
         e.sessio.grup.OpcResta = 1;
         e.obre();
         QCOMPARE(e.f->windowTitle(), QString(" XIFRUM 5.0: Editar nivells"));
@@ -220,8 +217,7 @@ private slots:
     // that fails (the set's file a folder) is said, the window staying on the edits "No" undoes.
     void pestanyes() {
         Finestra e;
-        e.sessio.grup.NomNivell = "Joc";
-        e.sessio.grup.OpcResta = 2;
+        e.sessio.grup.NomNivell = "Joc", e.sessio.grup.OpcResta = 2;
         QVERIFY(DesarConfigGrup(e.c.path(), 1, e.sessio.grup));
         const QByteArray grups = e.c.llegeix(e.c.grupsCfg()), joc = e.c.llegeix(e.c.niv("Joc"));
         e.obre();
