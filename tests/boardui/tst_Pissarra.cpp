@@ -88,10 +88,16 @@ struct Tauler {
     QString text(const QString& nom) const {
         return fill(nom)->property("text").toString().replace(u'\n', u' ');
     }
-    // Keys typed on the board's keyboard box: '<' the left arrow.
-    void tecles(const QByteArray& t) const {
-        for (char k : t)
-            QTest::keyClick(fill("CaixaTeclat"), k == '<' ? Qt::Key_Left : Qt::Key(k));
+    // Keys typed on the board's keyboard box, or with `focus` on the focused control: '<' Left,
+    // '^' Up, 'v' Down, 'r' Return, 'K' keypad Enter, 'x' Escape.
+    void tecles(const QByteArray& t, bool focus = false) const {
+        const Qt::Key kNoms[] = {Qt::Key_Left,   Qt::Key_Up,    Qt::Key_Down,
+                                 Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape};
+        for (char k : t) {
+            const qsizetype i = QByteArray("<^vrKx").indexOf(k);
+            QTest::keyClick(focus ? w->focusWidget() : fill("CaixaTeclat"),
+                            i < 0 ? Qt::Key(k) : kNoms[i]);
+        }
     }
     // The controls' names for a screen reader, with their tooltips.
     QString noms(std::initializer_list<const char*> controls, bool ambAjuda = false) const {
@@ -116,17 +122,17 @@ struct Prova : Tauler {
                  }) {}
 };
 
-// What the board does, in turn: T a clock beat, X the close box, B BtTancar, C BtTxt, E Escape,
-// R Return, K keypad Enter; H makes the history file unwritable.
+// What the board does, in turn: T a clock beat, X the close box, B BtTancar, C BtTxt, x Escape,
+// r Return, K keypad Enter; H makes the history file unwritable.
 struct Tancament {
     const char *nom, *accions, *resultat; // of the one history line, "" for none
     bool oberta;
 };
 const Tancament kTancaments[] = {{"close box mid-series", "X", "Abandona", false},
                                  {"BtTancar mid-series", "B", "Abandona", false},
-                                 {"Escape does not close", "E", "", true},
+                                 {"Escape does not close", "x", "", true},
                                  {"continue after the end", "TTC", "Temps", false},
-                                 {"Return after the end", "TTR", "Temps", false},
+                                 {"Return after the end", "TTr", "Temps", false},
                                  {"keypad Enter after the end", "TTK", "Temps", false},
                                  {"history not written at the end", "HTT", "", true},
                                  {"history not written on leaving", "HB", "", false}};
@@ -165,8 +171,7 @@ const Linia kSumes[] = {{"waiting", "", "?", "?"},
 // at the end. `opcio`: the division's subtractions, the multiplication's blank column as 0.
 struct Operacio {
     const char *nom, *tecles, *files;
-    int activitat, operand1, operand2;
-    bool opcio;
+    int activitat, operand1, operand2, opcio;
 };
 const Operacio kOperacions[] = {
     // A written 0 ends row 1; a digit where "+" is awaited is wrong.
@@ -298,9 +303,7 @@ private slots:
             else if (*a == 'H')
                 QVERIFY(t.c.bloqueja(t.c.hst("Anna Puig")));
             else
-                QTest::keyClick(t.w->focusWidget(), *a == 'E'   ? Qt::Key_Escape
-                                                    : *a == 'K' ? Qt::Key_Enter
-                                                                : Qt::Key_Return);
+                t.tecles(QByteArray(1, *a), true);
         QStringList resultats;
         for (const QByteArray& l : t.c.llegeix(t.c.hst("Anna Puig")).split('\n'))
             if (l.contains('\t'))
@@ -501,8 +504,7 @@ private slots:
                  "0 1 2 3 4 5" + TextIdioma(68, 0) + "1");
         QVERIFY(!t.agafa(0));
         t.paraula(0)->setFocus();
-        for (Qt::Key k : {Qt::Key_Space, Qt::Key_Down, Qt::Key_Space})
-            QTest::keyClick(t.w->focusWidget(), k);
+        t.tecles(" v ", true);
         QCOMPARE(t.paraules(), QString("0 1 2 3 4 5"));
     }
 
@@ -520,14 +522,7 @@ private slots:
             // The words are reached with Tab from wherever the board keeps the focus.
             for (int i = 0; i < 20 && t.w->focusWidget() != t.paraula(0); ++i)
                 QTest::keyClick(t.w->focusWidget(), Qt::Key_Tab);
-            for (int i = 0; i < r.origen; ++i)
-                QTest::keyClick(t.w->focusWidget(), Qt::Key_Down);
-            for (const char* k = r.tecles; *k; ++k)
-                QTest::keyClick(t.w->focusWidget(), *k == ' '   ? Qt::Key_Space
-                                                    : *k == 'r' ? Qt::Key_Return
-                                                    : *k == '^' ? Qt::Key_Up
-                                                    : *k == 'v' ? Qt::Key_Down
-                                                                : Qt::Key_Escape);
+            t.tecles(QByteArray(r.origen, 'v') + r.tecles, true);
             QCOMPARE(t.w->focusWidget(), t.paraula(r.focus));
         }
         QCOMPARE(t.paraules(), QString(r.paraules));

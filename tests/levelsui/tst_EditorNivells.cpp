@@ -27,21 +27,6 @@ namespace {
 // The printable height of A4 with the report's margins, in points.
 constexpr double kAlcadaA4 = 813.5;
 
-// The report of the default set `nom` for group 1 with `activitats`.
-struct Informe {
-    CarpetaProva c;
-    Sessio sessio = c.sessio(1);
-    QString nom;
-
-    explicit Informe(const QByteArray& activitats, const QString& nom = "Prova") : nom(nom) {
-        sessio.grup.Activitats = activitats;
-        QVERIFY(FitxerNivells::creaSiFalta(c.niv(nom)));
-    }
-    QList<Pagina> pagines() const {
-        return InformeNivells::pagines(InformeNivells::dades(sessio, nom), kAlcadaA4);
-    }
-};
-
 // A page's texts line by line: the size, then each text as "text@x" and "<" left, "|" centred or
 // ">" right aligned.
 QStringList linies(const Pagina& p) {
@@ -59,7 +44,8 @@ QStringList linies(const Pagina& p) {
 const QString kArxivar = "Arxivar els canvis?";
 const QString kNoEsPot = "No es pot crear la carpeta de dades del programa o no s'hi pot escriure.";
 
-// The level editor window of group 1 over a program folder holding the sets `jocs`.
+// The level editor window of group 1 over a program folder holding the sets `jocs`, and the
+// report it prints.
 struct Finestra {
     CarpetaProva c;
     Sessio sessio = c.sessio(1);
@@ -71,17 +57,16 @@ struct Finestra {
         for (const QString& n : jocs.split('|', Qt::SkipEmptyParts))
             QVERIFY(FitxerNivells::creaSiFalta(c.niv(n)));
     }
+    // The printed report of set `nom`, as laid out on A4.
+    QList<Pagina> pagines(const QString& nom) const {
+        return InformeNivells::pagines(InformeNivells::dades(sessio, nom), kAlcadaA4);
+    }
     void obre() {
         f = (propia = std::make_unique<fConfig>(sessio, so)).get();
         f->show();
         QVERIFY(QTest::qWaitForWindowExposed(f));
     }
-    template <typename T = QWidget> T* w(const QString& nom) const {
-        T* found = f->findChild<T*>(nom);
-        if (!found)
-            qFatal("no control %s", qPrintable(nom));
-        return found;
-    }
+    template <typename T = QWidget> T* w(const QString& nom) const { return f->findChild<T*>(nom); }
     // Check boxes and option buttons are clicked on their mark.
     void clica(const QString& nom) {
         QWidget* c = w(nom);
@@ -117,25 +102,25 @@ private slots:
     void pagines() {
         QStringList informes;
         for (const char* activitats : {"111000001", "111111001", "111000010", "000000001"}) {
-            Informe informe(activitats);
+            Finestra informe("Prova");
+            informe.sessio.grup.Activitats = activitats;
             informe.sessio.grup.OpcResta = 2; // damaged: no tick, as in the editor
-            const QList<Pagina> pagines = informe.pagines();
+            const QList<Pagina> pagines = informe.pagines("Prova");
             QStringList titols;
             for (int i = 0; i < pagines.size(); ++i) {
                 const Pagina& p = pagines[i];
-                QStringList t;
-                for (const Element& e : p)
-                    t << (e.negreta ? e.text : QString());
-                titols << t.join(' ').simplified();
-                QVERIFY(p[0].tipus == Element::Caixa && p[0].x == 38 && p[0].y == 20);
-                QVERIFY(p[0].x2 == 550 && p[0].y2 == 50);
+                QVERIFY(p[0].tipus == Element::Caixa && p[0].x == 38 && p[0].y == 20 &&
+                        p[0].x2 == 550 && p[0].y2 == 50);
                 QCOMPARE(::linies(p)[0],
                          QString("10: NIVELL: Prova@55< Pàgina %1@545>").arg(i + 1));
+                QString t;
                 double y = 60;
-                for (qsizetype k = 3; k < p.size(); ++k) {
-                    QVERIFY(p[k].y >= y - 2 && p[k].y + p[k].punts <= kAlcadaA4);
-                    y = std::max(y, p[k].y);
+                for (qsizetype k = 0; k < p.size(); ++k) {
+                    t += p[k].negreta ? ' ' + p[k].text : QString(' ');
+                    QVERIFY(k < 3 || (p[k].y >= y - 2 && p[k].y + p[k].punts <= kAlcadaA4));
+                    y = k < 3 ? y : std::max(y, p[k].y);
                 }
+                titols << t.simplified();
             }
             informes << titols.join('|');
         }
@@ -147,13 +132,13 @@ private slots:
     // Cardinals (0 levels count as 10), Sumar (7 levels, a damaged carrying flag is "No") and
     // Dividir with "Amb resta", space-grouped; the set's name cut to 60, words in the language.
     void linies() {
-        Informe informe("100010001", QString(70, u'x'));
+        const QString nom(70, u'x');
+        Finestra informe(nom);
+        ConfigGrup& g = informe.sessio.grup;
+        g.Activitats = "100010001", g.OpcResta = 1, g.Nivells[0] = 0, g.Nivells[4] = 7;
         informe.sessio.general.Separador = 1;
-        informe.sessio.grup.OpcResta = 1;
-        informe.sessio.grup.Nivells[0] = 0;
-        informe.sessio.grup.Nivells[4] = 7;
-        QVERIFY(FitxerNivells::escriu(informe.c.niv(informe.nom), 41, {120, 5, 5, 1, 2}));
-        const QStringList l = ::linies(informe.pagines().value(0));
+        QVERIFY(FitxerNivells::escriu(informe.c.niv(nom), 41, {120, 5, 5, 1, 2}));
+        const QStringList l = ::linies(informe.pagines(nom).value(0));
         QCOMPARE(QStringList({l[2], l[12], l[15], l[20], l[22], l[23], l[33]}).join('\n'),
                  "12: Nivell@55< Temps@140| Errors@220| Fer@300| Inferior@390< Superior@545>\n"
                  "12: 10@55< 300@140| 5@220| 10@300| 0@390< 100 000 000@545>\n"
@@ -163,15 +148,14 @@ private slots:
                  "12: Nivell@55< Temps@140| Errors@220| Fer@300| Dividend@428.75| Divisor@506.25|\n"
                  "12: 10@55< 300@140| 5@220| 5@300| 5@428.75| 3@506.25|");
         informe.sessio.general.Idioma = 1;
-        QCOMPARE(::linies(informe.pagines().value(0)).mid(0, 2).join('\n'),
+        QCOMPARE(::linies(informe.pagines(nom).value(0)).mid(0, 2).join('\n'),
                  "10: NIVEL: " + QString(60, u'x') + "@55< Página 1@545>\n12: CARDINALES@55<");
     }
 
     // Every control reaches the logic and shows what it did; closing settles the set.
     void controls() {
         Finestra e("A|B");
-        e.sessio.grup.NomNivell = "B";
-        e.sessio.grup.Activitats = "100010001";
+        e.sessio.grup.NomNivell = "B", e.sessio.grup.Activitats = "100010001";
         e.sessio.grup.OpcResta = 1;
         e.obre();
         QCOMPARE(e.f->windowTitle(), QString(" XIFRUM 5.0: Editar nivells"));
@@ -233,8 +217,7 @@ private slots:
     // that fails (the set's file a folder) is said, the window staying on the edits "No" undoes.
     void pestanyes() {
         Finestra e;
-        e.sessio.grup.NomNivell = "Joc";
-        e.sessio.grup.OpcResta = 2;
+        e.sessio.grup.NomNivell = "Joc", e.sessio.grup.OpcResta = 2;
         QVERIFY(DesarConfigGrup(e.c.path(), 1, e.sessio.grup));
         const QByteArray grups = e.c.llegeix(e.c.grupsCfg()), joc = e.c.llegeix(e.c.niv("Joc"));
         e.obre();
