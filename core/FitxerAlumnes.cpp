@@ -88,6 +88,24 @@ template <typename T> bool fusiona(T& disc, const T& abans, const T& despres) {
     return conflicte;
 }
 
+// Replaces the file at `ruta` with the records of `files` at positions 1..n (none removes it) and
+// sets each row's column 11 to its new position. The file's lock is the caller's.
+bool substitueix(const QString& ruta, QList<FilaAlumne>& files) {
+    if (files.isEmpty())
+        return !QFileInfo::exists(ruta) || QFile::remove(ruta);
+    QByteArray bytes;
+    for (const FilaAlumne& f : files)
+        bytes += LlistaAlumnes::registre(f).encode();
+    if (!ensureFolder(ruta) || !AtomicFile::write(ruta, bytes))
+        return false;
+    for (int i = 0; i < files.size(); ++i) {
+        while (files[i].size() < LlistaAlumnes::kColumnes)
+            files[i] << QString();
+        files[i][LlistaAlumnes::kColPosicio] = QString::number(i + 1);
+    }
+    return true;
+}
+
 // Levels rise towards 0, the finished activity.
 int mesAlt(int a, int b) {
     if (a == 0 || b == 0)
@@ -130,24 +148,7 @@ bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Reg
 bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files) {
     const QString ruta = RutaRegistres(carpeta, grup, idioma);
     FileLock bloqueig(RutaBloqueig(carpeta, ruta));
-    if (!bloqueig.lock())
-        return false;
-    if (files.isEmpty())
-        return !QFileInfo::exists(ruta) || QFile::remove(ruta);
-
-    if (!ensureFolder(ruta))
-        return false;
-    QByteArray bytes;
-    for (const FilaAlumne& f : files)
-        bytes += LlistaAlumnes::registre(f).encode();
-    if (!AtomicFile::write(ruta, bytes))
-        return false;
-    for (int i = 0; i < files.size(); ++i) {
-        while (files[i].size() < LlistaAlumnes::kColumnes)
-            files[i] << QString();
-        files[i][LlistaAlumnes::kColPosicio] = QString::number(i + 1);
-    }
-    return true;
+    return bloqueig.lock() && substitueix(ruta, files);
 }
 
 bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumne>& nous) {
@@ -250,21 +251,11 @@ bool reescriuSenseEsborrats(const QString& carpeta, int grup, int idioma,
     // Every other record stays as the file holds it now: a level passed or a pupil added on
     // another computer since the list was read is kept.
     QList<FilaAlumne> queden;
-    const qsizetype n = bytes.size() / Registre::kLength;
-    QByteArray nous;
-    for (qsizetype p = 1; p <= n; ++p) {
-        const Registre r = registreA(bytes, p);
-        if (r.Numero == 0 || fora.contains(p))
-            continue;
-        nous += r.encode();
-        queden << LlistaAlumnes::fila(r, int(queden.size()) + 1);
-    }
-    if (queden.isEmpty()) {
-        if (QFileInfo::exists(ruta) && !QFile::remove(ruta))
-            return false;
-    } else if (!ensureFolder(ruta) || !AtomicFile::write(ruta, nous)) {
+    for (qsizetype p = 1; p <= bytes.size() / Registre::kLength; ++p)
+        if (const Registre r = registreA(bytes, p); r.Numero != 0 && !fora.contains(p))
+            queden << LlistaAlumnes::fila(r, int(p));
+    if (!substitueix(ruta, queden))
         return false;
-    }
     files = queden;
     return true;
 }
