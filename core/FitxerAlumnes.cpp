@@ -133,18 +133,6 @@ QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma) {
     return files;
 }
 
-bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Registre& r) {
-    const QString ruta = RutaRegistres(carpeta, grup, idioma);
-    FileLock bloqueig(RutaBloqueig(carpeta, ruta));
-    if (!bloqueig.lock())
-        return false;
-    if (posicio < 1 || posicio > RecordFile::count(ruta, Registre::kLength) + 1)
-        return false;
-    if (!ensureFolder(ruta))
-        return false;
-    return RecordFile::write(ruta, Registre::kLength, posicio, r.encode());
-}
-
 bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files) {
     const QString ruta = RutaRegistres(carpeta, grup, idioma);
     FileLock bloqueig(RutaBloqueig(carpeta, ruta));

@@ -16,11 +16,6 @@ namespace FitxerAlumnes {
 // never creates or changes the file (the first write creates it).
 QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma);
 
-// Writes `r` at position `posicio`: a record in place, or one past the last whole record to
-// append. A position further on is refused, because it would leave a gap of zero bytes the
-// file never had. Creates the file (and its folder) when missing. False when refused or failed.
-bool escriu(const QString& carpeta, int grup, int idioma, int posicio, const Registre& r);
-
 // Replaces the file with one record per row, in row order, at positions 1..n, and sets each row's
 // column 11 to its new position, so rows kept after the rewrite still point at their own records.
 // The new file replaces the old one only once it is completely written. An empty list removes
