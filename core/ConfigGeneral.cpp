@@ -2,6 +2,7 @@
 
 #include "core/Bytes.h"
 #include "core/FileLock.h"
+#include "core/PrenCanvi.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Rutes.h"
@@ -54,11 +55,6 @@ ConfigGeneral llegeixRegistre(const QString& fitxer) {
     return c;
 }
 
-template <typename T> void aplica(T& disc, const T& llegit, const T& actual) {
-    if (actual != llegit)
-        disc = actual;
-}
-
 } // namespace
 
 bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg) {
@@ -74,11 +70,11 @@ bool DesarCanvisGeneral(const QString& carpeta, ConfigGeneral& llegit,
     if (!bloqueig.lock())
         return false;
     ConfigGeneral disc = llegeixRegistre(fitxer);
-    aplica(disc.GrupActual, llegit.GrupActual, actual.GrupActual);
-    aplica(disc.Clau, llegit.Clau, actual.Clau);
-    aplica(disc.Demanar, llegit.Demanar, actual.Demanar);
-    aplica(disc.Idioma, llegit.Idioma, actual.Idioma);
-    aplica(disc.Separador, llegit.Separador, actual.Separador);
+    prenCanvi(disc.GrupActual, llegit.GrupActual, actual.GrupActual);
+    prenCanvi(disc.Clau, llegit.Clau, actual.Clau);
+    prenCanvi(disc.Demanar, llegit.Demanar, actual.Demanar);
+    prenCanvi(disc.Idioma, llegit.Idioma, actual.Idioma);
+    prenCanvi(disc.Separador, llegit.Separador, actual.Separador);
     if (!RecordFile::write(fitxer, ConfigGeneral::kLength, 1, disc.encode()))
         return false;
     llegit = actual;

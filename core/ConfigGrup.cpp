@@ -2,6 +2,7 @@
 
 #include "core/Bytes.h"
 #include "core/FileLock.h"
+#include "core/PrenCanvi.h"
 #include "core/ProgramFolder.h"
 #include "core/RecordFile.h"
 #include "core/Rutes.h"
@@ -96,13 +97,10 @@ bool DesarCanvisGrup(const QString& carpeta, int grup, const ConfigGrup& llegit,
         if (meu != caracter(llegit.Activitats, i))
             disc.Activitats =
                 CanviaCaracter(meu, disc.Activitats.leftJustified(kActivitats, '0'), i + 1);
-        if (actual.Nivells[i] != llegit.Nivells[i])
-            disc.Nivells[i] = actual.Nivells[i];
+        prenCanvi(disc.Nivells[i], llegit.Nivells[i], actual.Nivells[i]);
     }
-    if (actual.OpcResta != llegit.OpcResta)
-        disc.OpcResta = actual.OpcResta;
-    if (actual.NomNivell != llegit.NomNivell)
-        disc.NomNivell = actual.NomNivell;
+    prenCanvi(disc.OpcResta, llegit.OpcResta, actual.OpcResta);
+    prenCanvi(disc.NomNivell, llegit.NomNivell, actual.NomNivell);
     if (!RecordFile::write(fitxer, ConfigGrup::kLength, grup, disc.encode()))
         return false;
     actual = disc;

@@ -2,6 +2,7 @@
 
 #include "core/AtomicFile.h"
 #include "core/FileLock.h"
+#include "core/PrenCanvi.h"
 #include "core/RecordFile.h"
 #include "core/Rutes.h"
 #include "core/TextUtil.h"
@@ -78,14 +79,6 @@ void posaRegistre(QByteArray& bytes, qsizetype p, const Registre& r) {
     if (bytes.size() < fi)
         bytes.append(QByteArray(fi - bytes.size(), '\0'));
     bytes.replace((p - 1) * Registre::kLength, Registre::kLength, r.encode());
-}
-
-template <typename T> bool fusiona(T& disc, const T& abans, const T& despres) {
-    if (despres == abans)
-        return false;
-    const bool conflicte = disc != abans && disc != despres;
-    disc = despres;
-    return conflicte;
 }
 
 // Replaces the file at `ruta` with the records of `files` at positions 1..n (none removes it) and
@@ -211,11 +204,11 @@ int escriuCanvis(const QString& carpeta, int grup, int idioma, int posicio, cons
     else
         disc = registreA(bytes, p);
     bool xoc = false;
-    fusiona(disc.Numero, abans.Numero, despres.Numero);
-    fusiona(disc.Nom, abans.Nom, despres.Nom);
-    fusiona(disc.Imatge, abans.Imatge, despres.Imatge);
+    prenCanvi(disc.Numero, abans.Numero, despres.Numero);
+    prenCanvi(disc.Nom, abans.Nom, despres.Nom);
+    prenCanvi(disc.Imatge, abans.Imatge, despres.Imatge);
     for (int a = 0; a < kActivitats; ++a)
-        xoc |= fusiona(disc.Nivell[a], abans.Nivell[a], despres.Nivell[a]);
+        xoc |= prenCanvi(disc.Nivell[a], abans.Nivell[a], despres.Nivell[a]);
     if (!ensureFolder(ruta) || !RecordFile::write(ruta, Registre::kLength, int(p), disc.encode()))
         return 0;
     despres = disc;
