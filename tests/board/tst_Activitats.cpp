@@ -175,19 +175,14 @@ const Columnes kColumnes[] = {
     {"the largest sum", '+', "99999", "99999", "899991", "99999+99999 199998 e0"},
     {"help writes the zeros too", '-', "52", "48", "??", "52-48 04 e0"},
     {"help to the carry digit", '+', "99999", "99999", "??????", "99999+99999 199998 e0"},
-    {"a wrong units digit waits in red", '+', "75", "48", "4", "75+48 ! e1"},
     {"a wrong carry digit", '+', "75", "48", "329", "75+48 !23 e1"},
     {"then the right one goes on", '+', "75", "48", "4432", "75+48 _23 e2"},
     {"nothing after the last digit", '+', "75", "48", "3211", "75+48 123 e0"},
-    {"no carry: 9 + 0", '+', "0", "", "", "9+0 _ e0", {0.95f, 0.99f}},
     {"no carry: 3 + 6", '+', "0", "", "", "3+6 _ e0", {0.35f, 0.99f}},
     {"no carry: 0 + 9", '+', "0", "", "", "0+9 _ e0", {0, 0.99f}},
     {"no borrow: 3 - 3", '-', "0", "", "", "3-3 _ e0", {0.35f, 0.99f}},
-    {"no borrow: 0 - 0", '-', "0", "", "", "0-0 _ e0", {0, 0.99f}},
-    {"no carry: 81 + 10", '+', "00", "", "", "81+10 _ e0", {0.1f, 0.1f, 0.99f, 0}},
     {"no carry: 81 + 18", '+', "00", "", "", "81+18 _ e0", {0.1f, 0.99f, 0.99f, 0.99f}},
     {"no borrow: 81 - 81", '-', "00", "", "", "81-81 _ e0", {0.1f, 0.99f, 0.99f, 0.99f}},
-    {"no borrow: 55 - 10", '-', "00", "", "", "55-10 _ e0", {0.55f, 0, 0.5f, 0}},
 };
 
 // A long multiplication of d1 by d2 as drawn, each from the numbers of its digits.
@@ -256,8 +251,6 @@ const Multiplicacio kMultiplicacions[] = {
     {"205, the blank by the arrow", 456, 205, "0822<219+08439", "f5 r8,8,0,10 t0- + e0",
      "456x205: 2280@0 912_@1 = 93480"},
     {"205, the blank written as 0", 456, 205, "08220219+08439", "f5 r8,8,0,10 t0- z1 + e0"},
-    {"120, the blank written as 0", 456, 120, "02190654+02745", "f5 r8,8,0,10 t0- z1 + e0",
-     "456x120: 9120@0 456_@1 = 54720"},
     {"multiplier 20: no sum", 37, 20, "047", "f1 r6,0,0,0 t0- e0", "37x20: 740@0 = 740"},
     {"multiplier 100", 456, 100, "", "f1 r0,0,0,0 t0 e0", "456x100: 45600@0 = 45600"},
     {"a one-digit multiplier", 47, 6, "", "f1 r0,0,0,0 t0 e0", "47x6: 282@0 = 282"},
@@ -299,11 +292,11 @@ QString quadre(const ActivitatDividir& a) {
     return s + u' ' + (a.completa() ? QStringLiteral("C") : torn(a));
 }
 
-// Asks for help until the division is reported right or `maxim` characters are in; returns them.
-QString ajudaFins(ActivitatDividir& a, const FakeContext& ctx, int maxim = 100) {
+// Asks for help until the division is reported right; returns the characters help entered.
+QString ajudaFins(ActivitatDividir& a, const FakeContext& ctx) {
     QString entrats;
     for (const int c = ctx.correctes;
-         ctx.correctes == c && entrats.size() < maxim && !a.caracterAjuda().isNull(); a.ajuda())
+         ctx.correctes == c && entrats.size() < 100 && !a.caracterAjuda().isNull(); a.ajuda())
         entrats += a.caracterAjuda();
     return entrats;
 }
@@ -328,7 +321,7 @@ struct SerieSenseEspera : FakeContext {
     }
 };
 
-// Keys typed on a division: the cursor at the set-up and after each key ("C" once reported
+// Keys that finish a division: the cursor at the set-up and after each key ("C" once reported
 // right), then the panel and "e" the errors counted.
 struct Tecleig {
     const char* nom;
@@ -336,24 +329,14 @@ struct Tecleig {
     const char *tecles, *posicions, *quadre;
 };
 const Tecleig kTeclejos[] = {
-    {"845/9 plain", false, 845, 9, "93538", "Q0 R1:1 R1:2 Q1 R2:2 C", "93 35/ 8/ C e0"},
     {"845/12: last quotient 0", false, 845, 12, "70050", "Q0 R1:1 R1:0 R1:2 Q1 C", "70 005/ C e0"},
     {"8105/4: 0 brings a digit", false, 8105, 4, "2010022561",
      "Q0 R1:0 R1:1 Q1 R1:2 Q2 R2:2 R2:3 Q3 R3:3 C", "2026 010/ 25/ 1/ C e0"},
-    {"845/9 -", true, 845, 9, "918-305372-80",
-     "Q0 P1:1 P1:0 - R1:1 R1:0 R1:2 Q1 P2:2 P2:1 - R2:2 R2:1 C", "93 -81/035 -27/08 C e0"},
     {"845/12-", true, 845, 12, "748-0050", "Q0 P1:1 P1:0 - R1:1 R1:0 R1:2 Q1 C", "70 -84/005 C e0"},
     {"8105/4 -", true, 8105, 4, "28-010028-25642-10",
      "Q0 P1:0 - R1:0 R1:1 Q1 R1:2 Q2 P2:2 - R2:2 R2:3 Q3 P3:3 P3:2 - R3:3 R3:2 C",
      "2026 -8/010 -8/25 -24/01 C e0"},
     {"7/7 -", true, 7, 7, "17-0", "Q0 P1:0 - R1:0 C", "1 -7/0 C e0"},
-    {"product right to left", true, 845, 9, "981", "Q0 P1:1 P1:1! P1:0", "9 1/ / P1:0 e1"},
-    {"remainder too", false, 845, 12, "7000", "Q0 R1:1 R1:0 R1:2 R1:2!", "7 00/ R1:2! e1"},
-    {"next digit down", false, 8105, 4, "20010", "Q0 R1:0 R1:1 R1:1! Q1 R1:2",
-     "20 01/ / / R1:2 e1"},
-    {"stopped halfway", false, 8105, 4, "20100", "Q0 R1:0 R1:1 Q1 R1:2 Q2", "20 010/ / / Q2 e0"},
-    {"red where it stands", false, 845, 9, "1943", "Q0 Q0! R1:1 R1:1! R1:2", "9 3/ / R1:2 e2"},
-    {"wrong key for the minus", true, 845, 9, "9185-", "Q0 P1:1 P1:0 - - R1:1", "9 -81/ / R1:1 e1"},
 };
 
 // The rows of a long division: quotient, first partial dividend and the end mark's column, then
@@ -396,7 +379,6 @@ const Lectura kLectures[] = {
     {"cardinal", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "2"); }},
     {"a wrong digit is not heard", "VINT-I-CINC", "2", [] { return obert(1, 25, .5f, "27"); }},
     {"Roman numeral asked", "1 234", "MC", [] { return obert(3, 1234, .75f, "MC"); }},
-    {"table", "7 × 6", "4", [] { return obert(7, 6, .75f, "4"); }},
     {"sum from the units", "75 + 48", "23",
      [] { return tecleja(SumRes('+', "75", "48").act, "32"); }},
     {"multiplication by rows", "456 × 123", "1368, 2",
@@ -609,21 +591,14 @@ private slots:
         QCOMPARE(posicions.join(u' '), QString::fromLatin1(t.posicions));
         const auto panell = [&] { return quadre(a) + QStringLiteral(" e%1").arg(ctx.errors); };
         QCOMPARE(panell(), QString::fromLatin1(t.quadre));
-        QCOMPARE(a.acabadaVisible(), a.completa());
-        if (a.completa()) {
-            // Nothing is awaited any more: keys and help cost nothing and change nothing.
-            QVERIFY(a.quocientPendent().isEmpty() && ctx.correctes == 1);
-            for (const QChar k : QStringLiteral("0123456789-"))
-                a.caracter(k);
-            a.ajuda();
-            QCOMPARE(panell() + QString::number(ctx.correctes),
-                     QString::fromLatin1(t.quadre) + u'1');
-        }
-        if (ctx.errors == 0) { // help enters the very same characters
-            Div b(t.resta, t.dividend, t.divisor);
-            QCOMPARE(ajudaFins(b.a, b.ctx, int(posicions.size() - 1)),
-                     QString::fromLatin1(t.tecles));
-        }
+        // Nothing is awaited any more: keys and help cost nothing and change nothing.
+        QVERIFY(a.acabadaVisible() && a.quocientPendent().isEmpty() && ctx.correctes == 1);
+        for (const QChar k : QStringLiteral("0123456789-"))
+            a.caracter(k);
+        a.ajuda();
+        QCOMPARE(panell() + QString::number(ctx.correctes), QString::fromLatin1(t.quadre) + u'1');
+        Div b(t.resta, t.dividend, t.divisor); // help enters the very same characters
+        QCOMPARE(ajudaFins(b.a, b.ctx), QString::fromLatin1(t.tecles));
     }
 
     // The operands span every number of their digits, and a division put on from inside
