@@ -169,15 +169,12 @@ struct Columnes {
     QList<float> draws = {};
 };
 const Columnes kColumnes[] = {
-    {"75 + 48 carries out", '+', "75", "48", "321", "75+48 123 e0"},
     {"52 - 48 keeps its zero", '-', "52", "48", "40", "52-48 04 e0"},
-    {"35 - 78 is swapped", '-', "35", "78", "34", "78-35 43 e0"},
-    {"the largest sum", '+', "99999", "99999", "899991", "99999+99999 199998 e0"},
     {"help writes the zeros too", '-', "52", "48", "??", "52-48 04 e0"},
     {"help to the carry digit", '+', "99999", "99999", "??????", "99999+99999 199998 e0"},
     {"a wrong carry digit", '+', "75", "48", "329", "75+48 !23 e1"},
     {"then the right one goes on", '+', "75", "48", "4432", "75+48 _23 e2"},
-    {"nothing after the last digit", '+', "75", "48", "3211", "75+48 123 e0"},
+    {"carries out, nothing after the last digit", '+', "75", "48", "3211", "75+48 123 e0"},
     {"no carry: 3 + 6", '+', "0", "", "", "3+6 _ e0", {0.35f, 0.99f}},
     {"no carry: 0 + 9", '+', "0", "", "", "0+9 _ e0", {0, 0.99f}},
     {"no borrow: 3 - 3", '-', "0", "", "", "3-3 _ e0", {0.35f, 0.99f}},
@@ -258,7 +255,6 @@ const Multiplicacio kMultiplicacions[] = {
      "87x23: 261@0 174@1 = 2001"},
     {"the largest", 99999, 999, "", "f1 r0,0,0,0 t0 e0",
      "99999x999: 899991@0 899991@1 899991@2 = 99899001"},
-    {"row 2 starts under its blank", 456, 205, "0822<21", "f2 r8,6,0,0 t4 e0"},
     {"a digit in row 1", 456, 123, "7", "f1 r0,0,0,0 t0! e1"},
     {"the arrow in row 1", 456, 123, "8<", "f1 r2,0,0,0 t1! e1"},
     {"plus in row 1", 456, 123, "86+", "f1 r4,0,0,0 t2! e1"},
