@@ -178,8 +178,6 @@ const Escena kEscenes[] = {
     {"not under a message", "8 60 3 5", "W12<", "2/5/60 71 RX n[] '12' [20] h0"},
     {"nor division", "9 60 3 5", "<", "3/5/60 - KR n[] '' [] h0"},
     {"the ordering's blind checks", "4 60 3 1 1 50", "P", "3/1/60 - KR n[] '' [] h0 p1,50"},
-    {"passed", "5 60 2 5", "1212", "0/5/60 78 SX n[0] '1212' [20,20,23] h1",
-     "Superat\t 3\t  2\t(2)\t  0\t(5)\t  0\t(60)"},
     {"errors and time", "5 60 2 5", "19TT212", "0/4/58 78 SX n[0] '19212' [24,20,20,23] h1",
      "Superat\t 3\t  2\t(2)\t  1\t(5)\t  2\t(60)"},
     {"the last level", "5 60 1 5 L4 G4", "12", "0/5/60 77 SX n[] '12' [20,23] h1",
@@ -208,7 +206,6 @@ struct Sencera {
 };
 const Sencera kSenceres[] = {
     {"cardinals with the blank", "1 999 3 999 1000 999999 S1", 1},
-    {"tables", "7 999 3 999 2 9", 0},
     {"division with subtractions", "9 999 3 999 4 2 R1", 1},
     // As the editor's box and the report read it: a damaged byte is the option cleared.
     {"division, damaged option", "9 999 3 999 4 2 R2", 0}};
