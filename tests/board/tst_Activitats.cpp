@@ -6,7 +6,6 @@
 #include "board/LecturaExercici.h"
 #include "board/Persiana.h"
 #include "board/Teclats.h"
-#include "levels/NivellsPerDefecte.h"
 #include "numeration/ActivitatCardinals.h"
 #include "numeration/ActivitatOrdenar.h"
 #include "numeration/ActivitatRomans.h"
@@ -641,7 +640,7 @@ private slots:
         QCOMPARE(DivisioLlarga::espaiat(QStringLiteral("047")), QStringLiteral("0 4 7 "));
     }
 
-    // Every level a teacher can set and every default level, in both layouts: at every step a
+    // Every level a teacher can set (the default ones among them), in both layouts: at every step a
     // wrong digit and a wrong minus cost an error each and change nothing, the help character goes
     // on, and each division ends with its quotient and rows as the long division has them.
     void sempreAcaba_data() {
@@ -650,10 +649,6 @@ private slots:
         for (int a = 1; a <= 5; ++a)
             for (int b = 1; b <= std::min(a, 3); ++b)
                 QTest::addRow("dividend %d, divisor %d", a, b) << a << b;
-        for (int n = 1; n <= 10; ++n) {
-            const DadesNivell d = NivellsPerDefecte::nivell(9, n);
-            QTest::addRow("default level %d", n) << int(d.Parametre1) << int(d.Parametre2);
-        }
     }
     void sempreAcaba() {
         QFETCH(int, p1);
