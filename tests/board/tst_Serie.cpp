@@ -154,6 +154,7 @@ const Escena kEscenes[] = {
     // Restar level 4 of the default set: 150 s, 5 right, 5 errors, 4 digits without borrowing.
     {"a missing set made", "6 60 2 5 L4 M", "", "5/5/150 - KR n[] '' [] h0 p4,0"},
     {"Tab stays with the window", "5 60 2 5", "t", "2/5/60 - KR n[] '' [] h0 w"},
+    {"Escape does not", "5 60 2 5", "z", "2/5/60 - KR n[] '' [] h0"},
     {"nothing judged under a message", "8 60 3 5", "W129KA", "2/5/60 71 RX n[] '12' [20] h0"},
     {"the help reminder instead", "8 60 3 5", "rW12", "2/5/60 68 RX n[] '12' [20] h0"},
     {"Enter without a message", "8 60 3 5", "E", "3/5/60 - KR n[] '' [] h0"},
