@@ -247,7 +247,6 @@ const Multiplicacio kMultiplicacions[] = {
     {"205, the blank by the arrow", 456, 205, "0822<219+08439", "f5 r8,8,0,10 t0- + e0",
      "456x205: 2280@0 912_@1 = 93480"},
     {"205, the blank written as 0", 456, 205, "08220219+08439", "f5 r8,8,0,10 t0- z1 + e0"},
-    {"multiplier 20: no sum", 37, 20, "047", "f1 r6,0,0,0 t0- e0", "37x20: 740@0 = 740"},
     {"multiplier 100", 456, 100, "", "f1 r0,0,0,0 t0 e0", "456x100: 45600@0 = 45600"},
     {"a one-digit multiplier", 47, 6, "", "f1 r0,0,0,0 t0 e0", "47x6: 282@0 = 282"},
     {"the larger drawn second goes on top", 23, 87, "", "f1 r0,0,0,0 t0 e0",

@@ -198,7 +198,6 @@ const Escena kEscenes[] = {
     {"level not stored", "5 60 2 2 D", "1212", "0/2/60 120 SX n[0] '1212' [20,20,23] h1"},
     {"history not written", "5 60 2 2 H A", "1212", "0/2/60 78 SX n[0] '1212' [20,20,23] h0"},
     {"nothing written", "5 60 2 2 D H", "1212", "0/2/60 120 SX n[0] '1212' [20,20,23] h0"},
-    {"left without history", "5 60 2 2 H A", "1X", "2/2/60 - KZ n[] '1' [] h0"},
 };
 
 struct Sencera {
