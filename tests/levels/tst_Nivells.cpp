@@ -174,8 +174,6 @@ struct Control {
 const Control kControls[] = {
     {"Fer held to 999", 3, 2, 2, 1000, "70|999|5|1   |20   "},
     {"Errors", 3, 2, 3, 0, "70|11|0|1   |20   "},
-    {"lower bound raises the upper", 1, 2, 4, 100000000, "130|19|5|100.000.000   |100.000.000   "},
-    {"upper bound alone", 1, 2, 5, 7, "130|19|5|0   |7   "},
     {"upper bound lowers the lower", 7, 4, 5, 1, "60|11|5|1|1"},
     {"dividend below divisor", 9, 10, 4, 2, "300|5|5|2|2"},
     {"digits of a sum: no relation", 5, 1, 4, 4, "120|5|5|4|No"},
