@@ -25,6 +25,7 @@
 #include "tests/support/TypeText.h"
 #include "tests/support/WhenModal.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -299,6 +300,11 @@ std::pair<QRect, int> tinta(const QImage& img, std::optional<QRgb> color = {}) {
     return t;
 }
 
+// What a screen reader says `w` is.
+QString nom(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+}
+
 // A picture, not an empty square nor a filled one.
 bool esDibuix(const QImage& img) {
     const int n = tinta(img).second, tot = img.width() * img.height();
@@ -541,6 +547,14 @@ private slots:
                               f.text("lblNivell")})
                      .join('|'),
                  " XIFRUM 5.0: Delfines|Tiburones| Cambiar el idioma |Salir del programa|Nombre");
+        // Every control is named as on a front page opened in Spanish (the picture by the pupil).
+        Front castella(kDofins, 1);
+        for (auto* b : castella.w->findChildren<QAbstractButton*>())
+            if (!b->objectName().isEmpty() && b->objectName() != "ImatgeGrup")
+                QCOMPARE(nom(f.fill(b->objectName())), nom(b));
+        for (int t = 0; t < 10; ++t)
+            QCOMPARE(f.pestanyes()->accessibleTabName(t),
+                     castella.pestanyes()->accessibleTabName(t));
         f.pestanya(1);
         QCOMPARE(f.columnes({0, 1}) << f.relacio()->horizontalHeaderItem(2)->text(),
                  (QStringList{"7", "Lucía", "Cardinales"}));

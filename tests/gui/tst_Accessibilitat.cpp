@@ -20,7 +20,6 @@
 #include "tests/support/WhenModal.h"
 
 #include <QAccessible>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -95,25 +94,22 @@ QStringList recorreTab(QWidget* finestra) {
     return errors;
 }
 
-// Every control's name below `i` in the order of the tree, shown or not; with `senseNom`, the
-// shown controls with no name instead.
-QStringList noms(QAccessibleInterface* i, bool senseNom = false) {
+// The shown controls below `i` with no name.
+QStringList senseNom(QAccessibleInterface* i) {
     QStringList n;
-    if (senseNom && i->state().invisible)
+    if (i->state().invisible)
         return n;
-    const QString nom = i->text(QAccessible::Name);
-    if (kControls.contains(i->role()) && (!senseNom || nom.trimmed().isEmpty()))
-        n << (senseNom ? QString("%1 %2").arg(i->object()->metaObject()->className(),
-                                              i->object()->objectName())
-                       : nom);
+    if (kControls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
+        n << QString("%1 %2").arg(i->object()->metaObject()->className(),
+                                  i->object()->objectName());
     for (int k = 0; k < i->childCount(); ++k)
         if (QAccessibleInterface* fill = i->child(k))
-            n << noms(fill, senseNom);
+            n << senseNom(fill);
     return n;
 }
 
 QStringList revisa(QWidget* w) {
-    return noms(QAccessible::queryAccessibleInterface(w), true) + recorreTab(w);
+    return senseNom(QAccessible::queryAccessibleInterface(w)) + recorreTab(w);
 }
 
 // Runs `obre`, which opens its window modally, and checks the window on its own loop.
@@ -183,25 +179,6 @@ private slots:
         Carpeta c;
         const QStringList errors = fila(kFinestres).revisa(c);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join("; ")));
-    }
-
-    // Switched to Spanish in the language window, the front page names its controls as one
-    // opened in Spanish does.
-    void idioma() {
-        Carpeta c, castella;
-        castella.s.general.Idioma = 1;
-        Portada p(c.s, c.so), q(castella.s, castella.so);
-        const QStringList catala = noms(QAccessible::queryAccessibleInterface(&p));
-        p.findChild<QAbstractButton*>("Persiana0")->click();
-        WhenModal tria("fIdioma", [](QDialog* d) {
-            d->findChild<QListWidget*>("Disponibles")->setCurrentRow(1);
-            d->findChild<QPushButton*>(QString::fromUtf8("Botó_1"))->click();
-        });
-        p.findChild<QPushButton*>("bEines_2")->click();
-        QVERIFY(tria.ran());
-        const QStringList canviats = noms(QAccessible::queryAccessibleInterface(&p));
-        QCOMPARE(canviats, noms(QAccessible::queryAccessibleInterface(&q)));
-        QVERIFY(canviats.contains("Salir del programa") && !catala.contains("Salir del programa"));
     }
 };
 
