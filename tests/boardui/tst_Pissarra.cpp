@@ -156,7 +156,6 @@ struct Linia {
     const char *nom, *tecles, *escrit, *estats;
 };
 const Linia kTaules[] = {{"nothing", "", "", "?"},
-                         {"first digit", "2", "2", "?"},
                          {"wrong digit", "9", "", "E"},
                          {"mended", "92", "2", "?"},
                          {"wrong after a digit", "23", "2", "E"},
@@ -232,8 +231,6 @@ struct Moviment {
     int origen, desti, focus;
 };
 const Moviment kMoviments[] = {{"dragged down", "", "7 7 1 2 3 9", 1, 4, 0},
-                               {"dropped on itself", "", "7 3 7 1 2 9", 2, 2, 0},
-                               {"dropped on its equal", "", "7 3  1 2 9", 2, 0, 0},
                                {"a text from another window", "", "7 3 7 1 2 9", -1, 3, 0},
                                {"lifted, carried up, dropped", " ^^^r", "7 2 3 7 1 9", 4, -2, 1},
                                {"carried to the bottom", "rvvvvvv ", "3 7 1 2 9 7", 0, -2, 5},

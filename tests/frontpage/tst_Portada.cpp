@@ -55,10 +55,10 @@ using LlistaImpresa::Pagina;
 
 namespace {
 
-// Group 1's pupils in file order: Carla, an empty slot, Arnau, and Bet, who has finished the
-// cardinals and whose picture names a path out of the pictures folder.
+// Group 1's pupils in file order: Carla, an empty slot, Arnau, whose picture is gone, and Bet, who
+// has finished the cardinals and whose picture names a path out of the pictures folder.
 const QByteArray kDofins = alumne(3, "Carla", {4, 1, 1, 1, 5, 1, 1, 1, 1}) + QByteArray(65, '\0') +
-                           alumne(1, "Arnau", {2, 3, 1, 1, 1, 1, 1, 1, 1}) +
+                           alumne(1, "Arnau", {2, 3, 1, 1, 1, 1, 1, 1, 1}, "gone.png") +
                            alumne(2, "Bet", {0, 6, 1, 1, 2, 1, 1, 1, 1}, "../../fora.png");
 
 // `n` pupils numbered 1..n, whose pictures are gone.
@@ -387,7 +387,8 @@ private slots:
         QCOMPARE(f.e.canviaPestanya(1), Canvi::Llegida);
         QCOMPARE(f.columnes({0, 11}), (QStringList{"1", "2", "3", "3", "4", "1"}));
         QCOMPARE(f.e.numero() + f.e.nom() + f.e.nivell(), QString("1Arnau2"));
-        QVERIFY(f.e.imatgeActiva() && f.e.rutaImatge().isEmpty() && f.s.registre.Numero == 1);
+        QVERIFY(f.e.imatgeActiva() && f.e.rutaImatge() == f.c.imatge("gone.png"));
+        QCOMPARE(f.s.registre.Numero, 1);
         f.e.seleccionaFila(1);
         QCOMPARE(f.e.nom() + f.e.nivell() + f.s.registre.Nom.trimmed(), QString("Bet-Bet"));
         QVERIFY(!f.e.imatgeActiva());
@@ -405,7 +406,7 @@ private slots:
         f.e.seleccionaFila(2);
         f.e.nivellSuperat(5, "6");
         f.e.nivellSuperat(2, "2");
-        QCOMPARE(f.e.nom() + f.e.nivell() + f.e.files().at(2).at(3), QString("Carla62"));
+        QCOMPARE(f.e.nom() + f.e.nivell() + f.e.files().at(2).at(3) + f.e.rutaImatge(), "Carla62");
         QCOMPARE(int(f.s.registre.Nivell[4]), 6);
         f.e.nivellSuperat(5, "-");
         QVERIFY(!f.e.imatgeActiva());
@@ -504,17 +505,21 @@ private slots:
                      f.boto("ImatgeGrup")->accessibleName(),
                  QString("1Arnau2Arnau"));
         // A series passed on the board is stored in Arnau's own record, after the empty slot, and
-        // shows in the row and the bar.
-        WhenModal pissarra("Pissarra", [](QDialog* d) {
+        // shows in the row and the bar; the board shows the front page's picture for his lost one.
+        QIcon icona;
+        WhenModal pissarra("Pissarra", [&](QDialog* d) {
+            if (auto* imatge = d->findChild<QPushButton*>("Imatge"); imatge->isVisible())
+                icona = imatge->icon();
             for (int i = 0; i < 2; ++i)
                 static_cast<Pissarra*>(d)->serie().RespostaCorrecta();
             d->findChild<QPushButton*>("BtTxt")->click();
         });
         f.boto("ImatgeGrup")->click();
         QVERIFY(pissarra.ran() && !pissarra.leftOpen());
-        QCOMPARE(
-            f.c.llegeix(f.c.dat("Dofins")),
-            QByteArray(kDofins).replace(130, 65, alumne(1, "Arnau", {3, 3, 1, 1, 1, 1, 1, 1, 1})));
+        QVERIFY(!icona.pixmap(QSize(64, 64), QIcon::Disabled).isNull());
+        QCOMPARE(f.c.llegeix(f.c.dat("Dofins")),
+                 QByteArray(kDofins).replace(
+                     130, 65, alumne(1, "Arnau", {3, 3, 1, 1, 1, 1, 1, 1, 1}, "gone.png")));
         QCOMPARE(f.c.llegeix(f.c.hst("Arnau")).count("\tSuperat\t 2\t"), 1);
         QCOMPARE(f.relacio()->item(0, 2)->text() + f.text("tNivell"), QString("33"));
         QTest::keyClick(f.relacio(), Qt::Key_Down);
@@ -634,9 +639,9 @@ private slots:
                  QString(r.finestres) + "|" + r.sons);
     }
 
-    // With the list full: the level editor opens without the hourglass left over it; the board
-    // shows a pupil whose own picture is gone the front page's default one; a printer that cannot
-    // be opened (a PDF to be written where a folder stands) is said; nobody more can be added.
+    // With the list full: the level editor opens without the hourglass left over it; a printer that
+    // cannot be opened (a PDF to be written where a folder stands) is said; nobody more can be
+    // added.
     void centAlumnes() {
         Front f(llistaDe(100));
         bool ocupat = true;
@@ -648,13 +653,6 @@ private slots:
         QVERIFY(editor.ran() && !ocupat && !QApplication::overrideCursor());
         f.pestanya(1);
         QCOMPARE(f.relacio()->rowCount(), 100);
-        QIcon icona;
-        WhenModal pissarra("Pissarra", [&](QDialog* d) {
-            if (auto* imatge = d->findChild<QPushButton*>("Imatge"); imatge && imatge->isVisible())
-                icona = imatge->icon();
-        });
-        f.boto("ImatgeGrup")->click();
-        QVERIFY(pissarra.ran() && !icona.pixmap(QSize(64, 64), QIcon::Disabled).isNull());
         f.w->setAnimacions(true);
         f.persiana("Persiana")->click();
         QVERIFY(!f.fill("Pany")->isVisible()); // rolling
