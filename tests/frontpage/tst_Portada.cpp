@@ -224,7 +224,6 @@ const CanviClau kCanvis[] = {
     {"filtered as typed", "TUXAM", "a€Ωb-1", "Mou_1", "A\200B1", 0, 0, 1, 0},
     {"prompt switched on by its caption", "TUXAM", "xy", "Mou_1", "XY", 0, 1, 1, 2},
     {"empty, box on keeps the password", "TUXAM", "", "Mou_1", "TUXAM", 0, 1, 1, 1},
-    {"empty, caption clicked off", "AB1", "", "Mou_1", "AB1", 1, 0, 1, 2},
     {"Return accepts, eight kept", "TUXAM", "abcdefghij", "Return", "ABCDEFGH", 0, 0, 1, 0},
     {"cancel", "TUXAM", "ab", "Mou_0", "TUXAM", 0, 0, 0, 1},
     {"cannot be written, kept in memory", "TUXAM", "ab1", "Mou_1", "AB1", 0, 1, 2, 1}};
