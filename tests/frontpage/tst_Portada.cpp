@@ -429,9 +429,12 @@ private slots:
                  " XIFRUM 5.0: Dofins|XIFRUM 5.0|Quadern de matemàtiques per a primària|20");
         // The grid is built when a list is first shown.
         QVERIFY(f.fill("pGrups")->isVisible() && !f.fill("Panel")->isVisible() && !f.relacio());
+        // Every button shown or reached with Tab, and every tab, is named for a screen reader.
         for (QAbstractButton* b : f.w->findChildren<QAbstractButton*>())
-            if (b->focusPolicy() != Qt::NoFocus && b->objectName() != "Semàfor")
+            if (b->isVisible() || (b->focusPolicy() != Qt::NoFocus && b->objectName() != "Semàfor"))
                 QVERIFY2(!b->accessibleName().trimmed().isEmpty(), qPrintable(b->objectName()));
+        for (int t = 0; t < 10; ++t)
+            QVERIFY(!f.pestanyes()->accessibleTabName(t).isEmpty());
         QCOMPARE(f.boto("bEines_8")->accessibleName() + f.pestanyes()->accessibleTabName(5) +
                      f.boto("bEines_9")->toolTip() + f.boto("bEines_10")->toolTip(),
                  QString("Imprimir el llistatSumar Veure el resum de la classe  Preparar fitxes "
@@ -482,7 +485,8 @@ private slots:
         QCOMPARE(f.relacio()->horizontalHeaderItem(0)->text() +
                      f.relacio()->horizontalHeaderItem(2)->text(),
                  QString("NúmCardinals"));
-        QVERIFY(!f.relacio()->isColumnHidden(2) && f.relacio()->isColumnHidden(3));
+        QVERIFY(!f.relacio()->isColumnHidden(2) && f.relacio()->isColumnHidden(3) &&
+                !nom(f.relacio()).isEmpty());
         QCOMPARE(f.relacio()->selectionModel()->selectedIndexes().size(), 13);
         QCOMPARE(f.text("tNúmero") + f.text("tNom") + f.text("tNivell") +
                      f.boto("ImatgeGrup")->accessibleName(),
