@@ -236,7 +236,6 @@ struct Resposta {
 };
 const Resposta kRespostes[] = {
     {"right", "TUXAM", "tuxam", "Mou_1", nullptr, 0, true},
-    {"wrong", "TUXAM", "tuxa", "Mou_1", "La clau és incorrecta", 0, false},
     {"wrong, in Spanish", "TUXAM", "xifrum", "Return", "La clave es incorrecta", 1, false},
     {"Return accepts even on the cross", "TUXAM", "tuxam", "Return on Mou_0", nullptr, 0, true},
     {"cross", "TUXAM", "tuxam", "Mou_0", nullptr, 0, false},
@@ -249,8 +248,7 @@ struct Tria {
     int idioma, separador, idiomaDespres, separadorDespres;
     bool desa;
 };
-const Tria kTries[] = {{"Spanish, accepted", "Botó_1", 1, -1, 1, 0, true},
-                       {"by keyboard", "Return", 9, -1, 1, 0, true},
+const Tria kTries[] = {{"by keyboard", "Return", 9, -1, 1, 0, true},
                        {"Spanish, cancelled", "Botó_0", 1, -1, 0, 0, false},
                        {"Cap, accepted", "Botó_1", -1, 2, 0, 2, true},
                        // Cancelling restores the language only.
