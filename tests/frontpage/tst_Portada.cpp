@@ -225,7 +225,7 @@ const CanviClau kCanvis[] = {
     {"prompt switched on by its caption", "TUXAM", "xy", "Mou_1", "XY", 0, 1, 1, 2},
     {"empty, box on keeps the password", "TUXAM", "", "Mou_1", "TUXAM", 0, 1, 1, 1},
     {"Return accepts, eight kept", "TUXAM", "abcdefghij", "Return", "ABCDEFGH", 0, 0, 1, 0},
-    {"cancel", "TUXAM", "ab", "Mou_0", "TUXAM", 0, 0, 0, 1},
+    {"cancel, a password of markup", "<B>X</B>", "ab", "Mou_0", "<B>X</B>", 1, 1, 0, 1},
     {"cannot be written, kept in memory", "TUXAM", "ab1", "Mou_1", "AB1", 0, 1, 2, 1}};
 
 // The prompt before a blind: typed `tecles`, left `com`.
@@ -713,26 +713,21 @@ private slots:
                                        : QStringList{"Icona_1", "Mou_1 Acceptar"}));
     }
 
-    void contrasenya() {
-        Finestra<Contrasenya> w(2, "<B>X</B>", 1);
+    void canvia_data() { files(kCanvis); }
+    void canvia() {
+        const CanviClau& r = fila(kCanvis);
+        Finestra<Contrasenya> w(2, r.clau, r.demanar);
         QStringList vist{w.w->windowTitle()};
         for (const char* nom : {"Etiqueta_0", "Etiqueta_1", "Etiqueta_2", "Actual"})
             vist << w.text(nom);
         for (const char* nom : {"Nova", "Demanar", "Mou_0", "Mou_1"})
             vist << w.fill(nom)->accessibleName();
         QCOMPARE(vist.join('|'), "Modificar la clau d'accés|Contrasenya actual|Nova contrasenya|"
-                                 "Demanar contrasenya|<B>X</B>|Nova contrasenya|Demanar "
-                                 "contrasenya|Cancel·lar|Acceptar");
+                                 "Demanar contrasenya|" +
+                                     QString(r.clau) +
+                                     "|Nova contrasenya|Demanar contrasenya|Cancel·lar|Acceptar");
         QVERIFY(w.fill<QLabel>("Actual")->textFormat() == Qt::PlainText && // never as markup
-                w.fill<QCheckBox>("Demanar")->isChecked());
-        QCOMPARE(Finestra<Contrasenya>(2, "", 0, 1).w->windowTitle(),
-                 QString("Modificar la clave de acceso"));
-    }
-
-    void canvia_data() { files(kCanvis); }
-    void canvia() {
-        const CanviClau& r = fila(kCanvis);
-        Finestra<Contrasenya> w(2, r.clau, r.demanar);
+                w.fill<QCheckBox>("Demanar")->isChecked() == (r.demanar == 1));
         if (r.desa == 2)
             QVERIFY(w.c.bloqueja(w.c.generalCfg()));
         CaptaMissatges capta;
@@ -754,6 +749,8 @@ private slots:
         QCOMPARE(capta.textos(), r.desa < 2 ? QStringList{}
                                             : QStringList{"No es pot crear la carpeta de dades del "
                                                           "programa o no s'hi pot escriure."});
+        QCOMPARE(Finestra<Contrasenya>(2, "", 0, 1).w->windowTitle(),
+                 "Modificar la clave de acceso");
     }
 
     void demana_data() { files(kRespostes); }
