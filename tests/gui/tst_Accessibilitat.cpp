@@ -19,7 +19,6 @@
 #include "tests/support/WhenModal.h"
 
 #include <QAccessible>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 
