@@ -24,7 +24,6 @@ const std::tuple<QStringList, QStringList, bool, const char*, int, QString> kSeq
     {{"21"}, {"21", "21"}, false, nullptr, 0, "S21.wav"},
     {{"1"}, {"1", "22"}, false, nullptr, 1, ""},
     {{"20/"}, {"20"}, true, nullptr, 1, ""},
-    {{"1"}, {"1", "1"}, true, "cap.so", 2, ""},
     {{"1"}, {"1", "1"}, true, "fals.so", 2, ""}};
 
 // A tenth of a second of 16-bit mono silence at 22050 Hz.

@@ -6,7 +6,6 @@
 #include "fitxes/ui/fFitxes.h"
 #include "frontpage/Contrasenya.h"
 #include "frontpage/Pas.h"
-#include "frontpage/Portada.h"
 #include "frontpage/fIdioma.h"
 #include "history/ui/fHistoric.h"
 #include "levels/ui/fConfig.h"
@@ -20,14 +19,12 @@
 #include "tests/support/WhenModal.h"
 
 #include <QAccessible>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTimer>
 
 // Every window as a screen reader and a keyboard see it: each control a pupil or teacher can act
-// on has a name, and Tab reaches every control once before it comes back to the first.
+// on has a name, and Tab reaches every control once before it comes back to the first. The front
+// page's own tests walk its Tab order control by control and name its controls.
 
 namespace {
 
@@ -95,25 +92,22 @@ QStringList recorreTab(QWidget* finestra) {
     return errors;
 }
 
-// Every control's name below `i` in the order of the tree, shown or not; with `senseNom`, the
-// shown controls with no name instead.
-QStringList noms(QAccessibleInterface* i, bool senseNom = false) {
+// The shown controls below `i` with no name.
+QStringList senseNom(QAccessibleInterface* i) {
     QStringList n;
-    if (senseNom && i->state().invisible)
+    if (i->state().invisible)
         return n;
-    const QString nom = i->text(QAccessible::Name);
-    if (kControls.contains(i->role()) && (!senseNom || nom.trimmed().isEmpty()))
-        n << (senseNom ? QString("%1 %2").arg(i->object()->metaObject()->className(),
-                                              i->object()->objectName())
-                       : nom);
+    if (kControls.contains(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty())
+        n << QString("%1 %2").arg(i->object()->metaObject()->className(),
+                                  i->object()->objectName());
     for (int k = 0; k < i->childCount(); ++k)
         if (QAccessibleInterface* fill = i->child(k))
-            n << noms(fill, senseNom);
+            n << senseNom(fill);
     return n;
 }
 
 QStringList revisa(QWidget* w) {
-    return noms(QAccessible::queryAccessibleInterface(w), true) + recorreTab(w);
+    return senseNom(QAccessible::queryAccessibleInterface(w)) + recorreTab(w);
 }
 
 // Runs `obre`, which opens its window modally, and checks the window on its own loop.
@@ -131,21 +125,11 @@ template <class F> QStringList mostrada(F&& finestra) {
     return revisa(&finestra);
 }
 
-// The front page on tab `pestanya`.
-QStringList portada(Carpeta& c, int pestanya) {
-    Portada p(c.s, c.so);
-    p.setAnimacions(false);
-    p.findChild<QTabWidget*>("Llistes")->setCurrentIndex(pestanya);
-    return mostrada(p);
-}
-
 struct Finestra {
     const char* nom;
     std::function<QStringList(Carpeta&)> revisa;
 };
 const Finestra kFinestres[] = {
-    {"front page", [](Carpeta& c) { return portada(c, 0); }},
-    {"front page, a list", [](Carpeta& c) { return portada(c, 5); }},
     {"password", [](Carpeta& c) { return modal([&] { Pas::Demana(c.s); }); }},
     {"new password", [](Carpeta& c) { return mostrada(Contrasenya(c.s)); }},
     {"language", [](Carpeta& c) { return mostrada(fIdioma(c.s)); }},
@@ -183,25 +167,6 @@ private slots:
         Carpeta c;
         const QStringList errors = fila(kFinestres).revisa(c);
         QVERIFY2(errors.isEmpty(), qPrintable(errors.join("; ")));
-    }
-
-    // Switched to Spanish in the language window, the front page names its controls as one
-    // opened in Spanish does.
-    void idioma() {
-        Carpeta c, castella;
-        castella.s.general.Idioma = 1;
-        Portada p(c.s, c.so), q(castella.s, castella.so);
-        const QStringList catala = noms(QAccessible::queryAccessibleInterface(&p));
-        p.findChild<QAbstractButton*>("Persiana0")->click();
-        WhenModal tria("fIdioma", [](QDialog* d) {
-            d->findChild<QListWidget*>("Disponibles")->setCurrentRow(1);
-            d->findChild<QPushButton*>(QString::fromUtf8("Botó_1"))->click();
-        });
-        p.findChild<QPushButton*>("bEines_2")->click();
-        QVERIFY(tria.ran());
-        const QStringList canviats = noms(QAccessible::queryAccessibleInterface(&p));
-        QCOMPARE(canviats, noms(QAccessible::queryAccessibleInterface(&q)));
-        QVERIFY(canviats.contains("Salir del programa") && !catala.contains("Salir del programa"));
     }
 };
 
