@@ -206,6 +206,7 @@ struct Sencera {
 };
 const Sencera kSenceres[] = {
     {"cardinals with the blank", "1 999 3 999 1000 999999 S1", 1},
+    {"ordering", "4 999 3 999 1 50", -1},
     {"division with subtractions", "9 999 3 999 4 2 R1", 1},
     // As the editor's box and the report read it: a damaged byte is the option cleared.
     {"division, damaged option", "9 999 3 999 4 2 R2", 0}};

@@ -273,7 +273,12 @@ struct Ordre {
     int sons, correctes; // drops that changed the list, right exercises
 };
 const Ordre kOrdres[] = {
+    {"down", "10 20 30 40 50 60", "1>4", 0, "10|30|40|50|20|60", 1, 0},
+    {"up", "10 20 30 40 50 60", "4>1", 0, "10|50|20|30|40|60", 1, 0},
+    {"onto itself", "10 20 30 40 50 60", "2>2", 0, "10|20|30|40|50|60", 0, 0},
     {"outside the list", "10 20 30 40 50 60", "-1>2 2>6 6>0", 0, "10|20|30|40|50|60", 0, 0},
+    {"a duplicate blanked", "7 3 7 1 2 9", "2>0", 0, "7|3||1|2|9", 1, 0},
+    {"sorted by dragging", "40 10 60 20 50 30", "1>0 3>1 5>2 5>4", 'C', "10|20|30|40|50|60", 4, 1},
     {"a blank moved down", "7 3 7 1 2 9", "0>2 0>5", 0, "3|7|1|2|9|", 2, 0},
     {"equal neighbours", "1 2 2 3 3 3", "", 'C', "1|2|2|3|3|3", 0, 1},
     {"drawn sorted", "0 9 99 999 9999 99999", "", 'C', "0|9|99|999|9.999|99.999", 0, 1},
@@ -467,13 +472,20 @@ private slots:
                  QString::asprintf("%s %d/%d m%d", o.captions, o.correctes, errors, missatge));
     }
 
-    // After a wrong order the same list comes back as the pupil left it, to be corrected.
+    // After a wrong order the same list comes back to be corrected; after a right one a new one.
     void ordreSeguent() {
-        Ordenar b(QStringLiteral("40 10 60 20 50 30"));
+        Ordenar b(QStringLiteral("40 10 60 20 50 30 1 2 3 4 5 6"));
         b.deixa(QStringLiteral("1>0"));
         b.act.comprova();
         b.act.novaOperacio(); // the series calls it before the message is cleared
         QCOMPARE(b.captions(), QStringLiteral("10|40|60|20|50|30"));
+        QVERIFY(b.act.arrossegable());
+        b.ctx.missatgeId = 0;
+        b.deixa(QStringLiteral("3>1 5>2 5>4"));
+        b.act.comprova();
+        b.act.novaOperacio();
+        QCOMPARE(b.ctx.correctes, 1);
+        QCOMPARE(b.captions(), QStringLiteral("1|2|3|4|5|6"));
         QVERIFY(b.act.arrossegable());
     }
 };
