@@ -168,16 +168,12 @@ QRectF unio(const QList<ElementFitxa>& elements) {
 class TstFitxes : public QObject {
     Q_OBJECT
 private slots:
-    void exercicis_data() { files(kCasos); }
-    void exercicis() {
-        for (const DadesNivell& d : nivells(fila(kCasos)))
+    void fitxa_data() { files(kCasos); }
+    void fitxa() {
+        for (const DadesNivell& d : nivells(fila(kCasos))) {
             exercicisDe(fila(kCasos), d);
-    }
-
-    void pagines_data() { files(kCasos); }
-    void pagines() {
-        for (const DadesNivell& d : nivells(fila(kCasos)))
             paginesDe(fila(kCasos), d);
+        }
     }
 
 private:
@@ -202,9 +198,7 @@ private:
                                        "07/12/2026", "Llavor 3", "Solucions", "Pàgina"};
         const QList<PaginaFitxa> fitxa = DisposicioFitxa::fitxa(cap, x, d);
         const QList<PaginaFitxa> clau = DisposicioFitxa::solucions(cap, x);
-        QVERIFY(maxim >= 4);
-        QVERIFY(fitxa.size() <= 2);
-        QVERIFY(clau.size() <= 2);
+        QVERIFY(maxim >= 4 && fitxa.size() <= 2 && clau.size() <= 2);
         int i = 0;
         for (const PaginaFitxa& p : fitxa + clau) {
             for (const ElementFitxa& e : p.elements)
