@@ -39,8 +39,6 @@ const CasFinestra kCasos[] = {
      "Abandonada|0.5-3.5 0.5-10.5|10-01 03-02"},
     {"subtraction", "ANNA", 1, "",
      "Superada|Perduda per errors|Perduda per temps|Abandonada 1,1,0|0.5-1.5 0.5-10.5|12-01"},
-    {"a period", "ANNA", 0, "2026-02-01 2026-02-28",
-     "Superada|Perduda per errors|Perduda per temps 1,2,1|Abandonada|0.5-1.5 0.5-10.5|03-02"},
     {"none in the period", "ANNA", 0, "2025-02-01 2025-02-28",
      "No hi ha cap sèrie d'aquesta activitat en el període triat.\n\nTrieu un altre període o una "
      "altra activitat."},

@@ -146,7 +146,6 @@ const Imatge kImatges[] = {
     {"dots", "", "..bmp", "__bmp"},
     {"20 taken", "abcdefghijklmnopqrst=B", "abcdefghijklmnopqrstu.png", "abcdefghijklmnopqr~1"},
     {"same again", "abcdefghijklmnopqrst=A", "abcdefghijklmnopqrstu.png", "abcdefghijklmnopqrst"},
-    {"extension kept", "anna.png=B", "anna.png", "anna~1.png"},
     {"next free name", "anna.png=B|anna~1.png=C", "anna.png", "anna~2.png"},
     {"earlier copy reused", "anna.png=B|anna~1.png=A", "anna.png", "anna~1.png"},
     {"a folder is no picture", "anna.png/", "anna.png", "anna~1.png"},
