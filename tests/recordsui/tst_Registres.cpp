@@ -69,9 +69,7 @@ private slots:
     // Through the front page's way in: no name is said; a pupil typed in lower case, one level
     // raised, then the next pupil prepared.
     void afegeix() {
-        CarpetaProva c;
-        Sessio sessio = c.sessio(1);
-        QList<QStringList> files;
+        Finestra f("");
         QStringList vist;
         CaptaMissatges caixes;
         WhenModal finestra("Edicio", [&](QDialog* w) {
@@ -87,11 +85,11 @@ private slots:
             vist << nom->text() << text("Num");
             w->findChild<QPushButton*>("Mou_0")->click();
         });
-        QVERIFY(Edicio::Obre(sessio, 0, files, -1, nullptr, nullptr));
+        QVERIFY(Edicio::Obre(f.sessio, 0, f.files, -1, nullptr, nullptr));
         QCOMPARE(vist, QStringList({"Afegint registres...", "ANNA", "3", "", "2"}));
         QCOMPARE(caixes.textos(), QStringList{"És imprescindible el nom!"});
-        QCOMPARE(c.llegeix(c.dat("Dofins")), alumne(1, "ANNA", {1, 1, 1, 1, 3, 1, 1, 1, 1}));
-        QCOMPARE(files.size(), 1);
+        QCOMPARE(f.dat(), alumne(1, "ANNA", {1, 1, 1, 1, 3, 1, 1, 1, 1}));
+        QCOMPARE(f.files.size(), 1);
     }
 
     // A class list shown before it is brought in (a heading and a pupil there already passed
