@@ -103,8 +103,6 @@ private slots:
         r.posaPeriode({});
         QCOMPARE(r.fila(1, ResumClasse::Format::Pantalla).mid(5).join(u'|'),
                  "1|0|0 %|00:30|01/01/2026");
-        QCOMPARE(r.fila(2, ResumClasse::Format::Pantalla).mid(5).join(u'|'),
-                 "4|3|75 %|1:04:15|05/12/2026");
         QCOMPARE(textTemps(36000 + 59), "10:00:59");
     }
 

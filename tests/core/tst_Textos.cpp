@@ -68,10 +68,9 @@ const std::tuple<QByteArray, QString, bool> kProves[] = {
     {"\xC0\xC7      ", "àç", true}, {"STRA\xDF   ", "straß", true}, {"ABCDEFGH", "abcdefgh", true},
     {"tuxam   ", "TUXAM", true},    {"  TUXAM ", "tuxam", true},    {"\x9F~      ", "ÿ~", true}};
 
-// Answer, keys typed, each key's result (Complete, Advance, Error), the line left on the board.
-const char kEscriptures[] =
-    "21,21,AC,21|21,231,AEC,21|1.234,12,AE,1|1.234,1.234,AAAAC,1.234|12 345,12 345,AAAAAC,12 345|"
-    "XIV,XVIV,AEAC,XIV|5,55,CE,5";
+// Answer, keys typed, each key's result (Complete, Advance, Error), the line left on the board
+// (numbers typed whole with their separators are the number activities' own cases).
+const char kEscriptures[] = "21,21,AC,21|21,231,AEC,21|1.234,12,AE,1|XIV,XVIV,AEAC,XIV|5,55,CE,5";
 
 // Number, separator (0 ".", 1 " ", anything else none), the number grouped by threes.
 const char kGrups[] =
