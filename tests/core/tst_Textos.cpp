@@ -39,7 +39,6 @@ const char kTextos[] = R"(2|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 5.0|XIFRUM 4
 105|Taurons|Tiburones|Quenllas|Marrazoak|Sharks
 108|Girafes|Jirafas|Xirafas|Jirafak|Giraffes
 78|Enhorabona! Has superat la prova.|¡Enhorabuena! Has superado la prueba.|¡Noraboa! Superáche-la proba.|Zorionak! Froga pasatu duzu!|
-110|La llista no admet més registres!||||
 80| Sortir ||||
 177| Veure l'historial||||)";
 

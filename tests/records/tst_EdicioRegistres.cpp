@@ -161,7 +161,6 @@ struct Assignacio {
 const Assignacio kAssignacions[] = {
     {"group's set", "Bo|mitjà|Zeta", " Zeta ", -1, true, "Bo mitjà Zeta* (Zeta)", "Zeta"},
     {"another accepted", "Bo|mitjà|Zeta", "Zeta", 1, true, "Bo mitjà Zeta* (Zeta)", "mitjà"},
-    {"another cancelled", "Bo|mitjà|Zeta", "Zeta", 0, false, "Bo mitjà Zeta* (Zeta)", "Zeta"},
     {"set gone, name kept", "Bo|mitjà|Zeta", "Vell", -1, true, "Bo* mitjà Zeta (Vell)", "Bo"},
     {"empty folder", "", "", -1, false, "Lloros* (Lloros)", "Lloros"},
 };
