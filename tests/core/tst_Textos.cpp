@@ -212,17 +212,17 @@ private slots:
                  ". ");
     }
 
-    // What is written reads back the same, whatever the fields hold; files from elsewhere are
-    // read in their own encoding and with their own separator.
+    // Written as UTF-8 with its mark, fields quoted when they need it (the replayed lists read
+    // every table written back); files from elsewhere are read in their own encoding and with
+    // their own separator.
     void csv() {
         const QList<QStringList> taula = {{"Núm", "Nom", "Cardinals"},
                                           {"1", "NÚRIA; \"la petita\"", "3"},
                                           {"2", " ANNA ", ""},
                                           {"3", "JAN\r\nPUIG", "€"}};
-        const QByteArray bytes = Csv::write(taula);
-        QVERIFY(bytes.startsWith("\xEF\xBB\xBFN\xC3\xBAm;Nom;Cardinals\r\n1;\"N\xC3\x9ARIA; "
-                                 "\"\"la petita\"\"\";3\r\n2;\" ANNA \";\r\n"));
-        QCOMPARE(Csv::parse(Csv::decode(bytes)), taula);
+        QCOMPARE(Csv::write(taula), "\xEF\xBB\xBFN\xC3\xBAm;Nom;Cardinals\r\n1;\"N\xC3\x9ARIA; "
+                                    "\"\"la petita\"\"\";3\r\n2;\" ANNA \";\r\n3;\"JAN\r\nPUIG\";"
+                                    "\xE2\x82\xAC\r\n");
         QCOMPARE(Csv::decode("Ordenaci\xf3\r\n"), QString::fromUtf8("Ordenació\r\n"));
         QCOMPARE(Csv::decode("Ordenaci\xc3\xb3"), QString::fromUtf8("Ordenació"));
         const QString coma = "Nom,Cognom\n\"Puig, Anna\",x\n\nJan";

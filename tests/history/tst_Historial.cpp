@@ -40,7 +40,6 @@ const Lectura kLectures[] = {
      "2002-01-01 7 Abandona 1 0/1 0/0 1/9"},
     {"blank", "   ", nullptr},
     {"one piece too many", "05-12-01\tSumar\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)\tx", nullptr},
-    {"no such day", "31-02-01\tSumar\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
     {"unknown activity", "05-12-01\tDibuix\tSuperat\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
     {"unknown result", "05-12-01\tSumar\tGuanya\t3\t1\t(1)\t0\t(0)\t1\t(9)", nullptr},
     {"total without brackets", "05-12-01\tSumar\tSuperat\t3\t1\t1\t0\t(0)\t1\t(9)", nullptr},
