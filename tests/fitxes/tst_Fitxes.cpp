@@ -170,28 +170,24 @@ class TstFitxes : public QObject {
 private slots:
     void fitxa_data() { files(kCasos); }
     void fitxa() {
-        for (const DadesNivell& d : nivells(fila(kCasos))) {
-            exercicisDe(fila(kCasos), d);
-            paginesDe(fila(kCasos), d);
-        }
+        for (const DadesNivell& d : nivells(fila(kCasos)))
+            fitxaDe(fila(kCasos), d);
     }
 
 private:
-    void exercicisDe(const Cas& c, const DadesNivell& d) {
-        const QList<ExerciciFitxa> x = genera(c, d, 12, 7);
-        QCOMPARE(x.size(), 12);
-        QCOMPARE(resum(genera(c, d, 12, 7)), resum(x));
-        QVERIFY(resum(genera(c, d, 12, 8)) != resum(x));
-        for (const ExerciciFitxa& e : x) {
+    // A dozen exercises drawn right, the same again for the seed; then a full sheet and its key.
+    void fitxaDe(const Cas& c, const DadesNivell& d) {
+        const QList<ExerciciFitxa> mostra = genera(c, d, 12, 7);
+        QCOMPARE(mostra.size(), 12);
+        QCOMPARE(resum(genera(c, d, 12, 7)), resum(mostra));
+        QVERIFY(resum(genera(c, d, 12, 8)) != resum(mostra));
+        for (const ExerciciFitxa& e : mostra) {
             QCOMPARE(e.activitat, c.activitat);
             QCOMPARE(e.ambResta, c.ambResta);
             comprova(e, d);
             if (QTest::currentTestFailed())
                 return;
         }
-    }
-
-    void paginesDe(const Cas& c, const DadesNivell& d) {
         const int maxim = DisposicioFitxa::maximExercicis(c.activitat, d, c.ambResta);
         const QList<ExerciciFitxa> x = genera(c, d, maxim, 3);
         DisposicioFitxa::Capcalera cap{"Anna",       "3r A",     "Activitat", "Nivell 1",
