@@ -220,10 +220,6 @@ private slots:
         QCOMPARE(Arrencada(other.path()).executa(s).estat, EstatArrencada::Correcta);
         QVERIFY(DesarConfigGeneral(dir.path(), s.general));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(1));
-        const ConfigGeneral g{
-            .GrupActual = 16, .Clau = "        ", .Demanar = 1, .Idioma = 3, .Separador = 2};
-        QVERIFY(DesarConfigGeneral(dir.path(), g));
-        QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(16, "", 1, 3, 2));
         const ConfigGrup grup3{
             "011111111", 1, {1, 2, 3, 4, 5, 6, 7, 8, 0}, QString::fromUtf8("Nivell genèric")};
         QVERIFY(DesarConfigGrup(dir.path(), 3, grup3));
