@@ -7,6 +7,7 @@
 #include "tests/support/CaptaMissatges.h"
 #include "tests/support/CarpetaProva.h"
 #include "tests/support/Registres.h"
+#include "tests/support/Taula.h"
 #include "tests/support/WhenModal.h"
 
 #include <QCheckBox>
@@ -137,19 +138,14 @@ private slots:
     }
 
     // Every exercise the generator draws for the seed is on the sheet, every answer in the key.
-    void pdf_data() {
-        QTest::addColumn<int>("fila");
-        for (int i = 0; i < int(std::size(kFulls)); ++i)
-            QTest::newRow(kFulls[i].nom) << i;
-    }
+    void pdf_data() { files(kFulls); }
     void pdf() {
-        QFETCH(int, fila);
-        const auto& f = kFulls[fila];
+        const auto& f = fila(kFulls);
         const TipusActivitat a = tipusActivitat(f.activitat);
         const DadesNivell d =
             ajustaAlsRangs(f.activitat, NivellsPerDefecte::nivell(f.activitat, f.nivell));
         const int n = DisposicioFitxa::maximExercicis(a, d, f.ambResta);
-        const GeneradorFitxa::Peticio g{a, d, n, uint32_t(90210 + fila), 0, 0, f.ambResta};
+        const GeneradorFitxa::Peticio g{a, d, n, 90210, 0, 0, f.ambResta};
         const QList<ExerciciFitxa> exercicis = GeneradorFitxa::genera(g);
         const DisposicioFitxa::Capcalera c{"Bet Soler", "Dofins", "",          "",
                                            "",          "90210",  "Solucions", ""};
@@ -159,8 +155,7 @@ private slots:
             textPdf(fitxa + DisposicioFitxa::solucions(c, exercicis), dir.filePath("f.pdf"));
         const QString full = net(text.mid(0, fitxa.size()).join(u' '));
         const QString clau = net(text.mid(fitxa.size()).join(u' '));
-        QVERIFY(exercicis.size() == g.exercicis && full.contains("BetSoler") &&
-                full.contains("90210") && clau.contains("Solucions"));
+        QVERIFY(clau.contains("Solucions")); // the sheet's header is the seed test's case
         // Read row by row, the blocks' first lines come in exercise order, as do the key's answers
         // when each takes one line; the long operations' keys open with their operands.
         QStringList preguntes, primers, solucions;
@@ -179,14 +174,9 @@ private slots:
 
     // The default count is the first pupil's level's, capped at what the sheet holds; the print
     // goes through the preview with every pupil's sheet and key.
-    void finestra_data() {
-        QTest::addColumn<int>("fila");
-        for (int i = 0; i < int(std::size(kFinestres)); ++i)
-            QTest::newRow(kFinestres[i].nom) << i;
-    }
+    void finestra_data() { files(kFinestres); }
     void finestra() {
-        QFETCH(int, fila);
-        const auto& cas = kFinestres[fila];
+        const auto& cas = fila(kFinestres);
         Grup g(cas.activitats, cas.nomNivell);
         fFitxes f(g.s, tipusActivitat(cas.pestanya));
         auto* combo = f.findChild<QComboBox*>("Activitat");
