@@ -57,12 +57,6 @@ ConfigGeneral llegeixRegistre(const QString& fitxer) {
 
 } // namespace
 
-bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg) {
-    const QString fitxer = ProgramFolder::generalCfg(carpeta);
-    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
-    return bloqueig.lock() && RecordFile::write(fitxer, ConfigGeneral::kLength, 1, cfg.encode());
-}
-
 bool DesarCanvisGeneral(const QString& carpeta, ConfigGeneral& llegit,
                         const ConfigGeneral& actual) {
     const QString fitxer = ProgramFolder::generalCfg(carpeta);

@@ -23,9 +23,6 @@ struct ConfigGeneral {
     bool operator==(const ConfigGeneral&) const = default;
 };
 
-// Writes `cfg` as record 1 of Inf/General.cfg. Returns false when the file cannot be written.
-bool DesarConfigGeneral(const QString& carpeta, const ConfigGeneral& cfg);
-
 // Stores the fields of `actual` that differ from `llegit` (the record as this copy read it at
 // start or last stored it) over the record the file holds now, so a field another computer
 // changed meanwhile stays unless this copy changed it too. `llegit` then becomes `actual`.

@@ -78,12 +78,6 @@ ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup) {
     return c;
 }
 
-bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg) {
-    const QString fitxer = ProgramFolder::grupsCfg(carpeta);
-    FileLock bloqueig(RutaBloqueig(carpeta, fitxer));
-    return bloqueig.lock() && RecordFile::write(fitxer, ConfigGrup::kLength, grup, cfg.encode());
-}
-
 bool DesarCanvisGrup(const QString& carpeta, int grup, const ConfigGrup& llegit,
                      ConfigGrup& actual) {
     const QString fitxer = ProgramFolder::grupsCfg(carpeta);

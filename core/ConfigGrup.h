@@ -37,9 +37,6 @@ struct ConfigGrup {
 // all (no "1") becomes the defaults. File errors read as a never-written record.
 ConfigGrup LlegirConfigGrup(const QString& carpeta, int grup);
 
-// Writes `cfg` as record `grup` of Inf/Grups.cfg. Returns false when the file cannot be written.
-bool DesarConfigGrup(const QString& carpeta, int grup, const ConfigGrup& cfg);
-
 // Stores in record `grup` the fields of `actual` that differ from `llegit` (the record as this copy
 // read it: an activity's box, its level count, the division option, the set name), over the
 // record as another computer may have left it, and gives `actual` the record stored. False when

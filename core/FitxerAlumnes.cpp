@@ -126,12 +126,6 @@ QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma) {
     return files;
 }
 
-bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files) {
-    const QString ruta = RutaRegistres(carpeta, grup, idioma);
-    FileLock bloqueig(RutaBloqueig(carpeta, ruta));
-    return bloqueig.lock() && substitueix(ruta, files);
-}
-
 bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumne>& nous) {
     const QString ruta = RutaRegistres(carpeta, grup, idioma);
     FileLock bloqueig(RutaBloqueig(carpeta, ruta));
@@ -175,17 +169,6 @@ bool desaNivell(const QString& carpeta, int grup, int idioma, int posicio, int a
     if (!RecordFile::write(ruta, Registre::kLength, int(p), disc.encode()))
         return false;
     r = disc;
-    return true;
-}
-
-bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
-                       int nivells, Registre& r, FilaAlumne& fila) {
-    Registre desat = r;
-    if (!desaNivell(carpeta, grup, idioma, LlistaAlumnes::posicio(fila), activitat,
-                    LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells), desat))
-        return false;
-    r = desat;
-    fila = LlistaAlumnes::fila(desat, LlistaAlumnes::posicio(fila));
     return true;
 }
 

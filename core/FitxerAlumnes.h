@@ -16,12 +16,6 @@ namespace FitxerAlumnes {
 // never creates or changes the file (the first write creates it).
 QList<FilaAlumne> llegeix(const QString& carpeta, int grup, int idioma);
 
-// Replaces the file with one record per row, in row order, at positions 1..n, and sets each row's
-// column 11 to its new position, so rows kept after the rewrite still point at their own records.
-// The new file replaces the old one only once it is completely written. An empty list removes
-// the file. False when the file cannot be written or removed (the old file is then unchanged).
-bool reescriu(const QString& carpeta, int grup, int idioma, QList<FilaAlumne>& files);
-
 // Writes the record of every row of `nous` at the row's own position (column 11), all in one
 // replacement of the file: the records at other positions, empty slots among them, keep their
 // bytes. A position another computer has filled since goes to the first empty slot instead. A
@@ -37,12 +31,6 @@ bool afegeix(const QString& carpeta, int grup, int idioma, const QList<FilaAlumn
 // the file or on a failure.
 bool desaNivell(const QString& carpeta, int grup, int idioma, int posicio, int activitat,
                 int nivell, Registre& r);
-
-// After level `jugat` of activity 1..9 was passed: stores the next level (0 after the last of the
-// group's `nivells`) as desaNivell() does, and gives `r` and the row the record stored. False when
-// the record cannot be written.
-bool desaNivellSuperat(const QString& carpeta, int grup, int idioma, int activitat, int jugat,
-                       int nivells, Registre& r, FilaAlumne& fila);
 
 // An edit of the record `abans` (read at `posicio`) into `despres`, written over the pupil's
 // record as the file holds it now: only the fields the edit changed are taken, so a level passed

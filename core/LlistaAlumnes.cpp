@@ -114,13 +114,4 @@ int nivellDespresDeSuperar(int jugat, int nivells) {
     return jugat >= n ? 0 : std::max(jugat, 0) + 1;
 }
 
-void aplicaNivell(Registre& r, FilaAlumne& fila, int activitat, int nivell) {
-    if (activitat < 1 || activitat > kActivitats)
-        return;
-    r.Nivell[activitat - 1] = uint8_t(toByte(nivell));
-    while (fila.size() < kColumnes)
-        fila << QString();
-    fila[kColNivell1 + activitat - 1] = textNivell(r.Nivell[activitat - 1]);
-}
-
 } // namespace LlistaAlumnes

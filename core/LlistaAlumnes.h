@@ -60,7 +60,4 @@ int posicioNova(const QList<FilaAlumne>& files);
 // covers a pupil left above a count the teacher has since lowered, the next level otherwise.
 int nivellDespresDeSuperar(int jugat, int nivells);
 
-// Sets the level of activity 1..9 in both the record and its row.
-void aplicaNivell(Registre& r, FilaAlumne& fila, int activitat, int nivell);
-
 } // namespace LlistaAlumnes

@@ -55,8 +55,9 @@ int main(int argc, char* argv[]) {
                                    .temps = op};
             if (jugat != 0 && EscriuHistorialCompartit(carpeta, nom(files[fila]), l))
                 log << "HST " << l.bytes().toHex() << '\n';
-            if (jugat != 0 && FitxerAlumnes::desaNivellSuperat(carpeta, 1, 0, activitat, jugat, 10,
-                                                               r, files[fila]))
+            if (jugat != 0 && FitxerAlumnes::desaNivell(
+                                  carpeta, 1, 0, LlistaAlumnes::posicio(files[fila]), activitat,
+                                  LlistaAlumnes::nivellDespresDeSuperar(jugat, 10), r))
                 log << "PASS " << id(files[fila]) << ' ' << activitat << ' '
                     << r.Nivell[activitat - 1] << '\n';
         } else if (tipus < 13 && LlistaAlumnes::potAfegir(files.size())) {

@@ -132,9 +132,19 @@ const std::tuple<const char*, QByteArray, QByteArray, QByteArray> kComunes[] = {
 // then stores (`llegides`: the rows it read) and the file after; `conflicte`: the edit replaced a
 // level changed elsewhere.
 using Accio = std::function<bool(const QString& carpeta, QList<FilaAlumne> llegides)>;
+// Level `jugat` of `activitat` passed by the pupil of `fila`, stored as the board stores it; the
+// row then shows the record stored.
+bool passa(const QString& carpeta, FilaAlumne& fila, int activitat, int jugat, int nivells) {
+    Registre r = LlistaAlumnes::registre(fila);
+    const int posicio = LlistaAlumnes::posicio(fila);
+    if (!FitxerAlumnes::desaNivell(carpeta, kGrup, 0, posicio, activitat,
+                                   LlistaAlumnes::nivellDespresDeSuperar(jugat, nivells), r))
+        return false;
+    fila = LlistaAlumnes::fila(r, posicio);
+    return true;
+}
 bool passaPere(const QString& carpeta, QList<FilaAlumne> llegides) { // level 1 of activity 3
-    Registre r = LlistaAlumnes::registre(llegides[1]);
-    return FitxerAlumnes::desaNivellSuperat(carpeta, kGrup, 0, 3, 1, 10, r, llegides[1]);
+    return passa(carpeta, llegides[1], 3, 1, 10);
 }
 bool editaPere(const QString& carpeta, QList<FilaAlumne> llegides, int nivell3, bool conflicte) {
     Registre r = LlistaAlumnes::registre(llegides[1]);
@@ -218,11 +228,11 @@ private slots:
         QCOMPARE(s.carpeta, dir.path());
         QTemporaryDir other; // one lock per folder
         QCOMPARE(Arrencada(other.path()).executa(s).estat, EstatArrencada::Correcta);
-        QVERIFY(DesarConfigGeneral(dir.path(), s.general));
+        QVERIFY(DesarCanvisGeneral(dir.path(), s.generalLlegit, s.general));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/General.cfg")), general(1));
-        const ConfigGrup grup3{
+        ConfigGrup grup3{
             "011111111", 1, {1, 2, 3, 4, 5, 6, 7, 8, 0}, QString::fromUtf8("Nivell genèric")};
-        QVERIFY(DesarConfigGrup(dir.path(), 3, grup3));
+        QVERIFY(DesarCanvisGrup(dir.path(), 3, ConfigGrup{}, grup3));
         QCOMPARE(CarpetaProva::llegeix(dir.filePath("Inf/Grups.cfg")),
                  QByteArray(238, '\0') + camp("011111111", 9) + '\1' +
                      QByteArray("\1\2\3\4\5\6\7\x08\0", 9) + camp("Nivell gen\xE8ric", 100));
@@ -425,21 +435,21 @@ private slots:
                      QString(12, ' ') + "|3\tPERE" + QString(31, ' ') +
                      "\t10\t-\t1\t1\t-\t2\t2\t2\t2\t4\t" + QString(20, ' '));
         LlistaAlumnes::ordena(files);
-        files.removeAt(1); // JAN
+        const QList<FilaAlumne> jan{files.takeAt(1)};
+        const QByteArray abans = c.llegeix(c.dat("Gats"));
         QVERIFY(c.bloqueja(c.dat("Gats")));
-        QVERIFY(!FitxerAlumnes::reescriu(c.path(), kGrup, 0, files));
+        QVERIFY(!FitxerAlumnes::reescriuSenseEsborrats(c.path(), kGrup, 0, jan, files));
         QCOMPARE(LlistaAlumnes::posicio(files[1]), 4);
         QVERIFY(QDir(c.dat("Gats")).removeRecursively());
-        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, files));
+        c.escriu(c.dat("Gats"), abans);
+        QVERIFY(FitxerAlumnes::reescriuSenseEsborrats(c.path(), kGrup, 0, jan, files));
         QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + kPere);
         QCOMPARE(llegeix(), files);
-        Registre r = LlistaAlumnes::registre(files[1]);
-        QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, 3, 1, 10, r, files[1]));
+        QVERIFY(passa(c.path(), files[1], 3, 1, 10));
         QCOMPARE(c.llegeix(c.dat("Gats")), kAnna + alumne(3, "PERE", {10, 0, 2, 1, 0, 2, 2, 2, 2}));
-        QList<FilaAlumne> cap;
-        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
-        QVERIFY(!QFile::exists(c.dat("Gats")));
-        QVERIFY(FitxerAlumnes::reescriu(c.path(), kGrup, 0, cap));
+        QVERIFY(FitxerAlumnes::reescriuSenseEsborrats(c.path(), kGrup, 0, llegeix(), files));
+        QVERIFY(files.isEmpty() && !QFile::exists(c.dat("Gats")));
+        QVERIFY(FitxerAlumnes::reescriuSenseEsborrats(c.path(), kGrup, 0, {}, files));
     }
 
     void sharedSettings() {
@@ -477,7 +487,10 @@ private slots:
                 ConfigGeneral g;
                 return DesarCanvisGeneral(c.path(), g, ConfigGeneral{.Idioma = 2});
             },
-            [&] { return DesarConfigGrup(c.path(), kGrup, ConfigGrup{}); }};
+            [&] {
+                ConfigGrup g;
+                return DesarCanvisGrup(c.path(), kGrup, ConfigGrup{}, g);
+            }};
         for (const Fusio& f : kFusions)
             escriptures.push_back(
                 [&, llegides = llegeix()] { return f.accio(c.path(), llegides); });
@@ -515,9 +528,7 @@ private slots:
         for (const auto& [activitat, jugat, nivells, desat] : kSuperats) {
             c.escriu(c.dat("Gats"), kAnna + kBuit + kPere + kJan);
             QList<FilaAlumne> files = llegeix();
-            Registre r = LlistaAlumnes::registre(files[1]);
-            QVERIFY(FitxerAlumnes::desaNivellSuperat(c.path(), kGrup, 0, activitat, jugat, nivells,
-                                                     r, files[1]));
+            QVERIFY(passa(c.path(), files[1], activitat, jugat, nivells));
             QCOMPARE(files[1][activitat + 1], desat ? QString::number(desat) : QString("-"));
             QByteArray pere = kPere;
             pere[35 + activitat] = char(desat);

@@ -35,13 +35,10 @@ constexpr int kPeriode = 4;
 const QString kJoc = "Inf/Niv/Prova.niv", kCopia = "Inf/Niv/Prova.ni2", kHst = "Inf/Hst/ANNA.rtf";
 
 // Contents differ in length as well, so a file cut short or half replaced never passes for one.
-QList<FilaAlumne> alumnes(int k) {
+QList<FilaAlumne> alumnes() {
     QList<FilaAlumne> files;
-    for (int n = 1; n <= 30 - k; ++n)
-        files << LlistaAlumnes::fila({uint8_t(n),
-                                      (k ? "NOU " : "VELL ") + QString::number(n),
-                                      {1, 2, 3, 4, 5, 6, 7, 8, 9},
-                                      {}},
+    for (int n = 1; n <= 30; ++n)
+        files << LlistaAlumnes::fila({uint8_t(n), "ALUMNE " + QString::number(n), {1, 2, 3}, {}},
                                      n);
     return files;
 }
@@ -56,11 +53,12 @@ QByteArray linia(int i) {
 }
 
 bool prepara(const QString& c) {
-    QList<FilaAlumne> files = alumnes(0);
+    ConfigGeneral general;
     ConfigGrup grup;
     grup.NomNivell = "Prova";
-    return QDir(c).mkpath("Inf/Hst") && DesarConfigGeneral(c, {}) && DesarConfigGrup(c, 1, grup) &&
-           FitxerNivells::creaSiFalta(c + '/' + kJoc) && FitxerAlumnes::reescriu(c, 1, 0, files) &&
+    return QDir(c).mkpath("Inf/Hst") && DesarCanvisGeneral(c, general, {}) &&
+           DesarCanvisGrup(c, 1, {}, grup) && FitxerNivells::creaSiFalta(c + '/' + kJoc) &&
+           FitxerAlumnes::afegeix(c, 1, 0, alumnes()) &&
            FitxerHistorial::desa(c, "ANNA", historia(0));
 }
 
@@ -77,11 +75,12 @@ bool pas(Tipus tipus, const QString& c, int i) {
             return QList<FilaGraella>(10, {QString::number(100 + i % 2), "9", "3", "1", "0"});
         });
     switch (tipus) {
-    case Tipus::Reescriu:
-        files = alumnes(i % 2);
-        return FitxerAlumnes::reescriu(c, 1, 0, files);
+    case Tipus::Reescriu: // the last pupil deleted, then added back
+        return i % 2 ? FitxerAlumnes::afegeix(c, 1, 0, {alumnes().last()})
+                     : FitxerAlumnes::reescriuSenseEsborrats(c, 1, 0, {files.last()}, files);
     case Tipus::NivellSuperat:
-        return FitxerAlumnes::desaNivellSuperat(c, 1, 0, 1, 3 + 2 * (i % 2), 10, r, files[1]);
+        return FitxerAlumnes::desaNivell(c, 1, 0, LlistaAlumnes::posicio(files[1]), 1,
+                                         4 + 2 * (i % 2), r);
     case Tipus::JocNivells:
         jocs.Obre();
         jocs.CanviaOpcResta(i % 2);
@@ -90,9 +89,12 @@ bool pas(Tipus tipus, const QString& c, int i) {
         return EscriuHistorial(c, "ANNA", linia(i));
     case Tipus::DesaHistorial:
         return FitxerHistorial::desa(c, "ANNA", historia(i % 2));
-    case Tipus::General:
-        return DesarConfigGeneral(c, i % 2 ? ConfigGeneral{5, "PERE    ", 1, 2, 1}
-                                           : ConfigGeneral{3, "ANNA    ", 0, 1, 2});
+    case Tipus::General: {
+        ConfigGeneral llegit = LlegirConfigGeneral(c);
+        return DesarCanvisGeneral(c, llegit,
+                                  i % 2 ? ConfigGeneral{5, "PERE    ", 1, 2, 1}
+                                        : ConfigGeneral{3, "ANNA    ", 0, 1, 2});
+    }
     }
     return false;
 }

@@ -218,7 +218,7 @@ private slots:
     void pestanyes() {
         Finestra e;
         e.sessio.grup.NomNivell = "Joc", e.sessio.grup.OpcResta = 2;
-        QVERIFY(DesarConfigGrup(e.c.path(), 1, e.sessio.grup));
+        e.c.escriu(e.c.grupsCfg(), e.sessio.grup.encode());
         const QByteArray grups = e.c.llegeix(e.c.grupsCfg()), joc = e.c.llegeix(e.c.niv("Joc"));
         e.obre();
         for (int a : {1, 2, 3, 4, 5, 6, 7, 8, 9, 8, 7, 6, 5, 4, 3, 2, 7, 1}) {
