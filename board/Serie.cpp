@@ -10,7 +10,7 @@
 #include "core/SoundPlayer.h"
 #include "core/StringTable.h"
 #include "core/TextUtil.h"
-#include "history/HistorialCompartit.h"
+#include "history/EscriuHistorial.h"
 #include "history/LiniaHistorial.h"
 #include "levels/FitxerNivells.h"
 
@@ -262,7 +262,7 @@ void Serie::anotaHistorial(int idResultat) {
     l.fets = nivell_.Fer - LiniaHistorial::valorComptador(textAfirmatives());
     l.errorsFets = nivell_.Errors - LiniaHistorial::valorComptador(textNegatives());
     l.segonsUsats = nivell_.Temps - LiniaHistorial::valorComptador(textRellotge());
-    if (!EscriuHistorialCompartit(dades_.carpeta, dadesText_[1], l))
+    if (!EscriuHistorial(dades_.carpeta, dadesText_[1], l))
         historialNoDesat_ = true;
 }
 

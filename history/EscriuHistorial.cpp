@@ -1,6 +1,7 @@
 #include "history/EscriuHistorial.h"
 
 #include "core/DiskSync.h"
+#include "core/FileLock.h"
 #include "core/Rutes.h"
 
 #include <QDir>
@@ -9,7 +10,10 @@
 
 bool EscriuHistorial(const QString& carpeta, const QString& nomAlumne, const QByteArray& linia) {
     const QString ruta = RutaHistorial(carpeta, nomAlumne);
-    if (!QDir().mkpath(QFileInfo(ruta).absolutePath()))
+    // On a program folder shared by several computers, the lines of two series never mix (an
+    // append is not atomic across the machines of a network file system).
+    FileLock bloqueig(RutaBloqueig(carpeta, ruta));
+    if (!bloqueig.lock() || !QDir().mkpath(QFileInfo(ruta).absolutePath()))
         return false;
     const bool nou = !QFileInfo::exists(ruta);
     QFile fitxer(ruta);

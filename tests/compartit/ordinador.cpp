@@ -8,7 +8,7 @@
 #include "core/InstanceLock.h"
 #include "core/Sessio.h"
 #include "core/TextUtil.h"
-#include "history/HistorialCompartit.h"
+#include "history/EscriuHistorial.h"
 #include "levels/JocsNivells.h"
 #include "records/EdicioRegistres.h"
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
                                    .nivell = QString::number(jugat),
                                    .fer = k,
                                    .temps = op};
-            if (jugat != 0 && EscriuHistorialCompartit(carpeta, nom(files[fila]), l))
+            if (jugat != 0 && EscriuHistorial(carpeta, nom(files[fila]), l))
                 log << "HST " << l.bytes().toHex() << '\n';
             if (jugat != 0 && FitxerAlumnes::desaNivell(
                                   carpeta, 1, 0, LlistaAlumnes::posicio(files[fila]), activitat,
