@@ -13,6 +13,7 @@
 #include <QSet>
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -73,14 +74,19 @@ QSet<QString> imatgesDelsAlumnes(const QString& carpeta) {
 } // namespace
 
 void NetejaTemporals(const QString& carpeta) {
-    const QSet<QString> imatges = imatgesDelsAlumnes(carpeta);
+    // Read only when a name could be a temporary: most starts find none, and the pupil files of
+    // every group need not be read then.
+    std::optional<QSet<QString>> imatges;
     const QDateTime ara = QDateTime::currentDateTimeUtc();
     for (const Regla& regla : kRegles) {
         const QDir dir(ProgramFolder::path(carpeta, regla.carpeta));
         for (const QFileInfo& info : dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System)) {
-            if (!info.isSymLink() && esDesti(regla, desti(info.fileName())) &&
-                !imatges.contains(info.fileName()) &&
-                info.lastModified().secsTo(ara) >= kEdatMinima)
+            if (info.isSymLink() || !esDesti(regla, desti(info.fileName())) ||
+                info.lastModified().secsTo(ara) < kEdatMinima)
+                continue;
+            if (!imatges)
+                imatges = imatgesDelsAlumnes(carpeta);
+            if (!imatges->contains(info.fileName()))
                 QFile::remove(info.filePath());
         }
     }
